@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program, its tests and benchmarks need.
+# Idempotent: when everything is present it installs nothing and returns at once.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-translations-l10n qt6-qpa-plugins
+  libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  adwaita-icon-theme
+  locales
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The tests switch between a Polish and an English locale.
+if ! locale -a 2>/dev/null | grep -qi '^pl_PL.utf8$' || ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  $SUDO sed -i -E 's/^# *(pl_PL.UTF-8 UTF-8|en_US.UTF-8 UTF-8)/\1/' /etc/locale.gen
+  $SUDO locale-gen >/dev/null
+fi

@@ -1,0 +1,32 @@
+#pragma once
+// Prompts: the one way code reaches a modal system dialog (message boxes, questions, file
+// dialogs). The program installs the widget implementation at start; tests install a
+// scripted fake, so every command runs without a human.
+//
+// Message texts follow the program's convention: a line break inside a message is a bare
+// carriage return ("\r"); implementations show it as a line break.
+
+#include <QString>
+
+class Prompts {
+public:
+    enum class Icon { None, Information, Warning, Error };
+
+    virtual ~Prompts() = default;
+
+    // A message box with one OK button.
+    virtual void message(const QString& text, Icon icon = Icon::None, const QString& caption = {}) = 0;
+    // A question with "Tak" and "Nie"; true for "Tak".
+    virtual bool question(const QString& text, const QString& caption = {}) = 0;
+    // The open / save dialogs; an empty result means the user cancelled.
+    // `filter` uses Qt's syntax ("Projekt (*.rpr);;Wszystkie (*.*)").
+    virtual QString openFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
+    virtual QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter) = 0;
+    // A line of text (password and similar); `ok` is false when the user closed the dialog.
+    virtual QString text(const QString& caption, const QString& label, bool secret, bool* ok) = 0;
+};
+
+// The process-wide prompts. REQUIRES: setPrompts() has been called with an object that
+// outlives every caller (the program's entry or a test fixture).
+Prompts& prompts();
+void setPrompts(Prompts* p);

@@ -1,0 +1,52 @@
+#pragma once
+// TIniDat: the document file of one window. It names the file, creates and drops the
+// in-memory copy (Ini) for the moments of a load or a save, takes and gives up the write
+// lock (the owner's write permission of the file) and carries the modified flag.
+// Owned by its window (QObject parent); destroying it gives the lock back.
+
+#include "storage/ini_file.h"
+
+#include <QObject>
+#include <memory>
+
+class TIniDat : public QObject {
+    Q_OBJECT
+public:
+    explicit TIniDat(QObject* parent = nullptr);
+    ~TIniDat() override;
+
+    bool ReadTylko() const { return readTylko_; }
+    void SetReadTylko(bool on) { readTylko_ = on; }
+    const QString& FileName() const { return fileName_; }
+    void SetFileName(const QString& name) { fileName_ = name; }
+    int Pozycja() const { return pozycja_; }
+    // The in-memory copy, or nullptr outside a load or a save.
+    TMemIniFileU* Ini() const { return ini_.get(); }
+    bool Locked() const { return locked_; }
+    bool ReadOnlyWarned() const { return readOnlyWarned_; }
+    bool Modified() const { return modified_; }
+
+    // FileName := name, then OpenIni.
+    void OpenIniFile(const QString& name);
+    // Decides the lock and loads the file into a new Ini. REQUIRES: no Ini is held.
+    // On a read failure shows "Problem z otwarciem pliku. Sprawdź nazwę zbioru." and
+    // throws AppError; no Ini is held then.
+    void OpenIni();
+    void CloseIni();
+    // Gives up a held lock (the file becomes writable again), then CloseIni.
+    void ReleaseIni();
+    void SetModified();
+    void ClearModified();
+
+signals:
+    void modifiedChanged(bool modified);
+
+private:
+    bool readTylko_ = false;
+    QString fileName_;
+    int pozycja_ = -1;
+    std::unique_ptr<TMemIniFileU> ini_;
+    bool locked_ = false;
+    bool readOnlyWarned_ = false;
+    bool modified_ = false;
+};

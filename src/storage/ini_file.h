@@ -1,0 +1,64 @@
+#pragma once
+// TMemIniFile: the in-memory copy of an INI document file (a project, a risk assessment,
+// the hazard catalogue): an ordered list of sections, each an ordered list of lines, kept
+// as Windows-1250 bytes exactly as the file holds them.
+// TMemIniFileU: the copy used for documents; it writes the file only while its owner
+// (TIniDat) holds the write lock.
+//
+// Section names and keys compare without regard to letter case (Windows-1250 mapping).
+// Where a section or a key occurs more than once, every lookup finds the last occurrence;
+// all occurrences stay in the copy and are written back. Lookups, writes and deletes take
+// constant time on average, whatever the size of the section.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <memory>
+
+class TMemIniFile {
+public:
+    explicit TMemIniFile(const QString& fileName = {});
+    virtual ~TMemIniFile();
+    TMemIniFile(const TMemIniFile&) = delete;
+    TMemIniFile& operator=(const TMemIniFile&) = delete;
+
+    const QString& FileName() const;
+
+    // Replaces the whole copy by `bytes` read with the reading rules.
+    void LoadFromBytes(const QByteArray& bytes);
+    // Reads the file FileName(). A missing file gives an empty copy.
+    // Throws AppError when the file exists but cannot be read.
+    void LoadFromFile();
+    // The written form: every section with its header, its lines and one empty line,
+    // every line ending in CR LF; no section gives no bytes.
+    QByteArray ToBytes() const;
+
+    QByteArray ReadValue(const QByteArray& section, const QByteArray& key, const QByteArray& def) const;
+    // A line break (CR LF, CR or LF) in `value` is stored as one blank: a value is one line.
+    void WriteValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
+    void DeleteValue(const QByteArray& section, const QByteArray& key);
+    QList<QByteArray> SectionNames() const;
+    QList<QByteArray> SectionKeys(const QByteArray& section) const;
+
+    // Writes ToBytes() to FileName() atomically (temporary file in the same folder,
+    // flushed, then renamed over the document). Throws AppError on failure and leaves the
+    // previous file intact.
+    virtual void WriteToDisk();
+
+private:
+    struct Data;
+    std::unique_ptr<Data> d;
+};
+
+class TMemIniFileU : public TMemIniFile {
+public:
+    using TMemIniFile::TMemIniFile;
+
+    // Set by the owning TIniDat right after creation.
+    bool WriteAllowed = false;
+
+    // Does nothing when WriteAllowed is false. Otherwise lifts the lock, writes the file
+    // atomically and puts the lock on the new file. On failure the error goes to the
+    // caller and the previous file is intact.
+    void WriteToDisk() override;
+};

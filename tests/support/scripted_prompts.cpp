@@ -1,0 +1,53 @@
+#include "support/scripted_prompts.h"
+
+#include <gtest/gtest.h>
+
+void ScriptedPrompts::message(const QString& text, Icon icon, const QString&)
+{
+    messages.append({text, icon});
+}
+
+bool ScriptedPrompts::question(const QString& text, const QString&)
+{
+    questions.append(text);
+    if (answers.isEmpty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return false;
+    }
+    return answers.dequeue();
+}
+
+QString ScriptedPrompts::openFileName(const QString& caption, const QString&, const QString& filter)
+{
+    dialogFilters.append(filter);
+    if (fileNames.isEmpty()) {
+        ADD_FAILURE() << "unscripted open dialog: " << caption.toStdString();
+        return {};
+    }
+    return fileNames.dequeue();
+}
+
+QString ScriptedPrompts::saveFileName(const QString& caption, const QString& proposedPath, const QString& filter)
+{
+    dialogFilters.append(filter);
+    proposedPaths.append(proposedPath);
+    if (fileNames.isEmpty()) {
+        ADD_FAILURE() << "unscripted save dialog: " << caption.toStdString();
+        return {};
+    }
+    return fileNames.dequeue();
+}
+
+QString ScriptedPrompts::text(const QString& caption, const QString&, bool, bool* ok)
+{
+    if (texts.isEmpty()) {
+        ADD_FAILURE() << "unscripted text dialog: " << caption.toStdString();
+        if (ok)
+            *ok = false;
+        return {};
+    }
+    const QString answer = texts.dequeue();
+    if (ok)
+        *ok = !answer.isNull();
+    return answer;
+}
