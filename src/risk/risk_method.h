@@ -1,0 +1,60 @@
+#pragma once
+// The four risk-estimation methods: their scales, the numeric value of a scale entry, the
+// factor I of FIVE STEPS, the five risk levels and the risk cell text. No widgets: the
+// document windows and the reports call these plain functions.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+enum class RiskMethod { None = -1, PHA = 0, RiskScore = 1, FiveSteps = 2, Matrycowa = 3 };
+
+namespace risk {
+
+enum class Factor { S, P, E };
+
+// "PHA", "RISK SCORE", "FIVE STEPS", "Matrycowa (PN-N-18002)": the stored texts and the
+// captions of the method buttons, in index order.
+const QStringList& methodNames();
+// The method of a radio-group index; anything outside 0..3 is None.
+RiskMethod methodFromIndex(int index);
+
+// The entries of a scale in the order they are offered; empty when the method has no such
+// factor (E of PHA and Matrycowa, every scale of None).
+const QStringList& scale(RiskMethod method, Factor factor);
+// The short Matrycowa S entries of the catalogue picker: "1=małe", "2=średnie", "3=duże".
+const QStringList& shortMatrycowaS();
+
+// The number in front of the first "=" of a cell text, with a decimal comma.
+// Throws AppError "'<text before =>' is not a valid floating point value".
+double entryValue(const QString& cellText);
+// The FIVE STEPS weight of an employee count: 1, 2, 4, 8 or 12 (negative counts give 12).
+int factorI(qint32 employees);
+
+// 1..5 from N = round-half-even(10 x R) and the method's bands. REQUIRES: method is not None.
+int level(RiskMethod method, double r);
+// "Ryzyko bardzo małe - dopuszczalne" ... "Ryzyko bardzo duże - niedopuszczalne".
+QString levelText(int level);
+// "R = " + R with one decimal + " " + level text.
+QString riskText(RiskMethod method, double r);
+// True for the texts drawn in pure red: those that contain "duże - niedopuszczalne".
+bool isUnacceptable(const QString& cellText);
+
+// Columns of the assessment's hazard table for a method; e is -1 when there is no E column.
+struct HazardColumns {
+    int s;
+    int p;
+    int e;
+    int risk;
+    int count;
+};
+HazardColumns hazardColumns(RiskMethod method);
+
+// The risk text of one hazard row (`cells` indexed by column), or nullopt when the row is
+// left unchanged (no method, an empty factor cell). `employees` is the employee-count
+// field's text, read only for FIVE STEPS.
+// Throws AppError on a factor that is not a number or a count that is not a whole number;
+// nothing is changed then.
+std::optional<QString> ObliczWiersz(RiskMethod method, const QStringList& cells, const QString& employees);
+
+} // namespace risk

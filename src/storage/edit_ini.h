@@ -1,0 +1,23 @@
+#pragma once
+// TEditIni: a single-line edit box bound to one key; stores its text unchanged.
+
+#include "storage/bound_control.h"
+
+#include <QLineEdit>
+
+class TEditIni : public QLineEdit, public BoundControl {
+    Q_OBJECT
+public:
+    explicit TEditIni(QWidget* parent = nullptr);
+
+    void ReadIni() override;
+    void WriteIni() override;
+
+signals:
+    void OnMouseEnter(QWidget* sender);
+    void OnMouseExit(QWidget* sender);
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+};

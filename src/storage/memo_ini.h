@@ -1,0 +1,30 @@
+#pragma once
+// TMemoIni: a multi-line memo bound to a key stem; one key per paragraph (stem1, stem2, ...)
+// followed by the end marker "@NUL@"; an empty paragraph is stored as "@#13#10@".
+
+#include "storage/bound_control.h"
+
+#include <QPlainTextEdit>
+
+class TMemoIni : public QPlainTextEdit, public BoundControl {
+    Q_OBJECT
+public:
+    explicit TMemoIni(QWidget* parent = nullptr);
+
+    // The number of lines the last ReadIni found in the document.
+    int Lini = 0;
+
+    QStringList lines() const;
+    void setLines(const QStringList& lines);
+
+    void ReadIni() override;
+    void WriteIni() override;
+
+signals:
+    void OnMouseEnter(QWidget* sender);
+    void OnMouseExit(QWidget* sender);
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+};

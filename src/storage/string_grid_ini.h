@@ -1,0 +1,27 @@
+#pragma once
+// TStringGridIni: a text grid bound to a section; cell (c, r) is stored under the key
+// Identyfikator + c + "/" + r. With Tytul set, row 0 is a title row that is neither stored
+// nor read. The end of the table is the first row whose column-0 key is missing.
+// The grid is the data: cells are read and written through cell()/setCell(); the row count
+// includes the title row.
+
+#include "storage/bound_control.h"
+
+#include <QTableWidget>
+
+class TStringGridIni : public QTableWidget, public BoundControl {
+    Q_OBJECT
+public:
+    explicit TStringGridIni(QWidget* parent = nullptr);
+
+    bool Tytul = false;
+
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+
+    void ReadIni() override;
+    void WriteIni() override;
+    // Writes every cell of the last row / of the current cell's row; deletes nothing.
+    void AppendIni();
+    void PostIni();
+};
