@@ -1,0 +1,12 @@
+#pragma once
+// ApplyAutoScale: when the AutoScale setting is on, scales a window laid out for an
+// 800-pixel-wide screen at 96 pixels per inch to the real screen: every position, size and
+// font of the window and its controls is multiplied by M / D (M = screen width x 96,
+// D = logical DPI x 800), each result rounded. Does nothing when AutoScale is off.
+// Called from the show handler of every window but the welcome screen.
+
+class QWidget;
+
+void ApplyAutoScale(QWidget* window);
+// The same rule with an explicit factor, for tests and for the options dialog.
+void ScaleWidgetTree(QWidget* window, int m, int d);
