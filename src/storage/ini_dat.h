@@ -42,6 +42,12 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    // True when this component must give the lock back (it is not read-only and names a file).
+    bool holdsLock() const;
+    // Steps 1 to 5 of OpenIni: takes, keeps or leaves the lock and warns about a foreign one.
+    void decideLock();
+    void setModified(bool on);
+
     bool readTylko_ = false;
     QString fileName_;
     int pozycja_ = -1;

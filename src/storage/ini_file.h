@@ -15,6 +15,8 @@
 #include <QString>
 #include <memory>
 
+class AtomicFileWriter;
+
 class TMemIniFile {
 public:
     explicit TMemIniFile(const QString& fileName = {});
@@ -44,6 +46,10 @@ public:
     // flushed, then renamed over the document). Throws AppError on failure and leaves the
     // previous file intact.
     virtual void WriteToDisk();
+
+    // The writer WriteToDisk uses; nullptr (the default) is a plain AtomicFileWriter.
+    // Not owned: it must outlive every later WriteToDisk. Tests give one that fails.
+    void SetWriter(AtomicFileWriter* writer);
 
 private:
     struct Data;
