@@ -5,9 +5,11 @@
 // REQUIRES for ReadIni/WriteIni: IniDat is set and its in-memory copy is loaded
 // (between OpenIni and CloseIni).
 
+#include <QByteArray>
 #include <QString>
 
 class TIniDat;
+class TMemIniFileU;
 
 class BoundControl {
 public:
@@ -20,4 +22,12 @@ public:
 
     virtual void ReadIni() = 0;
     virtual void WriteIni() = 0;
+
+protected:
+    // The loaded in-memory copy of the document.
+    TMemIniFileU& ini() const;
+    // Section, key and default as the file holds them: Windows-1250 bytes.
+    QByteArray sectionBytes() const;
+    QByteArray keyBytes() const;
+    QByteArray defaultBytes() const;
 };

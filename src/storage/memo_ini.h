@@ -5,6 +5,7 @@
 #include "storage/bound_control.h"
 
 #include <QPlainTextEdit>
+#include <QStringList>
 
 class TMemoIni : public QPlainTextEdit, public BoundControl {
     Q_OBJECT
@@ -14,6 +15,8 @@ public:
     // The number of lines the last ReadIni found in the document.
     int Lini = 0;
 
+    // The memo's paragraphs; a trailing empty paragraph (the cursor's line after a final
+    // line break) is not a line, so an empty memo has none.
     QStringList lines() const;
     void setLines(const QStringList& lines);
 
@@ -27,4 +30,11 @@ signals:
 protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    // Typed, composed, pasted or dropped text that Windows-1250 cannot hold is refused.
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    QByteArray lineKey(int n) const;
 };

@@ -24,6 +24,7 @@ public:
     QStringList items() const;
     // -1 when no button is selected.
     int ItemIndex() const;
+    // Selects the button at `index`; -1 (or any position without a button) selects none.
     void setItemIndex(int index);
 
     void ReadIni() override;

@@ -3,7 +3,8 @@
 // Identyfikator + c + "/" + r. With Tytul set, row 0 is a title row that is neither stored
 // nor read. The end of the table is the first row whose column-0 key is missing.
 // The grid is the data: cells are read and written through cell()/setCell(); the row count
-// includes the title row.
+// includes the title row. Row 0 is an ordinary row of the grid (Qt's own headers are hidden).
+// Cell editors come from a Win1250CellDelegate, so text Windows-1250 cannot hold is refused.
 
 #include "storage/bound_control.h"
 
@@ -24,4 +25,10 @@ public:
     // Writes every cell of the last row / of the current cell's row; deletes nothing.
     void AppendIni();
     void PostIni();
+
+private:
+    int firstStoredRow() const { return Tytul ? 1 : 0; }
+    // The number of the first row the document does not hold.
+    int storedRowEnd(const QByteArray& section, const QByteArray& stem) const;
+    void writeRow(int row, const QByteArray& section, const QByteArray& stem);
 };

@@ -1,0 +1,113 @@
+#include "storage/memo_ini.h"
+
+#include "base/win1250.h"
+#include "storage/ini_file.h"
+#include "storage/win1250_input.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+
+namespace {
+
+// Compared exactly, letter case included.
+const QByteArray kEndMarker = QByteArrayLiteral("@NUL@");
+const QByteArray kEmptyLine = QByteArrayLiteral("@#13#10@");
+
+} // namespace
+
+TMemoIni::TMemoIni(QWidget* parent) : QPlainTextEdit(parent) {}
+
+QStringList TMemoIni::lines() const
+{
+    QStringList result;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        result += block.text().split(QChar::LineSeparator); // Shift+Enter breaks a line too
+    if (!result.isEmpty() && result.last().isEmpty())
+        result.removeLast();
+    return result;
+}
+
+void TMemoIni::setLines(const QStringList& lines)
+{
+    QString text = lines.join(QLatin1Char('\n'));
+    // An empty last line needs the break after it, or lines() would take it for the
+    // cursor's line.
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        text += QLatin1Char('\n');
+    setPlainText(text);
+}
+
+QByteArray TMemoIni::lineKey(int n) const
+{
+    return keyBytes() + QByteArray::number(n);
+}
+
+void TMemoIni::ReadIni()
+{
+    QStringList read;
+    for (int n = 1;; ++n) {
+        const QByteArray value = ini().ReadValue(sectionBytes(), lineKey(n), kEndMarker);
+        if (value == kEndMarker)
+            break;
+        read.append(value == kEmptyLine ? QString() : win1250::toUnicode(value));
+    }
+    setLines(read);
+    Lini = read.size();
+}
+
+void TMemoIni::WriteIni()
+{
+    TMemIniFile& file = ini();
+    const QByteArray section = sectionBytes();
+    const QStringList current = lines();
+    const int count = current.size();
+    for (int n = 1; n <= count; ++n) {
+        const QString& line = current[n - 1];
+        file.WriteValue(section, lineKey(n), line.isEmpty() ? kEmptyLine : win1250::fromUnicode(line));
+    }
+    // Lines the document had beyond the new end go, and so does the old end marker.
+    if (count < Lini) {
+        for (int n = count + 1; n <= Lini + 1; ++n)
+            file.DeleteValue(section, lineKey(n));
+    }
+    file.WriteValue(section, lineKey(count + 1), kEndMarker);
+}
+
+void TMemoIni::enterEvent(QEnterEvent* event)
+{
+    QPlainTextEdit::enterEvent(event);
+    emit OnMouseEnter(this);
+}
+
+void TMemoIni::leaveEvent(QEvent* event)
+{
+    QPlainTextEdit::leaveEvent(event);
+    emit OnMouseExit(this);
+}
+
+void TMemoIni::keyPressEvent(QKeyEvent* event)
+{
+    if (refuseUnencodable(event->text())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TMemoIni::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (refuseUnencodable(event->commitString())) {
+        QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+        QPlainTextEdit::inputMethodEvent(&withoutCommit);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void TMemoIni::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText() && refuseUnencodable(source->text()))
+        return;
+    QPlainTextEdit::insertFromMimeData(source);
+}

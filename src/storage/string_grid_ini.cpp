@@ -1,0 +1,99 @@
+#include "storage/string_grid_ini.h"
+
+#include "base/win1250.h"
+#include "storage/ini_file.h"
+#include "storage/win1250_input.h"
+
+#include <QHeaderView>
+#include <algorithm>
+
+namespace {
+
+// The default of the column-0 probe; a cell holding exactly this text also ends the table.
+const QByteArray kEndProbe = QByteArrayLiteral("@Koniec@");
+
+QByteArray cellKey(const QByteArray& stem, int col, int row)
+{
+    return stem + QByteArray::number(col) + '/' + QByteArray::number(row);
+}
+
+} // namespace
+
+TStringGridIni::TStringGridIni(QWidget* parent) : QTableWidget(parent)
+{
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setItemDelegate(new Win1250CellDelegate(this));
+}
+
+QString TStringGridIni::cell(int col, int row) const
+{
+    const QTableWidgetItem* it = item(row, col);
+    return it ? it->text() : QString();
+}
+
+void TStringGridIni::setCell(int col, int row, const QString& text)
+{
+    if (QTableWidgetItem* it = item(row, col))
+        it->setText(text);
+    else
+        setItem(row, col, new QTableWidgetItem(text)); // the grid owns its items
+}
+
+int TStringGridIni::storedRowEnd(const QByteArray& section, const QByteArray& stem) const
+{
+    const TMemIniFile& file = ini();
+    int row = firstStoredRow();
+    while (file.ReadValue(section, cellKey(stem, 0, row), kEndProbe) != kEndProbe)
+        ++row;
+    return row;
+}
+
+void TStringGridIni::ReadIni()
+{
+    const TMemIniFile& file = ini();
+    const QByteArray section = sectionBytes();
+    const QByteArray stem = keyBytes();
+    const QByteArray def = defaultBytes();
+    const int end = storedRowEnd(section, stem);
+    setRowCount(std::max(end, 1));
+    for (int row = firstStoredRow(); row < end; ++row) {
+        for (int col = 0; col < columnCount(); ++col)
+            setCell(col, row, win1250::toUnicode(file.ReadValue(section, cellKey(stem, col, row), def)));
+    }
+}
+
+void TStringGridIni::WriteIni()
+{
+    TMemIniFile& file = ini();
+    const QByteArray section = sectionBytes();
+    const QByteArray stem = keyBytes();
+    // Removing the old cells first puts the whole table, row after row, at the end of its
+    // section; keys of columns the grid does not have stay where they are.
+    const int end = storedRowEnd(section, stem);
+    for (int row = firstStoredRow(); row < end; ++row) {
+        for (int col = 0; col < columnCount(); ++col)
+            file.DeleteValue(section, cellKey(stem, col, row));
+    }
+    for (int row = firstStoredRow(); row < rowCount(); ++row)
+        writeRow(row, section, stem);
+}
+
+void TStringGridIni::AppendIni()
+{
+    if (rowCount() > 0)
+        writeRow(rowCount() - 1, sectionBytes(), keyBytes());
+}
+
+void TStringGridIni::PostIni()
+{
+    if (currentRow() >= 0)
+        writeRow(currentRow(), sectionBytes(), keyBytes());
+}
+
+void TStringGridIni::writeRow(int row, const QByteArray& section, const QByteArray& stem)
+{
+    TMemIniFile& file = ini();
+    for (int col = 0; col < columnCount(); ++col)
+        file.WriteValue(section, cellKey(stem, col, row), win1250::fromUnicode(cell(col, row)));
+}
