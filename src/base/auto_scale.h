@@ -10,3 +10,10 @@ class QWidget;
 void ApplyAutoScale(QWidget* window);
 // The same rule with an explicit factor, for tests and for the options dialog.
 void ScaleWidgetTree(QWidget* window, int m, int d);
+
+// The factor M / D of the screen `window` is on.
+struct ScaleRatio {
+    int m;
+    int d;
+};
+ScaleRatio ScreenScaleRatio(const QWidget* window);

@@ -1,10 +1,29 @@
+// The program's entry: one instance at a time, the forced regional formats, the Polish
+// standard buttons, then the main window, which reads the settings as it is created.
+
+#include "shell/instance_lock.h"
+#include "shell/main_window.h"
+#include "shell/message_box_prompts.h"
+#include "shell/product.h"
+#include "shell/start_up.h"
+
 #include <QApplication>
-#include <QMessageBox>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMessageBox::information(nullptr, QStringLiteral("Ocena Ryzyka Zawodowego"),
-                             QStringLiteral("Program jest w budowie."));
-    return 0;
+    QApplication::setApplicationDisplayName(ProductName);
+    MessageBoxPrompts messageBoxes;
+    setPrompts(&messageBoxes);
+
+    InstanceLock instance;
+    if (!claimSingleInstance(instance))
+        return 0;
+
+    forceRegionalFormats();
+    installPolishTranslations(app);
+
+    TForm1 form(QCoreApplication::applicationDirPath());
+    form.showMaximized();
+    return QApplication::exec();   // the instance lock goes when `instance` does
 }

@@ -1,0 +1,112 @@
+#include "base/auto_scale.h"
+
+#include "base/program_settings.h"
+
+#include <QFont>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+// value * m / d rounded to the nearest integer, halves away from zero. REQUIRES: d > 0.
+int scaled(int value, int m, int d)
+{
+    const qint64 product = qint64(value) * m;
+    const qint64 magnitude = (2 * qAbs(product) + d) / (2 * qint64(d));
+    return int(product < 0 ? -magnitude : magnitude);
+}
+
+QSize scaled(const QSize& size, int m, int d)
+{
+    return {scaled(size.width(), m, d), scaled(size.height(), m, d)};
+}
+
+QFont scaled(QFont font, int m, int d)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(scaled(font.pixelSize(), m, d));
+    else
+        font.setPointSize(scaled(font.pointSize(), m, d));
+    return font;
+}
+
+// Size limits that were never set (0 and QWIDGETSIZE_MAX) stay unset. The limit that moves
+// away from the other is set first, so the minimum never exceeds the maximum on the way.
+void scaleLimits(QWidget* widget, const QSize& minimum, const QSize& maximum, int m, int d)
+{
+    const auto limit = [m, d](int value, int unset) { return value == unset ? unset : scaled(value, m, d); };
+    const QSize min(limit(minimum.width(), 0), limit(minimum.height(), 0));
+    const QSize max(limit(maximum.width(), QWIDGETSIZE_MAX), limit(maximum.height(), QWIDGETSIZE_MAX));
+    if (m >= d) {
+        widget->setMaximumSize(max);
+        widget->setMinimumSize(min);
+    } else {
+        widget->setMinimumSize(min);
+        widget->setMaximumSize(max);
+    }
+}
+
+// The controls of a window: every widget below it except other windows (dialogs, menus)
+// and MDI document windows, which scale themselves when they are shown.
+void collectControls(const QWidget* parent, QList<QWidget*>& controls)
+{
+    for (QObject* child : parent->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget->isWindow() || qobject_cast<QMdiSubWindow*>(widget))
+            continue;
+        controls.append(widget);
+        collectControls(widget, controls);
+    }
+}
+
+} // namespace
+
+void ScaleWidgetTree(QWidget* window, int m, int d)
+{
+    // Everything is read before anything changes: resizing a parent may move its children
+    // through a layout, and a child without a font of its own inherits the one its parent
+    // has just been given, so only fonts set explicitly are scaled (each once).
+    struct Original {
+        QWidget* widget;
+        QRect geometry;
+        QSize minimum;
+        QSize maximum;
+        bool ownFont;
+        QFont font;
+    };
+    QList<QWidget*> controls;
+    collectControls(window, controls);
+    QList<Original> originals;
+    for (QWidget* control : controls)
+        originals.append({control, control->geometry(), control->minimumSize(), control->maximumSize(),
+                          control->testAttribute(Qt::WA_SetFont), control->font()});
+
+    const QSize windowSize = window->size();
+    window->setFont(scaled(window->font(), m, d));
+    scaleLimits(window, window->minimumSize(), window->maximumSize(), m, d);
+    for (const Original& o : originals) {
+        if (o.ownFont)
+            o.widget->setFont(scaled(o.font, m, d));
+        scaleLimits(o.widget, o.minimum, o.maximum, m, d);
+        o.widget->setGeometry(scaled(o.geometry.x(), m, d), scaled(o.geometry.y(), m, d),
+                              scaled(o.geometry.width(), m, d), scaled(o.geometry.height(), m, d));
+    }
+    // The window keeps its place on the screen; a maximised window keeps the screen's size.
+    if (!(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        window->resize(scaled(windowSize, m, d));
+}
+
+ScaleRatio ScreenScaleRatio(const QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    return {screen->geometry().width() * 96, qRound(screen->logicalDotsPerInch()) * 800};
+}
+
+void ApplyAutoScale(QWidget* window)
+{
+    if (!programSettings().AutoScale)
+        return;
+    const ScaleRatio ratio = ScreenScaleRatio(window);
+    ScaleWidgetTree(window, ratio.m, ratio.d);
+}

@@ -1,0 +1,7 @@
+#include "base/program_settings.h"
+
+ProgramSettings& programSettings()
+{
+    static ProgramSettings settings;
+    return settings;
+}

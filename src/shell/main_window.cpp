@@ -1,0 +1,426 @@
+#include "shell/main_window.h"
+
+#include "base/app_error.h"
+#include "base/auto_scale.h"
+#include "base/program_settings.h"
+#include "base/prompts.h"
+#include "shell/ask_password.h"
+#include "shell/mdi_arrange.h"
+#include "shell/product.h"
+#include "shell/settings_file.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+// The toolbar's images: the standard ones from the desktop's icon theme, with Adwaita (which
+// the setup installs) where the desktop names no theme or its theme lacks an image; the
+// ones drawn for this program from a resource compiled into the shell library.
+static void prepareIcons()
+{
+    Q_INIT_RESOURCE(icons);
+    QStringList searchPaths = QIcon::themeSearchPaths();
+    for (const QString& folder :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                   QStandardPaths::LocateDirectory)) {
+        if (!searchPaths.contains(folder))
+            searchPaths.append(folder);
+    }
+    QIcon::setThemeSearchPaths(searchPaths);
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+}
+
+namespace {
+
+TForm1* theMainWindow = nullptr;
+
+// The items of Plik1 from "Nowy" to "Zakończ"; the recent files follow them.
+constexpr int FixedFileItems = 9;
+
+const QString SettingsReadError = QStringLiteral(
+    "Problemy z otwarciem pliku \"TARVEN.INI\". Niektóre z ustawień nie będą załadowane.");
+const QString ToolScanError = QStringLiteral(
+    "Wystąpił błąd podczas sprawdzania bibliotek. Niektóre z dodatkowych funkcji programu będą niedostępne.");
+
+// A hint may hold a short and a long form, "short|long": the short one is the tooltip,
+// the long one goes to the status bar. A hint without "|" is both.
+void setHint(QAction* action, const QString& hint)
+{
+    action->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+    action->setStatusTip(hint.section(QLatin1Char('|'), -1));
+}
+
+void addSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+QMenu* addMenu(QMenu* parentMenu, const char* name, const QString& caption)
+{
+    QMenu* menu = parentMenu->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+// A menu caption shows "&" only when it is doubled.
+QString literalCaption(QString text)
+{
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+TForm1* mainWindow()
+{
+    return theMainWindow;
+}
+
+TForm1::TForm1(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , programFolder_(programFolder)
+{
+    theMainWindow = this;
+    setWindowTitle(ProductName);
+    createDocumentArea();
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+    readSettings();
+    scanToolLibrariesReportingFailure();
+    if (programSettings().RememberRecent && !recentFiles_.isEmpty())
+        ShowRecentFiles();
+    connect(this, &TForm1::welcomeScreenRequested, this, &TForm1::ShowWelcomeScreen);
+}
+
+TForm1::~TForm1()
+{
+    theMainWindow = nullptr;
+}
+
+void TForm1::createDocumentArea()
+{
+    MdiArea = new QMdiArea(this);
+    MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    setCentralWidget(MdiArea);
+}
+
+QAction* TForm1::createAction(const char* name, const QString& caption, const QString& hint, void (TForm1::*slot)())
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
+    setHint(action, hint);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+QAction* TForm1::createToolButton(const char* name, const QString& hint, const QIcon& icon, void (TForm1::*slot)())
+{
+    QAction* action = createAction(name, hint, hint, slot);
+    action->setIcon(icon);
+    return action;
+}
+
+void TForm1::createActions()
+{
+    Projekt1 = createAction("Projekt1", QStringLiteral("Projekt"), {}, &TForm1::FileNew1Execute);
+    Ocenaryzyka1 = createAction("Ocenaryzyka1", QStringLiteral("Ocena ryzyka"), {}, &TForm1::Ocenaryzyka1Click);
+    FileOpenItem = createAction("FileOpenItem", QStringLiteral("&Otwórz"), QStringLiteral("Otwórz zbiór"),
+                                &TForm1::FileOpen1Execute);
+    FileOpenItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    Zamknij = createAction("Zamknij", QStringLiteral("&Zamknij"), QStringLiteral("Zamknij"), &TForm1::ZamknijClick);
+    Zamknijwszystkie1 = createAction("Zamknijwszystkie1", QStringLiteral("Zamknij wszystkie"),
+                                     QStringLiteral("Zamknij wszystkie zbiory"), &TForm1::Zamknijwszystkie1Click);
+    Zapisz1 = createAction("Zapisz1", QStringLiteral("&Zapisz"), QStringLiteral("Zapisz"), &TForm1::Zapisz1Click);
+    Zapisz1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));   // Save is Ctrl+Z, not Ctrl+S
+    Zapiszjako1 = createAction("Zapiszjako1", QStringLiteral("Zapisz jako"), QStringLiteral("Zapisz jako"),
+                               &TForm1::Zapiszjako1Click);
+    FileExitItem = createAction("FileExitItem", QStringLiteral("Zakończ"), QStringLiteral("Zakończ program"),
+                                &TForm1::FileExit1Execute);
+
+    CopyItem = createAction("CopyItem", QStringLiteral("Kopiuj"), QStringLiteral("Kopiuj|Kopiuj"), &TForm1::CopyItemClick);
+    CopyItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    PasteItem = createAction("PasteItem", QStringLiteral("Wklej"), QStringLiteral("Wklej|Wklej"), &TForm1::PasteItemClick);
+    PasteItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    Dodajwierszdoprojektu1 = createAction("Dodajwierszdoprojektu1", QStringLiteral("Dodaj wiersz do projektu"),
+                                          QStringLiteral("Dodaj wiersz do projektu"), &TForm1::ToolButton8Click);
+    Wstawwierszdoprojektu1 = createAction("Wstawwierszdoprojektu1", QStringLiteral("Wstaw wiersz do projektu"),
+                                          QStringLiteral("Wstaw wiersz do projektu"), &TForm1::ToolButton16Click);
+    Usuwierszzprojektu1 = createAction("Usuwierszzprojektu1", QStringLiteral("Usuń wiersz z projektu"),
+                                       QStringLiteral("Usuń wiersz z projektu"), &TForm1::ToolButton10Click);
+    PrzeniedoWorda1 = createAction("PrzeniedoWorda1", QStringLiteral("Przenieś do Worda"),
+                                   QStringLiteral("Przenieś do Worda"), &TForm1::ToolButton17Click);
+    Opcje1 = createAction("Opcje1", QStringLiteral("Opcje"), QStringLiteral("Opcje programu"), &TForm1::Opcje1Click);
+
+    WindowCascadeItem = createAction("WindowCascadeItem", QStringLiteral("Kaskada"), QStringLiteral("Kaskada"),
+                                     &TForm1::WindowCascadeItemClick);
+    WindowTileItem = createAction("WindowTileItem", QStringLiteral("Sąsiadująo"), QStringLiteral("Sąsiadująo"),
+                                  &TForm1::WindowTileItemClick);
+    WindowTileItem2 = createAction("WindowTileItem2", QStringLiteral("Uporządkuj ikony"),
+                                   QStringLiteral("Uporządkuj ikony"), &TForm1::WindowTileItem2Click);
+    WindowMinimizeItem = createAction("WindowMinimizeItem", QStringLiteral("Zminimalizuj wszystkie"),
+                                      QStringLiteral("Zminimalizuj wszystkie"), &TForm1::WindowMinimizeItemClick);
+
+    const QString webSiteHint = QStringLiteral("Zapraszamy na naszą stronę internetową");
+    Pomoc1 = createAction("Pomoc1", QStringLiteral("Pomoc"), QStringLiteral("Pomoc"), &TForm1::Pomoc1Click);
+    Samouczek1 = createAction("Samouczek1", QStringLiteral("Samouczek"), QStringLiteral("Samouczek"),
+                              &TForm1::Samouczek1Click);
+    WebSiteItem = createAction("WebSiteItem", MakerWebAddress, webSiteHint, &TForm1::WebSiteItemClick);
+    HelpAboutItem = createAction("HelpAboutItem", QStringLiteral("O programie"), QStringLiteral("O programie"),
+                                 &TForm1::HelpAbout1Execute);
+
+    prepareIcons();
+    const auto themed = [](const char* name) { return QIcon::fromTheme(QLatin1String(name)); };
+    const auto drawn = [](const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); };
+    ToolButton9 = createToolButton("ToolButton9", QStringLiteral("Utwórz nowy projekt"), themed("document-new"),
+                                   &TForm1::FileNew1Execute);
+    ToolButton15 = createToolButton("ToolButton15", QStringLiteral("Ocena ryzyka: utwórz nową na podstawie projektu"),
+                                    drawn("new_assessment"), &TForm1::Ocenaryzyka1Click);
+    ToolButton1 = createToolButton("ToolButton1", QStringLiteral("Otwórz zbiór"), themed("document-open"),
+                                   &TForm1::FileOpen1Execute);
+    ToolButton2 = createToolButton("ToolButton2", QStringLiteral("Zapisz"), themed("document-save"), &TForm1::Zapisz1Click);
+    ToolButton5 = createToolButton("ToolButton5", QStringLiteral("Kopiuj"), themed("edit-copy"), &TForm1::CopyItemClick);
+    ToolButton6 = createToolButton("ToolButton6", QStringLiteral("Wklej"), themed("edit-paste"), &TForm1::PasteItemClick);
+    ToolButton8 = createToolButton("ToolButton8", QStringLiteral("Dodaj wiersz do projektu"), themed("list-add"),
+                                   &TForm1::ToolButton8Click);
+    ToolButton16 = createToolButton("ToolButton16", QStringLiteral("Wstaw wiersz do projektu"), drawn("row_insert"),
+                                    &TForm1::ToolButton16Click);
+    ToolButton10 = createToolButton("ToolButton10", QStringLiteral("Usuń wiersz z projektu"), themed("list-remove"),
+                                    &TForm1::ToolButton10Click);
+    ToolButton17 = createToolButton("ToolButton17", QStringLiteral("Przenieś do Worda"), drawn("to_word"),
+                                    &TForm1::ToolButton17Click);
+    ToolButton11 = createToolButton("ToolButton11", QStringLiteral("Pomoc"), themed("help-browser"), &TForm1::Pomoc1Click);
+    WebSiteButton = createToolButton("WebSiteButton", webSiteHint, themed("web-browser"), &TForm1::WebSiteItemClick);
+    ToolButton13 = createToolButton("ToolButton13", QStringLiteral("Zakończ program"), themed("application-exit"),
+                                    &TForm1::FileExit1Execute);
+
+    // The row and report commands wait for a document window that can use them.
+    for (QAction* documentCommand : {Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1,
+                                     PrzeniedoWorda1, ToolButton8, ToolButton16, ToolButton10, ToolButton17})
+        documentCommand->setEnabled(false);
+}
+
+void TForm1::createMenus()
+{
+    Plik1 = addMenu(menuBar(), "Plik1", QStringLiteral("&Plik"));
+    FileNewItem = addMenu(Plik1, "FileNewItem", QStringLiteral("Nowy"));
+    setHint(FileNewItem->menuAction(), QStringLiteral("Utwórz nowy"));
+    FileNewItem->addActions({Projekt1, Ocenaryzyka1});
+    Plik1->addActions({FileOpenItem, Zamknij, Zamknijwszystkie1});
+    addSeparator(Plik1, "N5");
+    Plik1->addActions({Zapisz1, Zapiszjako1});
+    addSeparator(Plik1, "N1");
+    Plik1->addAction(FileExitItem);
+
+    Edit1 = addMenu(menuBar(), "Edit1", QStringLiteral("&Narzędzia"));
+    Edit1->addActions({CopyItem, PasteItem});
+    addSeparator(Edit1, "N2");
+    Edit1->addActions({Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1, PrzeniedoWorda1});
+    addSeparator(Edit1, "N4");
+    Edit1->addAction(Opcje1);
+
+    // Shown once a tool library has been found.
+    Uzyteczne = addMenu(menuBar(), "Uzyteczne", QStringLiteral("Użyteczne"));
+    Uzyteczne->menuAction()->setVisible(false);
+
+    Window1 = addMenu(menuBar(), "Window1", QStringLiteral("&Okna"));
+    Window1->addActions({WindowCascadeItem, WindowTileItem, WindowTileItem2, WindowMinimizeItem});
+    windowListSeparator = Window1->addSeparator();
+    connect(Window1, &QMenu::aboutToShow, this, &TForm1::updateWindowMenu);
+
+    Help1 = addMenu(menuBar(), "Help1", QStringLiteral("&Pomoc"));
+    Help1->addActions({Pomoc1, Samouczek1, WebSiteItem});
+    addSeparator(Help1, "N3");
+    Help1->addAction(HelpAboutItem);
+}
+
+void TForm1::createToolBars()
+{
+    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(32, 32));
+    ToolBar1->addActions({ToolButton9, ToolButton15, ToolButton1, ToolButton2});
+    ToolBar1->addSeparator();
+    ToolBar1->addActions({ToolButton5, ToolButton6});
+    ToolBar1->addSeparator();
+    ToolBar1->addActions({ToolButton8, ToolButton16, ToolButton10, ToolButton17});
+    ToolBar1->addSeparator();
+    ToolBar1->addActions({ToolButton11, WebSiteButton});
+    ToolBar1->addSeparator();
+    ToolBar1->addAction(ToolButton13);
+    for (QAction* action : ToolBar1->actions()) {
+        if (QWidget* button = ToolBar1->widgetForAction(action); button && !action->isSeparator()) {
+            button->setObjectName(action->objectName());
+            button->setFixedSize(39, 38);
+        }
+    }
+    // The bars cannot be switched off.
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void TForm1::createStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+}
+
+// Reads the settings and, when they ask for it, the password and the recent files. A file
+// that cannot be read leaves what was not read as it was (all switches off).
+void TForm1::readSettings()
+{
+    try {
+        const SettingsFile settings(programFolder_);
+        settings.readProgramSettings(programSettings());
+        checkAccessPassword();
+        if (programSettings().RememberRecent)
+            recentFiles_ = settings.readRecentFiles();
+    } catch (const AppError&) {
+        prompts().message(SettingsReadError, Prompts::Icon::Error);
+    }
+}
+
+// A wrong password closes the window as soon as the event loop runs, before anything
+// else it has queued (the welcome screen).
+void TForm1::checkAccessPassword()
+{
+    const QString& password = programSettings().AccessPassword;
+    if (!password.isEmpty() && AskPassword() != password)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TForm1::scanToolLibrariesReportingFailure()
+{
+    try {
+        ScanToolLibraries();
+    } catch (const std::exception&) {
+        prompts().message(ToolScanError, Prompts::Icon::Error);
+    }
+}
+
+// No tool libraries are known yet: the tools menu stays hidden.
+void TForm1::ScanToolLibraries()
+{
+}
+
+// The recent files follow the fixed items of Plik1, newest first; caption and hint are
+// the full path.
+void TForm1::ShowRecentFiles()
+{
+    const QList<QAction*> items = Plik1->actions();
+    for (qsizetype i = FixedFileItems; i < items.size(); ++i)
+        delete items[i];
+    for (auto path = recentFiles_.crbegin(); path != recentFiles_.crend(); ++path) {
+        QAction* item = Plik1->addAction(literalCaption(*path));
+        setHint(item, *path);
+        connect(item, &QAction::triggered, this, [this, fullPath = *path] { RecentFileClick(fullPath); });
+    }
+}
+
+// The window menu lists the open document windows after its fixed items, the active one
+// checked; choosing one activates it.
+void TForm1::updateWindowMenu()
+{
+    const QList<QAction*> items = Window1->actions();
+    for (qsizetype i = items.indexOf(windowListSeparator) + 1; i < items.size(); ++i)
+        delete items[i];
+    const QList<QMdiSubWindow*> windows = MdiArea->subWindowList(QMdiArea::CreationOrder);
+    windowListSeparator->setVisible(!windows.isEmpty());
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        QAction* item = Window1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(literalCaption(window->windowTitle())));
+        item->setCheckable(true);
+        item->setChecked(window == MdiArea->activeSubWindow());
+        connect(item, &QAction::triggered, window, [this, window] { MdiArea->setActiveSubWindow(window); });
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    ApplyAutoScale(this);
+    if (programSettings().ShowWelcome)
+        QMetaObject::invokeMethod(this, &TForm1::WelcomeScreenMessage, Qt::QueuedConnection);
+}
+
+void TForm1::WelcomeScreenMessage()
+{
+    if (isVisible())
+        emit welcomeScreenRequested();
+}
+
+// Open document windows go with the frame without their own save question.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (programSettings().RememberRecent) {
+        try {
+            SettingsFile(programFolder_).writeRecentFiles(recentFiles_);
+        } catch (const AppError& error) {
+            prompts().message(error.text(), Prompts::Icon::Error);
+        }
+    }
+    event->accept();
+}
+
+void TForm1::WindowCascadeItemClick()
+{
+    MdiArea->cascadeSubWindows();
+}
+
+void TForm1::WindowTileItemClick()
+{
+    tileHorizontally(MdiArea);
+}
+
+void TForm1::WindowTileItem2Click()
+{
+    arrangeIcons(MdiArea);
+}
+
+void TForm1::WindowMinimizeItemClick()
+{
+    minimizeAll(MdiArea);
+}
+
+// The commands below act on documents, dialogs and help that the main window does not
+// hold yet; each is connected to its menu item and button and does nothing so far.
+
+void TForm1::FileNew1Execute() {}
+void TForm1::Ocenaryzyka1Click() {}
+void TForm1::FileOpen1Execute() {}
+void TForm1::ZamknijClick() {}
+void TForm1::Zamknijwszystkie1Click() {}
+void TForm1::Zapisz1Click() {}
+void TForm1::Zapiszjako1Click() {}
+void TForm1::FileExit1Execute() {}
+void TForm1::RecentFileClick(const QString& /*path*/) {}
+void TForm1::CopyItemClick() {}
+void TForm1::PasteItemClick() {}
+void TForm1::ToolButton8Click() {}
+void TForm1::ToolButton16Click() {}
+void TForm1::ToolButton10Click() {}
+void TForm1::ToolButton17Click() {}
+void TForm1::Opcje1Click() {}
+void TForm1::Pomoc1Click() {}
+void TForm1::Samouczek1Click() {}
+void TForm1::WebSiteItemClick() {}
+void TForm1::HelpAbout1Execute() {}
+void TForm1::ShowWelcomeScreen() {}

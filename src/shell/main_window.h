@@ -1,0 +1,143 @@
+#pragma once
+// TForm1: the program's main window, the MDI frame that holds the document windows, with
+// the main menu, the toolbar and the one-panel status bar that shows the hints.
+//
+// Creating it runs the start of the program: it reads TARVEN.INI from `programFolder`
+// into programSettings(), asks for the access password when one is set, loads the
+// recent-files list and scans for tool libraries. Showing it applies the autoscale rule
+// and asks for the welcome screen; closing it stores the recent-files list.
+
+#include <QMainWindow>
+#include <QStringList>
+
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(const QString& programFolder, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const QString& ProgramFolder() const { return programFolder_; }
+    QMdiArea* mdiArea() const { return MdiArea; }
+    // Full paths, oldest first, at most five.
+    const QStringList& RecentFiles() const { return recentFiles_; }
+
+signals:
+    // Queued after the window is shown when ShowWelcome is on; not sent once a refused
+    // password has closed the window.
+    void welcomeScreenRequested();
+
+public slots:
+    // File commands.
+    void FileNew1Execute();
+    void Ocenaryzyka1Click();
+    void FileOpen1Execute();
+    void ZamknijClick();
+    void Zamknijwszystkie1Click();
+    void Zapisz1Click();
+    void Zapiszjako1Click();
+    void FileExit1Execute();
+    void RecentFileClick(const QString& path);
+    // Row, clipboard and report commands on the active document window.
+    void CopyItemClick();
+    void PasteItemClick();
+    void ToolButton8Click();
+    void ToolButton16Click();
+    void ToolButton10Click();
+    void ToolButton17Click();
+    void Opcje1Click();
+    // Window arrangement.
+    void WindowCascadeItemClick();
+    void WindowTileItemClick();
+    void WindowTileItem2Click();
+    void WindowMinimizeItemClick();
+    // Help.
+    void Pomoc1Click();
+    void Samouczek1Click();
+    void WebSiteItemClick();
+    void HelpAbout1Execute();
+    void ShowWelcomeScreen();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createDocumentArea();
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createStatusBar();
+    void readSettings();
+    void checkAccessPassword();
+    void scanToolLibrariesReportingFailure();
+    void ScanToolLibraries();
+    void ShowRecentFiles();
+    void updateWindowMenu();
+    void WelcomeScreenMessage();
+
+    QAction* createAction(const char* name, const QString& caption, const QString& hint, void (TForm1::*slot)());
+    QAction* createToolButton(const char* name, const QString& hint, const QIcon& icon, void (TForm1::*slot)());
+
+    QString programFolder_;
+    QStringList recentFiles_;
+
+    QMdiArea* MdiArea = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+
+    QMenu* Plik1 = nullptr;
+    QMenu* FileNewItem = nullptr;
+    QAction* Projekt1 = nullptr;
+    QAction* Ocenaryzyka1 = nullptr;
+    QAction* FileOpenItem = nullptr;
+    QAction* Zamknij = nullptr;
+    QAction* Zamknijwszystkie1 = nullptr;
+    QAction* Zapisz1 = nullptr;
+    QAction* Zapiszjako1 = nullptr;
+    QAction* FileExitItem = nullptr;
+
+    QMenu* Edit1 = nullptr;
+    QAction* CopyItem = nullptr;
+    QAction* PasteItem = nullptr;
+    QAction* Dodajwierszdoprojektu1 = nullptr;
+    QAction* Wstawwierszdoprojektu1 = nullptr;
+    QAction* Usuwierszzprojektu1 = nullptr;
+    QAction* PrzeniedoWorda1 = nullptr;
+    QAction* Opcje1 = nullptr;
+
+    QMenu* Uzyteczne = nullptr;
+
+    QMenu* Window1 = nullptr;
+    QAction* WindowCascadeItem = nullptr;
+    QAction* WindowTileItem = nullptr;
+    QAction* WindowTileItem2 = nullptr;
+    QAction* WindowMinimizeItem = nullptr;
+    QAction* windowListSeparator = nullptr;
+
+    QMenu* Help1 = nullptr;
+    QAction* Pomoc1 = nullptr;
+    QAction* Samouczek1 = nullptr;
+    QAction* WebSiteItem = nullptr;
+    QAction* HelpAboutItem = nullptr;
+
+    QAction* ToolButton9 = nullptr;
+    QAction* ToolButton15 = nullptr;
+    QAction* ToolButton1 = nullptr;
+    QAction* ToolButton2 = nullptr;
+    QAction* ToolButton5 = nullptr;
+    QAction* ToolButton6 = nullptr;
+    QAction* ToolButton8 = nullptr;
+    QAction* ToolButton16 = nullptr;
+    QAction* ToolButton10 = nullptr;
+    QAction* ToolButton17 = nullptr;
+    QAction* ToolButton11 = nullptr;
+    QAction* WebSiteButton = nullptr;
+    QAction* ToolButton13 = nullptr;
+};
+
+// The main window while it exists, nullptr before and after.
+TForm1* mainWindow();

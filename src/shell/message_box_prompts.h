@@ -1,0 +1,15 @@
+#pragma once
+// MessageBoxPrompts: the prompts of the running program, shown as Qt's message boxes, file
+// dialogs and input dialog, each modal over the active window. A message without a
+// caption carries the application's name.
+
+#include "base/prompts.h"
+
+class MessageBoxPrompts : public Prompts {
+public:
+    void message(const QString& text, Icon icon, const QString& caption) override;
+    bool question(const QString& text, const QString& caption) override;
+    QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter) override;
+    QString text(const QString& caption, const QString& label, bool secret, bool* ok) override;
+};

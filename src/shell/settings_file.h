@@ -1,0 +1,52 @@
+#pragma once
+// SettingsFile: the settings file TARVEN.INI in a given folder (the program's folder; a
+// temporary one in tests), read and written through the project's INI code. Every
+// operation loads the file afresh and every write puts it back on disk at once: nothing is
+// cached between operations.
+//
+// A missing file, section or key reads as the default. A Boolean is written as "1" or "0"
+// and read as an integer: any non-zero number is true, text that is not a number is the
+// default. Values are Windows-1250 text. Every operation throws AppError when the file
+// exists but cannot be read, or cannot be written.
+
+#include "base/program_settings.h"
+
+#include <QString>
+#include <QStringList>
+
+struct SettingsKey {
+    const char* section;
+    const char* key;
+};
+
+inline constexpr SettingsKey AutoScaleKey{"SKALA", "Powieksz"};
+inline constexpr SettingsKey RememberRecentKey{"OSTATNIE", "Pamietaj"};
+inline constexpr SettingsKey AccessPasswordKey{"USTAWIENIA", "OpenP"};
+inline constexpr SettingsKey ShowWelcomeKey{"USTAWIENIA", "Powitalny"};
+// The recent files lie in OSTATNIE under the keys "0" (the newest) to "4".
+inline constexpr int MaxRecentFiles = 5;
+
+class SettingsFile {
+public:
+    explicit SettingsFile(const QString& folder);
+
+    const QString& fileName() const { return fileName_; }
+
+    QString readString(SettingsKey key, const QString& def = {}) const;
+    bool readBool(SettingsKey key, bool def) const;
+    void writeString(SettingsKey key, const QString& value);
+    void writeBool(SettingsKey key, bool value);
+
+    // The four settings read at start, in this order: AutoScale (default false),
+    // RememberRecent (false), AccessPassword (empty), ShowWelcome (true).
+    void readProgramSettings(ProgramSettings& settings) const;
+
+    // The recent files, oldest first: the non-empty keys from "4" down to "0".
+    QStringList readRecentFiles() const;
+    // Writes `oldestFirst` newest first from key "0" on; keys beyond its length keep the
+    // values they have. REQUIRES: at most MaxRecentFiles entries.
+    void writeRecentFiles(const QStringList& oldestFirst);
+
+private:
+    QString fileName_;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// The process-wide set-up of the program's start, done once before the main window exists.
+
+class QCoreApplication;
+
+// Forces one set of regional formats whatever the system's locale says: Qt's widgets use
+// the Polish locale (decimal comma), and the C library's number conversions the neutral
+// "C" format. The program's own conversions (base/regional_format.h) never follow a locale.
+void forceRegionalFormats();
+
+// Loads Qt's Polish translations (qtbase_pl), so that standard buttons read "Tak" and
+// "Nie". False when they are not installed; the buttons then stay in English.
+bool installPolishTranslations(QCoreApplication& app);
