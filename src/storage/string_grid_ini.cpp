@@ -6,15 +6,24 @@
 
 #include <QHeaderView>
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
 // The default of the column-0 probe; a cell holding exactly this text also ends the table.
 const QByteArray kEndProbe = QByteArrayLiteral("@Koniec@");
 
+// Built in one allocation: a table pass makes one key per cell.
 QByteArray cellKey(const QByteArray& stem, int col, int row)
 {
-    return stem + QByteArray::number(col) + '/' + QByteArray::number(row);
+    char numbers[32];
+    char* end = std::to_chars(numbers, numbers + 15, col).ptr;
+    *end++ = '/';
+    end = std::to_chars(end, numbers + sizeof numbers, row).ptr;
+    QByteArray key;
+    key.reserve(stem.size() + (end - numbers));
+    key.append(stem).append(numbers, end - numbers);
+    return key;
 }
 
 } // namespace
