@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace {
 
@@ -16,10 +17,10 @@ const QByteArray kEndProbe = QByteArrayLiteral("@Koniec@");
 // Built in one allocation: a table pass makes one key per cell.
 QByteArray cellKey(const QByteArray& stem, int col, int row)
 {
-    char numbers[32];
-    char* end = std::to_chars(numbers, numbers + 15, col).ptr;
+    char numbers[24]; // "col/row": two ints and a slash
+    char* end = std::to_chars(numbers, std::end(numbers), col).ptr;
     *end++ = '/';
-    end = std::to_chars(end, numbers + sizeof numbers, row).ptr;
+    end = std::to_chars(end, std::end(numbers), row).ptr;
     QByteArray key;
     key.reserve(stem.size() + (end - numbers));
     key.append(stem).append(numbers, end - numbers);
