@@ -94,7 +94,7 @@ QString formatFixed(double value, int decimals)
     std::string digits = mantissa;
     int intDigits = exponent + 1;
     if (intDigits <= 0) {
-        digits.insert(0, std::string(static_cast<std::size_t>(1 - intDigits), '0'));
+        digits = std::string(static_cast<std::size_t>(1 - intDigits), '0') + digits;
         intDigits = 1;
     }
     const int keep = intDigits + decimals;
@@ -103,7 +103,7 @@ QString formatFixed(double value, int decimals)
     const bool roundUp = digits[static_cast<std::size_t>(keep)] >= '5';
     digits.resize(static_cast<std::size_t>(keep));
     if (roundUp && incrementDigits(digits, keep - 1)) {
-        digits.insert(0, "1");
+        digits = '1' + digits;
         ++intDigits;
     }
 
@@ -112,7 +112,7 @@ QString formatFixed(double value, int decimals)
         out += ',' + digits.substr(static_cast<std::size_t>(intDigits));
     const bool allZero = out.find_first_not_of("0,") == std::string::npos;
     if (negative && !allZero)
-        out.insert(0, "-");
+        out = '-' + out;
     return QString::fromStdString(out);
 }
 
