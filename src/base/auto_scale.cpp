@@ -85,12 +85,14 @@ void ScaleWidgetTree(QWidget* window, int m, int d)
     const QSize windowSize = window->size();
     window->setFont(scaled(window->font(), m, d));
     scaleLimits(window, window->minimumSize(), window->maximumSize(), m, d);
-    for (const Original& o : originals) {
-        if (o.ownFont)
-            o.widget->setFont(scaled(o.font, m, d));
-        scaleLimits(o.widget, o.minimum, o.maximum, m, d);
-        o.widget->setGeometry(scaled(o.geometry.x(), m, d), scaled(o.geometry.y(), m, d),
-                              scaled(o.geometry.width(), m, d), scaled(o.geometry.height(), m, d));
+    // Children before their parents: a compound control (a scroll area's viewport, a spin
+    // box's editor) places its insides itself when it is resized after them.
+    for (auto o = originals.crbegin(); o != originals.crend(); ++o) {
+        if (o->ownFont)
+            o->widget->setFont(scaled(o->font, m, d));
+        scaleLimits(o->widget, o->minimum, o->maximum, m, d);
+        o->widget->setGeometry(scaled(o->geometry.x(), m, d), scaled(o->geometry.y(), m, d),
+                               scaled(o->geometry.width(), m, d), scaled(o->geometry.height(), m, d));
     }
     // The window keeps its place on the screen; a maximised window keeps the screen's size.
     if (!(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))

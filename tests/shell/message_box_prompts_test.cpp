@@ -1,0 +1,76 @@
+// The prompts of the running program: what the message boxes show and what they answer.
+
+#include "shell/message_box_prompts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Handles the next modal message box as soon as it is shown.
+void whenMessageBoxShows(std::function<void(QMessageBox&)> handle)
+{
+    QTimer::singleShot(0, [handle] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr) << "no message box shown";
+        handle(*box);
+        if (box->isVisible())
+            box->close();
+    });
+}
+
+class MessageBoxPromptsTest : public ::testing::Test {
+protected:
+    void SetUp() override { QGuiApplication::setApplicationDisplayName("Nazwa programu"); }
+    void TearDown() override { QGuiApplication::setApplicationDisplayName({}); }
+
+    MessageBoxPrompts prompts;
+};
+
+TEST_F(MessageBoxPromptsTest, MessageShowsCarriageReturnsAsLineBreaks)
+{
+    QString shown;
+    whenMessageBoxShows([&](QMessageBox& box) { shown = box.text(); });
+    prompts.message("Pierwsza linia\rdruga\r\ntrzecia", Prompts::Icon::None, "Tytuł");
+    EXPECT_EQ(shown, "Pierwsza linia\ndruga\ntrzecia");
+}
+
+TEST_F(MessageBoxPromptsTest, MessageWithoutCaptionCarriesTheApplicationName)
+{
+    QString caption;
+    whenMessageBoxShows([&](QMessageBox& box) { caption = box.windowTitle(); });
+    prompts.message("Tekst", Prompts::Icon::None, {});
+    EXPECT_EQ(caption, "Nazwa programu");
+}
+
+TEST_F(MessageBoxPromptsTest, ErrorMessageHasTheErrorIconAndOneOkButton)
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    whenMessageBoxShows([&](QMessageBox& box) {
+        icon = box.icon();
+        buttons = box.standardButtons();
+    });
+    prompts.message("Błąd", Prompts::Icon::Error, {});
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+TEST_F(MessageBoxPromptsTest, QuestionAnswersYesOnlyForYes)
+{
+    for (const QMessageBox::StandardButton answer : {QMessageBox::Yes, QMessageBox::No}) {
+        QMessageBox::StandardButtons buttons;
+        whenMessageBoxShows([&](QMessageBox& box) {
+            buttons = box.standardButtons();
+            box.button(answer)->click();
+        });
+        EXPECT_EQ(prompts.question("Czy chcesz zapisać zmiany w pliku:\rA.rpr", {}), answer == QMessageBox::Yes);
+        EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+}
+
+} // namespace
