@@ -1,0 +1,350 @@
+#include "documents/assessment_window.h"
+
+#include "base/app_error.h"
+#include "base/prompts.h"
+#include "storage/edit_ini.h"
+#include "storage/ini_dat.h"
+#include "storage/memo_ini.h"
+#include "storage/radio_group_ini.h"
+#include "storage/string_grid_ini.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace {
+
+constexpr int HazardTab = 3;
+constexpr int AnswerColumn = 2;
+constexpr int AnswerListHeight = 23;
+constexpr QSize PickerSize(20, 20);
+
+const QStringList& hazardTitles()
+{
+    static const QStringList titles{
+        QStringLiteral("Zagrożenie"), QStringLiteral("Źródła zagrożenia"), QStringLiteral("Skutki zagrożenia"),
+        QStringLiteral("Działania zapobieg."), QStringLiteral("Skutki S"), QStringLiteral("Prawdop. P"),
+        QStringLiteral("Ekspozycja E"), QStringLiteral("Ryzyko R"),
+    };
+    return titles;
+}
+
+bool hasExposure(RiskMethod method)
+{
+    return risk::hazardColumns(method).e >= 0;
+}
+
+// Shown on the button-face colour and never changed by the assessment.
+void makeReadOnly(QWidget* field)
+{
+    QPalette palette = field->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Button));
+    field->setPalette(palette);
+    field->setEnabled(false);
+}
+
+void showError(const AppError& error)
+{
+    prompts().message(error.text(), Prompts::Icon::Error);
+}
+
+} // namespace
+
+TForm5::TForm5(DocumentHost* host, QWidget* parent) : DocumentWindow(host, 5050, HazardTab, parent)
+{
+    buildCard(addPage(QStringLiteral("Opis oceny")));
+    QWidget* projectPage = addPage(QStringLiteral("Opis projektu"));
+    buildProjectDescription(projectPage);
+    for (QWidget* field : std::initializer_list<QWidget*>{EditIni1, EditIni2, EditIni3, MemoIni1, RadioGroupIni1})
+        makeReadOnly(field);
+    buildWorkstationMemos(addPage(QStringLiteral("Ogólna charakterystyka stanowiska pracy")));
+    buildHazardTab(addPage(QStringLiteral("Zagrożenia zawodowe")));
+    buildChecklistTab(addPage(QStringLiteral("Ocena warunków bhp")));
+    connectChanges();
+    FormCreate();
+    finishCreation();
+}
+
+void TForm5::buildCard(QWidget* page)
+{
+    const QString card = QStringLiteral("OPISOC");
+    auto* grid = new QGridLayout(page);
+    EditIni4 = addEdit(grid, 0, QStringLiteral("Jednostka organizacyjna"), card, QStringLiteral("Jednostka"));
+    EditIni5 = addEdit(grid, 1, QStringLiteral("Nazwa stanowiska"), card, QStringLiteral("Stanowisko"));
+    EditIni6 = addEdit(grid, 2, QStringLiteral("Liczba zatrudnionych\n(narażonych) na stanowisku"), card,
+                       QStringLiteral("Zatrudnienie"));
+    EditIni7 = addEdit(grid, 3, QStringLiteral("Kolejny numer karty oceny"), card, QStringLiteral("NrKarty"));
+    EditIni8 = addEdit(grid, 4, QStringLiteral("Data sporządzenia"), card, QStringLiteral("DataSp"));
+    EditIni9 = addEdit(grid, 5, QStringLiteral("Sporządził"), card, QStringLiteral("Sporzodzil"));
+    MemoIni8 = addMemo(page, card, QStringLiteral("Uwagi"));
+    grid->addWidget(new QLabel(QStringLiteral("Wnioski, uwagi."), page), 6, 0, Qt::AlignTop);
+    grid->addWidget(MemoIni8, 6, 1);
+    grid->setRowStretch(6, 1);
+    EditIni6->installEventFilter(this);
+}
+
+void TForm5::buildHazardTab(QWidget* page)
+{
+    StringGridIni1 = addTable(page, QStringLiteral("ZAGROZENIA"), hazardTitles(), 20,
+                              {.boldTitles = false, .evenRowsWindowText = true,
+                               .red = GridDelegate::RedRule::Unacceptable});
+    BitBtn1 = addPickerButton(page);
+    BitBtn2 = addPickerButton(page);
+    BitBtn3 = addPickerButton(page);
+    static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->focusedCellPainted = [this](int column, int row) {
+        StringGridIni1DrawCell(column, row);
+    };
+    connect(StringGridIni1, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { StringGridIni1SelectCell(column, row); });
+    connect(StringGridIni1->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TForm5::StringGridIni1TopLeftChanged);
+    connect(BitBtn1, &QToolButton::clicked, this, &TForm5::BitBtn1Click);
+    connect(BitBtn2, &QToolButton::clicked, this, &TForm5::BitBtn2Click);
+    connect(BitBtn3, &QToolButton::clicked, this, &TForm5::BitBtn3Click);
+}
+
+void TForm5::buildChecklistTab(QWidget* page)
+{
+    StringGridIni2 = addTable(page, QStringLiteral("WARUNKI"),
+                              {QStringLiteral("Pytania kontrolne do oceny warunków bhp"),
+                               QStringLiteral("Działania naprawcze"), QStringLiteral("Odpowiedź")},
+                              23, {.boldTitles = true, .evenRowsWindowText = true,
+                                   .red = GridDelegate::RedRule::ContainsNie});
+    ComboBox1 = new QComboBox(page);
+    ComboBox1->addItems({QStringLiteral("TAK"), QStringLiteral("NIE")});
+    ComboBox1->hide();
+    static_cast<GridDelegate*>(StringGridIni2->itemDelegate())->focusedCellPainted = [this](int column, int row) {
+        StringGridIni2DrawCell(column, row);
+    };
+    connect(StringGridIni2, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { StringGridIni2SelectCell(column, row); });
+    connect(StringGridIni2->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TForm5::StringGridIni2TopLeftChanged);
+    connect(StringGridIni2, &QTableWidget::cellDoubleClicked, this, &TForm5::StringGridIni2DblClick);
+    connect(ComboBox1, &QComboBox::activated, this, &TForm5::ComboBox1Change);
+}
+
+void TForm5::connectChanges()
+{
+    for (TEditIni* edit : {EditIni4, EditIni5, EditIni7, EditIni8, EditIni9})
+        connect(edit, &TEditIni::textChanged, this, &TForm5::EditIni4Change);
+    for (TMemoIni* memo : {MemoIni8, MemoIni2, MemoIni3, MemoIni4, MemoIni5, MemoIni6, MemoIni7})
+        connect(memo, &TMemoIni::textChanged, this, &TForm5::EditIni4Change);
+    connect(EditIni6, &TEditIni::textChanged, this, &TForm5::EditIni6Change);
+}
+
+void TForm5::FormCreate()
+{
+    // The titles were set when the tables were made; the hazard table starts with all eight.
+    resize(755, 448);
+}
+
+void TForm5::ShowPoCzytaniu()
+{
+    const int count = risk::hazardColumns(method()).count;
+    StringGridIni1->setColumnCount(count);
+    for (int c = 0; c < count - 1; ++c)
+        StringGridIni1->setCell(c, 0, hazardTitles()[c]);
+    StringGridIni1->setCell(count - 1, 0, QStringLiteral("Ryzyko R"));
+    setColumnWidths();
+}
+
+void TForm5::setColumnWidths()
+{
+    if (hasExposure(method()))
+        DocumentWindow::setColumnWidths(StringGridIni1, {widthPart(0.15), widthPart(0.15), widthPart(0.15),
+                                                         widthPart(0.15), widthPart(0.10), widthPart(0.10),
+                                                         widthPart(0.09), widthPart(0.11) - 24});
+    else
+        DocumentWindow::setColumnWidths(StringGridIni1, {widthPart(0.16), widthPart(0.16), widthPart(0.16),
+                                                         widthPart(0.16), widthPart(0.11), widthPart(0.11),
+                                                         widthPart(0.14) - 24});
+    DocumentWindow::setColumnWidths(StringGridIni2, {widthPart(0.42), widthPart(0.42), widthPart(0.16) - 23});
+}
+
+void TForm5::ObliczWiersz(int row)
+{
+    const RiskMethod current = method();
+    QStringList cells;
+    for (int c = 0; c < StringGridIni1->columnCount(); ++c)
+        cells.append(StringGridIni1->cell(c, row));
+    if (const auto text = risk::ObliczWiersz(current, cells, EditIni6->text()))
+        StringGridIni1->setCell(risk::hazardColumns(current).risk, row, *text);
+}
+
+void TForm5::recomputeAllRows()
+{
+    try {
+        for (int r = 1; r < StringGridIni1->rowCount(); ++r)
+            ObliczWiersz(r);
+    } catch (const AppError& error) {
+        showError(error);
+    }
+}
+
+void TForm5::FormResize()
+{
+    setColumnWidths();
+    if (!BitBtn1->isHidden())
+        StringGridIni1->setCurrentCell(StringGridIni1->currentRow(), 2);
+    if (!ComboBox1->isHidden())
+        StringGridIni2->setCurrentCell(StringGridIni2->currentRow(), 0);
+    resetRowHeights(StringGridIni1);
+    resetRowHeights(StringGridIni2);
+}
+
+bool TForm5::PageControl1Changing()
+{
+    if (method() == RiskMethod::FiveSteps && EditIni6->text().isEmpty()) {
+        prompts().message(QStringLiteral("Musisz podać liczbę osób zatrudnionych (narażonych) na stanowisku."));
+        return false;
+    }
+    return true;
+}
+
+void TForm5::StringGridIni1SelectCell(int column, int row)
+{
+    BitBtn1->hide();
+    BitBtn2->hide();
+    BitBtn3->hide();
+    if (row < 1)
+        return;
+    if (column == 4)
+        BitBtn1->show();
+    else if (column == 5)
+        BitBtn2->show();
+    else if (column == 6 && hasExposure(method()))
+        BitBtn3->show();
+}
+
+void TForm5::StringGridIni1TopLeftChanged()
+{
+    BitBtn1->hide();
+    BitBtn2->hide();
+    BitBtn3->hide();
+}
+
+void TForm5::StringGridIni1DrawCell(int column, int row)
+{
+    QToolButton* buttons[] = {BitBtn1, BitBtn2, BitBtn3};
+    if (column >= 4 && column <= 6)
+        placeOverCell(buttons[column - 4], StringGridIni1, column, row, PickerSize);
+}
+
+void TForm5::StringGridIni1KeyDown()
+{
+    IniDat1->SetModified();
+}
+
+void TForm5::StringGridIni2SelectCell(int column, int row)
+{
+    ComboBox1->hide();
+    if (row < 1 || column != AnswerColumn)
+        return;
+    const QSignalBlocker quiet(ComboBox1);
+    ComboBox1->setCurrentIndex(ComboBox1->findText(StringGridIni2->cell(column, row), Qt::MatchFixedString));
+    ComboBox1->show();
+}
+
+void TForm5::StringGridIni2TopLeftChanged()
+{
+    ComboBox1->hide();
+}
+
+void TForm5::StringGridIni2DrawCell(int column, int row)
+{
+    if (column == AnswerColumn)
+        placeOverCell(ComboBox1, StringGridIni2, column, row,
+                      QSize(StringGridIni2->columnWidth(column), AnswerListHeight));
+}
+
+void TForm5::StringGridIni2DblClick()
+{
+    const int row = StringGridIni2->currentRow();
+    if (row < 1)
+        return;
+    const QString answer = StringGridIni2->cell(AnswerColumn, row) == QLatin1String("TAK") ? QStringLiteral("NIE")
+                                                                                           : QStringLiteral("TAK");
+    StringGridIni2->setCell(AnswerColumn, row, answer);
+    IniDat1->SetModified();
+    if (!ComboBox1->isHidden()) {
+        const QSignalBlocker quiet(ComboBox1);
+        ComboBox1->setCurrentText(answer);
+    }
+}
+
+void TForm5::ComboBox1Change()
+{
+    IniDat1->SetModified();
+    StringGridIni2->setCell(StringGridIni2->currentColumn(), StringGridIni2->currentRow(), ComboBox1->currentText());
+}
+
+void TForm5::pick(int mode, risk::Factor factor)
+{
+    openScalePicker(mode, factor);
+    const int row = StringGridIni1->currentRow();
+    if (row < 1)
+        return;
+    try {
+        ObliczWiersz(row);
+    } catch (const AppError& error) {
+        showError(error);
+    }
+}
+
+void TForm5::BitBtn1Click()
+{
+    pick(1, risk::Factor::S);
+}
+
+void TForm5::BitBtn2Click()
+{
+    pick(2, risk::Factor::P);
+}
+
+void TForm5::BitBtn3Click()
+{
+    pick(3, risk::Factor::E);
+}
+
+bool TForm5::EditIni6KeyPress(QChar key)
+{
+    const bool typed = key.category() != QChar::Other_Control;
+    if (!typed || (key >= u'0' && key <= u'9') || key == u'.')
+        return true;
+    QApplication::beep();
+    return false;
+}
+
+void TForm5::EditIni6Change()
+{
+    IniDat1->SetModified();
+    if (!EditIni6->text().isEmpty() && method() == RiskMethod::FiveSteps)
+        recomputeAllRows();
+}
+
+void TForm5::EditIni4Change()
+{
+    IniDat1->SetModified();
+}
+
+void TForm5::tableKeyPress(QKeyEvent*)
+{
+    StringGridIni1KeyDown();
+}
+
+bool TForm5::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == EditIni6 && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (!text.isEmpty() && !EditIni6KeyPress(text.front()))
+            return true;
+    }
+    return DocumentWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// TForm5: the risk-assessment window. The user fills the assessment card, rates every
+// hazard with the S, P and E pickers (each rating recomputes the row's risk) and answers
+// the checklist with "TAK" or "NIE". The project's description and method are read-only.
+//
+// Painting: GridDelegate paints both tables (StringGridIni1DrawCell and
+// StringGridIni2DrawCell are what remains to do after the focused cell has been painted:
+// putting the picker button or the answer list over it).
+
+#include "documents/document_window.h"
+
+class QComboBox;
+
+class TForm5 : public DocumentWindow {
+    Q_OBJECT
+public:
+    explicit TForm5(DocumentHost* host, QWidget* parent = nullptr);
+
+    // The assessment card, section OPISOC.
+    TEditIni* EditIni4;   // Jednostka
+    TEditIni* EditIni5;   // Stanowisko
+    TEditIni* EditIni6;   // Zatrudnienie: the employee count, FIVE STEPS factor I
+    TEditIni* EditIni7;   // NrKarty
+    TEditIni* EditIni8;   // DataSp
+    TEditIni* EditIni9;   // Sporzodzil
+    TMemoIni* MemoIni8;   // Uwagi
+    // The "..." pickers of the S, P and E columns, hidden until a matching cell is selected.
+    QToolButton* BitBtn1;
+    QToolButton* BitBtn2;
+    QToolButton* BitBtn3;
+    // The answer list ("TAK", "NIE") over column 2 of the checklist.
+    QComboBox* ComboBox1;
+
+    // After the bound controls have been read: 8 hazard columns for RISK SCORE and
+    // FIVE STEPS, 7 otherwise, and the column widths. Computes no risk.
+    void ShowPoCzytaniu();
+    // Writes the risk text of hazard row `row` (1 or more) from its factors; leaves the row
+    // as it is without a method or with an empty factor cell.
+    // Throws AppError on a factor or a FIVE STEPS count that is not a number; nothing is
+    // changed then.
+    void ObliczWiersz(int row);
+
+    void FormCreate();
+    void FormResize() override;
+    bool PageControl1Changing() override;
+    void StringGridIni1SelectCell(int column, int row);
+    void StringGridIni1TopLeftChanged();
+    void StringGridIni1DrawCell(int column, int row);
+    void StringGridIni1KeyDown();
+    void StringGridIni2SelectCell(int column, int row);
+    void StringGridIni2TopLeftChanged();
+    void StringGridIni2DrawCell(int column, int row);
+    void StringGridIni2DblClick();
+    void ComboBox1Change();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    // False when `key` is a typed character other than a digit or "."; it is then
+    // discarded with a beep.
+    bool EditIni6KeyPress(QChar key);
+    void EditIni6Change();
+    void EditIni4Change();
+
+protected:
+    void tableKeyPress(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildCard(QWidget* page);
+    void buildHazardTab(QWidget* page);
+    void buildChecklistTab(QWidget* page);
+    void connectChanges();
+    void setColumnWidths();
+    void pick(int mode, risk::Factor factor);
+    // ObliczWiersz for every data row, stopping at the first error, which is shown.
+    void recomputeAllRows();
+};

@@ -1,0 +1,315 @@
+#include "documents/document_window.h"
+
+#include "base/auto_scale.h"
+#include "base/prompts.h"
+#include "documents/document_host.h"
+#include "documents/scale_picker.h"
+#include "storage/edit_ini.h"
+#include "storage/ini_dat.h"
+#include "storage/memo_ini.h"
+#include "storage/radio_group_ini.h"
+#include "storage/string_grid_ini.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int MaxFieldLength = 120;
+constexpr int PickerButtonSize = 20;
+
+template <class Control>
+Control* bindTo(Control* control, TIniDat* iniDat, const QString& sekcja, const QString& key)
+{
+    control->IniDat = iniDat;
+    control->Sekcja = sekcja;
+    control->Identyfikator = key;
+    return control;
+}
+
+} // namespace
+
+DocumentWindow::DocumentWindow(DocumentHost* host, int helpContext, int firstTableTab, QWidget* parent)
+    : QWidget(parent),
+      IniDat1(new TIniDat(this)),
+      PageControl1(new QTabWidget(this)),
+      HelpContext(helpContext),
+      host_(host),
+      firstTableTab_(firstTableTab)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setMinimumSize(755, 440);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PageControl1);
+}
+
+RiskMethod DocumentWindow::method() const
+{
+    return risk::methodFromIndex(RadioGroupIni1->ItemIndex());
+}
+
+QWidget* DocumentWindow::addPage(const QString& caption)
+{
+    auto* page = new QWidget(PageControl1);
+    PageControl1->addTab(page, caption);
+    return page;
+}
+
+TEditIni* DocumentWindow::addEdit(QGridLayout* grid, int row, const QString& label, const QString& sekcja,
+                                  const QString& key)
+{
+    QWidget* page = grid->parentWidget();
+    auto* edit = bindTo(new TEditIni(page), IniDat1, sekcja, key);
+    edit->setMaxLength(MaxFieldLength);
+    grid->addWidget(new QLabel(label, page), row, 0);
+    grid->addWidget(edit, row, 1);
+    return edit;
+}
+
+TMemoIni* DocumentWindow::addMemo(QWidget* page, const QString& sekcja, const QString& key)
+{
+    auto* memo = bindTo(new TMemoIni(page), IniDat1, sekcja, key);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return memo;
+}
+
+void DocumentWindow::buildProjectDescription(QWidget* page)
+{
+    const QString opis = QStringLiteral("OPIS");
+    auto* grid = new QGridLayout(page);
+    EditIni1 = addEdit(grid, 0, QStringLiteral("Oceniane stanowisko"), opis, QStringLiteral("Stanowisko"));
+    EditIni2 = addEdit(grid, 1, QStringLiteral("Data utworzenia projektu"), opis, QStringLiteral("DataUtw"));
+    EditIni3 = addEdit(grid, 2, QStringLiteral("Projekt opracował"), opis, QStringLiteral("Opracowal"));
+
+    // The memo is created before the radio group, so a new file stores Uwagi before Metoda;
+    // on the page the method stands above the description.
+    MemoIni1 = addMemo(page, opis, QStringLiteral("Uwagi"));
+    RadioGroupIni1 = bindTo(new TRadioGroupIni(QStringLiteral("Metoda oceny ryzyka:"), page), IniDat1, opis,
+                            QStringLiteral("Metoda"));
+    RadioGroupIni1->setItems(risk::methodNames());
+    RadioGroupIni1->Values = risk::methodNames();
+
+    grid->addWidget(RadioGroupIni1, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Opis projektu"), page), 4, 0, Qt::AlignTop);
+    grid->addWidget(MemoIni1, 4, 1);
+    grid->setRowStretch(4, 1);
+}
+
+void DocumentWindow::buildWorkstationMemos(QWidget* page)
+{
+    static const QStringList labels{
+        QStringLiteral("1. Lokalizacja stanowiska pracy:"),
+        QStringLiteral("2. Opis miejsca, pomieszczenia pracy:"),
+        QStringLiteral("3. Opis procesu produkcji: "),
+        QStringLiteral("4. Maszyny, materiały, surowce stosowane w procesie produkcji:"),
+        QStringLiteral("5. Wymagane środki ochrony osobistej:"),
+        QStringLiteral("6. Inne"),
+    };
+    TMemoIni** memos[] = {&MemoIni2, &MemoIni3, &MemoIni4, &MemoIni5, &MemoIni6, &MemoIni7};
+    auto* column = new QVBoxLayout(page);
+    for (int i = 0; i < labels.size(); ++i) {
+        *memos[i] = addMemo(page, QStringLiteral("OPIS"), QStringLiteral("OPIS") + QChar(u'A' + i));
+        column->addWidget(new QLabel(labels[i], page));
+        column->addWidget(*memos[i], 1);
+    }
+}
+
+TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, const QStringList& titles,
+                                         int defaultRowHeight, GridDelegate::Style style)
+{
+    auto* table = bindTo(new TStringGridIni(page), IniDat1, sekcja, QStringLiteral("TABELA"));
+    table->Tytul = true;
+    table->setColumnCount(titles.size());
+    table->setRowCount(1);
+    for (int c = 0; c < titles.size(); ++c)
+        table->setCell(c, 0, titles[c]);
+
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setMinimumSectionSize(1);
+    table->verticalHeader()->setDefaultSectionSize(defaultRowHeight);
+    resetRowHeights(table);
+    table->setShowGrid(true);
+    table->setTabKeyNavigation(true);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(true);
+
+    auto* delegate = new GridDelegate(table, style);
+    delegate->editorKeyWatcher = this;
+    QAbstractItemDelegate* plain = table->itemDelegate();
+    table->setItemDelegate(delegate);
+    delete plain;
+    table->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table);
+    page->installEventFilter(this);
+    return table;
+}
+
+QToolButton* DocumentWindow::addPickerButton(QWidget* page)
+{
+    auto* button = new QToolButton(page);
+    button->setText(QStringLiteral("..."));
+    button->resize(PickerButtonSize, PickerButtonSize);
+    button->hide();
+    return button;
+}
+
+void DocumentWindow::finishCreation()
+{
+    shownTab_ = PageControl1->currentIndex();
+    connect(PageControl1, &QTabWidget::currentChanged, this, &DocumentWindow::tabChanged);
+}
+
+void DocumentWindow::placeOverCell(QWidget* widget, TStringGridIni* table, int column, int row, QSize size)
+{
+    const QRect cell = table->visualRect(table->model()->index(row, column));
+    const QPoint corner = table->viewport()->mapTo(widget->parentWidget(), cell.topLeft()) + QPoint(2, 2);
+    widget->setGeometry(QRect(corner, size));
+    widget->raise();
+}
+
+void DocumentWindow::resetRowHeights(TStringGridIni* table)
+{
+    const int height = table->verticalHeader()->defaultSectionSize();
+    for (int r = 0; r < table->rowCount(); ++r)
+        table->setRowHeight(r, height);
+}
+
+void DocumentWindow::setColumnWidths(TStringGridIni* table, const QList<int>& widths)
+{
+    for (int c = 0; c < widths.size() && c < table->columnCount(); ++c)
+        table->setColumnWidth(c, widths[c]);
+}
+
+int DocumentWindow::widthPart(double factor) const
+{
+    return static_cast<int>(factor * (PageControl1->width() - 8));
+}
+
+void DocumentWindow::openScalePicker(int mode, risk::Factor factor)
+{
+    IniDat1->SetModified();
+    ShowScalePicker(mode, risk::scale(method(), factor), StringGridIni1, this);
+}
+
+void DocumentWindow::FormActivate()
+{
+    host_->setReportEnabled(true);
+    PageControl1Change();
+}
+
+void DocumentWindow::FormDeactivate()
+{
+    host_->setReportEnabled(false);
+    host_->setRowCommandsEnabled(false);
+}
+
+void DocumentWindow::FormClose()
+{
+    if (IniDat1->Modified()) {
+        const QString name = QFileInfo(IniDat1->FileName()).fileName();
+        if (prompts().question(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
+                               QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie.")))
+            host_->Save(this);
+    }
+    FormDeactivate();
+}
+
+void DocumentWindow::FormShow()
+{
+    // The window is laid out once for its screen; showing it again must not scale again.
+    if (!scaled_) {
+        scaled_ = true;
+        ApplyAutoScale(this);
+    }
+}
+
+void DocumentWindow::PageControl1Change()
+{
+    host_->setRowCommandsEnabled(PageControl1->currentIndex() >= firstTableTab_);
+}
+
+void DocumentWindow::TabSheet3Show()
+{
+    resetRowHeights(StringGridIni1);
+}
+
+void DocumentWindow::TabSheet4Show()
+{
+    resetRowHeights(StringGridIni2);
+}
+
+// QTabWidget cannot refuse a change before it happens. The tab that was left is shown again
+// while PageControl1Changing decides (and perhaps shows its message over the old tab); only
+// when it allows the change does the new tab come back.
+void DocumentWindow::tabChanged(int index)
+{
+    if (switchingTab_)
+        return;
+    switchTabQuietly(shownTab_);
+    if (!PageControl1Changing())
+        return;
+    switchTabQuietly(index);
+    shownTab_ = index;
+    PageControl1Change();
+}
+
+void DocumentWindow::switchTabQuietly(int index)
+{
+    switchingTab_ = true;
+    PageControl1->setCurrentIndex(index);
+    switchingTab_ = false;
+}
+
+bool DocumentWindow::isTableOrEditor(QObject* watched) const
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return widget && ((StringGridIni1 && (widget == StringGridIni1 || StringGridIni1->isAncestorOf(widget))) ||
+                      (StringGridIni2 && (widget == StringGridIni2 || StringGridIni2->isAncestorOf(widget))));
+}
+
+bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && isTableOrEditor(watched))
+        tableKeyPress(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::Show) {
+        if (StringGridIni1 && watched == StringGridIni1->parentWidget())
+            TabSheet3Show();
+        else if (StringGridIni2 && watched == StringGridIni2->parentWidget())
+            TabSheet4Show();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DocumentWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void DocumentWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}

@@ -1,0 +1,124 @@
+#pragma once
+// DocumentWindow: what the project window and the assessment window share. It owns the
+// document file (IniDat1) and the tab control (PageControl1) whose pages hold every bound
+// control directly, so the read and write passes find them; it builds the project's
+// description and the workstation memos that both kinds show, sets up and paints both
+// tables, puts the picker buttons and the answer list over their cells, asks the save
+// question on closing and tells the main window (DocumentHost) which commands apply.
+//
+// Activation: the main window calls FormActivate() on the document window that becomes the
+// active one and FormDeactivate() on the one that stops being it (QMdiArea's
+// subWindowActivated tells both). The content of a QMdiSubWindow gets no activation event
+// of its own when only the active child changes, so the window does not wait for one.
+//
+// The window deletes itself when closed (Qt::WA_DeleteOnClose) and always closes.
+
+#include "documents/grid_delegate.h"
+#include "risk/risk_method.h"
+
+#include <QWidget>
+
+class DocumentHost;
+class QGridLayout;
+class QKeyEvent;
+class QTabWidget;
+class QToolButton;
+class TEditIni;
+class TIniDat;
+class TMemoIni;
+class TRadioGroupIni;
+class TStringGridIni;
+
+class DocumentWindow : public QWidget {
+    Q_OBJECT
+public:
+    TIniDat* IniDat1;
+    QTabWidget* PageControl1;
+    // The project's description (section OPIS), editable in a project, read-only in an
+    // assessment.
+    TEditIni* EditIni1 = nullptr;
+    TEditIni* EditIni2 = nullptr;
+    TEditIni* EditIni3 = nullptr;
+    TMemoIni* MemoIni1 = nullptr;
+    TRadioGroupIni* RadioGroupIni1 = nullptr;
+    // The workstation memos, keys OPISA to OPISF.
+    TMemoIni* MemoIni2 = nullptr;
+    TMemoIni* MemoIni3 = nullptr;
+    TMemoIni* MemoIni4 = nullptr;
+    TMemoIni* MemoIni5 = nullptr;
+    TMemoIni* MemoIni6 = nullptr;
+    TMemoIni* MemoIni7 = nullptr;
+    TStringGridIni* StringGridIni1 = nullptr;   // hazard table, section ZAGROZENIA
+    TStringGridIni* StringGridIni2 = nullptr;   // checklist, section WARUNKI
+    // The help topic of this kind of window.
+    const int HelpContext;
+
+    DocumentHost* host() const { return host_; }
+    // The method selected in RadioGroupIni1 (None while no button is selected).
+    RiskMethod method() const;
+
+    void FormActivate();
+    void FormDeactivate();
+    // Asks whether to save a modified document; Yes saves through the main window.
+    // Run by closeEvent; the closing is never refused.
+    void FormClose();
+    virtual void FormShow();
+    virtual void FormResize() = 0;
+    // Whether the current tab may be left; shows the reason when it may not.
+    virtual bool PageControl1Changing() = 0;
+    void PageControl1Change();
+    // The hazard table's tab, the checklist's tab was shown: its rows start again from the
+    // default height and grow while being painted.
+    void TabSheet3Show();
+    void TabSheet4Show();
+
+protected:
+    // REQUIRES: host outlives the window. `firstTableTab` is the tab of the hazard table;
+    // the checklist's tab follows it.
+    DocumentWindow(DocumentHost* host, int helpContext, int firstTableTab, QWidget* parent);
+
+    QWidget* addPage(const QString& caption);
+    // A one-line field of at most 120 characters with its label, in `grid`'s row.
+    TEditIni* addEdit(QGridLayout* grid, int row, const QString& label, const QString& sekcja, const QString& key);
+    TMemoIni* addMemo(QWidget* page, const QString& sekcja, const QString& key);
+    // EditIni1..3, MemoIni1, RadioGroupIni1 with their labels, in this order.
+    void buildProjectDescription(QWidget* page);
+    // MemoIni2..MemoIni7 with their labels, top to bottom.
+    void buildWorkstationMemos(QWidget* page);
+    // The tables fill their page; row 0 holds `titles`.
+    TStringGridIni* addTable(QWidget* page, const QString& sekcja, const QStringList& titles, int defaultRowHeight,
+                             GridDelegate::Style style);
+    QToolButton* addPickerButton(QWidget* page);
+    // Starts watching the tab changes; called once every page exists.
+    void finishCreation();
+
+    // Puts `widget` at the cell's top-left corner plus 2 pixels right and down.
+    static void placeOverCell(QWidget* widget, TStringGridIni* table, int column, int row, QSize size);
+    static void resetRowHeights(TStringGridIni* table);
+    static void setColumnWidths(TStringGridIni* table, const QList<int>& widths);
+    // `factor` times the page control's width less 8 pixels, truncated to whole pixels.
+    int widthPart(double factor) const;
+
+    // Marks the document modified, then lets the user pick an entry of the method's
+    // `factor` scale for the hazard table's current cell (mode 1 S, 2 P, 3 E).
+    void openScalePicker(int mode, risk::Factor factor);
+
+    // A key pressed in a table or in a table's in-place editor.
+    virtual void tableKeyPress(QKeyEvent* event) = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void tabChanged(int index);
+    void switchTabQuietly(int index);
+    bool isTableOrEditor(QObject* watched) const;
+
+    DocumentHost* host_;
+    const int firstTableTab_;
+    int shownTab_ = 0;
+    bool switchingTab_ = false;
+    bool scaled_ = false;
+};

@@ -1,0 +1,127 @@
+#include "documents/grid_delegate.h"
+
+#include "risk/risk_method.h"
+
+#include <QPainter>
+#include <QTextOption>
+#include <QtMath>
+#include <QTableWidget>
+
+namespace {
+
+// Text sits 2 pixels in from the cell's left and right edges and 1 pixel below its top;
+// a row is grown to the wrapped text's height plus 2 pixels.
+constexpr int TextMargin = 2;
+constexpr int RowSlack = 2;
+
+QRect textRect(const QRect& cell)
+{
+    return cell.adjusted(TextMargin, 1, -TextMargin, 0);
+}
+
+} // namespace
+
+GridDelegate::GridDelegate(QTableWidget* table, Style style)
+    : Win1250CellDelegate(table), table_(table), style_(style)
+{
+}
+
+bool GridDelegate::isRed(const QString& text) const
+{
+    switch (style_.red) {
+    case RedRule::Unacceptable:
+        return risk::isUnacceptable(text);
+    case RedRule::ContainsNie:
+        return text.contains(QLatin1String("NIE"), Qt::CaseSensitive);
+    case RedRule::None:
+        break;
+    }
+    return false;
+}
+
+QColor GridDelegate::textColour(const QModelIndex& index) const
+{
+    const QPalette& palette = table_->palette();
+    if (index.row() == 0)
+        return palette.color(QPalette::ButtonText);
+    if (isRed(index.data().toString()))
+        return Red;
+    const bool focused = index == table_->currentIndex();
+    if (index.row() % 2 == 0)
+        return style_.evenRowsWindowText && !focused ? palette.color(QPalette::WindowText)
+                                                     : palette.color(QPalette::Text);
+    return table_->selectionModel()->isSelected(index) ? palette.color(QPalette::HighlightedText)
+                                                       : palette.color(QPalette::Text);
+}
+
+QColor GridDelegate::backgroundColour(const QModelIndex& index) const
+{
+    const QPalette& palette = table_->palette();
+    if (index.row() == 0)
+        return palette.color(QPalette::Button);
+    if (index.row() % 2 == 0)
+        return palette.color(QPalette::ToolTipBase);
+    return table_->selectionModel()->isSelected(index) ? palette.color(QPalette::Highlight)
+                                                       : palette.color(QPalette::Base);
+}
+
+void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const QString text = index.data().toString();
+    const QRect cell = option.rect;
+    painter->save();
+    painter->fillRect(cell, backgroundColour(index));
+    painter->setPen(textColour(index));
+
+    if (index.row() == 0) {
+        QFont font = option.font;
+        font.setBold(style_.boldTitles);
+        painter->setFont(font);
+        painter->drawText(textRect(cell), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    } else {
+        painter->setFont(option.font);
+        // Words wider than the cell break inside, so a narrow column still shows its whole text.
+        QTextOption wrap(Qt::AlignLeft | Qt::AlignTop);
+        wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        const QRectF area = textRect(cell);
+        const int needed = qCeil(painter->boundingRect(QRectF(area.topLeft(), QSizeF(area.width(), 1e6)), text, wrap)
+                                     .height()) + RowSlack;
+        if (table_->rowHeight(index.row()) < needed)
+            growRow(index.row(), needed);
+        painter->drawText(area, text, wrap);
+    }
+
+    if (index == table_->currentIndex()) {
+        if (table_->hasFocus()) {
+            painter->setPen(QPen(option.palette.color(QPalette::WindowText), 1, Qt::DotLine));
+            painter->drawRect(cell.adjusted(0, 0, -1, -1));
+        }
+        if (focusedCellPainted) {
+            QMetaObject::invokeMethod(
+                table_, [call = focusedCellPainted, column = index.column(), row = index.row()] { call(column, row); },
+                Qt::QueuedConnection);
+        }
+    }
+    painter->restore();
+}
+
+// Rows grow while painting but never shrink. The height changes after the painting, so
+// the rows painted later in the same pass keep the positions they were laid out with.
+void GridDelegate::growRow(int row, int height) const
+{
+    QMetaObject::invokeMethod(
+        table_,
+        [table = table_, row, height] {
+            if (row < table->rowCount() && table->rowHeight(row) < height)
+                table->setRowHeight(row, height);
+        },
+        Qt::QueuedConnection);
+}
+
+QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QWidget* editor = Win1250CellDelegate::createEditor(parent, option, index);
+    if (editor && editorKeyWatcher)
+        editor->installEventFilter(editorKeyWatcher);
+    return editor;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// GridDelegate: paints the cells of a document table: the title row on the button face,
+// even data rows on the tooltip background, word-wrapped text, rows grown to their text,
+// and pure red text for the cells the table's red rule picks. It also tells its window when
+// the focused cell has been painted, so a picker button or the answer list can sit on it.
+// Its in-place editors refuse what Windows-1250 cannot hold. Owned by its table (QObject parent).
+
+#include "storage/win1250_input.h"
+
+#include <QColor>
+#include <functional>
+
+class QTableWidget;
+
+class GridDelegate : public Win1250CellDelegate {
+    Q_OBJECT
+public:
+    enum class RedRule {
+        None,           // the project window never paints red
+        Unacceptable,   // cells with "duże - niedopuszczalne" (risk levels 4 and 5)
+        ContainsNie,    // cells with the upper-case "NIE" anywhere in the text
+    };
+    struct Style {
+        bool boldTitles = false;
+        // Even data rows draw their text (the focused cell's excepted) in the window-text
+        // colour; otherwise they change only the background.
+        bool evenRowsWindowText = true;
+        RedRule red = RedRule::None;
+    };
+
+    inline static const QColor Red{255, 0, 0};
+
+    GridDelegate(QTableWidget* table, Style style);
+
+    // The colours a cell is painted with, as painting decides them now.
+    QColor textColour(const QModelIndex& index) const;
+    QColor backgroundColour(const QModelIndex& index) const;
+
+    // Called after the painting of the focused cell (queued, never inside the painting),
+    // with its column and row.
+    std::function<void(int column, int row)> focusedCellPainted;
+    // Receives the key events of every in-place editor the delegate opens.
+    QObject* editorKeyWatcher = nullptr;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    bool isRed(const QString& text) const;
+    void growRow(int row, int height) const;
+
+    QTableWidget* table_;
+    Style style_;
+};

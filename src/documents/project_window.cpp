@@ -1,0 +1,193 @@
+#include "documents/project_window.h"
+
+#include "base/prompts.h"
+#include "storage/edit_ini.h"
+#include "storage/ini_dat.h"
+#include "storage/memo_ini.h"
+#include "storage/radio_group_ini.h"
+#include "storage/string_grid_ini.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int HazardTab = 2;
+constexpr int SColumn = 4;
+constexpr QSize PickerSize(20, 20);
+
+const QStringList& hazardTitles()
+{
+    static const QStringList titles{
+        QStringLiteral("Zagrożenie"), QStringLiteral("Źródła zagrożenia"), QStringLiteral("Możliwe skutki zagrożenia"),
+        QStringLiteral("Działania zapobiegawcze"), QStringLiteral("Stopień szkód S"),
+    };
+    return titles;
+}
+
+void setInPlaceEditing(TStringGridIni* table, bool on)
+{
+    table->setEditTriggers(on ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+                              : QAbstractItemView::NoEditTriggers);
+}
+
+// The project's tables change only the background of even rows and never paint red.
+constexpr GridDelegate::Style hazardStyle{.boldTitles = false, .evenRowsWindowText = true,
+                                          .red = GridDelegate::RedRule::None};
+constexpr GridDelegate::Style checklistStyle{.boldTitles = true, .evenRowsWindowText = false,
+                                             .red = GridDelegate::RedRule::None};
+
+} // namespace
+
+TForm2::TForm2(DocumentHost* host, QWidget* parent) : DocumentWindow(host, 5040, HazardTab, parent)
+{
+    buildProjectDescription(addPage(QStringLiteral("Opis projektu")));
+    buildWorkstationMemos(addPage(QStringLiteral("Ogólna charakterystyka stanowiska pracy")));
+    buildHazardTab(addPage(QStringLiteral("Zagrożenia zawodowe")));
+    buildChecklistTab(addPage(QStringLiteral("Ocena warunków bhp")));
+    connectChanges();
+    FormCreate();
+    finishCreation();
+}
+
+void TForm2::buildHazardTab(QWidget* page)
+{
+    StringGridIni1 = addTable(page, QStringLiteral("ZAGROZENIA"), hazardTitles(), 20, hazardStyle);
+    BitBtn1 = addPickerButton(page);
+    static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->focusedCellPainted = [this](int column, int row) {
+        StringGridIni1DrawCell(column, row);
+    };
+    connect(StringGridIni1, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        StringGridIni1SelectCell(column, row);
+        StringGridIni1Click();
+    });
+    connect(StringGridIni1, &QTableWidget::cellClicked, this, &TForm2::StringGridIni1Click);
+    connect(StringGridIni1->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TForm2::StringGridIni1TopLeftChanged);
+    connect(BitBtn1, &QToolButton::clicked, this, &TForm2::BitBtn1Click);
+}
+
+void TForm2::buildChecklistTab(QWidget* page)
+{
+    StringGridIni2 = addTable(page, QStringLiteral("WARUNKI"),
+                              {QStringLiteral("Pytania kontrolne do oceny warunków bhp"),
+                               QStringLiteral("Działania naprawcze")},
+                              20, checklistStyle);
+    connect(StringGridIni2, &QTableWidget::currentCellChanged, this, &TForm2::StringGridIni2Click);
+    connect(StringGridIni2, &QTableWidget::cellClicked, this, &TForm2::StringGridIni2Click);
+}
+
+void TForm2::connectChanges()
+{
+    for (TEditIni* edit : {EditIni1, EditIni2, EditIni3})
+        connect(edit, &TEditIni::textChanged, this, &TForm2::EditIni1Change);
+    // The workstation memos mark the document modified like every other field.
+    for (TMemoIni* memo : {MemoIni1, MemoIni2, MemoIni3, MemoIni4, MemoIni5, MemoIni6, MemoIni7})
+        connect(memo, &TMemoIni::textChanged, this, &TForm2::EditIni1Change);
+    connect(RadioGroupIni1, &TRadioGroupIni::Click, this, &TForm2::RadioGroupIni1Click);
+}
+
+void TForm2::FormCreate()
+{
+    // The titles were set when the tables were made.
+    resize(755, 448);
+}
+
+void TForm2::FormShow()
+{
+    DocumentWindow::FormShow();
+    setColumnWidths();
+}
+
+void TForm2::setColumnWidths()
+{
+    const int wide = widthPart(0.21);
+    DocumentWindow::setColumnWidths(StringGridIni1, {wide, wide, wide, wide, widthPart(0.16) - 23});
+    DocumentWindow::setColumnWidths(StringGridIni2, {widthPart(0.46), widthPart(0.54) - 23});
+}
+
+void TForm2::FormResize()
+{
+    setColumnWidths();
+    if (!BitBtn1->isHidden())
+        StringGridIni1->setCurrentCell(StringGridIni1->currentRow(), 2);
+    resetRowHeights(StringGridIni1);
+    resetRowHeights(StringGridIni2);
+}
+
+bool TForm2::PageControl1Changing()
+{
+    if (RadioGroupIni1->ItemIndex() < 0) {
+        prompts().message(QStringLiteral("Musisz określić metodę oceny ryzyka zawodowego."));
+        return false;
+    }
+    return true;
+}
+
+void TForm2::RadioGroupIni1Click(int index)
+{
+    if (index == chosenMethod_)
+        return;
+    chosenMethod_ = index;
+    IniDat1->SetModified();
+    // While a project is read the hazard table is still empty: its tab comes after the method.
+    if (StringGridIni1->rowCount() > 1)
+        prompts().message(QStringLiteral("Po zmianie metody oceny ryzyka należy wprowadzić ponownie „Stopień szkód S") +
+                              QStringLiteral("\"") +
+                              QStringLiteral(" w tabeli zagrożenia zawodowe.\rAktualne współczynniki S nie są "
+                                             "odpowiednie dla zmienionej metody."),
+                          Prompts::Icon::Warning);
+}
+
+void TForm2::EditIni1Change()
+{
+    IniDat1->SetModified();
+}
+
+void TForm2::StringGridIni1Click()
+{
+    const int row = StringGridIni1->currentRow();
+    setInPlaceEditing(StringGridIni1, row >= 1 && StringGridIni1->currentColumn() != SColumn);
+}
+
+void TForm2::StringGridIni2Click()
+{
+    setInPlaceEditing(StringGridIni2, StringGridIni2->currentRow() >= 1);
+}
+
+void TForm2::StringGridIni1SelectCell(int column, int row)
+{
+    BitBtn1->hide();
+    if (row >= 1 && column == SColumn)
+        BitBtn1->show();
+}
+
+void TForm2::StringGridIni1TopLeftChanged()
+{
+    BitBtn1->hide();
+}
+
+void TForm2::StringGridIni1DrawCell(int column, int row)
+{
+    if (column == SColumn)
+        placeOverCell(BitBtn1, StringGridIni1, column, row, PickerSize);
+}
+
+void TForm2::StringGridIni1KeyPress(QKeyEvent* event)
+{
+    // Characters only: moving between cells changes nothing.
+    if (!event->text().isEmpty())
+        IniDat1->SetModified();
+}
+
+void TForm2::BitBtn1Click()
+{
+    openScalePicker(1, risk::Factor::S);
+}
+
+void TForm2::tableKeyPress(QKeyEvent* event)
+{
+    StringGridIni1KeyPress(event);
+}

@@ -1,0 +1,141 @@
+#include "documents/scale_picker.h"
+
+#include "base/auto_scale.h"
+#include "storage/string_grid_ini.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace {
+
+QPointer<TForm3> currentPicker;
+
+QString captionOf(int mode)
+{
+    switch (mode) {
+    case 2:
+        return QStringLiteral("Prawdopodobieństwo wystąpienia zdarzenia, szkody P:");
+    case 3:
+        return QStringLiteral("Ekspozycja na zagrożenie E:");
+    default:
+        return QStringLiteral("Skutki, stopień szkód S:");
+    }
+}
+
+QPushButton* makeButton(const QString& text, const QRect& geometry, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    button->setGeometry(geometry);
+    // Neither Enter nor Escape confirms or cancels.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+TForm3* Form3()
+{
+    return currentPicker;
+}
+
+TForm3::TForm3(int mode, TStringGridIni* target, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      target_(target)
+{
+    currentPicker = this;
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setWindowTitle(captionOf(mode));
+    setFixedSize(656, 264);
+
+    RadioGroup1 = new QGroupBox(this);
+    RadioGroup1->setGeometry(8, 8, 633, 209);
+    entriesLayout_ = new QVBoxLayout(RadioGroup1);
+    group_ = new QButtonGroup(this);
+
+    BitBtn1 = makeButton(QStringLiteral("O.K."), QRect(552, 228, 91, 25), this);
+    BitBtn2 = makeButton(QStringLiteral("Anuluj"), QRect(448, 228, 91, 25), this);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+}
+
+void TForm3::addEntries(const QStringList& entries)
+{
+    for (const QString& entry : entries) {
+        auto* button = new QRadioButton(entry, RadioGroup1);
+        group_->addButton(button, group_->buttons().size());
+        entriesLayout_->addWidget(button);
+    }
+}
+
+QStringList TForm3::entries() const
+{
+    QStringList texts;
+    for (QAbstractButton* button : group_->buttons())
+        texts.append(button->text());
+    return texts;
+}
+
+int TForm3::ItemIndex() const
+{
+    return group_->checkedId();
+}
+
+void TForm3::setItemIndex(int index)
+{
+    if (QAbstractButton* button = group_->button(index))
+        button->setChecked(true);
+}
+
+void TForm3::BitBtn1Click()
+{
+    // With an empty list (a document without a method) there is nothing to write.
+    if (QAbstractButton* chosen = group_->checkedButton(); chosen && target_)
+        target_->setCell(target_->currentColumn(), target_->currentRow(), chosen->text());
+    close();
+}
+
+void TForm3::BitBtn2Click()
+{
+    close();
+}
+
+void TForm3::FormShow()
+{
+    ApplyAutoScale(this);
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event)
+{
+    // QDialog would reject on Escape; the picker has no cancel key.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ShowScalePicker(int mode, const QStringList& entries, TStringGridIni* target, QWidget* owner)
+{
+    if (Form3())
+        return;
+    const auto picker = std::make_unique<TForm3>(mode, target, owner);
+    picker->addEntries(entries);
+    picker->setItemIndex(0);
+    picker->exec();
+}

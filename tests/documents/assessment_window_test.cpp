@@ -1,0 +1,631 @@
+// The risk-assessment window: columns by method, the S, P and E pickers and the risk they
+// compute, the FIVE STEPS employee count, the tab lock, the checklist answers, painting,
+// the main window's commands and the closing question.
+
+#include "document_test_support.h"
+#include "documents/assessment_window.h"
+#include "documents/grid_delegate.h"
+#include "documents/scale_picker.h"
+#include "risk/risk_method.h"
+#include "storage/edit_ini.h"
+#include "storage/ini_dat.h"
+#include "storage/memo_ini.h"
+#include "storage/radio_group_ini.h"
+#include "storage/string_grid_ini.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Factor = risk::Factor;
+
+QString entry(RiskMethod method, Factor factor, int index)
+{
+    return risk::scale(method, factor).at(index);
+}
+
+// An assessment of `method` with the given card count, hazard rows and checklist rows.
+QString assessment(const QString& method, const QString& count, const QList<QStringList>& hazards,
+                   const QList<QStringList>& checklist = {})
+{
+    return QStringLiteral("[OPISOC]\r\nJednostka=Wydział obróbki\r\nStanowisko=Tokarz\r\nZatrudnienie=") + count +
+           QStringLiteral("\r\n[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=") + method +
+           QStringLiteral("\r\nOPISA1=Hala nr 2\r\nOPISA2=@NUL@\r\n[ZAGROZENIA]\r\n") + tableLines(hazards) +
+           QStringLiteral("[WARUNKI]\r\n") + tableLines(checklist);
+}
+
+const QString kUnacceptable = QStringLiteral("R = 36,0 Ryzyko bardzo duże - niedopuszczalne");
+const QString kMedium = QStringLiteral("R = 9,0 Ryzyko śrdenie - dopuszczalne");
+
+class AssessmentWindowTest : public DocumentWindowTest {
+protected:
+    QColor textColour(TStringGridIni* table, int column, int row)
+    {
+        auto* delegate = static_cast<GridDelegate*>(table->itemDelegate());
+        return delegate->textColour(table->model()->index(row, column));
+    }
+
+    void clickTab(TForm5* window, int index)
+    {
+        QTabBar* bar = window->PageControl1->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    // Opens the picker of `button` and confirms entry `index` (or cancels with -1).
+    bool pickWith(QToolButton* button, int index)
+    {
+        return withPicker([button] { button->click(); }, [index](TForm3& picker) {
+            if (index < 0) {
+                picker.BitBtn2->click();
+                return;
+            }
+            picker.setItemIndex(index);
+            picker.BitBtn1->click();
+        });
+    }
+};
+
+// --- columns and pickers -------------------------------------------------------------
+
+TEST_F(AssessmentWindowTest, PhaShowsSevenColumnsAndNoExposurePicker)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "Tokarka", "Ubytek słuchu",
+                                                                              "Ochronniki", "", "", ""}}));
+    EXPECT_EQ(window->StringGridIni1->columnCount(), 7);
+    EXPECT_EQ(window->StringGridIni1->cell(6, 0), QStringLiteral("Ryzyko R"));
+    EXPECT_EQ(window->StringGridIni1->cell(4, 0), QStringLiteral("Skutki S"));
+    EXPECT_EQ(window->StringGridIni1->cell(0, 1), QStringLiteral("Hałas"));
+
+    window->PageControl1->setCurrentIndex(3);
+    selectCell(window->StringGridIni1, 6, 1);
+    EXPECT_TRUE(window->BitBtn1->isHidden());
+    EXPECT_TRUE(window->BitBtn2->isHidden());
+    EXPECT_TRUE(window->BitBtn3->isHidden());
+    selectCell(window->StringGridIni1, 4, 1);
+    EXPECT_FALSE(window->BitBtn1->isHidden());
+    selectCell(window->StringGridIni1, 5, 1);
+    EXPECT_TRUE(window->BitBtn1->isHidden());
+    EXPECT_FALSE(window->BitBtn2->isHidden());
+    selectCell(window->StringGridIni1, 5, 0);
+    EXPECT_TRUE(window->BitBtn2->isHidden());
+}
+
+TEST_F(AssessmentWindowTest, RiskScoreShowsEightColumnsAndTheExposurePicker)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("risk score"), {}, {{"Hałas", "", "", "", "", "", "", ""}}));
+    EXPECT_EQ(window->method(), RiskMethod::RiskScore);
+    ASSERT_EQ(window->StringGridIni1->columnCount(), 8);
+    EXPECT_EQ(window->StringGridIni1->cell(6, 0), QStringLiteral("Ekspozycja E"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 0), QStringLiteral("Ryzyko R"));
+    selectCell(window->StringGridIni1, 6, 1);
+    EXPECT_FALSE(window->BitBtn3->isHidden());
+    selectCell(window->StringGridIni1, 7, 1);
+    EXPECT_TRUE(window->BitBtn3->isHidden());
+}
+
+TEST_F(AssessmentWindowTest, PickingEInRowTwoWritesTheEntryAndTheRisk)
+{
+    const RiskMethod m = RiskMethod::RiskScore;
+    TForm5* window = openAssessment(assessment(
+        QStringLiteral("RISK SCORE"), {},
+        {{"Hałas", "", "", "", entry(m, Factor::S, 0), entry(m, Factor::P, 0), entry(m, Factor::E, 0), "stare"},
+         {"Wióry", "", "", "", entry(m, Factor::S, 1), entry(m, Factor::P, 4), "", ""}}));
+    selectCell(window->StringGridIni1, 6, 2);
+    ASSERT_TRUE(withPicker([window] { window->BitBtn3Click(); }, [](TForm3& picker) {
+        EXPECT_EQ(picker.windowTitle(), QStringLiteral("Ekspozycja na zagrożenie E:"));
+        EXPECT_EQ(picker.entries(), risk::scale(RiskMethod::RiskScore, Factor::E));
+        picker.setItemIndex(4);
+        picker.BitBtn1->click();
+    }));
+    EXPECT_EQ(window->StringGridIni1->cell(6, 2), QStringLiteral("1=minimalna (kilka razy w roku)"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("R = 20,0 Ryzyko bardzo małe - dopuszczalne"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("stare"));
+    EXPECT_TRUE(window->IniDat1->Modified());
+}
+
+TEST_F(AssessmentWindowTest, SAndPPickersWriteTheirColumns)
+{
+    const RiskMethod m = RiskMethod::PHA;
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "", "", ""}}));
+    selectCell(window->StringGridIni1, 4, 1);
+    ASSERT_TRUE(pickWith(window->BitBtn1, 2));
+    EXPECT_EQ(window->StringGridIni1->cell(4, 1), entry(m, Factor::S, 2));
+    EXPECT_EQ(window->StringGridIni1->cell(6, 1), QString()) << "P is still empty";
+    selectCell(window->StringGridIni1, 5, 1);
+    ASSERT_TRUE(pickWith(window->BitBtn2, 2));
+    EXPECT_EQ(window->StringGridIni1->cell(5, 1), entry(m, Factor::P, 2));
+    EXPECT_EQ(window->StringGridIni1->cell(6, 1), kMedium);
+}
+
+TEST_F(AssessmentWindowTest, CancelledPickerStillMarksModifiedAndComputesTheRow)
+{
+    const RiskMethod m = RiskMethod::PHA;
+    TForm5* window = openAssessment(assessment(
+        QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", entry(m, Factor::S, 1), entry(m, Factor::P, 0), ""}}));
+    ASSERT_FALSE(window->IniDat1->Modified());
+    selectCell(window->StringGridIni1, 5, 1);
+    ASSERT_TRUE(pickWith(window->BitBtn2, -1));
+    EXPECT_EQ(window->StringGridIni1->cell(5, 1), entry(m, Factor::P, 0));
+    EXPECT_EQ(window->StringGridIni1->cell(6, 1), QStringLiteral("R = 2,0 Ryzyko bardzo małe - dopuszczalne"));
+    EXPECT_TRUE(window->IniDat1->Modified());
+}
+
+TEST_F(AssessmentWindowTest, FactorThatIsNoNumberIsReportedAndTheRowKept)
+{
+    TForm5* window = openAssessment(assessment(
+        QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "dwa=lekkie", entry(RiskMethod::PHA, Factor::P, 0), "stare"}}));
+    selectCell(window->StringGridIni1, 5, 1);
+    ASSERT_TRUE(pickWith(window->BitBtn2, -1));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("'dwa' is not a valid floating point value"));
+    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
+    EXPECT_EQ(window->StringGridIni1->cell(6, 1), QStringLiteral("stare"));
+}
+
+TEST_F(AssessmentWindowTest, AssessmentWithoutMethodOffersEmptyListsAndComputesNothing)
+{
+    TForm5* window = openAssessment(assessment(QString(), {}, {{"Hałas", "", "", "", "", "", "stare"}}));
+    EXPECT_EQ(window->StringGridIni1->columnCount(), 7);
+    selectCell(window->StringGridIni1, 4, 1);
+    ASSERT_TRUE(withPicker([window] { window->BitBtn1Click(); }, [](TForm3& picker) {
+        EXPECT_TRUE(picker.entries().isEmpty());
+        picker.BitBtn1->click();
+    }));
+    EXPECT_EQ(window->StringGridIni1->cell(4, 1), QString());
+    EXPECT_EQ(window->StringGridIni1->cell(6, 1), QStringLiteral("stare"));
+}
+
+TEST_F(AssessmentWindowTest, PickerButtonSitsOnTheFocusedCell)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "", "", ""}}));
+    window->PageControl1->setCurrentIndex(3);
+    selectCell(window->StringGridIni1, 5, 1);
+    paint(window);
+    TStringGridIni* table = window->StringGridIni1;
+    const QRect cell = table->visualRect(table->model()->index(1, 5));
+    const QPoint expected = table->viewport()->mapTo(table->parentWidget(), cell.topLeft()) + QPoint(2, 2);
+    EXPECT_EQ(window->BitBtn2->geometry(), QRect(expected, QSize(20, 20)));
+    EXPECT_TRUE(window->BitBtn2->isVisible());
+}
+
+TEST_F(AssessmentWindowTest, ScrollingHidesThePickers)
+{
+    QList<QStringList> rows;
+    for (int i = 0; i < 40; ++i)
+        rows.append({QStringLiteral("Zagrożenie %1").arg(i), "", "", "", "", "", ""});
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, rows));
+    window->PageControl1->setCurrentIndex(3);
+    selectCell(window->StringGridIni1, 4, 1);
+    ASSERT_FALSE(window->BitBtn1->isHidden());
+    window->StringGridIni1->verticalScrollBar()->setValue(5);
+    EXPECT_TRUE(window->BitBtn1->isHidden());
+}
+
+// --- FIVE STEPS employee count ------------------------------------------------------
+
+class FiveStepsTest : public AssessmentWindowTest {
+protected:
+    static constexpr RiskMethod m = RiskMethod::FiveSteps;
+
+    TForm5* openWithCount(const QString& count)
+    {
+        return openAssessment(assessment(
+            QStringLiteral("FIVE STEPS"), count,
+            {{"Hałas", "", "", "", entry(m, Factor::S, 2), entry(m, Factor::P, 5), entry(m, Factor::E, 1), ""},
+             {"Wióry", "", "", "", entry(m, Factor::S, 2), entry(m, Factor::P, 5), "", "stare"},
+             {"Prąd", "", "", "", entry(m, Factor::S, 3), entry(m, Factor::P, 4), entry(m, Factor::E, 1), ""}}));
+    }
+};
+
+TEST_F(FiveStepsTest, LoadingComputesNothing)
+{
+    TForm5* window = openWithCount(QStringLiteral("60"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QString());
+    EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("stare"));
+    EXPECT_FALSE(window->IniDat1->Modified());
+}
+
+TEST_F(FiveStepsTest, TypingTheCountRecomputesEveryRowAfterEachKey)
+{
+    TForm5* window = openWithCount({});
+    QTest::keyClick(window->EditIni6, Qt::Key_1);
+    // S 1 x P 5 x E 1 x I 1 and S 2 x P 2 x E 1 x I 1
+    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 5,0 Ryzyko bardzo małe - dopuszczalne"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("stare"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("R = 4,0 Ryzyko bardzo małe - dopuszczalne"));
+    QTest::keyClick(window->EditIni6, Qt::Key_2);
+    // 12 employees: I = 4
+    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 20,0 Ryzyko małe - dopuszczalne"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("stare"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("R = 16,0 Ryzyko małe - dopuszczalne"));
+    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(FiveStepsTest, ClearingTheCountComputesNothingAndLocksTheTabs)
+{
+    TForm5* window = openWithCount(QStringLiteral("12"));
+    window->StringGridIni1->setCell(7, 1, QStringLiteral("przed"));
+    window->EditIni6->setFocus();
+    window->EditIni6->end(false);
+    QTest::keyClick(window->EditIni6, Qt::Key_Backspace);
+    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 5,0 Ryzyko bardzo małe - dopuszczalne"));
+    window->StringGridIni1->setCell(7, 1, QStringLiteral("przed"));
+    QTest::keyClick(window->EditIni6, Qt::Key_Backspace);
+    ASSERT_TRUE(window->EditIni6->text().isEmpty());
+    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("przed"));
+
+    clickTab(window, 3);
+    EXPECT_EQ(window->PageControl1->currentIndex(), 0);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("Musisz podać liczbę osób zatrudnionych (narażonych) na stanowisku."));
+    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::None);
+
+    QTest::keyClick(window->EditIni6, Qt::Key_3);
+    clickTab(window, 3);
+    EXPECT_EQ(window->PageControl1->currentIndex(), 3);
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
+
+TEST_F(FiveStepsTest, CountFieldTakesOnlyDigitsAndThePoint)
+{
+    TForm5* window = openWithCount({});
+    QTest::keyClicks(window->EditIni6, QStringLiteral("a-,x "));
+    EXPECT_TRUE(window->EditIni6->text().isEmpty());
+    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->EditIni6KeyPress(u'7'));
+    EXPECT_TRUE(window->EditIni6KeyPress(u'.'));
+    EXPECT_TRUE(window->EditIni6KeyPress(u'\b'));
+    EXPECT_FALSE(window->EditIni6KeyPress(u','));
+    EXPECT_FALSE(window->EditIni6KeyPress(u'ę'));
+}
+
+TEST_F(FiveStepsTest, APointInTheCountIsAnIntegerErrorAndKeepsTheRisks)
+{
+    TForm5* window = openWithCount({});
+    QTest::keyClicks(window->EditIni6, QStringLiteral("1.5"));
+    EXPECT_EQ(window->EditIni6->text(), QStringLiteral("1.5"));
+    ASSERT_GE(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("'1.' is not a valid integer value"));
+    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
+    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 5,0 Ryzyko bardzo małe - dopuszczalne"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("R = 4,0 Ryzyko bardzo małe - dopuszczalne"));
+}
+
+TEST_F(FiveStepsTest, RecomputationStopsAtTheFirstFailingRow)
+{
+    TForm5* window = openWithCount({});
+    window->StringGridIni1->setCell(4, 3, QStringLiteral("bez liczby"));
+    window->StringGridIni1->setCell(7, 3, QStringLiteral("stare"));
+    QTest::keyClick(window->EditIni6, Qt::Key_1);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("'' is not a valid floating point value"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 5,0 Ryzyko bardzo małe - dopuszczalne"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("stare"));
+}
+
+TEST_F(AssessmentWindowTest, TabsAreFreeForOtherMethodsWithoutACount)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("RISK SCORE"), {}, {}));
+    clickTab(window, 4);
+    EXPECT_EQ(window->PageControl1->currentIndex(), 4);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    QTest::keyClick(window->EditIni6, Qt::Key_1);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << "no recomputation outside FIVE STEPS";
+}
+
+// --- checklist ----------------------------------------------------------------------
+
+class ChecklistTest : public AssessmentWindowTest {
+protected:
+    TForm5* openChecklist()
+    {
+        return openAssessment(assessment(QStringLiteral("PHA"), {}, {},
+                                         {{"Czy osłony są kompletne?", "Uzupełnić", "tak"},
+                                          {"Czy przejścia są wolne?", "", ""},
+                                          {"Czy oświetlenie jest sprawne?", "", ""},
+                                          {"Czy NIE brakuje gaśnicy?", "", "NIE"}}));
+    }
+};
+
+TEST_F(ChecklistTest, AnswerListFollowsTheAnswerCell)
+{
+    TForm5* window = openChecklist();
+    window->PageControl1->setCurrentIndex(4);
+    selectCell(window->StringGridIni2, 2, 1);
+    EXPECT_FALSE(window->ComboBox1->isHidden());
+    EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("TAK"));
+    selectCell(window->StringGridIni2, 2, 2);
+    EXPECT_FALSE(window->ComboBox1->isHidden());
+    EXPECT_EQ(window->ComboBox1->currentIndex(), -1);
+    selectCell(window->StringGridIni2, 2, 4);
+    EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("NIE"));
+    selectCell(window->StringGridIni2, 1, 4);
+    EXPECT_TRUE(window->ComboBox1->isHidden());
+    selectCell(window->StringGridIni2, 2, 0);
+    EXPECT_TRUE(window->ComboBox1->isHidden());
+    EXPECT_FALSE(window->IniDat1->Modified());
+}
+
+TEST_F(ChecklistTest, ChoosingAnAnswerWritesItAndMarksModified)
+{
+    TForm5* window = openChecklist();
+    window->PageControl1->setCurrentIndex(4);
+    selectCell(window->StringGridIni2, 2, 2);
+    window->ComboBox1->setCurrentIndex(1);
+    emit window->ComboBox1->activated(1);
+    EXPECT_EQ(window->StringGridIni2->cell(2, 2), QStringLiteral("NIE"));
+    EXPECT_TRUE(window->IniDat1->Modified());
+}
+
+TEST_F(ChecklistTest, AnswerListSitsOnTheAnswerCell)
+{
+    TForm5* window = openChecklist();
+    window->PageControl1->setCurrentIndex(4);
+    selectCell(window->StringGridIni2, 2, 3);
+    paint(window);
+    TStringGridIni* table = window->StringGridIni2;
+    const QRect cell = table->visualRect(table->model()->index(3, 2));
+    const QPoint corner = table->viewport()->mapTo(table->parentWidget(), cell.topLeft()) + QPoint(2, 2);
+    EXPECT_EQ(window->ComboBox1->geometry(), QRect(corner, QSize(table->columnWidth(2), 23)));
+}
+
+TEST_F(ChecklistTest, DoubleClickTogglesTheAnswerOfTheRow)
+{
+    TForm5* window = openChecklist();
+    window->PageControl1->setCurrentIndex(4);
+    TStringGridIni* table = window->StringGridIni2;
+    paint(window);
+    const QPoint question = table->visualRect(table->model()->index(3, 0)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, question);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, question);
+    EXPECT_EQ(table->cell(2, 3), QStringLiteral("TAK"));
+    EXPECT_TRUE(window->IniDat1->Modified());
+    window->StringGridIni2DblClick();
+    EXPECT_EQ(table->cell(2, 3), QStringLiteral("NIE"));
+    EXPECT_EQ(textColour(table, 2, 3), GridDelegate::Red);
+    window->StringGridIni2DblClick();
+    EXPECT_EQ(table->cell(2, 3), QStringLiteral("TAK"));
+}
+
+TEST_F(ChecklistTest, DoubleClickOnTheTitleRowChangesNothing)
+{
+    TForm5* window = openChecklist();
+    selectCell(window->StringGridIni2, 2, 0);
+    window->StringGridIni2DblClick();
+    EXPECT_EQ(window->StringGridIni2->cell(2, 0), QStringLiteral("Odpowiedź"));
+    EXPECT_FALSE(window->IniDat1->Modified());
+}
+
+TEST_F(ChecklistTest, ToggledAnswerIsNotLostOnClosing)
+{
+    TForm5* window = openChecklist();
+    selectCell(window->StringGridIni2, 0, 2);
+    window->StringGridIni2DblClick();
+    prompts.answers.enqueue(true);
+    window->close();
+    EXPECT_EQ(prompts.questions.size(), 1);
+    EXPECT_EQ(host.saved.size(), 1);
+}
+
+// --- painting ------------------------------------------------------------------------
+
+TEST_F(AssessmentWindowTest, UnacceptableRisksArePaintedPureRed)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {},
+                                               {{"Hałas", "", "", "", "", "", kUnacceptable},
+                                                {"Wióry", "", "", "", "", "", kMedium},
+                                                {"Prąd", "", "", "", "", "", "R = 12,0 Ryzyko duże - niedopuszczalne"},
+                                                {"Czy NIE", "", "", "", "", "", ""}}));
+    TStringGridIni* table = window->StringGridIni1;
+    EXPECT_EQ(textColour(table, 6, 1), QColor(255, 0, 0));
+    EXPECT_NE(textColour(table, 6, 2), QColor(255, 0, 0));
+    EXPECT_EQ(textColour(table, 6, 3), QColor(255, 0, 0));
+    EXPECT_NE(textColour(table, 0, 4), QColor(255, 0, 0)) << "NIE is red only in the checklist";
+    EXPECT_NE(textColour(table, 0, 1), QColor(255, 0, 0));
+}
+
+TEST_F(ChecklistTest, NieAnywhereInTheChecklistIsRed)
+{
+    TForm5* window = openChecklist();
+    TStringGridIni* table = window->StringGridIni2;
+    EXPECT_EQ(textColour(table, 2, 4), GridDelegate::Red);
+    EXPECT_EQ(textColour(table, 0, 4), GridDelegate::Red) << "a question with the upper-case NIE";
+    EXPECT_NE(textColour(table, 0, 1), GridDelegate::Red);
+    EXPECT_NE(textColour(table, 2, 1), GridDelegate::Red);
+    table->setCell(1, 2, QStringLiteral("nie dotyczy"));
+    EXPECT_NE(textColour(table, 1, 2), GridDelegate::Red);
+}
+
+TEST_F(AssessmentWindowTest, RowsAndTitlesTakeTheirBackgrounds)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {},
+                                               {{"a", "", "", "", "", "", ""}, {"b", "", "", "", "", "", ""}}));
+    TStringGridIni* table = window->StringGridIni1;
+    auto* delegate = static_cast<GridDelegate*>(table->itemDelegate());
+    const QPalette& palette = table->palette();
+    selectCell(table, 0, 1);
+    EXPECT_EQ(delegate->backgroundColour(table->model()->index(0, 3)), palette.color(QPalette::Button));
+    EXPECT_EQ(delegate->backgroundColour(table->model()->index(2, 3)), palette.color(QPalette::ToolTipBase));
+    EXPECT_EQ(delegate->backgroundColour(table->model()->index(1, 3)), palette.color(QPalette::Base));
+    EXPECT_EQ(delegate->backgroundColour(table->model()->index(1, 0)), palette.color(QPalette::Highlight));
+}
+
+TEST_F(AssessmentWindowTest, LongTextGrowsItsRowAndShowingTheTabResetsIt)
+{
+    const QString longText = QStringLiteral("Uderzenie przez przedmioty spadające z wysokości ").repeated(6);
+    TForm5* window = openAssessment(
+        assessment(QStringLiteral("PHA"), {}, {{longText, "", "", "", "", "", ""}, {"krótko", "", "", "", "", "", ""}}));
+    window->PageControl1->setCurrentIndex(3);
+    paint(window);
+    TStringGridIni* table = window->StringGridIni1;
+    const int grown = table->rowHeight(1);
+    EXPECT_GT(grown, 40);
+    EXPECT_EQ(table->rowHeight(2), 20);
+
+    window->PageControl1->setCurrentIndex(4);
+    window->PageControl1->setCurrentIndex(3);
+    EXPECT_EQ(table->rowHeight(1), 20);
+    paint(window);
+    EXPECT_EQ(table->rowHeight(1), grown);
+}
+
+// --- editing marks -------------------------------------------------------------------
+
+TEST_F(AssessmentWindowTest, FieldsAndKeysInTheTablesMarkModified)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"a", "", "", "", "", "", ""}}));
+    QTest::keyClick(window->StringGridIni1, Qt::Key_Down);
+    EXPECT_TRUE(window->IniDat1->Modified());
+
+    for (QWidget* field : {static_cast<QWidget*>(window->EditIni4), static_cast<QWidget*>(window->EditIni9),
+                           static_cast<QWidget*>(window->MemoIni8), static_cast<QWidget*>(window->MemoIni7)}) {
+        window->IniDat1->ClearModified();
+        QTest::keyClick(field, Qt::Key_X);
+        EXPECT_TRUE(window->IniDat1->Modified()) << field->objectName().toStdString();
+    }
+}
+
+TEST_F(AssessmentWindowTest, OpenedDocumentFillsEveryTab)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("Matrycowa (PN-N-18002)"), QStringLiteral("7"), {}));
+    EXPECT_EQ(window->EditIni4->text(), QStringLiteral("Wydział obróbki"));
+    EXPECT_EQ(window->EditIni6->text(), QStringLiteral("7"));
+    EXPECT_EQ(window->EditIni1->text(), QStringLiteral("Tokarz"));
+    EXPECT_EQ(window->RadioGroupIni1->ItemIndex(), 3);
+    EXPECT_EQ(window->MemoIni2->toPlainText(), QStringLiteral("Hala nr 2"));
+    EXPECT_EQ(window->StringGridIni1->rowCount(), 1);
+}
+
+// --- window, commands, closing -------------------------------------------------------
+
+TEST_F(AssessmentWindowTest, WindowShape)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {}));
+    EXPECT_EQ(window->size(), QSize(755, 448));
+    EXPECT_EQ(window->minimumSize(), QSize(755, 440));
+    EXPECT_EQ(window->HelpContext, 5050);
+    EXPECT_EQ(window->font().family(), QStringLiteral("Arial"));
+    const QStringList captions{"Opis oceny", "Opis projektu", "Ogólna charakterystyka stanowiska pracy",
+                               "Zagrożenia zawodowe", "Ocena warunków bhp"};
+    ASSERT_EQ(window->PageControl1->count(), captions.size());
+    for (int i = 0; i < captions.size(); ++i)
+        EXPECT_EQ(window->PageControl1->tabText(i), captions[i]);
+    EXPECT_EQ(window->PageControl1->currentIndex(), 0);
+    EXPECT_EQ(window->EditIni4->maxLength(), 120);
+    EXPECT_EQ(window->EditIni1->maxLength(), 120);
+    EXPECT_FALSE(window->EditIni1->isEnabled());
+    EXPECT_FALSE(window->MemoIni1->isEnabled());
+    EXPECT_FALSE(window->RadioGroupIni1->isEnabled());
+    EXPECT_TRUE(window->MemoIni2->isEnabled());
+    EXPECT_EQ(window->StringGridIni2->columnCount(), 3);
+    EXPECT_EQ(window->StringGridIni2->cell(2, 0), QStringLiteral("Odpowiedź"));
+    EXPECT_EQ(window->StringGridIni2->verticalHeader()->defaultSectionSize(), 23);
+}
+
+TEST_F(AssessmentWindowTest, ColumnWidthsFollowTheMethod)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("FIVE STEPS"), QStringLiteral("3"), {}));
+    const int w = window->PageControl1->width() - 8;
+    TStringGridIni* hazards = window->StringGridIni1;
+    EXPECT_EQ(hazards->columnWidth(0), int(0.15 * w));
+    EXPECT_EQ(hazards->columnWidth(4), int(0.10 * w));
+    EXPECT_EQ(hazards->columnWidth(6), int(0.09 * w));
+    EXPECT_EQ(hazards->columnWidth(7), int(0.11 * w) - 24);
+    EXPECT_EQ(window->StringGridIni2->columnWidth(0), int(0.42 * w));
+    EXPECT_EQ(window->StringGridIni2->columnWidth(2), int(0.16 * w) - 23);
+
+    TForm5* pha = openAssessment(assessment(QStringLiteral("PHA"), {}, {}), QStringLiteral("pha.ron"));
+    EXPECT_EQ(pha->StringGridIni1->columnWidth(0), int(0.16 * w));
+    EXPECT_EQ(pha->StringGridIni1->columnWidth(5), int(0.11 * w));
+    EXPECT_EQ(pha->StringGridIni1->columnWidth(6), int(0.14 * w) - 24);
+}
+
+TEST_F(AssessmentWindowTest, ResizeMovesTheSelectionOffTheSPickerAndTheAnswerList)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"a", "", "", "", "", "", ""}},
+                                               {{"q", "", "TAK"}}));
+    selectCell(window->StringGridIni1, 4, 1);
+    selectCell(window->StringGridIni2, 2, 1);
+    window->StringGridIni1->setRowHeight(1, 60);
+    window->resize(900, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(window->StringGridIni1->currentColumn(), 2);
+    EXPECT_TRUE(window->BitBtn1->isHidden());
+    EXPECT_EQ(window->StringGridIni2->currentColumn(), 0);
+    EXPECT_TRUE(window->ComboBox1->isHidden());
+    EXPECT_EQ(window->StringGridIni1->rowHeight(1), 20);
+    EXPECT_EQ(window->StringGridIni1->columnWidth(0), int(0.16 * (window->PageControl1->width() - 8)));
+}
+
+TEST_F(AssessmentWindowTest, CommandsFollowActivationAndTabs)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {}));
+    window->FormActivate();
+    EXPECT_EQ(host.report, true);
+    EXPECT_EQ(host.rowCommands, false);
+    for (int tab : {3, 4, 2, 1}) {
+        clickTab(window, tab);
+        EXPECT_EQ(host.rowCommands, tab >= 3) << tab;
+    }
+    clickTab(window, 3);
+    window->FormDeactivate();
+    EXPECT_EQ(host.report, false);
+    EXPECT_EQ(host.rowCommands, false);
+    window->FormActivate();
+    EXPECT_EQ(host.report, true);
+    EXPECT_EQ(host.rowCommands, true);
+}
+
+TEST_F(AssessmentWindowTest, ClosingAnUnchangedDocumentAsksNothing)
+{
+    QPointer<TForm5> window = openAssessment(assessment(QStringLiteral("PHA"), {}, {}));
+    window->FormActivate();
+    window->close();
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_TRUE(host.saved.isEmpty());
+    EXPECT_EQ(host.report, false);
+    EXPECT_EQ(host.rowCommands, false);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(AssessmentWindowTest, ClosingAfterACancelledPickerAsksAndYesSaves)
+{
+    QPointer<TForm5> window = openAssessment(
+        assessment(QStringLiteral("PHA"), {}, {{"a", "", "", "", "", "", ""}}), QStringLiteral("karta 7.ron"));
+    selectCell(window->StringGridIni1, 4, 1);
+    ASSERT_TRUE(pickWith(window->BitBtn1, -1));
+    prompts.answers.enqueue(true);
+    window->close();
+    ASSERT_EQ(prompts.questions.size(), 1);
+    EXPECT_EQ(prompts.questions[0],
+              QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rkarta 7.ron\rWciśnij Yes jeśli tak No jeśli nie."));
+    ASSERT_EQ(host.saved.size(), 1);
+    EXPECT_EQ(host.saved[0], window.data());
+}
+
+TEST_F(AssessmentWindowTest, NoClosesWithoutSaving)
+{
+    QPointer<TForm5> window = openAssessment(assessment(QStringLiteral("PHA"), {}, {}));
+    window->EditIni5->setText(QStringLiteral("Frezer"));
+    prompts.answers.enqueue(false);
+    window->close();
+    EXPECT_EQ(prompts.questions.size(), 1);
+    EXPECT_TRUE(host.saved.isEmpty());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+// The scale picker: its caption by mode, its list, what O.K., "Anuluj" and the close box
+// write into the table it was opened for, and that only one exists at a time.
+
+#include "document_test_support.h"
+#include "documents/scale_picker.h"
+#include "risk/risk_method.h"
+#include "storage/string_grid_ini.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ScalePickerTest : public ::testing::Test {
+protected:
+    ScalePickerTest()
+    {
+        table.setColumnCount(8);
+        table.setRowCount(3);
+        table.setCell(5, 2, QStringLiteral("stare"));
+        table.setCurrentCell(2, 5);
+    }
+
+    // Opens a picker over the table and lets `drive` act on it.
+    bool pick(int mode, const QStringList& entries, const std::function<void(TForm3&)>& drive)
+    {
+        return withPicker([&] { ShowScalePicker(mode, entries, &table, nullptr); }, drive);
+    }
+
+    PromptsScope scope;
+    TStringGridIni table;
+};
+
+TEST_F(ScalePickerTest, CaptionFollowsTheMode)
+{
+    const QStringList expected{
+        QStringLiteral("Skutki, stopień szkód S:"),
+        QStringLiteral("Prawdopodobieństwo wystąpienia zdarzenia, szkody P:"),
+        QStringLiteral("Ekspozycja na zagrożenie E:"),
+    };
+    for (int mode = 1; mode <= 3; ++mode) {
+        TForm3 picker(mode, &table);
+        EXPECT_EQ(picker.windowTitle(), expected[mode - 1]);
+    }
+    TForm3 other(7, &table);
+    EXPECT_EQ(other.windowTitle(), expected[0]);
+}
+
+TEST_F(ScalePickerTest, FiveStepsPListsNineEntriesFirstSelectedAndOkWritesIt)
+{
+    const QStringList scale = risk::scale(RiskMethod::FiveSteps, risk::Factor::P);
+    ASSERT_TRUE(pick(2, scale, [](TForm3& picker) {
+        const auto buttons = picker.RadioGroup1->findChildren<QRadioButton*>();
+        ASSERT_EQ(buttons.size(), 9);
+        EXPECT_EQ(buttons.front()->text(), QStringLiteral("0=niemożliwe"));
+        EXPECT_EQ(buttons.back()->text(), QStringLiteral("15=pewne"));
+        EXPECT_TRUE(buttons.front()->isChecked());
+        EXPECT_EQ(picker.entries(), risk::scale(RiskMethod::FiveSteps, risk::Factor::P));
+        picker.BitBtn1->click();
+    }));
+    EXPECT_EQ(table.cell(5, 2), QStringLiteral("0=niemożliwe"));
+    EXPECT_EQ(Form3(), nullptr);
+}
+
+TEST_F(ScalePickerTest, OkWritesTheChosenEntryIntoTheCurrentCellOnly)
+{
+    ASSERT_TRUE(pick(3, risk::scale(RiskMethod::FiveSteps, risk::Factor::E), [](TForm3& picker) {
+        picker.setItemIndex(2);
+        picker.BitBtn1->click();
+    }));
+    EXPECT_EQ(table.cell(5, 2), QStringLiteral("1,5=raz na tydzień"));
+    EXPECT_EQ(table.cell(4, 2), QString());
+    EXPECT_EQ(table.cell(5, 1), QString());
+}
+
+TEST_F(ScalePickerTest, CancelAndCloseBoxLeaveTheCellAlone)
+{
+    const QStringList scale = risk::scale(RiskMethod::PHA, risk::Factor::S);
+    ASSERT_TRUE(pick(1, scale, [](TForm3& picker) {
+        picker.setItemIndex(3);
+        picker.BitBtn2->click();
+    }));
+    EXPECT_EQ(table.cell(5, 2), QStringLiteral("stare"));
+
+    ASSERT_TRUE(pick(1, scale, [](TForm3& picker) {
+        picker.setItemIndex(3);
+        picker.close();
+    }));
+    EXPECT_EQ(table.cell(5, 2), QStringLiteral("stare"));
+    EXPECT_EQ(Form3(), nullptr);
+}
+
+TEST_F(ScalePickerTest, EnterAndEscapeNeitherConfirmNorCancel)
+{
+    ASSERT_TRUE(pick(1, risk::scale(RiskMethod::PHA, risk::Factor::S), [](TForm3& picker) {
+        QTest::keyClick(&picker, Qt::Key_Return);
+        QTest::keyClick(&picker, Qt::Key_Escape);
+        EXPECT_TRUE(picker.isVisible());
+        picker.BitBtn2->click();
+    }));
+    EXPECT_EQ(table.cell(5, 2), QStringLiteral("stare"));
+}
+
+TEST_F(ScalePickerTest, OkWithAnEmptyListWritesNothing)
+{
+    ASSERT_TRUE(pick(1, {}, [](TForm3& picker) {
+        EXPECT_EQ(picker.ItemIndex(), -1);
+        picker.BitBtn1->click();
+    }));
+    EXPECT_EQ(table.cell(5, 2), QStringLiteral("stare"));
+    EXPECT_EQ(Form3(), nullptr);
+}
+
+TEST_F(ScalePickerTest, OnlyOnePickerAtATime)
+{
+    ASSERT_TRUE(pick(1, {QStringLiteral("1=a")}, [this](TForm3& first) {
+        // Should a second picker open after all, it is closed again so the test ends.
+        bool secondShown = false;
+        QTimer::singleShot(0, [&] {
+            if (Form3() != &first) {
+                secondShown = true;
+                Form3()->close();
+            }
+        });
+        ShowScalePicker(2, {QStringLiteral("2=b")}, &table, nullptr);
+        QApplication::processEvents();
+        EXPECT_FALSE(secondShown);
+        EXPECT_EQ(Form3(), &first);
+        first.BitBtn1->click();
+    }));
+    EXPECT_EQ(table.cell(5, 2), QStringLiteral("1=a"));
+}
+
+TEST_F(ScalePickerTest, FixedLayoutWithBoldButtons)
+{
+    TForm3 picker(1, &table);
+    EXPECT_EQ(picker.size(), QSize(656, 264));
+    EXPECT_EQ(picker.minimumSize(), picker.maximumSize());
+    EXPECT_EQ(picker.RadioGroup1->geometry(), QRect(8, 8, 633, 209));
+    EXPECT_EQ(picker.BitBtn1->geometry(), QRect(552, 228, 91, 25));
+    EXPECT_EQ(picker.BitBtn2->geometry(), QRect(448, 228, 91, 25));
+    EXPECT_EQ(picker.BitBtn1->text(), QStringLiteral("O.K."));
+    EXPECT_EQ(picker.BitBtn2->text(), QStringLiteral("Anuluj"));
+    EXPECT_TRUE(picker.BitBtn1->font().bold());
+    EXPECT_TRUE(picker.BitBtn2->font().bold());
+    EXPECT_TRUE(picker.RadioGroup1->title().isEmpty());
+}
+
+} // namespace
