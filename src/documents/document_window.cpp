@@ -180,7 +180,6 @@ void DocumentWindow::placeOverCell(QWidget* widget, TStringGridIni* table, int c
     const QRect cell = table->visualRect(table->model()->index(row, column));
     const QPoint corner = table->viewport()->mapTo(widget->parentWidget(), cell.topLeft()) + QPoint(2, 2);
     widget->setGeometry(QRect(corner, size));
-    widget->raise();
 }
 
 void DocumentWindow::resetRowHeights(TStringGridIni* table)
