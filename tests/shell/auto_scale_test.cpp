@@ -79,6 +79,8 @@ TEST_F(AutoScale, FontsAreScaledOnceEachWhereverTheyAreSet)
     EXPECT_EQ(w.window.font().pixelSize(), 15);   // 15.36
     EXPECT_EQ(w.panel->font().pointSize(), 13);   // 12.8
     EXPECT_EQ(w.label->font().pointSize(), 13) << "inherited from the panel, not scaled again";
+    w.panel->setFont(pixelFont(20));
+    EXPECT_EQ(w.label->font().pixelSize(), 20) << "the label still follows the panel's font";
 }
 
 TEST_F(AutoScale, FixedSizesAndSizeLimitsGrowAndShrinkWithTheWindow)
