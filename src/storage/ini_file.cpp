@@ -1,73 +1,18 @@
 #include "storage/ini_file.h"
 
 #include "base/app_error.h"
-#include "base/win1250.h"
 #include "storage/atomic_file_writer.h"
 #include "storage/file_lock.h"
+#include "storage/ini_section.h"
+#include "storage/name_index.h"
 
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
-#include <QHash>
-#include <QVarLengthArray>
-#include <iterator>
-#include <list>
+#include <algorithm>
+#include <vector>
 
 namespace {
-
-// One stored line: the key, '=' and the value, or a line without '=' (keyLength -1),
-// which keeps its place and is written back but has no key.
-struct Line {
-    QByteArray text;
-    qsizetype keyLength = -1;
-
-    QByteArray key() const { return keyLength < 0 ? QByteArray() : text.left(keyLength); }
-    QByteArray value() const { return text.mid(keyLength + 1); }
-};
-
-using Lines = std::list<Line>;
-
-// Every occurrence of one name, in file order; a lookup takes the last one.
-template <typename T>
-using Occurrences = QVarLengthArray<T, 1>;
-
-// A section: its lines in order and, for each upper-cased key, where its lines are,
-// so that no lookup has to walk the lines.
-struct Section {
-    QByteArray name;
-    Lines lines;
-    QHash<QByteArray, Occurrences<Lines::iterator>> keys;
-
-    const Line* find(const QByteArray& key) const
-    {
-        const auto found = keys.constFind(win1250::toUpper(key));
-        return found == keys.cend() ? nullptr : &*found->back();
-    }
-
-    Line* find(const QByteArray& key)
-    {
-        return const_cast<Line*>(std::as_const(*this).find(key));
-    }
-
-    void append(Line line)
-    {
-        const bool hasKey = line.keyLength >= 0;
-        lines.push_back(std::move(line));
-        if (hasKey)
-            keys[win1250::toUpper(lines.back().key())].append(std::prev(lines.end()));
-    }
-
-    void remove(const QByteArray& key)
-    {
-        const auto found = keys.find(win1250::toUpper(key));
-        if (found == keys.end())
-            return;
-        lines.erase(found->back());
-        found->removeLast();
-        if (found->isEmpty())
-            keys.erase(found);
-    }
-};
 
 bool isBlank(char c)
 {
@@ -111,33 +56,33 @@ QByteArray oneLine(const QByteArray& value)
     return out;
 }
 
-const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+constexpr QByteArrayView lineEnd = "\r\n";
 
 } // namespace
 
 struct TMemIniFile::Data {
     QString fileName;
-    std::list<Section> sections;
-    QHash<QByteArray, Occurrences<Section*>> index; // upper-cased name -> sections
+    std::vector<IniSection> sections;
+    NameIndex<Data> index;
     AtomicFileWriter* writer = nullptr;
 
-    const Section* find(const QByteArray& name) const
+    // For NameIndex: the name of section `i`.
+    QByteArrayView keyOf(std::uint32_t i) const { return sections[i].name(); }
+
+    IniSection* find(QByteArrayView name)
     {
-        const auto found = index.constFind(win1250::toUpper(name));
-        return found == index.cend() ? nullptr : found->back();
+        const std::uint32_t found = index.find(*this, name);
+        return found == index.none ? nullptr : &sections[found];
     }
 
-    Section* find(const QByteArray& name)
-    {
-        return const_cast<Section*>(std::as_const(*this).find(name));
-    }
+    const IniSection* find(QByteArrayView name) const { return const_cast<Data*>(this)->find(name); }
 
-    Section& add(const QByteArray& name)
+    // Appends a section; it becomes the one found under its name.
+    IniSection& add(QByteArrayView name)
     {
-        Section& section = sections.emplace_back();
-        section.name = name;
-        index[win1250::toUpper(name)].append(&section);
-        return section;
+        sections.emplace_back(name.toByteArray());
+        index.add(*this, std::uint32_t(sections.size() - 1));
+        return sections.back();
     }
 
     void clear()
@@ -147,29 +92,23 @@ struct TMemIniFile::Data {
     }
 
     // The reading rules for one line of the file; `current` is the section that the
-    // line belongs to, none before the first header.
-    void read(QByteArrayView line, Section*& current)
+    // line belongs to, none before the first header. It may move when a section is added.
+    void read(QByteArrayView line, IniSection*& current)
     {
         line = trimmed(line);
         if (line.isEmpty() || line.startsWith(';'))
             return;
         if (line.startsWith('[') && line.endsWith(']')) {
-            current = &add(trimmed(line.sliced(1, line.size() - 2)).toByteArray());
+            current = &add(trimmed(line.sliced(1, line.size() - 2)));
             return;
         }
         if (!current)
             return;
         const qsizetype eq = line.indexOf('=');
-        if (eq < 0) {
-            current->append({line.toByteArray(), -1});
-            return;
-        }
-        const QByteArrayView key = trimmed(line.first(eq));
-        const QByteArrayView value = trimmed(line.sliced(eq + 1));
-        QByteArray text;
-        text.reserve(key.size() + 1 + value.size());
-        text.append(key).append('=').append(value);
-        current->append({std::move(text), key.size()});
+        if (eq < 0)
+            current->appendLine(line);
+        else
+            current->appendKeyLine(trimmed(line.first(eq)), trimmed(line.sliced(eq + 1)));
     }
 };
 
@@ -189,18 +128,16 @@ void TMemIniFile::LoadFromBytes(const QByteArray& bytes)
 {
     d->clear();
     const qsizetype nul = bytes.indexOf('\0');
-    const QByteArrayView text = QByteArrayView(bytes).first(nul < 0 ? bytes.size() : nul);
-    Section* current = nullptr;
-    qsizetype start = 0;
-    for (qsizetype pos = 0; pos < text.size(); ++pos) {
-        if (const qsizetype lineBreak = lineBreakAt(text, pos)) {
-            d->read(text.sliced(start, pos - start), current);
-            pos += lineBreak - 1;
-            start = pos + 1;
-        }
+    QByteArrayView rest = QByteArrayView(bytes).first(nul < 0 ? bytes.size() : nul);
+    IniSection* current = nullptr;
+    while (!rest.isEmpty()) {
+        const qsizetype length =
+            std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; }) - rest.begin();
+        d->read(rest.first(length), current);
+        rest = rest.sliced(length);
+        if (!rest.isEmpty())
+            rest = rest.sliced(lineBreakAt(rest, 0));
     }
-    if (start < text.size())
-        d->read(text.sliced(start), current);
 }
 
 void TMemIniFile::LoadFromFile()
@@ -221,17 +158,14 @@ void TMemIniFile::LoadFromFile()
 QByteArray TMemIniFile::ToBytes() const
 {
     qsizetype size = 0;
-    for (const Section& section : d->sections) {
-        size += section.name.size() + 2 * lineEnd.size() + 2;
-        for (const Line& line : section.lines)
-            size += line.text.size() + lineEnd.size();
-    }
+    for (const IniSection& section : d->sections)
+        size += section.name().size() + 2 + 2 * lineEnd.size() + section.byteCount()
+            + section.lineCount() * lineEnd.size();
     QByteArray out;
     out.reserve(size);
-    for (const Section& section : d->sections) {
-        out.append('[').append(section.name).append(']').append(lineEnd);
-        for (const Line& line : section.lines)
-            out.append(line.text).append(lineEnd);
+    for (const IniSection& section : d->sections) {
+        out.append('[').append(section.name()).append(']').append(lineEnd);
+        section.writeLines(out, lineEnd);
         out.append(lineEnd);
     }
     return out;
@@ -239,47 +173,36 @@ QByteArray TMemIniFile::ToBytes() const
 
 QByteArray TMemIniFile::ReadValue(const QByteArray& section, const QByteArray& key, const QByteArray& def) const
 {
-    const Section* found = d->find(section);
-    const Line* line = found ? found->find(key) : nullptr;
-    return line ? line->value() : def;
+    const IniSection* found = d->find(section);
+    const std::optional<QByteArrayView> value = found ? found->value(key) : std::nullopt;
+    return value ? value->toByteArray() : def;
 }
 
 void TMemIniFile::WriteValue(const QByteArray& section, const QByteArray& key, const QByteArray& value)
 {
-    Section* found = d->find(section);
-    if (!found)
-        found = &d->add(section);
-    Line line{key + '=' + oneLine(value), key.size()};
-    if (Line* old = found->find(key))
-        *old = std::move(line);
-    else
-        found->append(std::move(line));
+    IniSection* found = d->find(section);
+    (found ? *found : d->add(section)).write(key, oneLine(value));
 }
 
 void TMemIniFile::DeleteValue(const QByteArray& section, const QByteArray& key)
 {
-    if (Section* found = d->find(section))
+    if (IniSection* found = d->find(section))
         found->remove(key);
 }
 
 QList<QByteArray> TMemIniFile::SectionNames() const
 {
     QList<QByteArray> names;
-    names.reserve(d->sections.size());
-    for (const Section& section : d->sections)
-        names.append(section.name);
+    names.reserve(qsizetype(d->sections.size()));
+    for (const IniSection& section : d->sections)
+        names.append(section.name());
     return names;
 }
 
 QList<QByteArray> TMemIniFile::SectionKeys(const QByteArray& section) const
 {
-    QList<QByteArray> keys;
-    if (const Section* found = d->find(section)) {
-        keys.reserve(found->lines.size());
-        for (const Line& line : found->lines)
-            keys.append(line.key());
-    }
-    return keys;
+    const IniSection* found = d->find(section);
+    return found ? found->keys() : QList<QByteArray>();
 }
 
 void TMemIniFile::WriteToDisk()

@@ -1,0 +1,103 @@
+#include "storage/ini_section.h"
+
+void IniSection::appendLine(QByteArrayView text)
+{
+    lines_.push_back({text_.size(), text.size(), -1, false});
+    text_.append(text);
+}
+
+void IniSection::appendKeyLine(QByteArrayView key, QByteArrayView value)
+{
+    setKeyLine(lines_.emplace_back(), key, value);
+    keys_.add(*this, std::uint32_t(lines_.size() - 1));
+}
+
+void IniSection::write(QByteArrayView key, QByteArrayView value)
+{
+    const std::uint32_t found = keys_.find(*this, key);
+    if (found == keys_.none) {
+        appendKeyLine(key, value);
+        return;
+    }
+    // The key compares equal, so the line keeps its place and its index entry.
+    garbage_ += lines_[found].size;
+    setKeyLine(lines_[found], key, value);
+    compactIfWasteful();
+}
+
+std::optional<QByteArrayView> IniSection::value(QByteArrayView key) const
+{
+    const std::uint32_t found = keys_.find(*this, key);
+    if (found == keys_.none)
+        return std::nullopt;
+    const Line& line = lines_[found];
+    return textOf(line).sliced(line.keySize + 1);
+}
+
+void IniSection::remove(QByteArrayView key)
+{
+    const std::uint32_t found = keys_.find(*this, key);
+    if (found == keys_.none)
+        return;
+    keys_.removeLast(*this, found);
+    lines_[found].erased = true;
+    ++erased_;
+    garbage_ += lines_[found].size;
+    compactIfWasteful();
+}
+
+void IniSection::writeLines(QByteArray& out, QByteArrayView lineEnd) const
+{
+    for (const Line& line : lines_)
+        if (!line.erased)
+            out.append(textOf(line)).append(lineEnd);
+}
+
+QList<QByteArray> IniSection::keys() const
+{
+    QList<QByteArray> keys;
+    keys.reserve(lineCount());
+    for (const Line& line : lines_)
+        if (!line.erased)
+            keys.append(line.keySize < 0 ? QByteArray() : textOf(line).first(line.keySize).toByteArray());
+    return keys;
+}
+
+QByteArrayView IniSection::keyOf(std::uint32_t line) const
+{
+    return textOf(lines_[line]).first(lines_[line].keySize);
+}
+
+void IniSection::setKeyLine(Line& line, QByteArrayView key, QByteArrayView value)
+{
+    line.start = text_.size();
+    line.size = key.size() + 1 + value.size();
+    line.keySize = key.size();
+    text_.append(key).append('=').append(value);
+}
+
+// Erased lines and replaced texts stay where they are until they make up half of the
+// section; then one pass drops them all, so each change costs constant time on average.
+void IniSection::compactIfWasteful()
+{
+    if (2 * erased_ <= qsizetype(lines_.size()) && 2 * garbage_ <= text_.size())
+        return;
+    QByteArray text;
+    text.reserve(byteCount());
+    std::vector<Line> lines;
+    lines.reserve(size_t(lineCount()));
+    for (const Line& line : lines_) {
+        if (line.erased)
+            continue;
+        lines.push_back({text.size(), line.size, line.keySize, false});
+        text.append(textOf(line));
+    }
+    text_ = std::move(text);
+    lines_ = std::move(lines);
+    erased_ = 0;
+    garbage_ = 0;
+    keys_.clear();
+    for (std::uint32_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].keySize >= 0)
+            keys_.add(*this, i);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// IniSection: one section of the in-memory INI copy: its name and its stored lines in
+// order, each a key line (key, '=', value) or a line without '='. The bytes of all lines sit
+// one after another in one buffer and the keys are indexed, so reading, writing and
+// deleting a key take constant time on average and a large section stays compact.
+// Where a key occurs more than once, lookups find its last line.
+
+#include "storage/name_index.h"
+
+#include <QByteArray>
+#include <QList>
+#include <optional>
+#include <vector>
+
+class IniSection {
+public:
+    explicit IniSection(QByteArray name) : name_(std::move(name)) {}
+
+    const QByteArray& name() const { return name_; }
+
+    // Appends a line without key; no lookup finds it.
+    void appendLine(QByteArrayView text);
+    // Appends key=value, which becomes the line found under `key`.
+    void appendKeyLine(QByteArrayView key, QByteArrayView value);
+    // Replaces the line found under `key` in place by key=value, or appends it.
+    void write(QByteArrayView key, QByteArrayView value);
+    // The value of the line found under `key`; valid until the section changes.
+    std::optional<QByteArrayView> value(QByteArrayView key) const;
+    // Removes the line found under `key`, if any.
+    void remove(QByteArrayView key);
+
+    // Appends every line, each followed by `lineEnd`.
+    void writeLines(QByteArray& out, QByteArrayView lineEnd) const;
+    qsizetype lineCount() const { return qsizetype(lines_.size()) - erased_; }
+    qsizetype byteCount() const { return text_.size() - garbage_; }
+    // The key of every line in order; a line without '=' gives an empty one.
+    QList<QByteArray> keys() const;
+
+    // For NameIndex: the key of line `line`.
+    QByteArrayView keyOf(std::uint32_t line) const;
+
+private:
+    struct Line {
+        qsizetype start = 0;    // in text_
+        qsizetype size = 0;
+        qsizetype keySize = -1; // -1: a line without '='
+        bool erased = false;
+    };
+
+    QByteArrayView textOf(const Line& line) const { return QByteArrayView(text_).sliced(line.start, line.size); }
+    void setKeyLine(Line& line, QByteArrayView key, QByteArrayView value);
+    void compactIfWasteful();
+
+    QByteArray name_;
+    QByteArray text_;          // the bytes of the lines; replaced and erased ones stay until compaction
+    std::vector<Line> lines_;  // in order, erased ones included
+    qsizetype erased_ = 0;     // erased entries of lines_
+    qsizetype garbage_ = 0;    // bytes of text_ that no line uses
+    NameIndex<IniSection> keys_;
+};

@@ -1,0 +1,146 @@
+#pragma once
+// NameIndex: finds, by a name compared without regard to letter case (Windows-1250
+// upper-casing), the last of the numbered entries that carry that name. The entries belong
+// to the caller and are passed to every call: `entries.keyOf(i)` is the name of entry i.
+// The index remembers for each entry the earlier entry of the same name, so removing the
+// last one uncovers the one before. Every operation takes constant time on average.
+//
+// The table is open addressing with linear probing in one flat array of 8-byte slots, so
+// the lookups of a large section touch little memory.
+
+#include "base/win1250.h"
+
+#include <QByteArrayView>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+template <typename Entries>
+class NameIndex {
+public:
+    static constexpr std::uint32_t none = UINT32_MAX;
+
+    // The last entry named `name`, or none.
+    std::uint32_t find(const Entries& entries, QByteArrayView name) const
+    {
+        return slots_.empty() ? none : slots_[locate(entries, hashOf(name), name)].entry;
+    }
+
+    // Entry `entry` becomes the last entry of its name.
+    void add(const Entries& entries, std::uint32_t entry)
+    {
+        if (4 * (used_ + 1) > 3 * slots_.size())
+            grow();
+        if (entry >= previous_.size())
+            previous_.resize(entry + 1, none);
+        const QByteArrayView name = entries.keyOf(entry);
+        const std::uint32_t hash = hashOf(name);
+        Slot& slot = slots_[locate(entries, hash, name)];
+        previous_[entry] = slot.entry;
+        if (slot.isFree())
+            ++used_;
+        slot = {hash, entry};
+    }
+
+    // Takes out `entry`, which must be the last entry of its name.
+    void removeLast(const Entries& entries, std::uint32_t entry)
+    {
+        const QByteArrayView name = entries.keyOf(entry);
+        const std::size_t i = locate(entries, hashOf(name), name);
+        if (previous_[entry] != none)
+            slots_[i].entry = previous_[entry];
+        else
+            erase(i);
+    }
+
+    void clear()
+    {
+        slots_.clear();
+        previous_.clear();
+        used_ = 0;
+    }
+
+private:
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t entry = none; // the last entry of the name; none: the slot is free
+        bool isFree() const { return entry == none; }
+    };
+
+    static char upper(char byte)
+    {
+        // win1250::toUpper(char) is a call per byte; the index keeps a copy of its table.
+        static const std::array<char, 256> table = [] {
+            std::array<char, 256> t{};
+            for (int b = 0; b < 256; ++b)
+                t[b] = win1250::toUpper(static_cast<char>(b));
+            return t;
+        }();
+        return table[static_cast<unsigned char>(byte)];
+    }
+
+    // FNV-1a of the upper-cased bytes.
+    static std::uint32_t hashOf(QByteArrayView name)
+    {
+        std::uint32_t hash = 2166136261u;
+        for (const char byte : name)
+            hash = (hash ^ static_cast<unsigned char>(upper(byte))) * 16777619u;
+        return hash;
+    }
+
+    static bool sameName(QByteArrayView a, QByteArrayView b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            if (upper(a[i]) != upper(b[i]))
+                return false;
+        return true;
+    }
+
+    std::size_t mask() const { return slots_.size() - 1; }
+
+    // The slot holding `name`, or the free slot where it belongs.
+    std::size_t locate(const Entries& entries, std::uint32_t hash, QByteArrayView name) const
+    {
+        for (std::size_t i = hash & mask();; i = (i + 1) & mask()) {
+            const Slot& slot = slots_[i];
+            if (slot.isFree() || (slot.hash == hash && sameName(entries.keyOf(slot.entry), name)))
+                return i;
+        }
+    }
+
+    // Frees slot `i` and moves later slots of the same probe run back into the gap, so
+    // that every lookup still meets its name before a free slot.
+    void erase(std::size_t i)
+    {
+        for (std::size_t j = (i + 1) & mask(); !slots_[j].isFree(); j = (j + 1) & mask()) {
+            const std::size_t home = slots_[j].hash & mask();
+            const bool homeInGap = i <= j ? (i < home && home <= j) : (i < home || home <= j);
+            if (homeInGap)
+                continue;
+            slots_[i] = slots_[j];
+            i = j;
+        }
+        slots_[i] = {};
+        --used_;
+    }
+
+    void grow()
+    {
+        std::vector<Slot> old(slots_.empty() ? 16 : 2 * slots_.size());
+        old.swap(slots_);
+        for (const Slot& slot : old) {
+            if (slot.isFree())
+                continue;
+            std::size_t i = slot.hash & mask();
+            while (!slots_[i].isFree())
+                i = (i + 1) & mask();
+            slots_[i] = slot;
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::vector<std::uint32_t> previous_; // per entry, the earlier entry of its name
+    std::size_t used_ = 0;
+};
