@@ -62,17 +62,9 @@ void addSeparator(QMenu* menu, const char* name)
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
-QMenu* addMenu(QMenu* parentMenu, const char* name, const QString& caption)
+// A menu and the item that opens it carry the menu's name.
+QMenu* named(QMenu* menu, const char* name)
 {
-    QMenu* menu = parentMenu->addMenu(caption);
-    menu->setObjectName(QLatin1String(name));
-    menu->menuAction()->setObjectName(QLatin1String(name));
-    return menu;
-}
-
-QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption)
-{
-    QMenu* menu = bar->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
     return menu;
@@ -211,15 +203,14 @@ void TForm1::createActions()
                                     &TForm1::FileExit1Execute);
 
     // The row and report commands wait for a document window that can use them.
-    for (QAction* documentCommand : {Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1,
-                                     PrzeniedoWorda1, ToolButton8, ToolButton16, ToolButton10, ToolButton17})
-        documentCommand->setEnabled(false);
+    setRowCommandsEnabled(false);
+    setReportEnabled(false);
 }
 
 void TForm1::createMenus()
 {
-    Plik1 = addMenu(menuBar(), "Plik1", QStringLiteral("&Plik"));
-    FileNewItem = addMenu(Plik1, "FileNewItem", QStringLiteral("Nowy"));
+    Plik1 = named(menuBar()->addMenu(QStringLiteral("&Plik")), "Plik1");
+    FileNewItem = named(Plik1->addMenu(QStringLiteral("Nowy")), "FileNewItem");
     setHint(FileNewItem->menuAction(), QStringLiteral("Utwórz nowy"));
     FileNewItem->addActions({Projekt1, Ocenaryzyka1});
     Plik1->addActions({FileOpenItem, Zamknij, Zamknijwszystkie1});
@@ -228,7 +219,7 @@ void TForm1::createMenus()
     addSeparator(Plik1, "N1");
     Plik1->addAction(FileExitItem);
 
-    Edit1 = addMenu(menuBar(), "Edit1", QStringLiteral("&Narzędzia"));
+    Edit1 = named(menuBar()->addMenu(QStringLiteral("&Narzędzia")), "Edit1");
     Edit1->addActions({CopyItem, PasteItem});
     addSeparator(Edit1, "N2");
     Edit1->addActions({Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1, PrzeniedoWorda1});
@@ -236,15 +227,15 @@ void TForm1::createMenus()
     Edit1->addAction(Opcje1);
 
     // Shown once a tool library has been found.
-    Uzyteczne = addMenu(menuBar(), "Uzyteczne", QStringLiteral("Użyteczne"));
+    Uzyteczne = named(menuBar()->addMenu(QStringLiteral("Użyteczne")), "Uzyteczne");
     Uzyteczne->menuAction()->setVisible(false);
 
-    Window1 = addMenu(menuBar(), "Window1", QStringLiteral("&Okna"));
+    Window1 = named(menuBar()->addMenu(QStringLiteral("&Okna")), "Window1");
     Window1->addActions({WindowCascadeItem, WindowTileItem, WindowTileItem2, WindowMinimizeItem});
     windowListSeparator = Window1->addSeparator();
     connect(Window1, &QMenu::aboutToShow, this, &TForm1::updateWindowMenu);
 
-    Help1 = addMenu(menuBar(), "Help1", QStringLiteral("&Pomoc"));
+    Help1 = named(menuBar()->addMenu(QStringLiteral("&Pomoc")), "Help1");
     Help1->addActions({Pomoc1, Samouczek1, WebSiteItem});
     addSeparator(Help1, "N3");
     Help1->addAction(HelpAboutItem);
@@ -380,6 +371,19 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void TForm1::setRowCommandsEnabled(bool enabled)
+{
+    for (QAction* command : {Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1, ToolButton8,
+                             ToolButton16, ToolButton10})
+        command->setEnabled(enabled);
+}
+
+void TForm1::setReportEnabled(bool enabled)
+{
+    PrzeniedoWorda1->setEnabled(enabled);
+    ToolButton17->setEnabled(enabled);
+}
+
 void TForm1::WindowCascadeItemClick()
 {
     MdiArea->cascadeSubWindows();
@@ -410,6 +414,7 @@ void TForm1::ZamknijClick() {}
 void TForm1::Zamknijwszystkie1Click() {}
 void TForm1::Zapisz1Click() {}
 void TForm1::Zapiszjako1Click() {}
+void TForm1::Save(QWidget* /*documentWindow*/) {}
 void TForm1::FileExit1Execute() {}
 void TForm1::RecentFileClick(const QString& /*path*/) {}
 void TForm1::CopyItemClick() {}

@@ -7,6 +7,8 @@
 // recent-files list and scans for tool libraries. Showing it applies the autoscale rule
 // and asks for the welcome screen; closing it stores the recent-files list.
 
+#include "documents/document_host.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -14,7 +16,7 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public DocumentHost {
     Q_OBJECT
 
 public:
@@ -25,6 +27,11 @@ public:
     QMdiArea* mdiArea() const { return MdiArea; }
     // Full paths, oldest first, at most five.
     const QStringList& RecentFiles() const { return recentFiles_; }
+
+    // What the document windows ask of the main window.
+    void Save(QWidget* documentWindow) override;
+    void setRowCommandsEnabled(bool enabled) override;
+    void setReportEnabled(bool enabled) override;
 
 signals:
     // Queued after the window is shown when ShowWelcome is on; not sent once a refused

@@ -207,6 +207,30 @@ TEST_F(MainWindowLayout, ToolbarHoldsItsButtonsInOrderWithHintsAndStates)
     EXPECT_FALSE(toolBar->isMovable());
 }
 
+TEST_F(MainWindowLayout, DocumentWindowsSwitchTheRowAndReportCommandsOnMenuAndToolbarTogether)
+{
+    const QStringList rowCommands{"Dodajwierszdoprojektu1", "Wstawwierszdoprojektu1", "Usuwierszzprojektu1",
+                                  "ToolButton8", "ToolButton16", "ToolButton10"};
+    const QStringList reportCommands{"PrzeniedoWorda1", "ToolButton17"};
+    const auto enabled = [this](const QStringList& names) {
+        QList<bool> states;
+        for (const QString& name : names)
+            states.append(form.findChild<QAction*>(name)->isEnabled());
+        return states;
+    };
+    DocumentHost& host = form;
+
+    host.setRowCommandsEnabled(true);
+    EXPECT_EQ(enabled(rowCommands), QList<bool>(6, true));
+    EXPECT_EQ(enabled(reportCommands), QList<bool>(2, false));
+
+    host.setReportEnabled(true);
+    host.setRowCommandsEnabled(false);
+    EXPECT_EQ(enabled(rowCommands), QList<bool>(6, false));
+    EXPECT_EQ(enabled(reportCommands), QList<bool>(2, true));
+    EXPECT_TRUE(form.findChild<QAction*>("CopyItem")->isEnabled()) << "copy and paste are always on";
+}
+
 TEST_F(MainWindowLayout, NewRiskAssessmentIsNamedByThePhraseOfTheProduct)
 {
     EXPECT_EQ(form.findChild<QAction*>("Ocenaryzyka1")->text(), "Ocena ryzyka");
