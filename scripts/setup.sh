@@ -9,7 +9,7 @@ packages=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  adwaita-icon-theme libqt6svg6
+  adwaita-icon-theme libqt6svg6 fonts-liberation
   locales
 )
 

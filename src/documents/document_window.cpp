@@ -94,6 +94,7 @@ void DocumentWindow::buildProjectDescription(QWidget* page)
     MemoIni1 = addMemo(page, opis, QStringLiteral("Uwagi"));
     RadioGroupIni1 = bindTo(new TRadioGroupIni(QStringLiteral("Metoda oceny ryzyka:"), page), IniDat1, opis,
                             QStringLiteral("Metoda"));
+    RadioGroupIni1->setColumns(2);
     RadioGroupIni1->setItems(risk::methodNames());
     RadioGroupIni1->Values = risk::methodNames();
 

@@ -6,10 +6,10 @@
 
 #include <QButtonGroup>
 #include <QRadioButton>
-#include <QVBoxLayout>
+#include <QGridLayout>
 
 TRadioGroupIni::TRadioGroupIni(const QString& caption, QWidget* parent)
-    : QGroupBox(caption, parent), group_(new QButtonGroup(this)), layout_(new QVBoxLayout(this))
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this)), layout_(new QGridLayout(this))
 {
     // Fires for a user's click and for a selection made in code alike, once per change.
     connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
@@ -24,11 +24,19 @@ void TRadioGroupIni::setItems(const QStringList& items)
         group_->removeButton(button);
         delete button;
     }
+    // Buttons fill the first column from the top, then the next one.
+    const int rows = (static_cast<int>(items.size()) + columns_ - 1) / columns_;
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
-        layout_->addWidget(button);
+        layout_->addWidget(button, i % rows, i / rows);
         group_->addButton(button, i);
     }
+}
+
+void TRadioGroupIni::setColumns(int columns)
+{
+    columns_ = qMax(1, columns);
+    setItems(items());
 }
 
 QStringList TRadioGroupIni::items() const

@@ -9,7 +9,7 @@
 #include <QStringList>
 
 class QButtonGroup;
-class QVBoxLayout;
+class QGridLayout;
 
 class TRadioGroupIni : public QGroupBox, public BoundControl {
     Q_OBJECT
@@ -22,6 +22,8 @@ public:
     // Buttons in order; `items` become their captions.
     void setItems(const QStringList& items);
     QStringList items() const;
+    // The number of button columns (1 when created); the buttons are laid out again.
+    void setColumns(int columns);
     // -1 when no button is selected.
     int ItemIndex() const;
     // Selects the button at `index`; -1 (or any position without a button) selects none.
@@ -36,5 +38,6 @@ signals:
 
 private:
     QButtonGroup* group_;
-    QVBoxLayout* layout_;
+    QGridLayout* layout_;
+    int columns_ = 1;
 };

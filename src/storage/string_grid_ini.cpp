@@ -6,24 +6,17 @@
 
 #include <QHeaderView>
 #include <algorithm>
-#include <charconv>
-#include <iterator>
 
 namespace {
 
 // The default of the column-0 probe; a cell holding exactly this text also ends the table.
 const QByteArray kEndProbe = QByteArrayLiteral("@Koniec@");
 
-// Built in one allocation: a table pass makes one key per cell.
 QByteArray cellKey(const QByteArray& stem, int col, int row)
 {
-    char numbers[24]; // "col/row": two ints and a slash
-    char* end = std::to_chars(numbers, std::end(numbers), col).ptr;
-    *end++ = '/';
-    end = std::to_chars(end, std::end(numbers), row).ptr;
     QByteArray key;
-    key.reserve(stem.size() + (end - numbers));
-    key.append(stem).append(numbers, end - numbers);
+    key.reserve(stem.size() + 12);
+    key.append(stem).append(QByteArray::number(col)).append('/').append(QByteArray::number(row));
     return key;
 }
 
