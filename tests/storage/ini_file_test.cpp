@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -309,6 +310,75 @@ TEST(IniLookup, MissingSectionGivesDefaultAndNoKeys)
     const auto ini = loaded("[S]\r\nA=1\r\n");
     EXPECT_EQ(ini->ReadValue("T", "A", "brak"), "brak");
     EXPECT_TRUE(ini->SectionKeys("T").isEmpty());
+}
+
+namespace {
+
+// One section as a plain list searched from its end: what the indexed copy must match.
+struct PlainSection {
+    QList<std::pair<QByteArray, QByteArray>> lines;
+
+    qsizetype find(const QByteArray& key) const
+    {
+        for (qsizetype i = lines.size() - 1; i >= 0; --i)
+            if (win1250::toUpper(lines[i].first) == win1250::toUpper(key))
+                return i;
+        return -1;
+    }
+
+    QByteArray bytes() const
+    {
+        QByteArray out = "[S]\r\n";
+        for (const auto& [key, value] : lines)
+            out += key + '=' + value + "\r\n";
+        return out + "\r\n";
+    }
+};
+
+} // namespace
+
+TEST(IniLookup, ManyWritesAndDeletesMatchAPlainListSearchedFromTheEnd)
+{
+    // Names that differ in letter case only, Polish letters included, and duplicates loaded
+    // from the file, so that deletes uncover earlier lines.
+    QList<QByteArray> names;
+    for (int i = 0; i < 200; ++i)
+        names << "Klucz" + QByteArray::number(i) << "KLUCZ" + QByteArray::number(i);
+    names << cp("Źródło") << cp("źródło") << cp("ŹRÓDŁO");
+    PlainSection plain;
+    plain.lines = {{"Klucz1", "a"}, {"klucz1", "b"}, {cp("źródło"), "c"}, {"KLUCZ1", "d"}};
+    TMemIniFile ini;
+    ini.LoadFromBytes(plain.bytes());
+
+    std::mt19937 random(1250);
+    for (int step = 0; step < 20000; ++step) {
+        const QByteArray& key = names[qsizetype(random() % names.size())];
+        const qsizetype found = plain.find(key);
+        switch (random() % 3) {
+        case 0: {
+            const QByteArray value = QByteArray::number(step);
+            ini.WriteValue("S", key, value);
+            if (found >= 0)
+                plain.lines[found] = {key, value};
+            else
+                plain.lines.append({key, value});
+            break;
+        }
+        case 1:
+            ini.DeleteValue("S", key);
+            if (found >= 0)
+                plain.lines.removeAt(found);
+            break;
+        default:
+            ASSERT_EQ(ini.ReadValue("S", key, "brak"), found >= 0 ? plain.lines[found].second : "brak")
+                << "step " << step;
+        }
+        if (step % 1000 == 0) {
+            ASSERT_EQ(ini.ToBytes(), plain.bytes()) << "step " << step;
+        }
+    }
+    EXPECT_EQ(ini.ToBytes(), plain.bytes());
+    EXPECT_EQ(reloaded(ini)->ToBytes(), plain.bytes());
 }
 
 // ---- Values with line breaks --------------------------------------------------------
