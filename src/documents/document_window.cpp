@@ -219,15 +219,20 @@ void DocumentWindow::FormDeactivate()
     host_->setRowCommandsEnabled(false);
 }
 
-void DocumentWindow::FormClose()
+bool DocumentWindow::FormClose()
 {
     if (IniDat1->Modified()) {
         const QString name = QFileInfo(IniDat1->FileName()).fileName();
         if (prompts().question(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
-                               QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie.")))
+                               QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie."))) {
             host_->Save(this);
+            // The save has shown why it wrote nothing; the work stays open rather than lost.
+            if (IniDat1->Modified())
+                return false;
+        }
     }
     FormDeactivate();
+    return true;
 }
 
 void DocumentWindow::FormShow()
@@ -310,6 +315,5 @@ void DocumentWindow::resizeEvent(QResizeEvent* event)
 
 void DocumentWindow::closeEvent(QCloseEvent* event)
 {
-    FormClose();
-    event->accept();
+    event->setAccepted(FormClose());
 }

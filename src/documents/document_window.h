@@ -11,7 +11,8 @@
 // subWindowActivated tells both). The content of a QMdiSubWindow gets no activation event
 // of its own when only the active child changes, so the window does not wait for one.
 //
-// The window deletes itself when closed (Qt::WA_DeleteOnClose) and always closes.
+// The window deletes itself when closed (Qt::WA_DeleteOnClose). It always closes, except
+// when a save asked for on closing did not write the document.
 
 #include "documents/grid_delegate.h"
 #include "risk/risk_method.h"
@@ -59,9 +60,10 @@ public:
 
     void FormActivate();
     void FormDeactivate();
-    // Asks whether to save a modified document; Yes saves through the main window.
-    // Run by closeEvent; the closing is never refused.
-    void FormClose();
+    // Asks whether to save a modified document; Yes saves through the main window, No
+    // discards. Run by closeEvent. False, and the window stays open, only when Yes was
+    // answered and the document is still modified: its save failed or was refused.
+    bool FormClose();
     virtual void FormShow();
     virtual void FormResize() = 0;
     // Whether the current tab may be left; shows the reason when it may not.
