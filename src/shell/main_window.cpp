@@ -5,8 +5,11 @@
 #include "base/program_settings.h"
 #include "base/prompts.h"
 #include "shell/ask_password.h"
+#include "documents/document_window.h"
+#include "shell/file_commands.h"
 #include "shell/mdi_arrange.h"
 #include "shell/product.h"
+#include "shell/recent_files.h"
 #include "shell/settings_file.h"
 
 #include <QCloseEvent>
@@ -103,6 +106,8 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
 
 TForm1::~TForm1()
 {
+    // The document windows go with the area after this window has stopped being one.
+    MdiArea->disconnect(this);
     theMainWindow = nullptr;
 }
 
@@ -111,6 +116,18 @@ void TForm1::createDocumentArea()
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(MdiArea);
+    connect(MdiArea, &QMdiArea::subWindowActivated, this, &TForm1::documentWindowActivated);
+    fileCommands_ = new FileCommands(MdiArea, this, programFolder_, this);
+    connect(fileCommands_, &FileCommands::documentSaved, this, &TForm1::rememberSavedFile);
+}
+
+void TForm1::documentWindowActivated(QMdiSubWindow* subWindow)
+{
+    if (activeDocument_)
+        activeDocument_->FormDeactivate();
+    activeDocument_ = subWindow ? qobject_cast<DocumentWindow*>(subWindow->widget()) : nullptr;
+    if (activeDocument_)
+        activeDocument_->FormActivate();
 }
 
 QAction* TForm1::createAction(const char* name, const QString& caption, const QString& hint, void (TForm1::*slot)())
@@ -310,6 +327,14 @@ void TForm1::ScanToolLibraries()
 {
 }
 
+void TForm1::rememberSavedFile(const QString& path)
+{
+    if (!programSettings().RememberRecent)
+        return;
+    rememberRecentFile(recentFiles_, path);
+    ShowRecentFiles();
+}
+
 // The recent files follow the fixed items of Plik1, newest first; caption and hint are
 // the full path.
 void TForm1::ShowRecentFiles()
@@ -358,9 +383,12 @@ void TForm1::WelcomeScreenMessage()
         emit welcomeScreenRequested();
 }
 
-// Open document windows go with the frame without their own save question.
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (!fileCommands_->CloseAll()) {
+        event->ignore();
+        return;
+    }
     if (programSettings().RememberRecent) {
         try {
             SettingsFile(programFolder_).writeRecentFiles(recentFiles_);
@@ -404,19 +432,63 @@ void TForm1::WindowMinimizeItemClick()
     minimizeAll(MdiArea);
 }
 
-// The commands below act on documents, dialogs and help that the main window does not
-// hold yet; each is connected to its menu item and button and does nothing so far.
+void TForm1::FileNew1Execute()
+{
+    fileCommands_->NewProject();
+}
 
-void TForm1::FileNew1Execute() {}
-void TForm1::Ocenaryzyka1Click() {}
-void TForm1::FileOpen1Execute() {}
-void TForm1::ZamknijClick() {}
-void TForm1::Zamknijwszystkie1Click() {}
-void TForm1::Zapisz1Click() {}
-void TForm1::Zapiszjako1Click() {}
-void TForm1::Save(QWidget* /*documentWindow*/) {}
+void TForm1::Ocenaryzyka1Click()
+{
+    fileCommands_->NewAssessment();
+}
+
+void TForm1::FileOpen1Execute()
+{
+    fileCommands_->Open();
+}
+
+void TForm1::OpenDocument(const QString& path)
+{
+    fileCommands_->OpenReporting(path);
+}
+
+void TForm1::RecentFileClick(const QString& path)
+{
+    OpenDocument(path);
+}
+
+void TForm1::ZamknijClick()
+{
+    fileCommands_->Close();
+}
+
+void TForm1::Zamknijwszystkie1Click()
+{
+    fileCommands_->CloseAll();
+}
+
+void TForm1::Zapisz1Click()
+{
+    if (DocumentWindow* window = fileCommands_->activeDocument())
+        fileCommands_->Save(window);
+}
+
+void TForm1::Zapiszjako1Click()
+{
+    if (DocumentWindow* window = fileCommands_->activeDocument())
+        fileCommands_->SaveAs(window);
+}
+
+void TForm1::Save(QWidget* documentWindow)
+{
+    if (auto* window = qobject_cast<DocumentWindow*>(documentWindow))
+        fileCommands_->Save(window);
+}
+
+// The commands below act on dialogs and help that the main window does not hold yet; each
+// is connected to its menu item and button and does nothing so far.
+
 void TForm1::FileExit1Execute() {}
-void TForm1::RecentFileClick(const QString& /*path*/) {}
 void TForm1::CopyItemClick() {}
 void TForm1::PasteItemClick() {}
 void TForm1::ToolButton8Click() {}

@@ -10,9 +10,13 @@
 #include "documents/document_host.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
+class DocumentWindow;
+class FileCommands;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
@@ -25,6 +29,10 @@ public:
 
     const QString& ProgramFolder() const { return programFolder_; }
     QMdiArea* mdiArea() const { return MdiArea; }
+    FileCommands* fileCommands() const { return fileCommands_; }
+    // Opens `path` in a document window, or brings forward the window that holds it;
+    // shows a failure. Used by the recent-file items and the welcome screen.
+    void OpenDocument(const QString& path);
     // Full paths, oldest first, at most five.
     const QStringList& RecentFiles() const { return recentFiles_; }
 
@@ -71,6 +79,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Every document window is closed first, asking about its unsaved changes; while one
+    // stays open (its save failed) the program does not end.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -84,6 +94,10 @@ private:
     void scanToolLibrariesReportingFailure();
     void ScanToolLibraries();
     void ShowRecentFiles();
+    // A document was saved to `path`: it becomes the newest recent file when they are kept.
+    void rememberSavedFile(const QString& path);
+    // Tells the document window that stops being the active one, and the one that becomes it.
+    void documentWindowActivated(QMdiSubWindow* subWindow);
     void updateWindowMenu();
     void WelcomeScreenMessage();
 
@@ -94,6 +108,8 @@ private:
     QStringList recentFiles_;
 
     QMdiArea* MdiArea = nullptr;
+    FileCommands* fileCommands_ = nullptr;
+    QPointer<DocumentWindow> activeDocument_;
     QToolBar* ToolBar1 = nullptr;
 
     QMenu* Plik1 = nullptr;

@@ -1,0 +1,309 @@
+#include "shell/file_commands.h"
+
+#include "base/app_error.h"
+#include "base/prompts.h"
+#include "documents/assessment_window.h"
+#include "documents/project_window.h"
+#include "storage/bound_pass.h"
+#include "storage/file_lock.h"
+#include "storage/ini_dat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScopeGuard>
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+const QString ProjectExtension = QStringLiteral(".rpr");
+const QString AssessmentExtension = QStringLiteral(".ron");
+constexpr int ProvisionalNumbers = 8;
+
+const QString OpenFilter = QStringLiteral("Plik projektu (*.rpr);;Plik oceny ryzyka (*.ron)");
+const QString NewAssessmentFilter = QStringLiteral("Nowy plik oceny ryzyka (*.rpr)");
+const QString ProjectFilter = QStringLiteral("Plik projektu (*.rpr)");
+const QString AssessmentFilter = QStringLiteral("Plik oceny ryzyka (*.ron)");
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// From the last dot of the file's name on; empty when the name has no dot.
+QString extensionOf(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot);
+}
+
+DocumentWindow* documentIn(const QMdiSubWindow* subWindow)
+{
+    return subWindow ? qobject_cast<DocumentWindow*>(subWindow->widget()) : nullptr;
+}
+
+// The area's windows in the order they were opened (or stacked), without those that have
+// been closed and wait to be deleted.
+QList<QMdiSubWindow*> openSubWindows(const QMdiArea* area, QMdiArea::WindowOrder order)
+{
+    QList<QMdiSubWindow*> windows = area->subWindowList(order);
+    windows.removeIf([](const QMdiSubWindow* window) { return window->isHidden(); });
+    return windows;
+}
+
+// Shows the failure of a command; an error never leaves a command.
+template <class Command>
+void reporting(Command&& command)
+{
+    try {
+        command();
+    } catch (const AppError& error) {
+        prompts().message(error.text(), Prompts::Icon::Error);
+    } catch (const std::exception& error) {
+        prompts().message(QString::fromLocal8Bit(error.what()), Prompts::Icon::Error);
+    }
+}
+
+} // namespace
+
+FileCommands::FileCommands(QMdiArea* area, DocumentHost* host, const QString& programFolder, QObject* parent)
+    : QObject(parent), area_(area), host_(host), programFolder_(programFolder)
+{
+}
+
+QString FileCommands::DocumentsFolder() const
+{
+    return QDir(programFolder_).filePath(QStringLiteral("PROJEKTY"));
+}
+
+QList<DocumentWindow*> FileCommands::documentWindows() const
+{
+    QList<DocumentWindow*> windows;
+    for (QMdiSubWindow* subWindow : openSubWindows(area_, QMdiArea::CreationOrder)) {
+        if (DocumentWindow* window = documentIn(subWindow))
+            windows.append(window);
+    }
+    return windows;
+}
+
+DocumentWindow* FileCommands::activeDocument() const
+{
+    return documentIn(area_->currentSubWindow());
+}
+
+QMdiSubWindow* FileCommands::subWindowHolding(const QString& path) const
+{
+    for (QMdiSubWindow* subWindow : openSubWindows(area_, QMdiArea::CreationOrder)) {
+        if (DocumentWindow* window = documentIn(subWindow); window && window->IniDat1->FileName() == path)
+            return subWindow;
+    }
+    return nullptr;
+}
+
+// --- commands ------------------------------------------------------------------------
+
+void FileCommands::NewProject()
+{
+    reporting([this] { CreateProjectWindow(ProvisionalName(QStringLiteral("PROJEKT"), QStringLiteral("rpr"))); });
+}
+
+void FileCommands::NewAssessment()
+{
+    reporting([this] {
+        const QString project = prompts().openFileName(QStringLiteral("Otwórz"), DocumentsFolder(), NewAssessmentFilter);
+        if (!project.isEmpty())
+            CreateAssessmentFromProject(project, ProvisionalName(QStringLiteral("OCENA"), QStringLiteral("ron")));
+    });
+}
+
+void FileCommands::Open()
+{
+    reporting([this] {
+        const QString path = prompts().openFileName(QStringLiteral("Otwórz"), DocumentsFolder(), OpenFilter);
+        if (!path.isEmpty())
+            OpenDocument(path);
+    });
+}
+
+void FileCommands::OpenReporting(const QString& path)
+{
+    reporting([this, &path] { OpenDocument(path); });
+}
+
+void FileCommands::Save(DocumentWindow* window)
+{
+    reporting([this, window] { SaveDocument(window, window->IniDat1->FileName()); });
+}
+
+void FileCommands::SaveAs(DocumentWindow* window)
+{
+    reporting([this, window] {
+        const bool project = qobject_cast<TForm2*>(window) != nullptr;
+        const QString extension = project ? ProjectExtension : AssessmentExtension;
+        const QString current = window->IniDat1->FileName();
+        // The current name without its folder and its extension; no folder is proposed.
+        const QString fileName = QFileInfo(current).fileName();
+        const QString proposed = fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
+        const QString chosen = prompts().saveFileName(QStringLiteral("Zapisz jako"), proposed,
+                                                      project ? ProjectFilter : AssessmentFilter);
+        if (chosen.isEmpty())
+            return;
+        const QString name = chosen.endsWith(extension) ? chosen : chosen + extension;
+        if (name != current)
+            SaveUnderNewName(window, name);
+        else
+            SaveDocument(window, name);
+    });
+}
+
+void FileCommands::Close()
+{
+    if (QMdiSubWindow* subWindow = area_->currentSubWindow())
+        subWindow->close();
+}
+
+bool FileCommands::CloseAll()
+{
+    bool allClosed = true;
+    for (QMdiSubWindow* subWindow : openSubWindows(area_, QMdiArea::StackingOrder))
+        allClosed = subWindow->close() && allClosed;
+    return allClosed;
+}
+
+// --- operations ----------------------------------------------------------------------
+
+template <class Window>
+Window* FileCommands::createWindow(const QString& path)
+{
+    auto* window = new Window(host_, area_);
+    window->setWindowTitle(path);
+    window->IniDat1->SetFileName(path);
+    area_->addSubWindow(window)->show();
+    return window;
+}
+
+DocumentWindow* FileCommands::OpenDocument(const QString& path)
+{
+    if (QMdiSubWindow* open = subWindowHolding(path)) {
+        area_->setActiveSubWindow(open);
+        open->showNormal();
+        return documentIn(open);
+    }
+    const QString extension = extensionOf(path);
+    DocumentWindow* window = extension == ProjectExtension ? static_cast<DocumentWindow*>(createWindow<TForm2>(path))
+                                                           : createWindow<TForm5>(path);
+    TIniDat* file = window->IniDat1;
+    const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
+    file->OpenIni();
+    file->Ini()->WriteToDisk();
+    if (extension == ProjectExtension || extension == AssessmentExtension) {
+        ReadPass(window->PageControl1);
+        if (auto* assessment = qobject_cast<TForm5*>(window))
+            assessment->ShowPoCzytaniu();
+    }
+    file->ClearModified();
+    return window;
+}
+
+DocumentWindow* FileCommands::CreateProjectWindow(const QString& provisionalPath)
+{
+    return createWindow<TForm2>(provisionalPath);
+}
+
+DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath)
+{
+    TForm5* window = createWindow<TForm5>(provisionalPath);
+    TIniDat* file = window->IniDat1;
+    // The project is only read: no lock is taken on it and nothing is written to it.
+    const auto bindToProvisionalName = qScopeGuard([file, &provisionalPath] {
+        file->CloseIni();
+        file->SetReadTylko(false);
+        file->SetFileName(provisionalPath);
+    });
+    file->SetFileName(projectPath);
+    file->SetReadTylko(true);
+    file->OpenIni();
+    file->Ini()->WriteToDisk();
+    ReadPass(window->PageControl1);
+    window->ShowPoCzytaniu();
+    file->ClearModified();
+    return window;
+}
+
+void FileCommands::requireFolderOf(const QString& name)
+{
+    const QDir folder = QFileInfo(name).absoluteDir();
+    if (!folder.exists())
+        throw AppError(QStringLiteral("Nie można zapisać pliku „%1”: folder „%2” nie istnieje.\r"
+                                      "Zmiany nie zostały zapisane.")
+                           .arg(native(name), native(folder.path())));
+}
+
+void FileCommands::SaveDocument(DocumentWindow* window, const QString& name)
+{
+    requireFolderOf(name);
+    TIniDat* file = window->IniDat1;
+    file->SetFileName(name);
+    file->OpenIni();
+    const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
+    // Without the lock nothing would reach the disk: the save is refused, not pretended.
+    if (!file->Locked())
+        throw AppError(QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\r"
+                                      "Użyj polecenia „Zapisz jako”, aby zapisać je w innym pliku.")
+                           .arg(native(name)));
+    // What the controls wrote before one of them failed still goes to the file, but the
+    // document stays modified.
+    std::exception_ptr passFailure;
+    try {
+        WritePass(window->PageControl1);
+        window->setWindowTitle(name);
+    } catch (...) {
+        passFailure = std::current_exception();
+    }
+    file->Ini()->WriteToDisk();
+    if (passFailure)
+        std::rethrow_exception(passFailure);
+    file->ClearModified();
+    emit documentSaved(name);
+}
+
+void FileCommands::SaveUnderNewName(DocumentWindow* window, const QString& name)
+{
+    // Checked before the current file is given up, so a refused name changes nothing.
+    requireFolderOf(name);
+    if (subWindowHolding(name))
+        throw AppError(QStringLiteral("Plik „%1” jest otwarty w innym oknie. Zmiany nie zostały zapisane.\r"
+                                      "Wybierz inną nazwę albo zamknij tamto okno.")
+                           .arg(native(name)));
+    if (file_lock::isReadOnly(name))
+        throw AppError(QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\r"
+                                      "Wybierz inną nazwę.")
+                           .arg(native(name)));
+    window->IniDat1->ReleaseIni();
+    SaveDocument(window, name);
+}
+
+QString FileCommands::ProvisionalName(const QString& stem, const QString& extension) const
+{
+    const QList<DocumentWindow*> windows = documentWindows();
+    const QDir folder(DocumentsFolder());
+    const auto path = [&](int n) { return folder.filePath(QStringLiteral("%1%2.%3").arg(stem).arg(n).arg(extension)); };
+    const auto taken = [&](const QString& candidate) {
+        return QFile::exists(candidate) ||
+               std::any_of(windows.begin(), windows.end(),
+                           [&](const DocumentWindow* window) { return window->IniDat1->FileName() == candidate; });
+    };
+    int first = int(windows.size()) + 1;
+    if (first > ProvisionalNumbers)
+        first = 1;
+    // first .. 8, then 1 .. first - 1, then 9 and up.
+    for (int i = 0;; ++i) {
+        const int n = i < ProvisionalNumbers ? (first - 1 + i) % ProvisionalNumbers + 1 : i + 1;
+        if (const QString candidate = path(n); !taken(candidate))
+            return candidate;
+    }
+}

@@ -1,0 +1,85 @@
+#pragma once
+// FileCommands: the main window's file commands on its document windows (new project, new
+// risk assessment from a project, open, save, save as, close, close all) and the operations
+// they share (OpenDocument, SaveDocument, SaveUnderNewName, CreateProjectWindow,
+// CreateAssessmentFromProject). New documents get provisional names in the folder PROJEKTY
+// of the program's folder and stay unwritten until their first save.
+//
+// The commands run to their end and show every failure through the prompts interface;
+// nothing escapes them. The operations under them throw AppError and leave the reporting
+// to their caller.
+//
+// A document window's identity is its TIniDat's FileName, a full path compared exactly; its
+// caption is the same path. A save counts only when the file was written: a save that is
+// refused or fails leaves the document modified, so closing it asks again.
+//
+// Owned by the main window (QObject parent). REQUIRES: `area` and `host` outlive it.
+
+#include <QObject>
+#include <QString>
+
+class DocumentHost;
+class DocumentWindow;
+class QMdiArea;
+class QMdiSubWindow;
+
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(QMdiArea* area, DocumentHost* host, const QString& programFolder, QObject* parent);
+
+    // PROJEKTY in the program's folder: where new documents are named and the open dialogs
+    // start. The program never creates it.
+    QString DocumentsFolder() const;
+    // The document windows in the order they were opened.
+    QList<DocumentWindow*> documentWindows() const;
+    // The active (or last active) document window, or nullptr.
+    DocumentWindow* activeDocument() const;
+
+    // Commands.
+    void NewProject();
+    void NewAssessment();
+    void Open();
+    // OpenDocument(path), reporting a failure.
+    void OpenReporting(const QString& path);
+    void Save(DocumentWindow* window);
+    void SaveAs(DocumentWindow* window);
+    // Closes the active document window through its own closing question.
+    void Close();
+    // Closes every document window, each through its own closing question, from the bottom
+    // of the stack to the top. True when none is left open (a window whose save failed stays).
+    bool CloseAll();
+
+    // Operations; each throws AppError.
+    //
+    // Brings forward (restored to normal) the window that holds `path`, or opens `path` in a
+    // new window: ".rpr" exactly gives a project window, anything else an assessment window
+    // whose controls are read only for ".ron". A window whose file cannot be read stays
+    // open and empty.
+    DocumentWindow* OpenDocument(const QString& path);
+    // Writes `window` to `name`, merged into what that file holds, and reports documentSaved.
+    void SaveDocument(DocumentWindow* window, const QString& name);
+    // Gives up the window's current file, then SaveDocument under `name`.
+    void SaveUnderNewName(DocumentWindow* window, const QString& name);
+    DocumentWindow* CreateProjectWindow(const QString& provisionalPath);
+    DocumentWindow* CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath);
+    // `stem` + n + "." + `extension` in PROJEKTY, for the first n, counting from the number
+    // of open document windows plus one up to 8 and then from 1, whose file does not exist
+    // and which no open window holds; when 1 to 8 are all taken, the first such n above 8.
+    QString ProvisionalName(const QString& stem, const QString& extension) const;
+
+signals:
+    // A document was written to `path`.
+    void documentSaved(const QString& path);
+
+private:
+    template <class Window>
+    Window* createWindow(const QString& path);
+    QMdiSubWindow* subWindowHolding(const QString& path) const;
+    // Throws when no file can be written at `name` because its folder is missing.
+    static void requireFolderOf(const QString& name);
+
+    QMdiArea* area_;
+    DocumentHost* host_;
+    QString programFolder_;
+};

@@ -1,0 +1,155 @@
+#pragma once
+// What the tests of the file commands share: a program folder of their own (TARVEN.INI
+// without the welcome screen, an empty PROJEKTY), scripted prompts that also record where
+// the open dialogs start, a main window driven through its menu items, and a snapshot of
+// every bound control of a document window.
+
+#include "base/program_settings.h"
+#include "base/win1250.h"
+#include "documents/document_window.h"
+#include "shell/file_commands.h"
+#include "shell/main_window.h"
+#include "storage/edit_ini.h"
+#include "storage/ini_dat.h"
+#include "storage/memo_ini.h"
+#include "storage/radio_group_ini.h"
+#include "storage/string_grid_ini.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+class RecordingPrompts : public ScriptedPrompts {
+public:
+    QString openFileName(const QString& caption, const QString& folder, const QString& filter) override
+    {
+        openFolders.append(folder);
+        return ScriptedPrompts::openFileName(caption, folder, filter);
+    }
+
+    QStringList openFolders;   // the folder every open dialog started in
+};
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    FileCommandsTest()
+    {
+        programSettings() = ProgramSettings{};
+        setPrompts(&prompts);
+        QDir(folder.root()).mkdir(QStringLiteral("PROJEKTY"));
+    }
+
+    ~FileCommandsTest() override
+    {
+        form.reset();
+        setPrompts(nullptr);
+        programSettings() = ProgramSettings{};
+    }
+
+    // Starts the program in the test's folder, without the welcome screen; `recentKeys`
+    // are more lines of the section OSTATNIE.
+    TForm1& start(bool rememberRecent = false, const QByteArray& recentKeys = {})
+    {
+        folder.write(QStringLiteral("TARVEN.INI"), QByteArray("[USTAWIENIA]\r\nPowitalny=0\r\n[OSTATNIE]\r\nPamietaj=") +
+                                                       (rememberRecent ? "1" : "0") + "\r\n" + recentKeys);
+        form = std::make_unique<TForm1>(folder.root());
+        form->resize(1000, 700);
+        form->show();
+        QApplication::processEvents();
+        return *form;
+    }
+
+    // Runs a menu item or toolbar button as the user does.
+    void run(const char* command)
+    {
+        QAction* action = form->findChild<QAction*>(QLatin1String(command));
+        ASSERT_NE(action, nullptr) << command;
+        action->trigger();
+        QApplication::processEvents();
+    }
+
+    // Lets the windows closed so far be deleted.
+    static void deleteClosed() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QString projekty(const QString& name = {}) const
+    {
+        return QDir(folder.path(QStringLiteral("PROJEKTY"))).filePath(name);
+    }
+
+    // Writes `iniText` as Windows-1250 to `path` and returns the path.
+    static QString writeDocument(const QString& path, const QString& iniText)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(win1250::fromUnicode(iniText));
+        return path;
+    }
+
+    static QByteArray bytesOf(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static bool locked(const QString& path) { return !(QFile::permissions(path) & QFile::WriteOwner); }
+
+    QList<DocumentWindow*> windows() const { return form->fileCommands()->documentWindows(); }
+    DocumentWindow* active() const { return form->fileCommands()->activeDocument(); }
+
+    QMdiSubWindow* frameOf(DocumentWindow* window) const
+    {
+        for (QMdiSubWindow* subWindow : form->mdiArea()->subWindowList()) {
+            if (subWindow->widget() == window)
+                return subWindow;
+        }
+        return nullptr;
+    }
+
+    // The captions of the file menu's items after its nine fixed ones.
+    QStringList recentItems() const
+    {
+        QStringList captions;
+        const QList<QAction*> items = form->findChild<QMenu*>(QStringLiteral("Plik1"))->actions();
+        for (qsizetype i = 9; i < items.size(); ++i)
+            captions.append(items[i]->text());
+        return captions;
+    }
+
+    // Every bound control's value, in the window's order: what a document holds.
+    static QStringList snapshot(const DocumentWindow* window)
+    {
+        QStringList values;
+        for (const TEditIni* edit : window->findChildren<TEditIni*>())
+            values.append(edit->Sekcja + '/' + edit->Identyfikator + '=' + edit->text());
+        for (const TMemoIni* memo : window->findChildren<TMemoIni*>())
+            values.append(memo->Sekcja + '/' + memo->Identyfikator + '=' + memo->lines().join(QLatin1Char('|')));
+        for (const TRadioGroupIni* group : window->findChildren<TRadioGroupIni*>())
+            values.append(group->Identyfikator + '=' + QString::number(group->ItemIndex()));
+        for (const TStringGridIni* table : window->findChildren<TStringGridIni*>()) {
+            values.append(table->Sekcja + QStringLiteral(" %1x%2").arg(table->columnCount()).arg(table->rowCount()));
+            for (int r = 0; r < table->rowCount(); ++r) {
+                for (int c = 0; c < table->columnCount(); ++c)
+                    values.append(QStringLiteral("%1/%2=").arg(c).arg(r) + table->cell(c, r));
+            }
+        }
+        return values;
+    }
+
+    TempFolder folder;
+    RecordingPrompts prompts;
+    std::unique_ptr<TForm1> form;
+};

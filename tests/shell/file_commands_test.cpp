@@ -1,0 +1,682 @@
+// The file commands of the main window: new documents and their provisional names, open,
+// save, save as, the recent files, close and close all, and what happens when a save cannot
+// write.
+
+#include "file_commands_fixture.h"
+
+#include "documents/assessment_window.h"
+#include "documents/project_window.h"
+#include "shell/settings_file.h"
+#include "storage/file_lock.h"
+
+#include <QTabWidget>
+
+namespace {
+
+const QString OpenFilter = QStringLiteral("Plik projektu (*.rpr);;Plik oceny ryzyka (*.ron)");
+const QString ReadOnlyWarningStart = QStringLiteral("Plik przeznaczony tylko do odczytu.");
+
+const QString ProjectText = QStringLiteral(
+    "[OPIS]\r\nStanowisko=Tokarz\r\nDataUtw=01.02.2024\r\nOpracowal=Jan Kowalski\r\nUwagi1=Toczenie wałków\r\n"
+    "Uwagi2=@NUL@\r\nMetoda=PHA\r\n[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\nTABELA1/1=Tokarka\r\nTABELA2/1=Niedosłuch\r\n"
+    "TABELA3/1=Ochronniki słuchu\r\nTABELA4/1=1=małe\r\n[WARUNKI]\r\nTABELA0/1=Czy osłony są sprawne?\r\n"
+    "TABELA1/1=Naprawić osłony\r\n");
+
+const QString AssessmentText = QStringLiteral(
+    "[OPISOC]\r\nJednostka=Wydział obróbki\r\nStanowisko=Tokarz\r\nNrKarty=7\r\n[OPIS]\r\nStanowisko=Tokarz\r\n"
+    "Metoda=PHA\r\n[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\nTABELA1/1=Tokarka\r\nTABELA2/1=Niedosłuch\r\n"
+    "TABELA3/1=Ochronniki\r\nTABELA4/1=1=małe\r\nTABELA5/1=2=możliwe\r\nTABELA6/1=R = 2,0 Ryzyko małe\r\n"
+    "[WARUNKI]\r\nTABELA0/1=Czy osłony są sprawne?\r\nTABELA1/1=Naprawić\r\nTABELA2/1=TAK\r\n");
+
+// --- new documents and their provisional names -----------------------------------------
+
+TEST_F(FileCommandsTest, NewProjectWithNoWindowOpenIsProjekt1InProjektyAndWritesNothing)
+{
+    start();
+    run("Projekt1");
+    ASSERT_EQ(windows().size(), 1);
+    auto* window = qobject_cast<TForm2*>(active());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+    EXPECT_EQ(window->windowTitle(), projekty("PROJEKT1.rpr"));
+    EXPECT_EQ(frameOf(window)->windowTitle(), projekty("PROJEKT1.rpr"));
+    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(QFile::exists(projekty("PROJEKT1.rpr")));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(FileCommandsTest, SecondNewProjectWithOneWindowOpenIsProjekt2)
+{
+    start();
+    run("ToolButton9");
+    run("ToolButton9");
+    ASSERT_EQ(windows().size(), 2);
+    EXPECT_EQ(windows()[1]->IniDat1->FileName(), projekty("PROJEKT2.rpr"));
+    EXPECT_EQ(active(), windows()[1]);
+}
+
+TEST_F(FileCommandsTest, ExistingProjekt1IsPassedOverAndKeptAsItWas)
+{
+    writeDocument(projekty("PROJEKT1.rpr"), ProjectText);
+    start();
+    run("Projekt1");
+    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT2.rpr"));
+    EXPECT_EQ(bytesOf(projekty("PROJEKT1.rpr")), win1250::fromUnicode(ProjectText));
+}
+
+TEST_F(FileCommandsTest, WhenOneToEightAreTakenTheNextNumberAboveEightIsUsed)
+{
+    for (int n = 1; n <= 8; ++n)
+        writeDocument(projekty(QStringLiteral("PROJEKT%1.rpr").arg(n)), ProjectText);
+    start();
+    run("Projekt1");
+    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT9.rpr"));
+    writeDocument(projekty("PROJEKT9.rpr"), ProjectText);
+    run("Projekt1");
+    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT10.rpr"));
+}
+
+TEST_F(FileCommandsTest, SearchGoesBackToAFreeOneBeforeGoingAboveEight)
+{
+    for (int n = 2; n <= 8; ++n)
+        writeDocument(projekty(QStringLiteral("PROJEKT%1.rpr").arg(n)), ProjectText);
+    start();
+    form->OpenDocument(writeDocument(projekty("karta.ron"), AssessmentText));
+    run("Projekt1");
+    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+}
+
+TEST_F(FileCommandsTest, NameHeldByAnOpenWindowIsNotGivenAgain)
+{
+    start();
+    run("Projekt1");
+    run("Projekt1");
+    DocumentWindow* first = windows()[0];
+    frameOf(first)->close();
+    deleteClosed();
+    ASSERT_EQ(windows().size(), 1);   // PROJEKT2, not yet written
+    run("Projekt1");
+    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT3.rpr"));
+}
+
+TEST_F(FileCommandsTest, NewAssessmentIsFilledFromTheChosenProjectWhichStaysUntouched)
+{
+    const QString project = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    prompts.fileNames.enqueue(project);
+    run("ToolButton15");
+    EXPECT_EQ(prompts.dialogFilters, QStringList{QStringLiteral("Nowy plik oceny ryzyka (*.rpr)")});
+    EXPECT_EQ(prompts.openFolders, QStringList{projekty()});
+    auto* window = qobject_cast<TForm5*>(active());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->IniDat1->FileName(), projekty("OCENA1.ron"));
+    EXPECT_EQ(window->windowTitle(), projekty("OCENA1.ron"));
+    EXPECT_FALSE(window->IniDat1->ReadTylko());
+    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_EQ(window->EditIni1->text(), "Tokarz");
+    EXPECT_EQ(window->StringGridIni1->columnCount(), 7) << "PHA";
+    EXPECT_EQ(window->StringGridIni1->cell(4, 1), "1=małe");
+    EXPECT_EQ(window->StringGridIni2->cell(1, 1), "Naprawić osłony");
+    EXPECT_EQ(bytesOf(project), win1250::fromUnicode(ProjectText));
+    EXPECT_FALSE(locked(project)) << "the project is read without the lock";
+    EXPECT_FALSE(QFile::exists(projekty("OCENA1.ron")));
+}
+
+TEST_F(FileCommandsTest, CancelledProjectChoiceCreatesNoAssessment)
+{
+    start();
+    prompts.fileNames.enqueue(QString());
+    run("Ocenaryzyka1");
+    EXPECT_TRUE(windows().isEmpty());
+}
+
+// --- opening -------------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, OpenStartsInProjektyAndFillsAProjectWindowWithTheLockTaken)
+{
+    const QString path = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    prompts.fileNames.enqueue(path);
+    run("FileOpenItem");
+    EXPECT_EQ(prompts.dialogFilters, QStringList{OpenFilter});
+    EXPECT_EQ(prompts.openFolders, QStringList{projekty()});
+    auto* window = qobject_cast<TForm2*>(active());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), path);
+    EXPECT_EQ(window->EditIni3->text(), "Jan Kowalski");
+    EXPECT_EQ(window->RadioGroupIni1->ItemIndex(), 0);
+    EXPECT_EQ(window->StringGridIni1->cell(0, 1), "Hałas");
+    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_EQ(window->IniDat1->Ini(), nullptr) << "the copy lives only while loading";
+    EXPECT_TRUE(locked(path));
+}
+
+TEST_F(FileCommandsTest, OpeningAnOpenFileActivatesAndRestoresItsWindow)
+{
+    const QString first = writeDocument(projekty("karta.ron"), AssessmentText);
+    const QString second = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    prompts.fileNames.append({first, second, first});
+    run("FileOpenItem");
+    DocumentWindow* assessment = active();
+    run("ToolButton1");
+    DocumentWindow* project = active();
+    frameOf(assessment)->showMinimized();
+    form->mdiArea()->setActiveSubWindow(frameOf(project));
+    ASSERT_NE(active(), assessment);
+    ASSERT_TRUE(frameOf(assessment)->isMinimized());
+    run("FileOpenItem");
+    EXPECT_EQ(windows().size(), 2);
+    EXPECT_EQ(active(), assessment);
+    EXPECT_FALSE(frameOf(assessment)->isMinimized());
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(FileCommandsTest, UpperCaseRprGivesAnAssessmentWindowWhoseControlsAreNotRead)
+{
+    const QString path = writeDocument(projekty("TOKARZ.RPR"), ProjectText);
+    start();
+    prompts.fileNames.enqueue(path);
+    run("FileOpenItem");
+    auto* window = qobject_cast<TForm5*>(active());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), path);
+    EXPECT_EQ(window->EditIni1->text(), "");
+    EXPECT_EQ(window->RadioGroupIni1->ItemIndex(), -1);
+    EXPECT_EQ(window->StringGridIni1->rowCount(), 1);
+    EXPECT_EQ(window->StringGridIni1->columnCount(), 8) << "no ShowPoCzytaniu either";
+}
+
+TEST_F(FileCommandsTest, RonFileGivesAnAssessmentWindowFilledFromTheFile)
+{
+    const QString path = writeDocument(projekty("karta.ron"), AssessmentText);
+    start();
+    prompts.fileNames.enqueue(path);
+    run("FileOpenItem");
+    auto* window = qobject_cast<TForm5*>(active());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->EditIni4->text(), "Wydział obróbki");
+    EXPECT_EQ(window->EditIni7->text(), "7");
+    EXPECT_EQ(window->StringGridIni1->columnCount(), 7);
+    EXPECT_EQ(window->StringGridIni1->cell(6, 0), "Ryzyko R");
+    EXPECT_EQ(window->StringGridIni1->cell(6, 1), "R = 2,0 Ryzyko małe");
+    EXPECT_EQ(window->StringGridIni2->cell(2, 1), "TAK");
+    EXPECT_FALSE(window->IniDat1->Modified());
+}
+
+TEST_F(FileCommandsTest, CancelledOpenDialogChangesNothing)
+{
+    start();
+    prompts.fileNames.enqueue(QString());
+    run("FileOpenItem");
+    EXPECT_TRUE(windows().isEmpty());
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(FileCommandsTest, FileThatCannotBeReadIsReportedAndLeavesItsWindowEmpty)
+{
+    // A folder cannot be read as a file.
+    QDir(projekty()).mkdir(QStringLiteral("zepsuty.ron"));
+    start();
+    form->RecentFileClick(projekty("zepsuty.ron"));
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[0].text, "Problem z otwarciem pliku. Sprawdź nazwę zbioru.");
+    EXPECT_EQ(prompts.messages[1].icon, Prompts::Icon::Error);
+    ASSERT_EQ(windows().size(), 1);
+    EXPECT_EQ(windows()[0]->IniDat1->Ini(), nullptr);
+    EXPECT_EQ(windows()[0]->windowTitle(), projekty("zepsuty.ron"));
+}
+
+// --- saving --------------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, SaveWritesANewProjectUnderItsProvisionalNameAndKeepsTheLock)
+{
+    start();
+    run("Projekt1");
+    auto* window = qobject_cast<TForm2*>(active());
+    window->EditIni1->setText(QStringLiteral("Spawacz"));
+    ASSERT_TRUE(window->IniDat1->Modified());
+    run("Zapisz1");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    const QString path = projekty("PROJEKT1.rpr");
+    EXPECT_TRUE(bytesOf(path).contains("Stanowisko=Spawacz\r\n"));
+    EXPECT_TRUE(locked(path));
+    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_EQ(window->windowTitle(), path);
+}
+
+TEST_F(FileCommandsTest, SaveIntoAnExistingFileKeepsTheKeysNoControlWrites)
+{
+    QString text = ProjectText + QStringLiteral("[INNE]\r\nKlucz=wartość\r\n");
+    text.replace(QStringLiteral("[OPIS]\r\n"), QStringLiteral("[OPIS]\r\nDodatkowy=zostaje\r\n"));
+    const QString path = writeDocument(projekty("tokarz.rpr"), text);
+    start();
+    form->OpenDocument(path);
+    auto* window = qobject_cast<TForm2*>(active());
+    window->EditIni1->setText(QStringLiteral("Frezer"));
+    run("ToolButton2");
+    const QByteArray saved = bytesOf(path);
+    EXPECT_TRUE(saved.contains("[INNE]\r\nKlucz=warto\x9c\xe6\r\n"));
+    EXPECT_TRUE(saved.contains("Dodatkowy=zostaje\r\n"));
+    EXPECT_TRUE(saved.contains("Stanowisko=Frezer\r\n"));
+    EXPECT_FALSE(saved.contains("Stanowisko=Tokarz"));
+}
+
+TEST_F(FileCommandsTest, SaveWithNoWindowOpenDoesNothing)
+{
+    start();
+    run("Zapisz1");
+    run("Zapiszjako1");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_TRUE(prompts.dialogFilters.isEmpty());
+}
+
+// --- save as -------------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, SaveAsProposesTheNameWithoutFolderAndExtensionAndTakesTheNewName)
+{
+    TempFolder elsewhere;
+    start();
+    run("Projekt1");
+    DocumentWindow* window = active();
+    prompts.fileNames.enqueue(elsewhere.path(QStringLiteral("X")));
+    run("Zapiszjako1");
+    EXPECT_EQ(prompts.proposedPaths, QStringList{QStringLiteral("PROJEKT1")});
+    EXPECT_EQ(prompts.dialogFilters, QStringList{QStringLiteral("Plik projektu (*.rpr)")});
+    const QString saved = elsewhere.path(QStringLiteral("X.rpr"));
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_EQ(window->windowTitle(), saved);
+    EXPECT_EQ(frameOf(window)->windowTitle(), saved);
+    EXPECT_EQ(window->IniDat1->FileName(), saved);
+    EXPECT_TRUE(locked(saved));
+    EXPECT_FALSE(QFile::exists(projekty("PROJEKT1.rpr")));
+}
+
+TEST_F(FileCommandsTest, SaveAsOfAnAssessmentOffersAssessmentFiles)
+{
+    start();
+    form->OpenDocument(writeDocument(projekty("karta.ron"), AssessmentText));
+    prompts.fileNames.enqueue(projekty("druga"));
+    run("Zapiszjako1");
+    EXPECT_EQ(prompts.dialogFilters, QStringList{QStringLiteral("Plik oceny ryzyka (*.ron)")});
+    EXPECT_EQ(prompts.proposedPaths, QStringList{QStringLiteral("karta")});
+    EXPECT_TRUE(bytesOf(projekty("druga.ron")).contains("Jednostka=Wydzia\xb3 obr\xf3\x62ki\r\n"));
+}
+
+TEST_F(FileCommandsTest, SaveAsAppendsTheExtensionOnlyWhenTheNameLacksIt)
+{
+    start();
+    run("Projekt1");
+    prompts.fileNames.enqueue(projekty("A.rpr"));
+    run("Zapiszjako1");
+    EXPECT_TRUE(QFile::exists(projekty("A.rpr")));
+    EXPECT_FALSE(QFile::exists(projekty("A.rpr.rpr")));
+    EXPECT_EQ(active()->windowTitle(), projekty("A.rpr"));
+
+    // Another letter case is another extension: a project must reopen as a project.
+    prompts.fileNames.enqueue(projekty("B.RPR"));
+    run("Zapiszjako1");
+    EXPECT_TRUE(QFile::exists(projekty("B.RPR.rpr")));
+}
+
+TEST_F(FileCommandsTest, SaveAsReleasesTheOldFileWhichKeepsItsLastSavedContent)
+{
+    const QString old = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    form->OpenDocument(old);
+    const QByteArray before = bytesOf(old);
+    ASSERT_TRUE(locked(old));
+    auto* window = qobject_cast<TForm2*>(active());
+    window->EditIni1->setText(QStringLiteral("Frezer"));
+    prompts.fileNames.enqueue(projekty("frezer"));
+    run("Zapiszjako1");
+    EXPECT_FALSE(locked(old)) << "its write bit is back";
+    EXPECT_EQ(bytesOf(old), before);
+    EXPECT_TRUE(locked(projekty("frezer.rpr")));
+    EXPECT_TRUE(bytesOf(projekty("frezer.rpr")).contains("Stanowisko=Frezer\r\n"));
+    EXPECT_FALSE(window->IniDat1->Modified());
+}
+
+TEST_F(FileCommandsTest, SaveAsUnderTheSameNameSavesInPlaceAndKeepsTheLock)
+{
+    const QString path = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    form->OpenDocument(path);
+    auto* window = qobject_cast<TForm2*>(active());
+    window->EditIni2->setText(QStringLiteral("02.03.2024"));
+    prompts.fileNames.enqueue(projekty("tokarz"));
+    run("Zapiszjako1");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_TRUE(locked(path));
+    EXPECT_TRUE(bytesOf(path).contains("DataUtw=02.03.2024\r\n"));
+}
+
+TEST_F(FileCommandsTest, CancelledSaveAsChangesNothing)
+{
+    start();
+    run("Projekt1");
+    active()->IniDat1->SetModified();
+    prompts.fileNames.enqueue(QString());
+    run("Zapiszjako1");
+    EXPECT_TRUE(active()->IniDat1->Modified());
+    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+    EXPECT_TRUE(QDir(projekty()).isEmpty());
+}
+
+TEST_F(FileCommandsTest, SaveAsOntoAFileOpenInAnotherWindowIsRefused)
+{
+    start();
+    run("Projekt1");   // PROJEKT1, not yet written
+    run("Projekt1");   // PROJEKT2
+    active()->IniDat1->SetModified();
+    prompts.fileNames.enqueue(projekty("PROJEKT1"));
+    run("Zapiszjako1");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("otwarty w innym oknie")));
+    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT2.rpr"));
+    EXPECT_TRUE(active()->IniDat1->Modified());
+    EXPECT_FALSE(QFile::exists(projekty("PROJEKT1.rpr")));
+}
+
+// --- recent files --------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, SixSavesLeaveTheFiveNewestInTheMenuNewestFirst)
+{
+    start(true);
+    for (int i = 0; i < 6; ++i) {
+        run("Projekt1");
+        run("Zapisz1");
+    }
+    QStringList newestFirst;
+    for (int n = 6; n >= 2; --n)
+        newestFirst.append(projekty(QStringLiteral("PROJEKT%1.rpr").arg(n)));
+    EXPECT_EQ(recentItems(), newestFirst);
+    QStringList oldestFirst(newestFirst.rbegin(), newestFirst.rend());
+    EXPECT_EQ(form->RecentFiles(), oldestFirst);
+}
+
+TEST_F(FileCommandsTest, SavingAListedFileAgainMovesItToTheTopWithoutDuplicate)
+{
+    start(true);
+    for (int i = 0; i < 3; ++i) {
+        run("Projekt1");
+        run("Zapisz1");
+    }
+    form->mdiArea()->setActiveSubWindow(frameOf(windows()[0]));
+    run("Zapisz1");
+    EXPECT_EQ(recentItems(), (QStringList{projekty("PROJEKT1.rpr"), projekty("PROJEKT3.rpr"), projekty("PROJEKT2.rpr")}));
+}
+
+TEST_F(FileCommandsTest, ListedNameInAnotherLetterCaseIsReplacedByTheSavedOne)
+{
+    const QString saved = projekty("PROJEKT1.rpr");
+    start(true, "0=" + saved.toUpper().toUtf8() + "\r\n1=" + projekty("inny.rpr").toUtf8() + "\r\n");
+    ASSERT_EQ(recentItems(), (QStringList{saved.toUpper(), projekty("inny.rpr")}));
+    run("Projekt1");
+    run("Zapisz1");
+    EXPECT_EQ(recentItems(), (QStringList{saved, projekty("inny.rpr")}));
+}
+
+TEST_F(FileCommandsTest, RecentFileItemsFollowTheNineFixedItemsAndOpenTheirFile)
+{
+    const QString path = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start(true);
+    form->OpenDocument(path);
+    EXPECT_TRUE(recentItems().isEmpty()) << "opening adds nothing";
+    run("Zapisz1");
+    run("Zamknij");
+    deleteClosed();
+    ASSERT_TRUE(windows().isEmpty());
+
+    const QList<QAction*> items = form->findChild<QMenu*>(QStringLiteral("Plik1"))->actions();
+    QStringList fixed;
+    for (qsizetype i = 0; i < 9; ++i)
+        fixed.append(items[i]->objectName());
+    EXPECT_EQ(fixed, (QStringList{"FileNewItem", "FileOpenItem", "Zamknij", "Zamknijwszystkie1", "N5", "Zapisz1",
+                                  "Zapiszjako1", "N1", "FileExitItem"}));
+    ASSERT_EQ(items.size(), 10);
+    EXPECT_EQ(items[9]->statusTip(), path);
+    items[9]->trigger();
+    ASSERT_EQ(windows().size(), 1);
+    EXPECT_EQ(windows()[0]->IniDat1->FileName(), path);
+}
+
+TEST_F(FileCommandsTest, WithoutRememberingRecentFilesSavingChangesNoMenuItem)
+{
+    start(false);
+    run("Projekt1");
+    run("Zapisz1");
+    EXPECT_TRUE(QFile::exists(projekty("PROJEKT1.rpr")));
+    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("Plik1"))->actions().size(), 9);
+    EXPECT_TRUE(form->RecentFiles().isEmpty());
+}
+
+// --- active window, close and close all ----------------------------------------------
+
+TEST_F(FileCommandsTest, ActivatingADocumentWindowSwitchesTheCommandsItAllows)
+{
+    start();
+    const auto enabled = [this](const char* name) { return form->findChild<QAction*>(QLatin1String(name))->isEnabled(); };
+    run("Projekt1");
+    DocumentWindow* project = active();
+    EXPECT_TRUE(enabled("ToolButton17"));
+    EXPECT_FALSE(enabled("ToolButton8"));
+    project->RadioGroupIni1->setItemIndex(0);
+    project->PageControl1->setCurrentIndex(2);
+    EXPECT_TRUE(enabled("Dodajwierszdoprojektu1"));
+
+    form->OpenDocument(writeDocument(projekty("karta.ron"), AssessmentText));
+    EXPECT_FALSE(enabled("Dodajwierszdoprojektu1")) << "the assessment shows its first tab";
+    EXPECT_TRUE(enabled("PrzeniedoWorda1"));
+
+    form->mdiArea()->setActiveSubWindow(frameOf(project));
+    EXPECT_TRUE(enabled("ToolButton8"));
+
+    project->IniDat1->ClearModified();
+    run("Zamknijwszystkie1");
+    EXPECT_FALSE(enabled("ToolButton17"));
+    EXPECT_FALSE(enabled("ToolButton8"));
+}
+
+TEST_F(FileCommandsTest, CloseClosesOnlyTheActiveWindowAfterItsQuestion)
+{
+    start();
+    run("Projekt1");
+    run("Projekt1");
+    DocumentWindow* second = active();
+    second->IniDat1->SetModified();
+    prompts.answers.enqueue(false);
+    run("Zamknij");
+    deleteClosed();
+    EXPECT_EQ(prompts.questions,
+              QStringList{QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rPROJEKT2.rpr\rWciśnij Yes jeśli tak No jeśli nie.")});
+    ASSERT_EQ(windows().size(), 1);
+    EXPECT_EQ(windows()[0]->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+    EXPECT_FALSE(QFile::exists(projekty("PROJEKT2.rpr")));
+}
+
+TEST_F(FileCommandsTest, CloseAllAsksOnceForTheOneModifiedWindowAndClosesAllThree)
+{
+    const QString path = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    run("Projekt1");
+    form->OpenDocument(path);
+    run("Projekt1");
+    windows()[1]->IniDat1->SetModified();
+    prompts.answers.enqueue(false);
+    run("Zamknijwszystkie1");
+    deleteClosed();
+    EXPECT_EQ(prompts.questions,
+              QStringList{QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rtokarz.rpr\rWciśnij Yes jeśli tak No jeśli nie.")});
+    EXPECT_TRUE(windows().isEmpty());
+    EXPECT_TRUE(form->mdiArea()->subWindowList().isEmpty());
+    EXPECT_FALSE(locked(path)) << "closing gives the lock back";
+}
+
+TEST_F(FileCommandsTest, ClosingAModifiedWindowAndAnsweringYesSavesIt)
+{
+    start(true);
+    run("Projekt1");
+    qobject_cast<TForm2*>(active())->EditIni1->setText(QStringLiteral("Spawacz"));
+    prompts.answers.enqueue(true);
+    run("Zamknij");
+    deleteClosed();
+    EXPECT_TRUE(windows().isEmpty());
+    EXPECT_TRUE(bytesOf(projekty("PROJEKT1.rpr")).contains("Stanowisko=Spawacz\r\n"));
+    EXPECT_EQ(recentItems(), QStringList{projekty("PROJEKT1.rpr")});
+}
+
+// --- closing the program does not lose unsaved work ---------------------------------
+
+TEST_F(FileCommandsTest, ClosingTheMainWindowAsksForEveryModifiedDocumentAndYesSaves)
+{
+    start(true);
+    run("Projekt1");
+    qobject_cast<TForm2*>(active())->EditIni1->setText(QStringLiteral("Spawacz"));
+    run("Projekt1");
+    run("Projekt1");
+    qobject_cast<TForm2*>(active())->EditIni1->setText(QStringLiteral("Malarz"));
+    prompts.answers.append({true, false});
+    EXPECT_TRUE(form->close());
+    // From the bottom of the stack to the active window on top.
+    ASSERT_EQ(prompts.questions.size(), 2);
+    EXPECT_TRUE(prompts.questions[0].contains(QStringLiteral("\rPROJEKT1.rpr\r")));
+    EXPECT_TRUE(prompts.questions[1].contains(QStringLiteral("\rPROJEKT3.rpr\r")));
+    EXPECT_TRUE(bytesOf(projekty("PROJEKT1.rpr")).contains("Stanowisko=Spawacz\r\n"));
+    EXPECT_FALSE(QFile::exists(projekty("PROJEKT3.rpr")));
+    EXPECT_EQ(SettingsFile(folder.root()).readString({"OSTATNIE", "0"}), projekty("PROJEKT1.rpr"))
+        << "the save made while closing is remembered";
+}
+
+TEST_F(FileCommandsTest, ClosingTheMainWindowWithoutChangesAsksNothing)
+{
+    start();
+    run("Projekt1");
+    form->OpenDocument(writeDocument(projekty("karta.ron"), AssessmentText));
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(prompts.questions.isEmpty());
+}
+
+// --- a save that cannot write --------------------------------------------------------
+
+class ReadOnlyDocument : public FileCommandsTest {
+protected:
+    // A project someone else holds: its write bit is off when it is opened.
+    TForm2* openHeldProject()
+    {
+        path = writeDocument(projekty("zajety.rpr"), ProjectText);
+        file_lock::setReadOnly(path);
+        start(true);
+        form->OpenDocument(path);
+        auto* window = qobject_cast<TForm2*>(active());
+        window->EditIni1->setText(QStringLiteral("Zmienione"));
+        return window;
+    }
+
+    QString path;
+};
+
+TEST_F(ReadOnlyDocument, SaveWritesNothingSaysSoAndKeepsTheDocumentModified)
+{
+    TForm2* window = openHeldProject();
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(ReadOnlyWarningStart));
+    EXPECT_FALSE(window->IniDat1->Locked());
+
+    run("Zapisz1");
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[1].text,
+              QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\rUżyj polecenia "
+                             "„Zapisz jako”, aby zapisać je w innym pliku.")
+                  .arg(QDir::toNativeSeparators(path)));
+    EXPECT_EQ(bytesOf(path), win1250::fromUnicode(ProjectText));
+    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(recentItems().isEmpty());
+    EXPECT_TRUE(form->RecentFiles().isEmpty());
+    EXPECT_TRUE(locked(path)) << "the other user's lock stays";
+}
+
+TEST_F(ReadOnlyDocument, ClosingAsksAgainAndAWindowWhoseSaveWasRefusedStaysOpen)
+{
+    TForm2* window = openHeldProject();
+    prompts.answers.enqueue(true);
+    EXPECT_FALSE(form->close()) << "the program does not end over unsaved work";
+    EXPECT_EQ(prompts.questions.size(), 1);
+    EXPECT_EQ(prompts.messages.size(), 2);
+    ASSERT_EQ(windows().size(), 1);
+    EXPECT_TRUE(window->IniDat1->Modified());
+
+    prompts.answers.enqueue(false);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(prompts.questions.size(), 2);
+    EXPECT_EQ(bytesOf(path), win1250::fromUnicode(ProjectText));
+}
+
+TEST_F(ReadOnlyDocument, SaveAsUnderAnotherNameWritesTheChanges)
+{
+    TForm2* window = openHeldProject();
+    prompts.fileNames.enqueue(projekty("moja"));
+    run("Zapiszjako1");
+    EXPECT_EQ(prompts.messages.size(), 1) << "only the warning given on opening";
+    EXPECT_TRUE(bytesOf(projekty("moja.rpr")).contains("Stanowisko=Zmienione\r\n"));
+    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_TRUE(locked(path)) << "a lock that was not ours is not lifted";
+    EXPECT_EQ(recentItems(), QStringList{projekty("moja.rpr")});
+}
+
+TEST_F(FileCommandsTest, SaveWhoseWriteFailsShowsTheErrorAndKeepsTheDocumentModified)
+{
+    start(true);
+    run("Projekt1");
+    DocumentWindow* window = active();
+    window->IniDat1->SetModified();
+    // A name longer than any file system allows.
+    prompts.fileNames.enqueue(projekty(QString(300, QLatin1Char('x'))));
+    run("Zapiszjako1");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("Nie można zapisać pliku")));
+    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
+    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(recentItems().isEmpty());
+    EXPECT_EQ(window->IniDat1->Ini(), nullptr);
+
+    prompts.answers.enqueue(false);
+    run("Zamknij");
+    EXPECT_EQ(prompts.questions.size(), 1) << "closing asks again";
+}
+
+TEST_F(FileCommandsTest, SaveIntoAMissingProjektyFolderNamesTheFolderAndKeepsTheWindow)
+{
+    QDir(projekty()).removeRecursively();
+    start();
+    run("Projekt1");
+    auto* window = qobject_cast<TForm2*>(active());
+    window->EditIni1->setText(QStringLiteral("Spawacz"));
+    run("Zapisz1");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("Nie można zapisać pliku „%1”: folder „%2” nie istnieje.\rZmiany nie zostały zapisane.")
+                  .arg(QDir::toNativeSeparators(projekty("PROJEKT1.rpr")),
+                       QDir::toNativeSeparators(folder.path(QStringLiteral("PROJEKTY")))));
+    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
+    EXPECT_EQ(windows().size(), 1);
+    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_FALSE(QDir(projekty()).exists()) << "the program never creates it";
+}
+
+TEST_F(FileCommandsTest, SaveAsIntoAMissingFolderKeepsTheCurrentFileAndItsLock)
+{
+    const QString path = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    form->OpenDocument(path);
+    active()->IniDat1->SetModified();
+    prompts.fileNames.enqueue(folder.path(QStringLiteral("brak/nowy")));
+    run("Zapiszjako1");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.contains(QDir::toNativeSeparators(folder.path(QStringLiteral("brak")))));
+    EXPECT_EQ(active()->IniDat1->FileName(), path);
+    EXPECT_TRUE(locked(path));
+    EXPECT_TRUE(active()->IniDat1->Modified());
+}
+
+} // namespace
