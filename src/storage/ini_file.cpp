@@ -93,13 +93,17 @@ struct TMemIniFile::Data {
 
     // The reading rules for one line of the file; `current` is the section that the
     // line belongs to, none before the first header. It may move when a section is added.
-    void read(QByteArrayView line, IniSection*& current)
+    // `bytesLeft` bounds the size of the lines that follow.
+    void read(QByteArrayView line, IniSection*& current, qsizetype bytesLeft)
     {
         line = trimmed(line);
         if (line.isEmpty() || line.startsWith(';'))
             return;
         if (line.startsWith('[') && line.endsWith(']')) {
+            if (current)
+                current->squeeze();
             current = &add(trimmed(line.sliced(1, line.size() - 2)));
+            current->reserve(bytesLeft);
             return;
         }
         if (!current)
@@ -133,11 +137,13 @@ void TMemIniFile::LoadFromBytes(const QByteArray& bytes)
     while (!rest.isEmpty()) {
         const qsizetype length =
             std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; }) - rest.begin();
-        d->read(rest.first(length), current);
+        d->read(rest.first(length), current, rest.size() - length);
         rest = rest.sliced(length);
         if (!rest.isEmpty())
             rest = rest.sliced(lineBreakAt(rest, 0));
     }
+    if (current)
+        current->squeeze();
 }
 
 void TMemIniFile::LoadFromFile()

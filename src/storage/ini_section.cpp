@@ -36,10 +36,9 @@ std::optional<QByteArrayView> IniSection::value(QByteArrayView key) const
 
 void IniSection::remove(QByteArrayView key)
 {
-    const std::uint32_t found = keys_.find(*this, key);
+    const std::uint32_t found = keys_.takeLast(*this, key);
     if (found == keys_.none)
         return;
-    keys_.removeLast(*this, found);
     lines_[found].erased = true;
     ++erased_;
     garbage_ += lines_[found].size;
@@ -86,9 +85,12 @@ void IniSection::compactIfWasteful()
     text.reserve(byteCount());
     std::vector<Line> lines;
     lines.reserve(size_t(lineCount()));
-    for (const Line& line : lines_) {
+    std::vector<std::uint32_t> newNumber(lines_.size(), keys_.none);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
         if (line.erased)
             continue;
+        newNumber[i] = std::uint32_t(lines.size());
         lines.push_back({text.size(), line.size, line.keySize, false});
         text.append(textOf(line));
     }
@@ -96,8 +98,5 @@ void IniSection::compactIfWasteful()
     lines_ = std::move(lines);
     erased_ = 0;
     garbage_ = 0;
-    keys_.clear();
-    for (std::uint32_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].keySize >= 0)
-            keys_.add(*this, i);
+    keys_.renumber(newNumber, lines_.size());
 }

@@ -18,6 +18,11 @@ public:
 
     const QByteArray& name() const { return name_; }
 
+    // Room for `bytes` bytes of lines, so that a section being loaded grows in one step;
+    // squeeze() gives back what was not used.
+    void reserve(qsizetype bytes) { text_.reserve(bytes); }
+    void squeeze() { text_.squeeze(); }
+
     // Appends a line without key; no lookup finds it.
     void appendLine(QByteArrayView text);
     // Appends key=value, which becomes the line found under `key`.

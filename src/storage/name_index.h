@@ -42,15 +42,34 @@ public:
         slot = {hash, entry};
     }
 
-    // Takes out `entry`, which must be the last entry of its name.
-    void removeLast(const Entries& entries, std::uint32_t entry)
+    // Takes out the last entry named `name` and returns it, or none when there is none.
+    std::uint32_t takeLast(const Entries& entries, QByteArrayView name)
     {
-        const QByteArrayView name = entries.keyOf(entry);
+        if (slots_.empty())
+            return none;
         const std::size_t i = locate(entries, hashOf(name), name);
+        const std::uint32_t entry = slots_[i].entry;
+        if (entry == none)
+            return none;
         if (previous_[entry] != none)
             slots_[i].entry = previous_[entry];
         else
             erase(i);
+        return entry;
+    }
+
+    // The entries were renumbered: entry i is now newNumber[i] (none for entries that are
+    // gone, which must not be indexed). Keeps every name where it is, without rehashing.
+    void renumber(const std::vector<std::uint32_t>& newNumber, std::size_t entryCount)
+    {
+        for (Slot& slot : slots_)
+            if (!slot.isFree())
+                slot.entry = newNumber[slot.entry];
+        std::vector<std::uint32_t> previous(entryCount, none);
+        for (std::size_t old = 0; old < newNumber.size() && old < previous_.size(); ++old)
+            if (newNumber[old] != none && previous_[old] != none)
+                previous[newNumber[old]] = newNumber[previous_[old]];
+        previous_ = std::move(previous);
     }
 
     void clear()
