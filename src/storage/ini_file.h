@@ -65,6 +65,6 @@ public:
 
     // Does nothing when WriteAllowed is false. Otherwise lifts the lock, writes the file
     // atomically and puts the lock on the new file. On failure the error goes to the
-    // caller and the previous file is intact.
+    // caller and the previous file is intact, left writable by its owner.
     void WriteToDisk() override;
 };
