@@ -40,16 +40,17 @@ qsizetype lineBreakAt(QByteArrayView text, qsizetype pos)
     return pos + 1 < text.size() && text[pos + 1] == '\n' ? 2 : 1;
 }
 
-// A value is one line of the file: every line break in it becomes one blank.
+// A value is one line of the file: every line break in it becomes one blank, and so does a
+// NUL byte, which would end the text of the file when it is read back.
 QByteArray oneLine(const QByteArray& value)
 {
-    if (!value.contains('\r') && !value.contains('\n'))
+    if (!value.contains('\r') && !value.contains('\n') && !value.contains('\0'))
         return value;
     QByteArray out;
     out.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
         const qsizetype lineBreak = lineBreakAt(value, i);
-        out += lineBreak ? ' ' : value[i];
+        out += lineBreak || value[i] == '\0' ? ' ' : value[i];
         if (lineBreak == 2)
             ++i;
     }

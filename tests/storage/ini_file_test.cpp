@@ -409,6 +409,16 @@ TEST(IniLineBreaks, CellTextWithABreakCannotOverwriteAnotherCell)
     EXPECT_EQ(again->SectionKeys("ZAGROZENIA"), (Names{"TABELA0/1", "TABELA1/1", "TABELA2/1"}));
 }
 
+TEST(IniLineBreaks, NulByteInAValueCannotCutTheFileShort)
+{
+    TMemIniFile ini;
+    ini.WriteValue("S", "A", QByteArray("przed\0po", 8));
+    ini.WriteValue("T", "B", "dalej");
+    const auto again = reloaded(ini);
+    EXPECT_EQ(again->ReadValue("S", "A", "brak"), "przed po");
+    EXPECT_EQ(again->ReadValue("T", "B", "brak"), "dalej");
+}
+
 // ---- The file on disk ---------------------------------------------------------------
 
 class IniFileOnDisk : public ::testing::Test {
