@@ -129,7 +129,8 @@ protected:
         return captions;
     }
 
-    // Every bound control's value, in the window's order: what a document holds.
+    // Every bound control's value, each named by its section and key, sorted: what a
+    // document holds.
     static QStringList snapshot(const DocumentWindow* window)
     {
         QStringList values;
@@ -138,14 +139,15 @@ protected:
         for (const TMemoIni* memo : window->findChildren<TMemoIni*>())
             values.append(memo->Sekcja + '/' + memo->Identyfikator + '=' + memo->lines().join(QLatin1Char('|')));
         for (const TRadioGroupIni* group : window->findChildren<TRadioGroupIni*>())
-            values.append(group->Identyfikator + '=' + QString::number(group->ItemIndex()));
+            values.append(group->Sekcja + '/' + group->Identyfikator + '=' + QString::number(group->ItemIndex()));
         for (const TStringGridIni* table : window->findChildren<TStringGridIni*>()) {
             values.append(table->Sekcja + QStringLiteral(" %1x%2").arg(table->columnCount()).arg(table->rowCount()));
             for (int r = 0; r < table->rowCount(); ++r) {
                 for (int c = 0; c < table->columnCount(); ++c)
-                    values.append(QStringLiteral("%1/%2=").arg(c).arg(r) + table->cell(c, r));
+                    values.append(table->Sekcja + QStringLiteral("/%1/%2=").arg(c).arg(r) + table->cell(c, r));
             }
         }
+        values.sort();
         return values;
     }
 

@@ -86,6 +86,16 @@ TEST_F(FileCommandsTest, SearchGoesBackToAFreeOneBeforeGoingAboveEight)
     EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
 }
 
+TEST_F(FileCommandsTest, WithMoreThanEightWindowsOpenTheSearchStartsAtOne)
+{
+    start();
+    for (int i = 1; i <= 9; ++i)
+        form->OpenDocument(writeDocument(projekty(QStringLiteral("karta%1.ron").arg(i)), AssessmentText));
+    ASSERT_EQ(windows().size(), 9);
+    run("Projekt1");
+    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+}
+
 TEST_F(FileCommandsTest, NameHeldByAnOpenWindowIsNotGivenAgain)
 {
     start();
@@ -622,6 +632,24 @@ TEST_F(ReadOnlyDocument, SaveAsUnderAnotherNameWritesTheChanges)
     EXPECT_FALSE(window->IniDat1->Modified());
     EXPECT_TRUE(locked(path)) << "a lock that was not ours is not lifted";
     EXPECT_EQ(recentItems(), QStringList{projekty("moja.rpr")});
+}
+
+TEST_F(FileCommandsTest, SaveAsOntoAFileSomeoneElseHoldsChangesNothing)
+{
+    const QString foreign = writeDocument(projekty("cudzy.rpr"), ProjectText);
+    file_lock::setReadOnly(foreign);
+    const QString own = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    form->OpenDocument(own);
+    active()->IniDat1->SetModified();
+    prompts.fileNames.enqueue(projekty("cudzy"));
+    run("Zapiszjako1");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("jest tylko do odczytu")));
+    EXPECT_EQ(active()->IniDat1->FileName(), own);
+    EXPECT_TRUE(active()->IniDat1->Locked()) << "the window keeps its own file";
+    EXPECT_TRUE(active()->IniDat1->Modified());
+    EXPECT_EQ(bytesOf(foreign), win1250::fromUnicode(ProjectText));
 }
 
 TEST_F(FileCommandsTest, SaveWhoseWriteFailsShowsTheErrorAndKeepsTheDocumentModified)
