@@ -46,15 +46,6 @@ DocumentWindow* documentIn(const QMdiSubWindow* subWindow)
     return subWindow ? qobject_cast<DocumentWindow*>(subWindow->widget()) : nullptr;
 }
 
-// The area's windows in the order they were opened (or stacked), without those that have
-// been closed and wait to be deleted.
-QList<QMdiSubWindow*> openSubWindows(const QMdiArea* area, QMdiArea::WindowOrder order)
-{
-    QList<QMdiSubWindow*> windows = area->subWindowList(order);
-    windows.removeIf([](const QMdiSubWindow* window) { return window->isHidden(); });
-    return windows;
-}
-
 // Shows the failure of a command; an error never leaves a command.
 template <class Command>
 void reporting(Command&& command)
@@ -83,7 +74,7 @@ QString FileCommands::DocumentsFolder() const
 QList<DocumentWindow*> FileCommands::documentWindows() const
 {
     QList<DocumentWindow*> windows;
-    for (QMdiSubWindow* subWindow : openSubWindows(area_, QMdiArea::CreationOrder)) {
+    for (QMdiSubWindow* subWindow : area_->subWindowList(QMdiArea::CreationOrder)) {
         if (DocumentWindow* window = documentIn(subWindow))
             windows.append(window);
     }
@@ -97,7 +88,7 @@ DocumentWindow* FileCommands::activeDocument() const
 
 QMdiSubWindow* FileCommands::subWindowHolding(const QString& path) const
 {
-    for (QMdiSubWindow* subWindow : openSubWindows(area_, QMdiArea::CreationOrder)) {
+    for (QMdiSubWindow* subWindow : area_->subWindowList(QMdiArea::CreationOrder)) {
         if (DocumentWindow* window = documentIn(subWindow); window && window->IniDat1->FileName() == path)
             return subWindow;
     }
@@ -169,7 +160,7 @@ void FileCommands::Close()
 bool FileCommands::CloseAll()
 {
     bool allClosed = true;
-    for (QMdiSubWindow* subWindow : openSubWindows(area_, QMdiArea::StackingOrder))
+    for (QMdiSubWindow* subWindow : area_->subWindowList(QMdiArea::StackingOrder))
         allClosed = subWindow->close() && allClosed;
     return allClosed;
 }
