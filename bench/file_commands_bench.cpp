@@ -157,16 +157,3 @@ void BM_SaveAssessment(benchmark::State& state)
 
 BENCHMARK(BM_OpenAssessment)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAssessment)->Arg(10000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
