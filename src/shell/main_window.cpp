@@ -12,7 +12,9 @@
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -102,6 +104,7 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
     if (programSettings().RememberRecent && !recentFiles_.isEmpty())
         ShowRecentFiles();
     connect(this, &TForm1::welcomeScreenRequested, this, &TForm1::ShowWelcomeScreen);
+    qApp->installEventFilter(this);
 }
 
 TForm1::~TForm1()
@@ -365,6 +368,20 @@ void TForm1::updateWindowMenu()
         item->setChecked(window == MdiArea->activeSubWindow());
         connect(item, &QAction::triggered, window, [this, window] { MdiArea->setActiveSubWindow(window); });
     }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride
+        && QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == Zapisz1->shortcut()) {
+        // Only this window's own widgets: a dialog's field keeps its undo.
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -78,6 +78,9 @@ public slots:
     void ShowWelcomeScreen();
 
 protected:
+    // Save is on Ctrl+Z: a focused field of this window (edit box, memo, cell editor) would
+    // claim the key for its own undo, so its claim is refused and "&Zapisz" gets the key.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Every document window is closed first, asking about its unsaved changes; while one
     // stays open (its save failed) the program does not end.

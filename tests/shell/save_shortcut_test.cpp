@@ -1,0 +1,134 @@
+// Save is on Ctrl+Z: the main window's shortcut wins over the undo of the field being typed
+// in, inside a document window; other windows keep their own Ctrl+Z.
+
+#include "shell/main_window.h"
+
+#include "base/program_settings.h"
+#include "documents/document_window.h"
+#include "shell/file_commands.h"
+#include "storage/edit_ini.h"
+#include "storage/memo_ini.h"
+#include "storage/string_grid_ini.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class SaveShortcut : public ::testing::Test {
+protected:
+    SaveShortcut()
+    {
+        programSettings() = ProgramSettings{};
+        QDir(folder.root()).mkdir(QStringLiteral("PROJEKTY"));
+        folder.write(QStringLiteral("TARVEN.INI"), "[USTAWIENIA]\r\nPowitalny=0\r\n");
+        form = std::make_unique<TForm1>(folder.root());
+        form->resize(1000, 700);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QApplication::processEvents();
+        form->findChild<QAction*>(QStringLiteral("Projekt1"))->trigger();
+        QApplication::processEvents();
+        document = form->fileCommands()->activeDocument();
+    }
+
+    ~SaveShortcut() override
+    {
+        form.reset();
+        programSettings() = ProgramSettings{};
+    }
+
+    // Gives `field` the keyboard focus, as a click into it does.
+    static void focus(QWidget* field)
+    {
+        field->setFocus();
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), field);
+    }
+
+    QByteArray savedProject() const { return folder.read(QStringLiteral("PROJEKTY/PROJEKT1.rpr")); }
+
+    TempFolder folder;
+    PromptsScope scope;
+    std::unique_ptr<TForm1> form;
+    DocumentWindow* document = nullptr;
+};
+
+TEST_F(SaveShortcut, CtrlZInAFieldOfADocumentSavesInsteadOfUndoing)
+{
+    ASSERT_NE(document, nullptr);
+    QSignalSpy saves(form->findChild<QAction*>(QStringLiteral("Zapisz1")), &QAction::triggered);
+    focus(document->EditIni1);
+    QTest::keyClicks(document->EditIni1, QStringLiteral("Spawacz"));
+    QTest::keyClick(document->EditIni1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(saves.size(), 1);
+    EXPECT_EQ(document->EditIni1->text(), "Spawacz") << "the typing is not undone";
+    EXPECT_TRUE(savedProject().contains("Stanowisko=Spawacz\r\n"));
+}
+
+TEST_F(SaveShortcut, CtrlZInAMemoOfADocumentSavesInsteadOfUndoing)
+{
+    ASSERT_NE(document, nullptr);
+    focus(document->MemoIni1);
+    QTest::keyClicks(document->MemoIni1, QStringLiteral("Uwagi"));
+    QTest::keyClick(document->MemoIni1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(document->MemoIni1->lines(), QStringList{"Uwagi"});
+    EXPECT_TRUE(savedProject().contains("=Uwagi\r\n"));
+}
+
+TEST_F(SaveShortcut, CtrlZInATableCellEditorSaves)
+{
+    ASSERT_NE(document, nullptr);
+    QSignalSpy saves(form->findChild<QAction*>(QStringLiteral("Zapisz1")), &QAction::triggered);
+    TStringGridIni* table = document->StringGridIni1;
+    document->PageControl1->setCurrentWidget(table->parentWidget());
+    table->setRowCount(2);
+    table->setCell(0, 1, QString());
+    table->setCurrentCell(1, 0);
+    table->editItem(table->item(1, 0));
+    QApplication::processEvents();
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("Czy"));
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(saves.size(), 1);
+}
+
+TEST_F(SaveShortcut, CtrlZInAFieldOfAnotherWindowStillUndoes)
+{
+    QSignalSpy saves(form->findChild<QAction*>(QStringLiteral("Zapisz1")), &QAction::triggered);
+    QDialog dialog(form.get());
+    auto* field = new QLineEdit(&dialog);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    focus(field);
+    QTest::keyClicks(field, QStringLiteral("abc"));
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(saves.size(), 0);
+    EXPECT_EQ(field->text(), "");
+}
+
+TEST_F(SaveShortcut, OtherEditingKeysStayWithTheField)
+{
+    ASSERT_NE(document, nullptr);
+    QSignalSpy saves(form->findChild<QAction*>(QStringLiteral("Zapisz1")), &QAction::triggered);
+    focus(document->EditIni1);
+    QTest::keyClicks(document->EditIni1, QStringLiteral("abc"));
+    QTest::keyClick(document->EditIni1, Qt::Key_A, Qt::ControlModifier);   // select all
+    QTest::keyClick(document->EditIni1, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(document->EditIni1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);   // redo
+    EXPECT_EQ(saves.size(), 0);
+    EXPECT_EQ(document->EditIni1->selectedText(), "abc");
+}
+
+} // namespace
