@@ -60,6 +60,9 @@ TForm3::TForm3(int mode, TStringGridIni* target, QWidget* parent)
     RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setGeometry(8, 8, 633, 209);
     entriesLayout_ = new QVBoxLayout(RadioGroup1);
+    // The longest scale has nine entries: without gaps each keeps its full height.
+    entriesLayout_->setContentsMargins(8, 2, 8, 2);
+    entriesLayout_->setSpacing(0);
     group_ = new QButtonGroup(this);
 
     BitBtn1 = makeButton(QStringLiteral("O.K."), QRect(552, 228, 91, 25), this);

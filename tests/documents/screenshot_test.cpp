@@ -4,18 +4,24 @@
 
 #include "document_test_support.h"
 #include "documents/assessment_window.h"
+#include "documents/project_window.h"
+#include "documents/scale_picker.h"
+#include "risk/risk_method.h"
 #include "storage/string_grid_ini.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
 
-using ScreenshotTest = DocumentWindowTest;
 
 // Pixels whose colour is close to pure red, inside `area`.
 int reddishPixels(const QImage& image, const QRect& area)
@@ -30,6 +36,46 @@ int reddishPixels(const QImage& image, const QRect& area)
     }
     return count;
 }
+
+// Every label of `page` shows its whole text, and no two of its visible controls overlap
+// (the picker buttons and the answer list lie over their table on purpose).
+void expectReadable(QWidget* page, const QString& what)
+{
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        EXPECT_GE(label->width(), label->sizeHint().width()) << what.toStdString() << ": " << label->text().toStdString();
+        EXPECT_GE(label->height(), label->sizeHint().height()) << what.toStdString() << ": " << label->text().toStdString();
+    }
+    QList<QWidget*> controls;
+    for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && !qobject_cast<QToolButton*>(child) && !qobject_cast<QComboBox*>(child))
+            controls.append(child);
+    }
+    for (int i = 0; i < controls.size(); ++i) {
+        for (int j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << what.toStdString() << ": " << controls[i]->metaObject()->className() << " and "
+                << controls[j]->metaObject()->className();
+    }
+}
+
+class ScreenshotTest : public DocumentWindowTest {
+protected:
+    // Saves a picture of every tab of `window` next to the first one and checks it reads well.
+    void saveEveryTab(DocumentWindow* window, const QString& stem)
+    {
+        const QString pictures = QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path();
+        QDir().mkpath(pictures);
+        for (int tab = 0; tab < window->PageControl1->count(); ++tab) {
+            window->PageControl1->setCurrentIndex(tab);
+            ASSERT_EQ(window->PageControl1->currentIndex(), tab);
+            paint(window);
+            paint(window);
+            const QString what = QStringLiteral("%1_tab%2").arg(stem).arg(tab);
+            EXPECT_TRUE(window->grab().save(QDir(pictures).filePath(what + QStringLiteral(".png"))));
+            expectReadable(window->PageControl1->widget(tab), what);
+        }
+    }
+};
 
 TEST_F(ScreenshotTest, AssessmentWindowWithRatedHazards)
 {
@@ -70,6 +116,78 @@ TEST_F(ScreenshotTest, AssessmentWindowWithRatedHazards)
     EXPECT_GT(reddishPixels(image, areaOf(7, 2)), 20);
     EXPECT_EQ(reddishPixels(image, areaOf(7, 1)), 0);
     EXPECT_FALSE(window->BitBtn2->isHidden());
+}
+
+// Realistic content for the pictures of every tab.
+const QString kDescription = QStringLiteral(
+    "[OPIS]\r\nStanowisko=Spawacz konstrukcji stalowych\r\nDataUtw=03.02.2004\r\nOpracowal=inż. Jan Kowalski\r\n"
+    "Uwagi1=Projekt oceny ryzyka dla spawaczy hali montażowej.\r\nUwagi2=Obejmuje spawanie łukowe i gazowe.\r\n"
+    "Metoda=FIVE STEPS\r\nOPISA1=Hala montażowa nr 3, stanowiska od S1 do S6\r\n"
+    "OPISB1=Pomieszczenie o powierzchni 600 m2, wentylacja mechaniczna\r\n"
+    "OPISC1=Spawanie elementów konstrukcji stalowych metodą MAG\r\n"
+    "OPISD1=Półautomat spawalniczy, szlifierka kątowa, drut spawalniczy, gaz osłonowy\r\n"
+    "OPISE1=Przyłbica spawalnicza, rękawice, fartuch skórzany, obuwie ochronne\r\nOPISF1=Brak\r\n");
+
+QString checklistLines()
+{
+    return tableLines({
+        {"Czy stanowisko pracy jest wyposażone w miejscowy wyciąg dymów spawalniczych?",
+         "Zainstalować wyciąg miejscowy", "TAK"},
+        {"Czy pracownicy mają aktualne badania lekarskie?", "Skierować na badania", "NIE"},
+        {"Czy przewody spawalnicze są w dobrym stanie?", "Wymienić uszkodzone przewody", "TAK"},
+    });
+}
+
+TEST_F(ScreenshotTest, EveryTabOfAProjectReadsWell)
+{
+    TForm2* window = openProject(kDescription + QStringLiteral("[ZAGROZENIA]\r\n") +
+                                 tableLines({
+                                     {"Promieniowanie nadfioletowe", "Łuk spawalniczy", "Oparzenia skóry, zapalenie spojówek",
+                                      "Przyłbica z filtrem, osłony stanowiska", "0,5=skaleczenia, łagodne obrażenia"},
+                                     {"Dymy spawalnicze", "Spawanie MAG", "Choroby układu oddechowego",
+                                      "Wyciąg miejscowy, półmaska", "4=skomplikowane złamania, poważne choroby"},
+                                 }) +
+                                 QStringLiteral("[WARUNKI]\r\n") + checklistLines());
+    saveEveryTab(window, QStringLiteral("project"));
+}
+
+TEST_F(ScreenshotTest, EveryTabOfAFiveStepsAssessmentReadsWell)
+{
+    TForm5* window = openAssessment(
+        QStringLiteral("[OPISOC]\r\nJednostka=Wydział konstrukcji stalowych\r\nStanowisko=Spawacz\r\n"
+                       "Zatrudnienie=12\r\nNrKarty=7/2004\r\nDataSp=15.03.2004\r\nSporzodzil=Anna Wiśniewska\r\n"
+                       "Uwagi1=Ryzyko od dymów spawalniczych wymaga działań.\r\n") +
+        kDescription + QStringLiteral("[ZAGROZENIA]\r\n") +
+        tableLines({
+            {"Promieniowanie nadfioletowe", "Łuk spawalniczy", "Oparzenia skóry", "Przyłbica z filtrem",
+             "0,5=skaleczenia, łagodne obrażenia", "2=możliwe ale niecodziennie", "2,5=raz dziennie", ""},
+            {"Dymy spawalnicze", "Spawanie MAG", "Choroby układu oddechowego", "Wyciąg miejscowy",
+             "4=skomplikowane złamania, poważne choroby", "8=prawdopodobne (jeden wypadek raz w miesiącu)", "6=ciągle", ""},
+        }) +
+        QStringLiteral("[WARUNKI]\r\n") + checklistLines());
+    window->ObliczWiersz(1);
+    window->ObliczWiersz(2);
+    saveEveryTab(window, QStringLiteral("assessment"));
+}
+
+
+TEST_F(ScreenshotTest, PickerWithTheLongestScaleReadsWell)
+{
+    // Nine entries of the FIVE STEPS P scale, the longest list any picker shows.
+    TForm3 picker(2, nullptr);
+    picker.addEntries(risk::scale(RiskMethod::FiveSteps, risk::Factor::P));
+    picker.setItemIndex(0);
+    picker.show();
+    paint(&picker);
+    const QString pictures = QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path();
+    EXPECT_TRUE(picker.grab().save(QDir(pictures).filePath(QStringLiteral("picker_p.png"))));
+    const QList<QRadioButton*> buttons = picker.RadioGroup1->findChildren<QRadioButton*>();
+    ASSERT_EQ(buttons.size(), 9);
+    for (QRadioButton* button : buttons) {
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+        EXPECT_GE(button->height(), button->sizeHint().height()) << button->text().toStdString();
+        EXPECT_TRUE(picker.RadioGroup1->contentsRect().contains(button->geometry())) << button->text().toStdString();
+    }
 }
 
 } // namespace
