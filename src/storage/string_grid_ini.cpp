@@ -82,15 +82,16 @@ void TStringGridIni::WriteIni()
         writeRow(row, section, stem);
 }
 
+// The title row is never stored: a grid holding only it, or a selection on it, writes nothing.
 void TStringGridIni::AppendIni()
 {
-    if (rowCount() > 0)
+    if (rowCount() - 1 >= firstStoredRow())
         writeRow(rowCount() - 1, sectionBytes(), keyBytes());
 }
 
 void TStringGridIni::PostIni()
 {
-    if (currentRow() >= 0)
+    if (currentRow() >= firstStoredRow())
         writeRow(currentRow(), sectionBytes(), keyBytes());
 }
 

@@ -701,6 +701,22 @@ TEST_F(BoundControls, TablePostAndAppendWriteOneRowAndDeleteNothing)
                                  "TABELA0/3=a3", "TABELA1/3=b3", "TABELA0/4=x4", "TABELA1/4=y4", ""}));
 }
 
+TEST_F(BoundControls, TablePostAndAppendNeverStoreTheTitleRow)
+{
+    seed({"[ZAGROZENIA]", "TABELA0/1=a1"});
+    TestWindow w;
+    w.open(path());
+    w.StringGridIni1->setRowCount(1);   // the title row alone
+    w.StringGridIni1->setCurrentCell(0, 2);
+
+    w.IniDat1->OpenIni();
+    w.StringGridIni1->PostIni();
+    w.StringGridIni1->AppendIni();
+    w.IniDat1->Ini()->WriteToDisk();
+    w.IniDat1->CloseIni();
+    EXPECT_EQ(fileBytes(), crlf({"[ZAGROZENIA]", "TABELA0/1=a1", ""}));
+}
+
 TEST_F(BoundControls, TableRowZeroIsACellRowWithQtHeadersHidden)
 {
     TStringGridIni grid;
