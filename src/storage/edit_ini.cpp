@@ -4,9 +4,12 @@
 #include "storage/ini_file.h"
 #include "storage/win1250_input.h"
 
+#include <limits>
+
 TEditIni::TEditIni(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new Win1250Validator(this));
+    setMaxLength(std::numeric_limits<int>::max());   // Qt's default of 32767 would cut a long value
 }
 
 void TEditIni::ReadIni()

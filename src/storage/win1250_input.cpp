@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <limits>
 
 bool refuseUnencodable(const QString& text)
 {
@@ -22,7 +23,9 @@ QWidget* Win1250CellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
                                            const QModelIndex& index) const
 {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    if (auto* line = qobject_cast<QLineEdit*>(editor))
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->setValidator(new Win1250Validator(line));
+        line->setMaxLength(std::numeric_limits<int>::max());   // a long cell is not cut to 32767
+    }
     return editor;
 }

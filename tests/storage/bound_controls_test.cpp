@@ -295,6 +295,19 @@ TEST_F(BoundControls, EditTextIsStoredInWindows1250)
     EXPECT_EQ(second.EditIni1->text(), QStringLiteral("Łódź – ul. Żółta"));
 }
 
+TEST_F(BoundControls, EditKeepsATextLongerThanAnEditBoxHoldsByDefault)
+{
+    const QString longText(40000, QLatin1Char('x'));
+    seed({"[OPIS]", "Stanowisko=" + longText});
+    {
+        TestWindow w;
+        w.open(path());
+        EXPECT_EQ(w.EditIni1->text().size(), longText.size());
+        w.save();
+    }
+    EXPECT_EQ(stored("OPIS", "Stanowisko"), longText);
+}
+
 // Entering and leaving `control` raise OnMouseEnter and OnMouseExit once each, with the
 // control as sender.
 template <typename Control>
@@ -810,6 +823,23 @@ TEST_F(RefusedInput, TableCellEditorRefusesTypedAndPastedCharacters)
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents(); // the delegate commits the editor's text from the event loop
     EXPECT_EQ(grid->cell(0, 1), QStringLiteral("xyóść"));
+}
+
+TEST_F(RefusedInput, TableCellEditorKeepsALongCellWhole)
+{
+    TStringGridIni* grid = w.StringGridIni1;
+    w.PageControl1->setCurrentIndex(1);
+    const QString longText(40000, QLatin1Char('x'));
+    w.setRows({{longText, "b1"}});
+    grid->setCurrentCell(1, 0);
+    grid->editItem(grid->item(1, 0));
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, QStringLiteral("y"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->cell(0, 1), longText + QLatin1Char('y'));
 }
 
 TEST_F(RefusedInput, NothingTypedIsSavedAsQuestionMarks)
