@@ -115,6 +115,9 @@ void TForm3::BitBtn2Click()
 void TForm3::FormShow()
 {
     ApplyAutoScale(this);
+    // The arrow keys move the choice from the start; Tab goes on to O.K. and "Anuluj".
+    if (QAbstractButton* chosen = group_->checkedButton())
+        chosen->setFocus();
 }
 
 void TForm3::showEvent(QShowEvent* event)

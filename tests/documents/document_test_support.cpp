@@ -9,6 +9,7 @@
 #include "storage/string_grid_ini.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -26,9 +27,14 @@ bool withPicker(const std::function<void()>& open, const std::function<void(TFor
 {
     bool shown = false;
     QTimer::singleShot(0, [&] {
-        if (TForm3* picker = Form3()) {
+        if (QPointer<TForm3> picker = Form3()) {
             shown = true;
             drive(*picker);
+            // A drive that stopped at a failed assertion must not leave the test waiting.
+            if (picker && picker->isVisible()) {
+                ADD_FAILURE() << "the scale picker was left open";
+                picker->close();
+            }
         }
     });
     open();

@@ -106,6 +106,39 @@ TEST_F(ScalePickerTest, EnterAndEscapeNeitherConfirmNorCancel)
     EXPECT_EQ(table.cell(5, 2), QStringLiteral("stare"));
 }
 
+TEST_F(ScalePickerTest, KeyboardMovesBetweenEntriesAndReachesTheButtons)
+{
+    const QStringList scale = risk::scale(RiskMethod::RiskScore, risk::Factor::P);
+    ASSERT_TRUE(pick(2, scale, [&scale](TForm3& picker) {
+        const auto buttons = picker.RadioGroup1->findChildren<QRadioButton*>();
+        // The chosen entry has the focus, so the arrow keys work at once.
+        ASSERT_EQ(buttons.size(), scale.size());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+        EXPECT_EQ(QApplication::focusWidget(), buttons[0]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        EXPECT_EQ(picker.ItemIndex(), 1);
+        EXPECT_EQ(QApplication::focusWidget(), buttons[1]);
+        // Tab leaves the list for O.K., then "Anuluj", then comes back to the chosen entry.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), picker.BitBtn1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), picker.BitBtn2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), buttons[1]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), picker.BitBtn1);
+        // Enter is no shortcut, but the space bar presses the focused button.
+        QTest::keyClick(picker.BitBtn1, Qt::Key_Return);
+        EXPECT_TRUE(picker.isVisible());
+        QTest::keyClick(picker.BitBtn1, Qt::Key_Space);
+    }));
+    EXPECT_EQ(table.cell(5, 2), risk::scale(RiskMethod::RiskScore, risk::Factor::P)[1]);
+    EXPECT_EQ(Form3(), nullptr);
+}
+
 TEST_F(ScalePickerTest, OkWithAnEmptyListWritesNothing)
 {
     ASSERT_TRUE(pick(1, {}, [](TForm3& picker) {
