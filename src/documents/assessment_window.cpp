@@ -208,19 +208,26 @@ bool TForm5::PageControl1Changing()
     return true;
 }
 
+QToolButton* TForm5::pickerOfCell(int column, int row) const
+{
+    if (row < 1)
+        return nullptr;
+    if (column == 4)
+        return BitBtn1;
+    if (column == 5)
+        return BitBtn2;
+    if (column == 6 && hasExposure(method()))
+        return BitBtn3;
+    return nullptr;
+}
+
 void TForm5::StringGridIni1SelectCell(int column, int row)
 {
     BitBtn1->hide();
     BitBtn2->hide();
     BitBtn3->hide();
-    if (row < 1)
-        return;
-    if (column == 4)
-        BitBtn1->show();
-    else if (column == 5)
-        BitBtn2->show();
-    else if (column == 6 && hasExposure(method()))
-        BitBtn3->show();
+    if (QToolButton* picker = pickerOfCell(column, row))
+        picker->show();
 }
 
 void TForm5::StringGridIni1TopLeftChanged()
@@ -339,6 +346,33 @@ void TForm5::tableKeyPress(QKeyEvent*)
     StringGridIni1KeyDown();
 }
 
+bool TForm5::answerFromKey(const QKeyEvent* event)
+{
+    const int column = StringGridIni2->currentColumn();
+    const int row = StringGridIni2->currentRow();
+    if (row < 1 || column != AnswerColumn)
+        return false;
+    if (opensPicker(event)) {
+        // Scrolling may have hidden the list while its cell stayed selected.
+        StringGridIni2SelectCell(column, row);
+        StringGridIni2DrawCell(column, row);
+        ComboBox1->showPopup();
+        return true;
+    }
+    const QString typed = event->text();
+    if (typed.size() != 1 || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    const int item = ComboBox1->findText(typed, Qt::MatchStartsWith);
+    if (item < 0)
+        return false;
+    {
+        const QSignalBlocker quiet(ComboBox1);
+        ComboBox1->setCurrentIndex(item);
+    }
+    ComboBox1Change();
+    return true;
+}
+
 bool TForm5::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == EditIni6 && event->type() == QEvent::KeyPress) {
@@ -346,5 +380,8 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event)
         if (!text.isEmpty() && !EditIni6KeyPress(text.front()))
             return true;
     }
-    return DocumentWindow::eventFilter(watched, event);
+    if (DocumentWindow::eventFilter(watched, event))
+        return true;
+    return watched == StringGridIni2 && event->type() == QEvent::KeyPress &&
+           answerFromKey(static_cast<QKeyEvent*>(event));
 }

@@ -63,6 +63,7 @@ public:
 
 protected:
     void tableKeyPress(QKeyEvent* event) override;
+    QToolButton* pickerOfCell(int column, int row) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -72,6 +73,9 @@ private:
     void connectChanges();
     void setColumnWidths();
     void pick(int mode, risk::Factor factor);
+    // On a checklist answer cell "T" answers "TAK" and "N" answers "NIE", as the list does;
+    // F2 or Alt+Down opens the list. False for any other key or cell.
+    bool answerFromKey(const QKeyEvent* event);
     // ObliczWiersz for every data row, stopping at the first error, which is shown.
     void recomputeAllRows();
 };

@@ -288,10 +288,23 @@ bool DocumentWindow::isTableOrEditor(QObject* watched) const
                       (StringGridIni2 && (widget == StringGridIni2 || StringGridIni2->isAncestorOf(widget))));
 }
 
+bool DocumentWindow::opensPicker(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_F2 || (event->key() == Qt::Key_Down && event->modifiers() & Qt::AltModifier);
+}
+
 bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && isTableOrEditor(watched))
-        tableKeyPress(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress && isTableOrEditor(watched)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        tableKeyPress(key);
+        if (watched == StringGridIni1 && opensPicker(key)) {
+            if (QToolButton* picker = pickerOfCell(StringGridIni1->currentColumn(), StringGridIni1->currentRow())) {
+                picker->click();
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::Show) {
         if (StringGridIni1 && watched == StringGridIni1->parentWidget())
             TabSheet3Show();

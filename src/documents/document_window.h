@@ -107,6 +107,10 @@ protected:
 
     // A key pressed in a table or in a table's in-place editor.
     virtual void tableKeyPress(QKeyEvent* event) = 0;
+    // The "..." button that serves the hazard table's cell, or nullptr when it has none.
+    virtual QToolButton* pickerOfCell(int column, int row) const = 0;
+    // F2 or Alt+Down on a cell with a picker opens the picker, as its button does.
+    static bool opensPicker(const QKeyEvent* event);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -157,11 +157,16 @@ void TForm2::StringGridIni2Click()
     setInPlaceEditing(StringGridIni2, StringGridIni2->currentRow() >= 1);
 }
 
+QToolButton* TForm2::pickerOfCell(int column, int row) const
+{
+    return row >= 1 && column == SColumn ? BitBtn1 : nullptr;
+}
+
 void TForm2::StringGridIni1SelectCell(int column, int row)
 {
     BitBtn1->hide();
-    if (row >= 1 && column == SColumn)
-        BitBtn1->show();
+    if (QToolButton* picker = pickerOfCell(column, row))
+        picker->show();
 }
 
 void TForm2::StringGridIni1TopLeftChanged()

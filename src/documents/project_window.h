@@ -36,6 +36,7 @@ public:
 
 protected:
     void tableKeyPress(QKeyEvent* event) override;
+    QToolButton* pickerOfCell(int column, int row) const override;
 
 private:
     void buildHazardTab(QWidget* page);

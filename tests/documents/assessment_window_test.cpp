@@ -13,6 +13,7 @@
 #include "storage/radio_group_ini.h"
 #include "storage/string_grid_ini.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -211,6 +212,53 @@ TEST_F(AssessmentWindowTest, ScrollingHidesThePickers)
     EXPECT_TRUE(window->BitBtn1->isHidden());
 }
 
+TEST_F(AssessmentWindowTest, F2AndAltDownOpenThePickerOfTheCurrentCell)
+{
+    const RiskMethod m = RiskMethod::RiskScore;
+    TForm5* window = openAssessment(assessment(QStringLiteral("RISK SCORE"), {}, {{"Hałas", "", "", "", "", "", "", ""}}));
+    window->PageControl1->setCurrentIndex(3);
+    TStringGridIni* table = window->StringGridIni1;
+    // Opens the picker with `key`, checks its caption and confirms entry 1.
+    const auto pickByKey = [&](int column, QKeyCombination key, const QString& caption) {
+        selectCell(table, column, 1);
+        window->IniDat1->ClearModified();
+        return withPicker([&] { QTest::keyClick(table, key.key(), key.keyboardModifiers()); },
+                          [&](TForm3& picker) {
+                              EXPECT_EQ(picker.windowTitle(), caption);
+                              picker.setItemIndex(1);
+                              picker.BitBtn1->click();
+                          });
+    };
+    ASSERT_TRUE(pickByKey(4, Qt::Key_F2, QStringLiteral("Skutki, stopień szkód S:")));
+    EXPECT_EQ(table->cell(4, 1), entry(m, Factor::S, 1));
+    EXPECT_TRUE(window->IniDat1->Modified());
+    ASSERT_TRUE(pickByKey(5, Qt::AltModifier | Qt::Key_Down, QStringLiteral("Prawdopodobieństwo wystąpienia zdarzenia, szkody P:")));
+    EXPECT_EQ(table->cell(5, 1), entry(m, Factor::P, 1));
+    ASSERT_TRUE(pickByKey(6, Qt::Key_F2, QStringLiteral("Ekspozycja na zagrożenie E:")));
+    EXPECT_EQ(table->cell(6, 1), entry(m, Factor::E, 1));
+    // The keyboard's picker computes the row like the button's.
+    EXPECT_EQ(table->cell(7, 1), QStringLiteral("R = 1440,0 Ryzyko bardzo duże - niedopuszczalne"));
+    EXPECT_EQ(table->currentColumn(), 6) << "the picker leaves the selection where it was";
+}
+
+TEST_F(AssessmentWindowTest, PickerKeysElsewhereOpenNoPickerAndArrowsStillMove)
+{
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "", "", ""},
+                                                                             {"Wióry", "", "", "", "", "", ""}}));
+    window->PageControl1->setCurrentIndex(3);
+    TStringGridIni* table = window->StringGridIni1;
+    for (const QPoint& cell : {QPoint(0, 1), QPoint(6, 1), QPoint(4, 0)}) {
+        selectCell(table, cell.x(), cell.y());
+        EXPECT_FALSE(withPicker([table] { QTest::keyClick(table, Qt::Key_F2); }, [](TForm3& picker) {
+            picker.BitBtn2->click();
+        })) << cell.x() << "/" << cell.y();
+    }
+    selectCell(table, 4, 1);
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_EQ(table->currentRow(), 2);
+    EXPECT_EQ(table->currentColumn(), 4);
+}
+
 // --- FIVE STEPS employee count ------------------------------------------------------
 
 class FiveStepsTest : public AssessmentWindowTest {
@@ -367,6 +415,57 @@ TEST_F(ChecklistTest, ChoosingAnAnswerWritesItAndMarksModified)
     emit window->ComboBox1->activated(1);
     EXPECT_EQ(window->StringGridIni2->cell(2, 2), QStringLiteral("NIE"));
     EXPECT_TRUE(window->IniDat1->Modified());
+}
+
+TEST_F(ChecklistTest, TypingTOrNOnTheAnswerCellAnswers)
+{
+    TForm5* window = openChecklist();
+    window->PageControl1->setCurrentIndex(4);
+    TStringGridIni* table = window->StringGridIni2;
+    selectCell(table, 2, 2);
+    QTest::keyClick(table, Qt::Key_T);
+    EXPECT_EQ(table->cell(2, 2), QStringLiteral("TAK"));
+    EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("TAK"));
+    EXPECT_TRUE(window->IniDat1->Modified());
+    QTest::keyClick(table, Qt::Key_N, Qt::ShiftModifier);
+    EXPECT_EQ(table->cell(2, 2), QStringLiteral("NIE"));
+    EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("NIE"));
+    EXPECT_EQ(table->currentRow(), 2) << "the letter answers, it does not search the column";
+
+    // Another letter, or the same letters elsewhere, answer nothing.
+    QTest::keyClick(table, Qt::Key_X);
+    EXPECT_EQ(table->cell(2, 2), QStringLiteral("NIE"));
+    selectCell(table, 1, 3);
+    QTest::keyClick(table, Qt::Key_T);
+    EXPECT_EQ(table->cell(2, 3), QString());
+    EXPECT_EQ(table->cell(1, 3), QString());
+}
+
+TEST_F(ChecklistTest, F2OpensTheAnswerListAndTheChoiceIsWritten)
+{
+    TForm5* window = openChecklist();
+    window->PageControl1->setCurrentIndex(4);
+    TStringGridIni* table = window->StringGridIni2;
+    selectCell(table, 2, 1);
+    paint(window);
+    QTest::keyClick(table, Qt::Key_F2);
+    QAbstractItemView* list = window->ComboBox1->view();
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(table->cell(2, 1), QStringLiteral("NIE"));
+    EXPECT_TRUE(window->IniDat1->Modified());
+
+    // After scrolling hid the list, Alt+Down shows it again over its cell.
+    window->StringGridIni2TopLeftChanged();
+    ASSERT_TRUE(window->ComboBox1->isHidden());
+    QTest::keyClick(table, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_FALSE(window->ComboBox1->isHidden());
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(table->cell(2, 1), QStringLiteral("TAK"));
 }
 
 TEST_F(ChecklistTest, AnswerListSitsOnTheAnswerCell)

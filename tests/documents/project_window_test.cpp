@@ -179,6 +179,30 @@ TEST_F(ProjectWindowTest, SPickerOffersTheMethodsScaleAndWritesTheSCell)
     EXPECT_EQ(window->StringGridIni1->cell(3, 1), QString());
 }
 
+TEST_F(ProjectWindowTest, F2OnTheSCellOpensThePickerAndElsewhereEditsInPlace)
+{
+    TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}));
+    window->PageControl1->setCurrentIndex(2);
+    TStringGridIni* table = window->StringGridIni1;
+    selectCell(table, 4, 1);
+    ASSERT_TRUE(withPicker([table] { QTest::keyClick(table, Qt::Key_F2); }, [](TForm3& picker) {
+        EXPECT_EQ(picker.windowTitle(), QStringLiteral("Skutki, stopień szkód S:"));
+        picker.setItemIndex(3);
+        picker.BitBtn1->click();
+    }));
+    EXPECT_EQ(table->cell(4, 1), risk::scale(RiskMethod::PHA, risk::Factor::S).at(3));
+    EXPECT_TRUE(window->IniDat1->Modified());
+    ASSERT_TRUE(withPicker([table] { QTest::keyClick(table, Qt::Key_Down, Qt::AltModifier); },
+                           [](TForm3& picker) { picker.BitBtn2->click(); }));
+
+    // F2 keeps opening the in-place editor of the other cells.
+    selectCell(table, 1, 1);
+    EXPECT_FALSE(withPicker([table] { QTest::keyClick(table, Qt::Key_F2); }, [](TForm3& picker) {
+        picker.BitBtn2->click();
+    }));
+    EXPECT_NE(openEditor(table), nullptr);
+}
+
 TEST_F(ProjectWindowTest, SPickerButtonOnlyOnDataCellsOfTheSColumn)
 {
     TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}));
