@@ -2,6 +2,7 @@
 
 #include "risk/risk_method.h"
 
+#include <QLineEdit>
 #include <QPainter>
 #include <QTextOption>
 #include <QtMath>
@@ -123,5 +124,11 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     QWidget* editor = Win1250CellDelegate::createEditor(parent, option, index);
     if (editor && editorKeyWatcher)
         editor->installEventFilter(editorKeyWatcher);
+    // The cell holds what is typed at once: a save or a closing question that comes while
+    // the editor is still open (a toolbar button takes no focus) writes it.
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        auto* self = const_cast<GridDelegate*>(this);
+        connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
+    }
     return editor;
 }

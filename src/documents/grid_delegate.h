@@ -3,7 +3,8 @@
 // even data rows on the tooltip background, word-wrapped text, rows grown to their text,
 // and pure red text for the cells the table's red rule picks. It also tells its window when
 // the focused cell has been painted, so a picker button or the answer list can sit on it.
-// Its in-place editors refuse what Windows-1250 cannot hold. Owned by its table (QObject parent).
+// Its in-place editors refuse what Windows-1250 cannot hold and put every change into the
+// cell at once. Owned by its table (QObject parent).
 
 #include "storage/win1250_input.h"
 

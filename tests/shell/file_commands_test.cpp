@@ -10,6 +10,7 @@
 #include "storage/file_lock.h"
 
 #include <QTabWidget>
+#include <QTest>
 
 namespace {
 
@@ -270,6 +271,32 @@ TEST_F(FileCommandsTest, SaveIntoAnExistingFileKeepsTheKeysNoControlWrites)
     EXPECT_TRUE(saved.contains("Dodatkowy=zostaje\r\n"));
     EXPECT_TRUE(saved.contains("Stanowisko=Frezer\r\n"));
     EXPECT_FALSE(saved.contains("Stanowisko=Tokarz"));
+}
+
+TEST_F(FileCommandsTest, SaveWhileACellIsBeingEditedWritesWhatWasTyped)
+{
+    const QString path = writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    form->OpenDocument(path);
+    auto* window = qobject_cast<TForm2*>(active());
+    window->PageControl1->setCurrentIndex(2);
+    TStringGridIni* table = window->StringGridIni1;
+    table->setFocus();
+    table->setCurrentCell(1, 1);
+    QTest::keyClicks(table, QStringLiteral("T"));
+    ASSERT_TRUE(table->isAncestorOf(QApplication::focusWidget())) << "the cell's editor has the focus";
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("okarka CNC"));
+    // The toolbar button takes no focus: the cell's editor stays open while the save runs.
+    run("ToolButton2");
+    EXPECT_TRUE(bytesOf(path).contains("TABELA1/1=Tokarka CNC\r\n"));
+    EXPECT_FALSE(window->IniDat1->Modified());
+
+    // Closing with the editor still open asks and saves what it holds as well.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" 2"));
+    prompts.answers.enqueue(true);
+    run("Zamknij");
+    EXPECT_EQ(prompts.questions.size(), 1);
+    EXPECT_TRUE(bytesOf(path).contains("TABELA1/1=Tokarka CNC 2\r\n"));
 }
 
 TEST_F(FileCommandsTest, SaveWithNoWindowOpenDoesNothing)
