@@ -23,6 +23,7 @@ namespace {
 
 constexpr int MaxFieldLength = 120;
 constexpr int PickerButtonSize = 20;
+constexpr int MemoMinimumHeight = 34;
 
 template <class Control>
 Control* bindTo(Control* control, TIniDat* iniDat, const QString& sekcja, const QString& key)
@@ -78,6 +79,8 @@ TMemoIni* DocumentWindow::addMemo(QWidget* page, const QString& sekcja, const QS
 {
     auto* memo = bindTo(new TMemoIni(page), IniDat1, sekcja, key);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Six memos share one tab: each may shrink to two lines, so the window keeps its size.
+    memo->setMinimumHeight(MemoMinimumHeight);
     return memo;
 }
 

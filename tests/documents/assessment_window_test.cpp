@@ -615,6 +615,9 @@ TEST_F(AssessmentWindowTest, WindowShape)
     EXPECT_EQ(window->size(), QSize(755, 448));
     EXPECT_EQ(window->minimumSize(), QSize(755, 440));
     EXPECT_EQ(window->HelpContext, 5050);
+    // Every tab's layout fits that size, so an MDI frame can give the window its size.
+    EXPECT_LE(window->minimumSizeHint().width(), 755);
+    EXPECT_LE(window->minimumSizeHint().height(), 440);
     EXPECT_EQ(window->font().family(), QStringLiteral("Arial"));
     const QStringList captions{"Opis oceny", "Opis projektu", "Ogólna charakterystyka stanowiska pracy",
                                "Zagrożenia zawodowe", "Ocena warunków bhp"};

@@ -321,6 +321,9 @@ TEST_F(ProjectWindowTest, WindowShape)
     EXPECT_EQ(window->size(), QSize(755, 448));
     EXPECT_EQ(window->minimumSize(), QSize(755, 440));
     EXPECT_EQ(window->HelpContext, 5040);
+    // Every tab's layout fits that size, so an MDI frame can give the window its size.
+    EXPECT_LE(window->minimumSizeHint().width(), 755);
+    EXPECT_LE(window->minimumSizeHint().height(), 440);
     const QStringList captions{"Opis projektu", "Ogólna charakterystyka stanowiska pracy", "Zagrożenia zawodowe",
                                "Ocena warunków bhp"};
     ASSERT_EQ(window->PageControl1->count(), captions.size());
