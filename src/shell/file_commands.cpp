@@ -173,7 +173,12 @@ Window* FileCommands::createWindow(const QString& path)
     auto* window = new Window(host_, area_);
     window->setWindowTitle(path);
     window->IniDat1->SetFileName(path);
-    area_->addSubWindow(window)->show();
+    // The frame would take the size its content prefers; the window keeps the size it
+    // was created with instead.
+    const QSize created = window->size();
+    QMdiSubWindow* frame = area_->addSubWindow(window);
+    frame->show();
+    frame->resize(frame->size() - window->size() + created);
     return window;
 }
 

@@ -46,6 +46,19 @@ TEST_F(FileCommandsTest, NewProjectWithNoWindowOpenIsProjekt1InProjektyAndWrites
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
+TEST_F(FileCommandsTest, DocumentWindowsKeepTheSizeTheyAreCreatedWith)
+{
+    writeDocument(projekty("tokarz.rpr"), ProjectText);
+    start();
+    run("Projekt1");
+    EXPECT_EQ(active()->size(), QSize(755, 448));
+    prompts.fileNames.enqueue(projekty("tokarz.rpr"));
+    run("Ocenaryzyka1");
+    EXPECT_EQ(active()->size(), QSize(755, 448));
+    form->OpenDocument(projekty("tokarz.rpr"));
+    EXPECT_EQ(active()->size(), QSize(755, 448));
+}
+
 TEST_F(FileCommandsTest, SecondNewProjectWithOneWindowOpenIsProjekt2)
 {
     start();
