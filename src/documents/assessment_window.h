@@ -2,6 +2,8 @@
 // TForm5: the risk-assessment window. The user fills the assessment card, rates every
 // hazard with the S, P and E pickers (each rating recomputes the row's risk) and answers
 // the checklist with "TAK" or "NIE". The project's description and method are read-only.
+// From the keyboard, F2 or Alt+Down opens the picker of the current S, P or E cell or the
+// answer list; "T" and "N" answer the current checklist question.
 //
 // Painting: GridDelegate paints both tables (StringGridIni1DrawCell and
 // StringGridIni2DrawCell are what remains to do after the focused cell has been painted:
