@@ -69,7 +69,7 @@ TEditIni* DocumentWindow::addEdit(QGridLayout* grid, int row, const QString& lab
 {
     QWidget* page = grid->parentWidget();
     auto* edit = bindTo(new TEditIni(page), IniDat1, sekcja, key);
-    edit->setMaxLength(MaxFieldLength);
+    edit->setTypingLimit(MaxFieldLength);
     grid->addWidget(new QLabel(label, page), row, 0);
     grid->addWidget(edit, row, 1);
     return edit;

@@ -6,10 +6,19 @@
 
 #include <limits>
 
-TEditIni::TEditIni(QWidget* parent) : QLineEdit(parent)
+TEditIni::TEditIni(QWidget* parent) : QLineEdit(parent), validator_(new Win1250Validator(this))
 {
-    setValidator(new Win1250Validator(this));
+    setValidator(validator_);
+    // The validator sees the text after an edit; it compares with the length before it.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        validator_->previousLength = static_cast<int>(text.size());
+    });
     setMaxLength(std::numeric_limits<int>::max());   // Qt's default of 32767 would cut a long value
+}
+
+void TEditIni::setTypingLimit(int limit)
+{
+    validator_->typingLimit = limit;
 }
 
 void TEditIni::ReadIni()

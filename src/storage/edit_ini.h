@@ -10,6 +10,10 @@ class TEditIni : public QLineEdit, public BoundControl {
 public:
     explicit TEditIni(QWidget* parent = nullptr);
 
+    // The most characters the user may type; a longer value read from the document is shown
+    // and stored whole (unlike QLineEdit::setMaxLength, which would cut it).
+    void setTypingLimit(int limit);
+
     void ReadIni() override;
     void WriteIni() override;
 
@@ -20,4 +24,7 @@ signals:
 protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+
+private:
+    class Win1250Validator* validator_;
 };

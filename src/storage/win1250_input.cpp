@@ -16,6 +16,10 @@ bool refuseUnencodable(const QString& text)
 
 QValidator::State Win1250Validator::validate(QString& input, int&) const
 {
+    if (typingLimit > 0 && input.size() > typingLimit && input.size() > previousLength) {
+        QApplication::beep();
+        return Invalid;
+    }
     return refuseUnencodable(input) ? Invalid : Acceptable;
 }
 

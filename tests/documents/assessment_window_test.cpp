@@ -625,8 +625,6 @@ TEST_F(AssessmentWindowTest, WindowShape)
     for (int i = 0; i < captions.size(); ++i)
         EXPECT_EQ(window->PageControl1->tabText(i), captions[i]);
     EXPECT_EQ(window->PageControl1->currentIndex(), 0);
-    EXPECT_EQ(window->EditIni4->maxLength(), 120);
-    EXPECT_EQ(window->EditIni1->maxLength(), 120);
     EXPECT_FALSE(window->EditIni1->isEnabled());
     EXPECT_FALSE(window->MemoIni1->isEnabled());
     EXPECT_FALSE(window->RadioGroupIni1->isEnabled());

@@ -331,10 +331,27 @@ TEST_F(ProjectWindowTest, WindowShape)
         EXPECT_EQ(window->PageControl1->tabText(i), captions[i]);
     EXPECT_EQ(window->RadioGroupIni1->items(), risk::methodNames());
     EXPECT_EQ(window->RadioGroupIni1->ItemIndex(), -1);
-    EXPECT_EQ(window->EditIni2->maxLength(), 120);
     EXPECT_EQ(window->StringGridIni1->columnCount(), 5);
     EXPECT_EQ(window->StringGridIni1->cell(4, 0), QStringLiteral("Stopień szkód S"));
     EXPECT_EQ(window->StringGridIni2->cell(0, 0), QStringLiteral("Pytania kontrolne do oceny warunków bhp"));
+}
+
+TEST_F(ProjectWindowTest, OneLineFieldsTakeAtMost120TypedCharactersButKeepALongerStoredValue)
+{
+    const QString stored(150, QLatin1Char('x'));
+    TForm2* window = openProject(QStringLiteral("[OPIS]\r\nMetoda=PHA\r\nStanowisko=") + stored + QStringLiteral("\r\n"));
+    EXPECT_EQ(window->EditIni1->text(), stored);
+
+    // A longer stored value can still be shortened, but not lengthened.
+    window->EditIni1->setFocus();
+    window->EditIni1->end(false);
+    QTest::keyClick(window->EditIni1, Qt::Key_Backspace);
+    QTest::keyClicks(window->EditIni1, QStringLiteral("yz"));
+    EXPECT_EQ(window->EditIni1->text(), QString(149, QLatin1Char('x')));
+
+    window->EditIni2->setFocus();
+    QTest::keyClicks(window->EditIni2, QString(130, QLatin1Char('7')));
+    EXPECT_EQ(window->EditIni2->text(), QString(120, QLatin1Char('7')));
 }
 
 } // namespace
