@@ -53,10 +53,7 @@ public:
     template <typename Control>
     Control* bind(Control* control, const char* section, const char* key)
     {
-        control->IniDat = IniDat1;
-        control->Sekcja = QString::fromUtf8(section);
-        control->Identyfikator = QString::fromUtf8(key);
-        return control;
+        return bindTo(control, IniDat1, QString::fromUtf8(section), QString::fromUtf8(key));
     }
 
     void fillTable(int rows)

@@ -25,15 +25,6 @@ constexpr int MaxFieldLength = 120;
 constexpr int PickerButtonSize = 20;
 constexpr int MemoMinimumHeight = 34;
 
-template <class Control>
-Control* bindTo(Control* control, TIniDat* iniDat, const QString& sekcja, const QString& key)
-{
-    control->IniDat = iniDat;
-    control->Sekcja = sekcja;
-    control->Identyfikator = key;
-    return control;
-}
-
 } // namespace
 
 DocumentWindow::DocumentWindow(DocumentHost* host, int helpContext, int firstTableTab, QWidget* parent)

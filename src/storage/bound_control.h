@@ -31,3 +31,14 @@ protected:
     QByteArray keyBytes() const;
     QByteArray defaultBytes() const;
 };
+
+// Binds `control` to a key of the document and returns it, so a window can create and bind
+// a control in one expression.
+template <class Control>
+Control* bindTo(Control* control, TIniDat* iniDat, const QString& sekcja, const QString& identyfikator)
+{
+    control->IniDat = iniDat;
+    control->Sekcja = sekcja;
+    control->Identyfikator = identyfikator;
+    return control;
+}
