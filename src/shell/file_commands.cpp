@@ -14,7 +14,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScopeGuard>
-#include <algorithm>
 #include <exception>
 
 namespace {
@@ -285,15 +284,10 @@ void FileCommands::SaveUnderNewName(DocumentWindow* window, const QString& name)
 
 QString FileCommands::ProvisionalName(const QString& stem, const QString& extension) const
 {
-    const QList<DocumentWindow*> windows = documentWindows();
     const QDir folder(DocumentsFolder());
     const auto path = [&](int n) { return folder.filePath(QStringLiteral("%1%2.%3").arg(stem).arg(n).arg(extension)); };
-    const auto taken = [&](const QString& candidate) {
-        return QFile::exists(candidate) ||
-               std::any_of(windows.begin(), windows.end(),
-                           [&](const DocumentWindow* window) { return window->IniDat1->FileName() == candidate; });
-    };
-    int first = int(windows.size()) + 1;
+    const auto taken = [&](const QString& candidate) { return QFile::exists(candidate) || subWindowHolding(candidate); };
+    int first = int(documentWindows().size()) + 1;
     if (first > ProvisionalNumbers)
         first = 1;
     // first .. 8, then 1 .. first - 1, then 9 and up.
