@@ -105,6 +105,7 @@ TEST(DocumentExport, OdtAndPdfAreWrittenWhateverTheExtensionsCase)
 }
 
 struct FailureCase {
+    const char* test;
     const char* name;        // written into the temporary folder
     const char* cause;       // part of the message
 };
@@ -132,9 +133,9 @@ TEST_P(SaveFailure, NamesFileAndCauseAndLeavesNoFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Report, SaveFailure,
-                         testing::Values(FailureCase{"brak/raport.docx", "folder nie istnieje"},
-                                         FailureCase{"raport.doc", "musi się kończyć na .docx, .odt albo .pdf"},
-                                         FailureCase{"raport", "musi się kończyć na .docx, .odt albo .pdf"}),
-                         [](const auto& test) { return std::to_string(test.index); });
+                         testing::Values(FailureCase{"MissingFolder", "brak/raport.docx", "folder nie istnieje"},
+                                         FailureCase{"OtherExtension", "raport.doc", "musi się kończyć na .docx, .odt albo .pdf"},
+                                         FailureCase{"NoExtension", "raport", "musi się kończyć na .docx, .odt albo .pdf"}),
+                         [](const auto& test) { return std::string(test.param.test); });
 
 } // namespace
