@@ -112,16 +112,6 @@ TEST_F(ToolLibraries, FolderThatCannotBeListedIsReportedAndStartUpGoesOn)
     EXPECT_FALSE(toolsMenu(*form)->menuAction()->isVisible());
 }
 
-TEST_F(ToolLibraries, MenuSitsBetweenToolsAndWindows)
-{
-    install({"narzedzie_a"});
-    const auto form = start();
-    QStringList menus;
-    for (const QAction* menu : form->findChild<QMenu*>(QStringLiteral("Plik1"))->parentWidget()->actions())
-        menus.append(menu->text());
-    EXPECT_EQ(menus.mid(1, 3), QStringList({"&Narzędzia", "Użyteczne", "&Okna"}));
-}
-
 struct ChoiceCase {
     const char* what;
     QStringList libraries;

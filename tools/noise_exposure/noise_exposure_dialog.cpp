@@ -89,7 +89,7 @@ NoiseExposureDialog::NoiseExposureDialog(QWidget* owner)
     layout->addWidget(result_);
     layout->addWidget(createLimitsBox());
     layout->addWidget(buttons);
-    resize(720, 760);
+    resize(720, 680);
 }
 
 QWidget* NoiseExposureDialog::createActivityTable()
@@ -100,6 +100,7 @@ QWidget* NoiseExposureDialog::createActivityTable()
     activities_->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     activities_->setColumnWidth(LevelColumn, 110);
     activities_->setColumnWidth(DurationColumn, 130);
+    activities_->verticalHeader()->setDefaultSectionSize(activities_->fontMetrics().height() + 10);
 
     auto* add = new QPushButton(QStringLiteral("&Dodaj wiersz"));
     auto* remove = new QPushButton(QStringLiteral("&Usuń wiersz"));
@@ -139,18 +140,18 @@ QWidget* NoiseExposureDialog::createLimitsBox()
         + row.arg(QStringLiteral("NDN"), decibels(DailyLimit), decibels(MaxLevelLimit), decibels(PeakLimit))
         + row.arg(QStringLiteral("górny próg działania"), decibels(DailyUpperAction), dash, decibels(PeakUpperAction))
         + row.arg(QStringLiteral("dolny próg działania"), decibels(DailyLowerAction), dash, decibels(PeakLowerAction))
-        + QStringLiteral(
-            "</table>"
-            "<p>NDN (najwyższe dopuszczalne natężenie) podaje rozporządzenie w sprawie najwyższych dopuszczalnych "
-            "stężeń i natężeń czynników szkodliwych dla zdrowia w środowisku pracy; progi działania: rozporządzenie "
-            "w sprawie bezpieczeństwa i higieny pracy przy pracach związanych z narażeniem na hałas lub drgania "
-            "mechaniczne. Po przekroczeniu dolnego progu pracodawca udostępnia ochronniki słuchu. Wartości dotyczą "
-            "dorosłych; dla młodocianych i kobiet w ciąży obowiązują niższe. Wyniki zaokrąglone do 0,1 dB; wynik "
-            "równy wartości granicznej jej nie przekracza.</p>"));
-    limits->setWordWrap(true);
+        + QStringLiteral("</table>"));
+    auto* sources = new QLabel(QStringLiteral(
+        "NDN (najwyższe dopuszczalne natężenie): rozporządzenie w sprawie najwyższych dopuszczalnych stężeń i "
+        "natężeń czynników szkodliwych dla zdrowia w środowisku pracy. Progi działania: rozporządzenie w sprawie "
+        "BHP przy pracach związanych z narażeniem na hałas lub drgania mechaniczne; po przekroczeniu dolnego "
+        "pracodawca udostępnia ochronniki słuchu. Wartości dla dorosłych; dla młodocianych i kobiet w ciąży "
+        "obowiązują niższe. Wyniki zaokrąglone do 0,1 dB; wynik równy wartości granicznej jej nie przekracza."));
+    sources->setWordWrap(true);
     auto* box = new QGroupBox(QStringLiteral("Wartości dopuszczalne hałasu w środowisku pracy"));
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(limits);
+    auto* layout = new QHBoxLayout(box);
+    layout->addWidget(limits, 0, Qt::AlignTop);
+    layout->addWidget(sources, 1);
     return box;
 }
 
