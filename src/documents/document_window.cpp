@@ -237,6 +237,11 @@ bool DocumentWindow::FormClose()
 
 void DocumentWindow::FormShow()
 {
+    scaleForScreen();
+}
+
+void DocumentWindow::scaleForScreen()
+{
     // The window is laid out once for its screen; showing it again must not scale again.
     if (!scaled_) {
         scaled_ = true;

@@ -68,6 +68,9 @@ public:
     // and the document is still modified: its save failed or was refused.
     bool FormClose();
     virtual void FormShow();
+    // Applies the autoscale rule once; the first showing does it unless it was done before,
+    // so whoever frames the window can size the frame to the scaled content.
+    void scaleForScreen();
     virtual void FormResize() = 0;
     // Whether the current tab may be left; shows the reason when it may not.
     virtual bool PageControl1Changing() = 0;
