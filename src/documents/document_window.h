@@ -104,6 +104,9 @@ protected:
 
     // Puts `widget` at the cell's top-left corner plus 2 pixels right and down.
     static void placeOverCell(QWidget* widget, TStringGridIni* table, int column, int row, QSize size);
+    // Puts a picker button (at its own size, which the autoscale rule may have changed) at
+    // the right end of the cell, so the value at the cell's start stays visible.
+    static void placePickerButton(QToolButton* button, TStringGridIni* table, int column, int row);
     static void resetRowHeights(TStringGridIni* table);
     static void setColumnWidths(TStringGridIni* table, const QList<int>& widths);
     // `factor` times the page control's width less 8 pixels, truncated to whole pixels.
