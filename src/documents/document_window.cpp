@@ -1,6 +1,7 @@
 #include "documents/document_window.h"
 
 #include "base/auto_scale.h"
+#include "base/help_request.h"
 #include "base/prompts.h"
 #include "documents/document_host.h"
 #include "documents/scale_picker.h"
@@ -36,6 +37,7 @@ DocumentWindow::DocumentWindow(DocumentHost* host, int helpContext, int firstTab
       firstTableTab_(firstTableTab)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setHelpContext(this, helpContext);
     setFont(QFont(QStringLiteral("Arial"), 8));
     setMinimumSize(755, 440);
     auto* layout = new QVBoxLayout(this);

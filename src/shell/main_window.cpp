@@ -2,12 +2,15 @@
 
 #include "base/app_error.h"
 #include "base/auto_scale.h"
+#include "base/help_request.h"
 #include "base/program_settings.h"
 #include "base/prompts.h"
-#include "shell/ask_password.h"
 #include "documents/document_window.h"
 #include "shell/file_commands.h"
+#include "shell/help_key.h"
 #include "shell/mdi_arrange.h"
+#include "shell/options_dialog.h"
+#include "shell/password_dialog.h"
 #include "shell/product.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
@@ -45,6 +48,8 @@ static void prepareIcons()
 namespace {
 
 TForm1* theMainWindow = nullptr;
+
+constexpr int MainWindowHelpContext = 5010;
 
 // The items of Plik1 from "Nowy" to "Zakończ"; the recent files follow them.
 constexpr int FixedFileItems = 9;
@@ -94,6 +99,7 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
 {
     theMainWindow = this;
     setWindowTitle(ProductName);
+    setHelpContext(this, MainWindowHelpContext);
     createDocumentArea();
     createActions();
     createMenus();
@@ -105,6 +111,7 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
         ShowRecentFiles();
     connect(this, &TForm1::welcomeScreenRequested, this, &TForm1::ShowWelcomeScreen);
     qApp->installEventFilter(this);
+    qApp->installEventFilter(new HelpKey(this));
 }
 
 TForm1::~TForm1()
@@ -502,6 +509,12 @@ void TForm1::Save(QWidget* documentWindow)
         fileCommands_->Save(window);
 }
 
+void TForm1::Opcje1Click()
+{
+    TForm190 dialog(programFolder_, this);
+    dialog.exec();
+}
+
 // The commands below act on dialogs and help that the main window does not hold yet; each
 // is connected to its menu item and button and does nothing so far.
 
@@ -512,7 +525,6 @@ void TForm1::ToolButton8Click() {}
 void TForm1::ToolButton16Click() {}
 void TForm1::ToolButton10Click() {}
 void TForm1::ToolButton17Click() {}
-void TForm1::Opcje1Click() {}
 void TForm1::Pomoc1Click() {}
 void TForm1::Samouczek1Click() {}
 void TForm1::WebSiteItemClick() {}
