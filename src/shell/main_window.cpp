@@ -8,6 +8,7 @@
 #include "documents/document_window.h"
 #include "shell/file_commands.h"
 #include "shell/help_key.h"
+#include "shell/help_window.h"
 #include "shell/mdi_arrange.h"
 #include "shell/options_dialog.h"
 #include "shell/password_dialog.h"
@@ -50,6 +51,7 @@ namespace {
 TForm1* theMainWindow = nullptr;
 
 constexpr int MainWindowHelpContext = 5010;
+constexpr int ContentsHelpContext = 5000;
 
 // The items of Plik1 from "Nowy" to "Zakończ"; the recent files follow them.
 constexpr int FixedFileItems = 9;
@@ -112,12 +114,14 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
     connect(this, &TForm1::welcomeScreenRequested, this, &TForm1::ShowWelcomeScreen);
     qApp->installEventFilter(this);
     qApp->installEventFilter(new HelpKey(this));
+    setHelpHandler([this](int context) { ShowHelp(context); });
 }
 
 TForm1::~TForm1()
 {
     // The document windows go with the area after this window has stopped being one.
     MdiArea->disconnect(this);
+    setHelpHandler(nullptr);
     theMainWindow = nullptr;
 }
 
@@ -515,6 +519,18 @@ void TForm1::Opcje1Click()
     dialog.exec();
 }
 
+void TForm1::Pomoc1Click()
+{
+    requestHelp(ContentsHelpContext);
+}
+
+void TForm1::ShowHelp(int context)
+{
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(programFolder_, this);
+    helpWindow_->showContext(context);
+}
+
 // The commands below act on dialogs and help that the main window does not hold yet; each
 // is connected to its menu item and button and does nothing so far.
 
@@ -525,7 +541,6 @@ void TForm1::ToolButton8Click() {}
 void TForm1::ToolButton16Click() {}
 void TForm1::ToolButton10Click() {}
 void TForm1::ToolButton17Click() {}
-void TForm1::Pomoc1Click() {}
 void TForm1::Samouczek1Click() {}
 void TForm1::WebSiteItemClick() {}
 void TForm1::HelpAbout1Execute() {}
