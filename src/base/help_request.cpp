@@ -1,12 +1,8 @@
 #include "base/help_request.h"
 
-#include <QVariant>
-#include <QWidget>
 #include <utility>
 
 namespace {
-
-const char* const HelpContextProperty = "helpContext";
 
 std::function<void(int)>& handler()
 {
@@ -25,18 +21,4 @@ void requestHelp(int context)
 void setHelpHandler(std::function<void(int)> h)
 {
     handler() = std::move(h);
-}
-
-void setHelpContext(QWidget* widget, int context)
-{
-    widget->setProperty(HelpContextProperty, context);
-}
-
-int helpContextOf(const QWidget* widget)
-{
-    for (; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
-        if (const QVariant context = widget->property(HelpContextProperty); context.isValid())
-            return context.toInt();
-    }
-    return 0;
 }

@@ -1,9 +1,9 @@
 #include "documents/document_window.h"
 
-#include "base/auto_scale.h"
-#include "base/help_request.h"
+#include "documents/auto_scale.h"
 #include "base/prompts.h"
 #include "documents/document_host.h"
+#include "documents/help_context.h"
 #include "documents/scale_picker.h"
 #include "storage/edit_ini.h"
 #include "storage/ini_dat.h"

@@ -1,6 +1,7 @@
 #include "shell/help_key.h"
 
 #include "base/help_request.h"
+#include "documents/help_context.h"
 
 #include <QKeyEvent>
 #include <QWidget>

@@ -1,10 +1,11 @@
 #include "shell/options_dialog.h"
 
-#include "base/app_error.h"
-#include "base/auto_scale.h"
+#include "base/error_boundary.h"
 #include "base/help_request.h"
 #include "base/program_settings.h"
 #include "base/prompts.h"
+#include "documents/auto_scale.h"
+#include "documents/help_context.h"
 #include "shell/dialog_font.h"
 #include "shell/password_field.h"
 #include "shell/settings_file.h"
@@ -176,17 +177,13 @@ void TForm190::showEvent(QShowEvent* event)
     SpeedButton4->setEnabled(false);
 }
 
+// A settings file that cannot be written is reported and keeps the dialog open: what was
+// written stays written, and the user may try again or cancel.
 void TForm190::SpeedButton1Click()
 {
-    try {
-        if (!saveSettings())
-            return;
-    } catch (const AppError& error) {
-        // What was written stays written; the user may try again or cancel.
-        prompts().message(error.text(), Prompts::Icon::Error);
-        return;
-    }
-    accept();
+    bool saved = false;
+    if (runCommand([this, &saved] { saved = saveSettings(); }) && saved)
+        accept();
 }
 
 bool TForm190::saveSettings()

@@ -1,6 +1,6 @@
 #include "shell/password_dialog.h"
 
-#include "base/auto_scale.h"
+#include "documents/auto_scale.h"
 #include "shell/dialog_font.h"
 #include "shell/password_field.h"
 
