@@ -11,6 +11,7 @@
 class Prompts {
 public:
     enum class Icon { None, Information, Warning, Error };
+    enum class Answer { Yes, No, Cancel };
 
     virtual ~Prompts() = default;
 
@@ -18,6 +19,8 @@ public:
     virtual void message(const QString& text, Icon icon = Icon::None, const QString& caption = {}) = 0;
     // A question with "Tak" and "Nie"; true for "Tak".
     virtual bool question(const QString& text, const QString& caption = {}) = 0;
+    // A question with "Tak", "Nie" and "Anuluj"; Esc and the close box answer Cancel.
+    virtual Answer questionWithCancel(const QString& text, const QString& caption = {}) = 0;
     // The open / save dialogs; an empty result means the user cancelled.
     // `filter` uses Qt's syntax ("Projekt (*.rpr);;Wszystkie (*.*)").
     virtual QString openFileName(const QString& caption, const QString& folder, const QString& filter) = 0;

@@ -4,7 +4,9 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <utility>
 
 namespace {
 
@@ -34,6 +36,17 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// The question buttons read "Tak", "Nie" and "Anuluj" whatever translation is installed.
+void namePolishButtons(QMessageBox& box)
+{
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}};
+    for (const auto& [button, name] : names) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromUtf8(name));
+    }
+}
+
 } // namespace
 
 void MessageBoxPrompts::message(const QString& text, Icon icon, const QString& caption)
@@ -47,7 +60,25 @@ bool MessageBoxPrompts::question(const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    namePolishButtons(box);
     return box.exec() == QMessageBox::Yes;
+}
+
+Prompts::Answer MessageBoxPrompts::questionWithCancel(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
+    namePolishButtons(box);
+    // Esc and the close box give Cancel: the work stays open.
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 QString MessageBoxPrompts::openFileName(const QString& caption, const QString& folder, const QString& filter)
