@@ -8,6 +8,7 @@
 #include "base/program_settings.h"
 #include "base/prompts.h"
 #include "documents/document_window.h"
+#include "report/report_dialog.h"
 #include "shell/file_commands.h"
 #include "shell/help_key.h"
 #include "shell/help_window.h"
@@ -523,6 +524,14 @@ void TForm1::Zapiszjako1Click()
         fileCommands_->SaveAs(window);
 }
 
+void TForm1::ToolButton17Click()
+{
+    if (DocumentWindow* window = fileCommands_->activeDocument()) {
+        TForm7 dialog(window, this);
+        dialog.exec();
+    }
+}
+
 void TForm1::Save(QWidget* documentWindow)
 {
     if (auto* window = qobject_cast<DocumentWindow*>(documentWindow))
@@ -556,7 +565,6 @@ void TForm1::PasteItemClick() {}
 void TForm1::ToolButton8Click() {}
 void TForm1::ToolButton16Click() {}
 void TForm1::ToolButton10Click() {}
-void TForm1::ToolButton17Click() {}
 void TForm1::Samouczek1Click() {}
 void TForm1::WebSiteItemClick() {}
 void TForm1::HelpAbout1Execute() {}
