@@ -88,9 +88,9 @@ TForm1* mainWindow()
     return theMainWindow;
 }
 
-TForm1::TForm1(const QString& programFolder, QWidget* parent)
+TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
     : QMainWindow(parent)
-    , programFolder_(programFolder)
+    , paths_(paths)
 {
     theMainWindow = this;
     setWindowTitle(ProductName);
@@ -120,7 +120,7 @@ void TForm1::createDocumentArea()
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(MdiArea);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TForm1::documentWindowActivated);
-    fileCommands_ = new FileCommands(MdiArea, this, programFolder_, this);
+    fileCommands_ = new FileCommands(MdiArea, this, paths_, this);
     connect(fileCommands_, &FileCommands::documentSaved, this, &TForm1::rememberSavedFile);
 }
 
@@ -297,7 +297,7 @@ void TForm1::createStatusBar()
 void TForm1::readSettings()
 {
     try {
-        const SettingsFile settings(programFolder_);
+        const SettingsFile settings(paths_);
         settings.readProgramSettings(programSettings());
         checkAccessPassword();
         if (programSettings().RememberRecent)
@@ -408,7 +408,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     if (programSettings().RememberRecent) {
         try {
-            SettingsFile(programFolder_).writeRecentFiles(recentFiles_);
+            SettingsFile(paths_).writeRecentFiles(recentFiles_);
         } catch (const AppError& error) {
             prompts().message(error.text(), Prompts::Icon::Error);
         }
