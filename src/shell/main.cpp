@@ -6,13 +6,12 @@
 #include "shell/main_window.h"
 #include "shell/message_box_prompts.h"
 #include "shell/product.h"
+#include "shell/program_application.h"
 #include "shell/start_up.h"
-
-#include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    ProgramApplication app(argc, argv);
     // The name of the user's configuration folder of an installed program.
     QApplication::setApplicationName(QStringLiteral("ocena-ryzyka"));
     QApplication::setApplicationDisplayName(ProductName);
