@@ -328,11 +328,11 @@ void TForm1::scanToolLibrariesReportingFailure()
     }
 }
 
-// Every tool library of the program's folder gets an item in "Użyteczne", which is shown
-// once there is one.
+// Every tool library of the tools folder (the program's folder, or the install's) gets an
+// item in "Użyteczne", which is shown once there is one.
 void TForm1::ScanToolLibraries()
 {
-    for (const ToolLibrary& tool : findToolLibraries(programFolder_)) {
+    for (const ToolLibrary& tool : findToolLibraries(paths_.toolsFolder())) {
         toolLibraries_.append(tool.fileName);
         QAction* item = Uzyteczne->addAction(literalCaption(tool.caption));
         connect(item, &QAction::triggered, this, [this, item] { runCommand([this, item] { ToolMenuClick(item); }); });
@@ -345,7 +345,7 @@ void TForm1::ToolMenuClick(QAction* item)
     const qsizetype index = Uzyteczne->actions().indexOf(item);
     if (index < 0 || index >= toolLibraries_.size())
         return;
-    runToolLibrary(QDir(programFolder_).filePath(toolLibraries_[index]), winId());
+    runToolLibrary(QDir(paths_.toolsFolder()).filePath(toolLibraries_[index]), winId());
 }
 
 void TForm1::rememberSavedFile(const QString& path)
