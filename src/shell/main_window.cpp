@@ -7,6 +7,7 @@
 #include "base/prompts.h"
 #include "shell/ask_password.h"
 #include "documents/document_window.h"
+#include "report/report_dialog.h"
 #include "shell/file_commands.h"
 #include "shell/mdi_arrange.h"
 #include "shell/product.h"
@@ -511,6 +512,14 @@ void TForm1::Zapiszjako1Click()
         fileCommands_->SaveAs(window);
 }
 
+void TForm1::ToolButton17Click()
+{
+    if (DocumentWindow* window = fileCommands_->activeDocument()) {
+        TForm7 dialog(window, this);
+        dialog.exec();
+    }
+}
+
 void TForm1::Save(QWidget* documentWindow)
 {
     if (auto* window = qobject_cast<DocumentWindow*>(documentWindow))
@@ -526,7 +535,6 @@ void TForm1::PasteItemClick() {}
 void TForm1::ToolButton8Click() {}
 void TForm1::ToolButton16Click() {}
 void TForm1::ToolButton10Click() {}
-void TForm1::ToolButton17Click() {}
 void TForm1::Opcje1Click() {}
 void TForm1::Pomoc1Click() {}
 void TForm1::Samouczek1Click() {}
