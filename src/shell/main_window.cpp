@@ -100,9 +100,9 @@ TForm1* mainWindow()
     return theMainWindow;
 }
 
-TForm1::TForm1(const QString& programFolder, QWidget* parent)
+TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
     : QMainWindow(parent)
-    , programFolder_(programFolder)
+    , paths_(paths)
 {
     theMainWindow = this;
     setWindowTitle(ProductName);
@@ -136,7 +136,7 @@ void TForm1::createDocumentArea()
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(MdiArea);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TForm1::documentWindowActivated);
-    fileCommands_ = new FileCommands(MdiArea, this, programFolder_, this);
+    fileCommands_ = new FileCommands(MdiArea, this, paths_, this);
     connect(fileCommands_, &FileCommands::documentSaved, this, &TForm1::rememberSavedFile);
 }
 
@@ -313,7 +313,7 @@ void TForm1::createStatusBar()
 void TForm1::readSettings()
 {
     try {
-        const SettingsFile settings(programFolder_);
+        const SettingsFile settings(paths_);
         settings.readProgramSettings(programSettings());
         checkAccessPassword();
         if (programSettings().RememberRecent)
@@ -341,11 +341,11 @@ void TForm1::scanToolLibrariesReportingFailure()
     }
 }
 
-// Every tool library of the program's folder gets an item in "Użyteczne", which is shown
-// once there is one.
+// Every tool library of the tools folder (the program's folder, or the install's) gets an
+// item in "Użyteczne", which is shown once there is one.
 void TForm1::ScanToolLibraries()
 {
-    for (const ToolLibrary& tool : findToolLibraries(programFolder_)) {
+    for (const ToolLibrary& tool : findToolLibraries(paths_.toolsFolder())) {
         toolLibraries_.append(tool.fileName);
         QAction* item = Uzyteczne->addAction(literalCaption(tool.caption));
         connect(item, &QAction::triggered, this, [this, item] { runCommand([this, item] { ToolMenuClick(item); }); });
@@ -358,7 +358,7 @@ void TForm1::ToolMenuClick(QAction* item)
     const qsizetype index = Uzyteczne->actions().indexOf(item);
     if (index < 0 || index >= toolLibraries_.size())
         return;
-    runToolLibrary(QDir(programFolder_).filePath(toolLibraries_[index]), winId());
+    runToolLibrary(QDir(paths_.toolsFolder()).filePath(toolLibraries_[index]), winId());
 }
 
 void TForm1::rememberSavedFile(const QString& path)
@@ -439,7 +439,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     if (programSettings().RememberRecent) {
-        runCommand([this] { SettingsFile(programFolder_).writeRecentFiles(recentFiles_); });
+        runCommand([this] { SettingsFile(paths_).writeRecentFiles(recentFiles_); });
     }
     event->accept();
 }
