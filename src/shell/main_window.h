@@ -28,6 +28,8 @@ public:
     ~TForm1() override;
 
     const QString& ProgramFolder() const { return programFolder_; }
+    // The hazard catalogue ZAGROZENIA.txt in the program's folder.
+    QString CataloguePath() const;
     QMdiArea* mdiArea() const { return MdiArea; }
     FileCommands* fileCommands() const { return fileCommands_; }
     // Opens `path` in a document window, or brings forward the window that holds it;
@@ -80,6 +82,8 @@ public slots:
 protected:
     // Save is on Ctrl+Z: a focused field of this window (edit box, memo, cell editor) would
     // claim the key for its own undo, so its claim is refused and "&Zapisz" gets the key.
+    // Ctrl+C and Ctrl+V go to "&Kopiuj" and "&Wklej" the same way, except from a cell being
+    // edited in place, which the commands do not serve.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Every document window is closed first, asking about its unsaved changes; while one
@@ -103,6 +107,8 @@ private:
     void documentWindowActivated(QMdiSubWindow* subWindow);
     void updateWindowMenu();
     void WelcomeScreenMessage();
+    // Whether a key pressed in `focused`, a widget of this window, goes to this window's command.
+    bool claimsKey(const QWidget* focused, QKeyCombination key) const;
 
     QAction* createAction(const char* name, const QString& caption, const QString& hint, void (TForm1::*slot)());
     QAction* createToolButton(const char* name, const QString& hint, const QIcon& icon, void (TForm1::*slot)());
