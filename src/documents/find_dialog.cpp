@@ -1,8 +1,8 @@
 #include "documents/find_dialog.h"
 
-#include "base/auto_scale.h"
 #include "base/prompts.h"
 #include "base/win1250.h"
+#include "documents/auto_scale.h"
 #include "storage/win1250_input.h"
 
 #include <QGuiApplication>

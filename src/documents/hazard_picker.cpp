@@ -1,8 +1,10 @@
 #include "documents/hazard_picker.h"
 
-#include "base/auto_scale.h"
+#include "base/app_error.h"
 #include "base/help_request.h"
+#include "base/prompts.h"
 #include "base/win1250.h"
+#include "documents/auto_scale.h"
 #include "documents/find_dialog.h"
 #include "storage/ini_dat.h"
 #include "storage/radio_group_ini.h"
@@ -113,7 +115,12 @@ TForm4::TForm4(const QString& cataloguePath, TStringGridIni* target, QWidget* pa
     buildControls();
 
     IniDat1->SetReadTylko(true);
-    IniDat1->OpenIniFile(cataloguePath);
+    try {
+        IniDat1->OpenIniFile(cataloguePath);
+    } catch (const AppError&) {
+        prompts().message(QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."), Prompts::Icon::Error);
+        throw;
+    }
     groups_ = IniDat1->Ini()->SectionNames();
     for (const QByteArray& group : groups_)
         ComboBox1->addItem(win1250::toUnicode(group));

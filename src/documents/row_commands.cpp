@@ -1,6 +1,5 @@
 #include "documents/row_commands.h"
 
-#include "base/app_error.h"
 #include "base/prompts.h"
 #include "documents/hazard_picker.h"
 #include "documents/project_window.h"
@@ -44,18 +43,13 @@ void selectRow(TStringGridIni* table, int row)
 }
 
 // On the hazard table, lets the picker fill the selected row; the row stays in view with
-// its height grown to the filled cells. A catalogue that cannot be read is shown (after the
-// catalogue's own message) and leaves the row empty.
+// its height grown to the filled cells. A catalogue that cannot be read throws, leaving the
+// row as it is: empty.
 void fillFromCatalogue(TForm2* project, TStringGridIni* table, const QString& cataloguePath, bool shortMatrycowa)
 {
     if (table != project->StringGridIni1)
         return;
-    try {
-        ShowHazardPicker(cataloguePath, row_commands::degreesOfHarm(project->method(), shortMatrycowa), table,
-                         project);
-    } catch (const AppError& error) {
-        prompts().message(error.text(), Prompts::Icon::Error);
-    }
+    ShowHazardPicker(cataloguePath, row_commands::degreesOfHarm(project->method(), shortMatrycowa), table, project);
     // The table grows a row to its text while painting it: painted now, and the growth
     // applied, the whole filled row can be brought into view.
     table->viewport()->repaint();

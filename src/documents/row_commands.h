@@ -21,7 +21,8 @@ QStringList degreesOfHarm(RiskMethod method, bool shortMatrycowa);
 // Each command does nothing when `window` is null or not a project window; otherwise the
 // document counts as modified. The new or inserted row is empty, selected and scrolled into
 // view; on the hazard tab the picker then fills it from the catalogue at `cataloguePath`.
-// A catalogue that cannot be read is reported; the new row stays, empty.
+// Throws AppError when the catalogue cannot be read (after saying so); the new row stays,
+// empty and selected.
 void AddRow(DocumentWindow* window, const QString& cataloguePath);
 // Nothing changes while the title row is selected.
 void InsertRow(DocumentWindow* window, const QString& cataloguePath);
