@@ -9,6 +9,7 @@
 #include "documents/clipboard_commands.h"
 #include "documents/document_window.h"
 #include "documents/row_commands.h"
+#include "report/report_dialog.h"
 #include "shell/file_commands.h"
 #include "shell/mdi_arrange.h"
 #include "shell/product.h"
@@ -94,9 +95,9 @@ TForm1* mainWindow()
     return theMainWindow;
 }
 
-TForm1::TForm1(const QString& programFolder, QWidget* parent)
+TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
     : QMainWindow(parent)
-    , programFolder_(programFolder)
+    , paths_(paths)
 {
     theMainWindow = this;
     setWindowTitle(ProductName);
@@ -126,7 +127,7 @@ void TForm1::createDocumentArea()
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(MdiArea);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TForm1::documentWindowActivated);
-    fileCommands_ = new FileCommands(MdiArea, this, programFolder_, this);
+    fileCommands_ = new FileCommands(MdiArea, this, paths_, this);
     connect(fileCommands_, &FileCommands::documentSaved, this, &TForm1::rememberSavedFile);
 }
 
@@ -303,7 +304,7 @@ void TForm1::createStatusBar()
 void TForm1::readSettings()
 {
     try {
-        const SettingsFile settings(programFolder_);
+        const SettingsFile settings(paths_);
         settings.readProgramSettings(programSettings());
         checkAccessPassword();
         if (programSettings().RememberRecent)
@@ -331,11 +332,11 @@ void TForm1::scanToolLibrariesReportingFailure()
     }
 }
 
-// Every tool library of the program's folder gets an item in "Użyteczne", which is shown
-// once there is one.
+// Every tool library of the tools folder (the program's folder, or the install's) gets an
+// item in "Użyteczne", which is shown once there is one.
 void TForm1::ScanToolLibraries()
 {
-    for (const ToolLibrary& tool : findToolLibraries(programFolder_)) {
+    for (const ToolLibrary& tool : findToolLibraries(paths_.toolsFolder())) {
         toolLibraries_.append(tool.fileName);
         QAction* item = Uzyteczne->addAction(literalCaption(tool.caption));
         connect(item, &QAction::triggered, this, [this, item] { runCommand([this, item] { ToolMenuClick(item); }); });
@@ -348,7 +349,7 @@ void TForm1::ToolMenuClick(QAction* item)
     const qsizetype index = Uzyteczne->actions().indexOf(item);
     if (index < 0 || index >= toolLibraries_.size())
         return;
-    runToolLibrary(QDir(programFolder_).filePath(toolLibraries_[index]), winId());
+    runToolLibrary(QDir(paths_.toolsFolder()).filePath(toolLibraries_[index]), winId());
 }
 
 void TForm1::rememberSavedFile(const QString& path)
@@ -440,7 +441,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     if (programSettings().RememberRecent) {
-        runCommand([this] { SettingsFile(programFolder_).writeRecentFiles(recentFiles_); });
+        runCommand([this] { SettingsFile(paths_).writeRecentFiles(recentFiles_); });
     }
     event->accept();
 }
@@ -525,25 +526,28 @@ void TForm1::Zapiszjako1Click()
         fileCommands_->SaveAs(window);
 }
 
+void TForm1::ToolButton17Click()
+{
+    if (DocumentWindow* window = fileCommands_->activeDocument()) {
+        TForm7 dialog(window, this);
+        dialog.exec();
+    }
+}
+
 void TForm1::Save(QWidget* documentWindow)
 {
     if (auto* window = qobject_cast<DocumentWindow*>(documentWindow))
         fileCommands_->Save(window);
 }
 
-QString TForm1::CataloguePath() const
-{
-    return QDir(programFolder_).filePath(QStringLiteral("ZAGROZENIA.txt"));
-}
-
 void TForm1::ToolButton8Click()
 {
-    row_commands::AddRow(fileCommands_->activeDocument(), CataloguePath());
+    row_commands::AddRow(fileCommands_->activeDocument(), paths_.hazardCatalogue());
 }
 
 void TForm1::ToolButton16Click()
 {
-    row_commands::InsertRow(fileCommands_->activeDocument(), CataloguePath());
+    row_commands::InsertRow(fileCommands_->activeDocument(), paths_.hazardCatalogue());
 }
 
 void TForm1::ToolButton10Click()
@@ -565,7 +569,6 @@ void TForm1::PasteItemClick()
 // is connected to its menu item and button and does nothing so far.
 
 void TForm1::FileExit1Execute() {}
-void TForm1::ToolButton17Click() {}
 void TForm1::Opcje1Click() {}
 void TForm1::Pomoc1Click() {}
 void TForm1::Samouczek1Click() {}
