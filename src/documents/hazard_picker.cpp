@@ -6,6 +6,7 @@
 #include "base/win1250.h"
 #include "documents/auto_scale.h"
 #include "documents/find_dialog.h"
+#include "documents/help_context.h"
 #include "storage/ini_dat.h"
 #include "storage/radio_group_ini.h"
 #include "storage/string_grid_ini.h"
@@ -28,6 +29,7 @@ namespace {
 
 QPointer<TForm4> currentPicker;
 
+constexpr int HelpContext = 5090;
 constexpr int MemoTypingLimit = 250;
 constexpr int FieldWidth = 600;
 constexpr int MemoHeight = 46;
@@ -111,6 +113,7 @@ TForm4::TForm4(const QString& cataloguePath, TStringGridIni* target, QWidget* pa
       target_(target)
 {
     setWindowTitle(QStringLiteral("Zagrożenia zawodowe."));
+    setHelpContext(this, HelpContext);
     setFont(QFont(QStringLiteral("Arial"), 8));
     buildControls();
 
@@ -237,7 +240,7 @@ void TForm4::SpeedButton2Click()
 
 void TForm4::SpeedButton3Click()
 {
-    requestHelp(5090);
+    requestHelp(HelpContext);
 }
 
 void TForm4::SpeedButton4Click()
@@ -257,14 +260,6 @@ void TForm4::showEvent(QShowEvent* event)
     FormShow();
 }
 
-void TForm4::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        SpeedButton3Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
 
 bool TForm4::eventFilter(QObject* watched, QEvent* event)
 {

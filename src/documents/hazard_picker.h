@@ -50,8 +50,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // F1 asks for the picker's help topic, as "Pomoc" does.
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -2,16 +2,21 @@
 
 #include "base/app_error.h"
 #include "base/error_boundary.h"
+#include "base/help_request.h"
 #include "documents/auto_scale.h"
+#include "documents/help_context.h"
 #include "base/program_settings.h"
 #include "base/prompts.h"
-#include "shell/ask_password.h"
 #include "documents/clipboard_commands.h"
 #include "documents/document_window.h"
 #include "documents/row_commands.h"
 #include "report/report_dialog.h"
 #include "shell/file_commands.h"
+#include "shell/help_key.h"
+#include "shell/help_window.h"
 #include "shell/mdi_arrange.h"
+#include "shell/options_dialog.h"
+#include "shell/password_dialog.h"
 #include "shell/product.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
@@ -52,6 +57,9 @@ static void prepareIcons()
 namespace {
 
 TForm1* theMainWindow = nullptr;
+
+constexpr int MainWindowHelpContext = 5010;
+constexpr int ContentsHelpContext = 5000;
 
 // The items of Plik1 from "Nowy" to "Zakończ"; the recent files follow them.
 constexpr int FixedFileItems = 9;
@@ -101,6 +109,7 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
 {
     theMainWindow = this;
     setWindowTitle(ProductName);
+    setHelpContext(this, MainWindowHelpContext);
     createDocumentArea();
     createActions();
     createMenus();
@@ -112,12 +121,15 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
         ShowRecentFiles();
     connect(this, &TForm1::welcomeScreenRequested, this, &TForm1::ShowWelcomeScreen);
     qApp->installEventFilter(this);
+    qApp->installEventFilter(new HelpKey(this));
+    setHelpHandler([this](int context) { ShowHelp(context); });
 }
 
 TForm1::~TForm1()
 {
     // The document windows go with the area after this window has stopped being one.
     MdiArea->disconnect(this);
+    setHelpHandler(nullptr);
     theMainWindow = nullptr;
 }
 
@@ -565,12 +577,28 @@ void TForm1::PasteItemClick()
     clipboard_commands::Paste(fileCommands_->activeDocument());
 }
 
+void TForm1::Opcje1Click()
+{
+    TForm190 dialog(programFolder_, this);
+    dialog.exec();
+}
+
+void TForm1::Pomoc1Click()
+{
+    requestHelp(ContentsHelpContext);
+}
+
+void TForm1::ShowHelp(int context)
+{
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(programFolder_, this);
+    helpWindow_->showContext(context);
+}
+
 // The commands below act on dialogs and help that the main window does not hold yet; each
 // is connected to its menu item and button and does nothing so far.
 
 void TForm1::FileExit1Execute() {}
-void TForm1::Opcje1Click() {}
-void TForm1::Pomoc1Click() {}
 void TForm1::Samouczek1Click() {}
 void TForm1::WebSiteItemClick() {}
 void TForm1::HelpAbout1Execute() {}
