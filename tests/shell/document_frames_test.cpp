@@ -3,8 +3,6 @@
 
 #include "file_commands_fixture.h"
 
-#include <QFileInfo>
-
 namespace {
 
 const QString Project = QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\n");
@@ -29,7 +27,7 @@ TEST_P(OverAMaximisedWindow, TheNewWindowOpensMaximisedAndDrawsAtTheAreasSize)
     EXPECT_TRUE(second->isMaximized());
     EXPECT_EQ(second->geometry(), area);
     EXPECT_GT(second->widget()->width(), area.width() - 20) << "drawn at the area's size, not in a corner";
-    const QString pictures = QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path();
+    const QString pictures = QStringLiteral(SCREENSHOT_DIR);
     QDir().mkpath(pictures);
     EXPECT_TRUE(form->grab().save(QDir(pictures).filePath(QStringLiteral("maximised_then_%1.png").arg(GetParam()))));
 
