@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QScopeGuard>
 #include <QStringList>
 #include <exception>
@@ -197,6 +198,11 @@ Window* FileCommands::createWindow(const QString& path)
     window->scaleForScreen();
     const QSize content = window->size();
     QMdiSubWindow* frame = area_->addSubWindow(window);
+    // Ctrl+F4 belongs to the main window's "Zamknij"; the frame's menu keeps its item.
+    for (QAction* item : frame->systemMenu()->actions()) {
+        if (item->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4))
+            item->setShortcut({});
+    }
     frame->show();
     const bool maximised = frame->isMaximized();
     frame->showNormal();
