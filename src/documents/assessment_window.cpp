@@ -38,12 +38,15 @@ bool hasExposure(RiskMethod method)
     return risk::hazardColumns(method).e >= 0;
 }
 
-// Shown on the button-face colour and never changed by the assessment.
+// Shown on the button-face colour and never changed by the assessment, its text in the
+// ordinary colour so that it stays readable.
 void makeReadOnly(QWidget* field)
 {
     QPalette palette = field->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Button));
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
     field->setPalette(palette);
     field->setEnabled(false);
 }

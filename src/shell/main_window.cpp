@@ -142,6 +142,9 @@ void TForm1::createDocumentArea()
 {
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    // Scroll bars reach a window moved partly out of the area.
+    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TForm1::documentWindowActivated);
     fileCommands_ = new FileCommands(MdiArea, this, paths_, this);
@@ -386,6 +389,8 @@ void TForm1::ShowRecentFiles()
     const QList<QAction*> items = Plik1->actions();
     for (qsizetype i = FixedFileItems; i < items.size(); ++i)
         delete items[i];
+    if (!recentFiles_.isEmpty())
+        addSeparator(Plik1, "N6");
     for (auto path = recentFiles_.crbegin(); path != recentFiles_.crend(); ++path) {
         QAction* item = Plik1->addAction(literalCaption(*path));
         setHint(item, *path);

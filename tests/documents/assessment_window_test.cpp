@@ -641,6 +641,10 @@ TEST_F(AssessmentWindowTest, WindowShape)
     EXPECT_FALSE(window->EditIni1->isEnabled());
     EXPECT_FALSE(window->MemoIni1->isEnabled());
     EXPECT_FALSE(window->RadioGroupIni1->isEnabled());
+    for (QWidget* readOnly : std::initializer_list<QWidget*>{window->EditIni1, window->MemoIni1, window->RadioGroupIni1})
+        EXPECT_EQ(readOnly->palette().color(QPalette::Disabled, QPalette::Text),
+                  window->MemoIni2->palette().color(QPalette::Active, QPalette::Text))
+            << "the read-only project fields keep the ordinary text colour";
     EXPECT_TRUE(window->MemoIni2->isEnabled());
     EXPECT_EQ(window->StringGridIni2->columnCount(), 3);
     EXPECT_EQ(window->StringGridIni2->cell(2, 0), QStringLiteral("Odpowiedź"));

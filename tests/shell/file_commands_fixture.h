@@ -124,8 +124,10 @@ protected:
     {
         QStringList captions;
         const QList<QAction*> items = form->findChild<QMenu*>(QStringLiteral("Plik1"))->actions();
-        for (qsizetype i = 9; i < items.size(); ++i)
-            captions.append(items[i]->text());
+        for (qsizetype i = 9; i < items.size(); ++i) {
+            if (!items[i]->isSeparator())
+                captions.append(items[i]->text());
+        }
         return captions;
     }
 

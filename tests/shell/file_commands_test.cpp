@@ -485,9 +485,10 @@ TEST_F(FileCommandsTest, RecentFileItemsFollowTheNineFixedItemsAndOpenTheirFile)
         fixed.append(items[i]->objectName());
     EXPECT_EQ(fixed, (QStringList{"FileNewItem", "FileOpenItem", "Zamknij", "Zamknijwszystkie1", "N5", "Zapisz1",
                                   "Zapiszjako1", "N1", "FileExitItem"}));
-    ASSERT_EQ(items.size(), 10);
-    EXPECT_EQ(items[9]->statusTip(), path);
-    items[9]->trigger();
+    ASSERT_EQ(items.size(), 11);
+    EXPECT_TRUE(items[9]->isSeparator()) << "a separator stands between Zakończ and the recent files";
+    EXPECT_EQ(items[10]->statusTip(), path);
+    items[10]->trigger();
     ASSERT_EQ(windows().size(), 1);
     EXPECT_EQ(windows()[0]->IniDat1->FileName(), path);
 }

@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 #include <algorithm>
 
@@ -152,6 +153,14 @@ TEST_F(WindowArrangement, WindowMenuFollowsWindowsThatClose)
     emit menu->aboutToShow();
     ASSERT_EQ(menu->actions().size(), 5);
     EXPECT_FALSE(menu->actions()[4]->isVisible()) << "no separator without windows";
+}
+
+TEST_F(WindowArrangement, ScrollBarsReachAWindowMovedPartlyOutOfTheArea)
+{
+    windows[0]->move(area().width() - 50, area().height() - 50);
+    QApplication::processEvents();
+    EXPECT_GT(form.mdiArea()->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(form.mdiArea()->verticalScrollBar()->maximum(), 0);
 }
 
 TEST(ArrangeIcons, StartsANewRowAboveWhenARowIsFull)
