@@ -1,13 +1,30 @@
 // The program's entry: one instance at a time, the forced regional formats, the Polish
-// standard buttons, then the main window, which reads the settings as it is created.
+// standard buttons, then the main window, which reads the settings as it is created. The
+// documents named on the command line are opened by this run or, when another one runs,
+// handed to it.
 
 #include "base/program_paths.h"
+#include "shell/document_channel.h"
 #include "shell/instance_lock.h"
 #include "shell/main_window.h"
 #include "shell/message_box_prompts.h"
 #include "shell/product.h"
 #include "shell/program_application.h"
 #include "shell/start_up.h"
+
+#include <QFileInfo>
+
+// The arguments that name documents (all but options), as full paths: the run that opens
+// them may have another working folder.
+static QStringList documentArguments(const QStringList& arguments)
+{
+    QStringList documents;
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-')))
+            documents.append(QFileInfo(argument).absoluteFilePath());
+    }
+    return documents;
+}
 
 int main(int argc, char* argv[])
 {
@@ -18,14 +35,20 @@ int main(int argc, char* argv[])
     MessageBoxPrompts messageBoxes;
     setPrompts(&messageBoxes);
 
+    const QStringList documents = documentArguments(QCoreApplication::arguments());
     InstanceLock instance;
-    if (!claimSingleInstance(instance))
+    if (!claimSingleInstance(instance, documents))
         return 0;
 
     forceRegionalFormats();
     installPolishTranslations(app);
 
     TForm1 form(ProgramPaths::forProgramFolder(QCoreApplication::applicationDirPath()));
+    DocumentChannel channel(instance.channelName());
+    QObject::connect(&channel, &DocumentChannel::documentsReceived, &form, &TForm1::OpenFromOutside);
+    channel.listen();
     form.showMaximized();
+    if (!documents.isEmpty())
+        QMetaObject::invokeMethod(&form, [&form, &documents] { form.OpenFromOutside(documents); }, Qt::QueuedConnection);
     return QApplication::exec();   // the instance lock goes when `instance` does
 }
