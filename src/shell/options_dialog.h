@@ -11,6 +11,8 @@
 //
 // REQUIRES: `mainWindow` outlives the dialog.
 
+#include "base/program_paths.h"
+
 #include <QDialog>
 
 class QCheckBox;
