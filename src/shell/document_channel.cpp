@@ -3,6 +3,7 @@
 #include <QDataStream>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <utility>
 
 namespace {
 
@@ -44,7 +45,17 @@ void DocumentChannel::receive(QLocalSocket* socket)
     socket->write(&Received, 1);
     socket->flush();
     socket->disconnectFromServer();
-    emit documentsReceived(paths);
+    if (receiver_)
+        receiver_(paths);
+    else
+        waiting_.append(paths);
+}
+
+void DocumentChannel::setReceiver(std::function<void(const QStringList&)> receiver)
+{
+    receiver_ = std::move(receiver);
+    for (const QStringList& paths : std::exchange(waiting_, {}))
+        receiver_(paths);
 }
 
 bool DocumentChannel::send(const QString& name, const QStringList& paths)

@@ -1,19 +1,21 @@
 #pragma once
 // DocumentChannel: the way a second start of the program hands the documents named on its
 // command line to the copy that already runs. The running copy listens on a local socket
-// (QLocalServer, readable by its user alone) and reports every list of paths it receives;
-// the second copy connects, sends the list and waits until the running copy confirms it.
+// (QLocalServer, readable by its user alone) from the moment it holds the instance lock,
+// and hands every list of paths it receives to its receiver, keeping what comes while the
+// program is still starting; the second copy connects, sends the list and waits until the
+// running copy confirms it.
 //
 // The running copy owns the channel for as long as it runs; the socket goes with it.
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 class QLocalServer;
 class QLocalSocket;
 
 class DocumentChannel : public QObject {
-    Q_OBJECT
 public:
     // `name`: the socket's full path (InstanceLock::channelName()).
     explicit DocumentChannel(const QString& name, QObject* parent = nullptr);
@@ -28,12 +30,14 @@ public:
     // seconds.
     static bool send(const QString& name, const QStringList& paths);
 
-signals:
-    void documentsReceived(const QStringList& paths);
+    // Where the lists go from now on; the lists received before go there at once.
+    void setReceiver(std::function<void(const QStringList&)> receiver);
 
 private:
     void receive(QLocalSocket* socket);
 
     QString name_;
     QLocalServer* server_;
+    std::function<void(const QStringList&)> receiver_;
+    QList<QStringList> waiting_;
 };

@@ -39,16 +39,20 @@ int main(int argc, char* argv[])
     InstanceLock instance;
     if (!claimSingleInstance(instance, documents))
         return 0;
+    DocumentChannel channel(instance.channelName());
+    channel.listen();
 
     forceRegionalFormats();
     installPolishTranslations(app);
 
     TForm1 form(ProgramPaths::forProgramFolder(QCoreApplication::applicationDirPath()));
-    DocumentChannel channel(instance.channelName());
-    QObject::connect(&channel, &DocumentChannel::documentsReceived, &form, &TForm1::OpenFromOutside);
-    channel.listen();
     form.showMaximized();
-    if (!documents.isEmpty())
-        QMetaObject::invokeMethod(&form, [&form, &documents] { form.OpenFromOutside(documents); }, Qt::QueuedConnection);
+    // Once the start is over (a refused password has closed the window by then), the
+    // documents of the command line and those handed over meanwhile are opened.
+    QMetaObject::invokeMethod(&form, [&form, &channel, &documents] {
+        if (!documents.isEmpty())
+            form.OpenFromOutside(documents);
+        channel.setReceiver([&form](const QStringList& paths) { form.OpenFromOutside(paths); });
+    }, Qt::QueuedConnection);
     return QApplication::exec();   // the instance lock goes when `instance` does
 }
