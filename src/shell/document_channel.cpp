@@ -7,9 +7,9 @@
 
 namespace {
 
-// Long enough for a running copy that is busy drawing, short enough that a hung one does
-// not keep the second start waiting.
-constexpr int AnswerTimeoutMs = 5000;
+// The running copy answers from its event loop: long enough for one that is still starting
+// on a busy machine, short enough that a hung one does not keep the second start for long.
+constexpr int AnswerTimeoutMs = 30000;
 // The running copy's confirmation, one byte.
 constexpr char Received = 'K';
 

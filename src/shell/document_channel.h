@@ -26,8 +26,8 @@ public:
     bool listen();
 
     // The second copy's side: hands `paths` to the copy listening on `name`. True once that
-    // copy has confirmed them; false when none listens or it does not answer within a few
-    // seconds.
+    // copy has confirmed them; false when none listens or it does not answer within half a
+    // minute.
     static bool send(const QString& name, const QStringList& paths);
 
     // Where the lists go from now on; the lists received before go there at once.

@@ -209,7 +209,7 @@ TEST_F(RunningProgram, ASecondStartHandsItsDocumentsToTheRunningCopyAndEndsSilen
     ASSERT_TRUE(waitForLockOwner(first.processId()));
 
     start(second, {"OCENA.ron"}, documents.root());   // a name relative to the second start's folder
-    ASSERT_TRUE(second.waitForFinished(20000)) << "a message box would keep it waiting";
+    ASSERT_TRUE(second.waitForFinished(60000)) << "a message box would keep it waiting";
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(waitForDocumentLocked(document)) << "the running copy opened it";
