@@ -1,4 +1,5 @@
-// The program's entry: one instance at a time, the forced regional formats, the Polish
+// The program's entry. A command line that asks for reports writes them without a window;
+// otherwise: one instance at a time, the forced regional formats, the Polish
 // standard buttons, then the main window, which reads the settings as it is created.
 
 #include "base/program_paths.h"
@@ -6,11 +7,15 @@
 #include "shell/main_window.h"
 #include "shell/message_box_prompts.h"
 #include "shell/product.h"
+#include "shell/report_command_line.h"
 #include "shell/program_application.h"
 #include "shell/start_up.h"
 
 int main(int argc, char* argv[])
 {
+    if (isReportCommandLine(argc, argv))
+        return runReportCommandLine(argc, argv);
+
     ProgramApplication app(argc, argv);
     // The name of the user's configuration folder of an installed program.
     QApplication::setApplicationName(QStringLiteral("ocena-ryzyka"));
