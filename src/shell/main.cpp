@@ -1,14 +1,14 @@
 // The program's entry. A command line that asks for reports writes them without a window;
-// otherwise: one instance at a time, the forced regional formats, the Polish
-// standard buttons, then the main window, which reads the settings as it is created.
+// any other gets one instance at a time, the forced regional formats, the Polish standard
+// buttons, then the main window, which reads the settings as it is created.
 
 #include "base/program_paths.h"
 #include "shell/instance_lock.h"
 #include "shell/main_window.h"
 #include "shell/message_box_prompts.h"
 #include "shell/product.h"
-#include "shell/report_command_line.h"
 #include "shell/program_application.h"
+#include "shell/report_command_line.h"
 #include "shell/start_up.h"
 
 int main(int argc, char* argv[])

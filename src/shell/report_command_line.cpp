@@ -128,25 +128,7 @@ void writeReport(ReportKind kind, const Job& job)
     word.FileSaveAs(job.output);
 }
 
-} // namespace
-
-bool isReportCommandLine(const QStringList& arguments)
-{
-    for (int i = 1; i < arguments.size(); ++i) {
-        if (QStringList{kRiskReport, kChecklistReport, kFolder, kFormat, kHelp}.contains(arguments[i]))
-            return true;
-    }
-    return false;
-}
-
-bool isReportCommandLine(int argc, char* argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return isReportCommandLine(arguments);
-}
-
+// The reports of `arguments` (the program's name first). REQUIRES: a QGuiApplication.
 int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     if (arguments.contains(kHelp)) {
@@ -179,6 +161,18 @@ int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& er
         }
     }
     return failed == 0 ? ExitAllWritten : ExitSomeFailed;
+}
+
+} // namespace
+
+bool isReportCommandLine(int argc, char* argv[])
+{
+    const QStringList options{kRiskReport, kChecklistReport, kFolder, kFormat, kHelp};
+    for (int i = 1; i < argc; ++i) {
+        if (options.contains(QString::fromLocal8Bit(argv[i])))
+            return true;
+    }
+    return false;
 }
 
 int runReportCommandLine(int argc, char* argv[])

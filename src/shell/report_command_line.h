@@ -11,18 +11,10 @@
 // cause, and the next file is taken all the same. Exit code 0 only when every report was
 // written, 1 when some were not, 2 for a command line that cannot be understood.
 
-#include <QStringList>
-
-class QTextStream;
-
-// True when the command line (the program's name first) holds a report option or --help:
-// such a command line is the report's; any other goes to the windowed program.
-bool isReportCommandLine(const QStringList& arguments);
+// True when the command line holds a report option or --help: such a command line is the
+// report's; any other goes to the windowed program.
 bool isReportCommandLine(int argc, char* argv[]);
 
 // Sets the offscreen platform unless one is given, makes the application object and writes
 // the reports to the process's standard output and error. Returns the exit code.
 int runReportCommandLine(int argc, char* argv[]);
-
-// The reports of `arguments` (the program's name first). REQUIRES: a QGuiApplication.
-int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& err);
