@@ -2,7 +2,8 @@
 // Snapshots: a document's data at one moment as plain values, with no widget in them. The
 // report builders read nothing else, so they run without a window. A document window gives
 // its snapshot with unsaved edits included (TForm2::snapshot, TForm5::snapshot); a snapshot
-// may as well be filled from a document file, key by key as the comments name them.
+// may as well be filled from a document file (document_file_reader.h), key by key as the
+// comments name them.
 //
 // Memos are lists of their stored paragraphs (an empty memo has none). Tables are their data
 // rows, the title row left out, each row its cells by column, column 0 first: row i of a
@@ -37,6 +38,8 @@ struct ProjectSnapshot {
     // Checklist, section WARUNKI: question, corrective action, and in an assessment the
     // answer "TAK" or "NIE".
     TableRows checklist;
+
+    bool operator==(const ProjectSnapshot&) const = default;
 };
 
 // A risk assessment (.ron): the project it was made from and its assessment card.
@@ -49,4 +52,6 @@ struct AssessmentSnapshot : ProjectSnapshot {
     QString preparedOnDate;        // DataSp
     QString cardPreparedBy;        // Sporzodzil
     QStringList remarks;           // Uwagi
+
+    bool operator==(const AssessmentSnapshot&) const = default;
 };

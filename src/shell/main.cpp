@@ -1,7 +1,7 @@
-// The program's entry: one instance at a time, the forced regional formats, the Polish
-// standard buttons, then the main window, which reads the settings as it is created. The
-// documents named on the command line are opened by this run or, when another one runs,
-// handed to it.
+// The program's entry. A command line that asks for reports writes them without a window;
+// any other gets one instance at a time, the forced regional formats, the Polish standard
+// buttons, then the main window, which reads the settings as it is created. The documents
+// named on the command line are opened by this run or, when another one runs, handed to it.
 
 #include "base/program_paths.h"
 #include "shell/document_channel.h"
@@ -9,6 +9,7 @@
 #include "shell/main_window.h"
 #include "shell/message_box_prompts.h"
 #include "shell/program_application.h"
+#include "shell/report_command_line.h"
 #include "shell/start_up.h"
 
 #include <QFileInfo>
@@ -27,6 +28,9 @@ static QStringList documentArguments(const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
+    if (isReportCommandLine(argc, argv))
+        return runReportCommandLine(argc, argv);
+
     ProgramApplication app(argc, argv);
     // The name of the user's configuration folder of an installed program.
     QApplication::setApplicationName(QStringLiteral("ocena-ryzyka"));

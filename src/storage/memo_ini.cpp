@@ -1,20 +1,12 @@
 #include "storage/memo_ini.h"
 
-#include "base/win1250.h"
 #include "storage/ini_file.h"
+#include "storage/stored_values.h"
 #include "storage/win1250_input.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
-
-namespace {
-
-// Compared exactly, letter case included.
-const QByteArray kEndMarker = QByteArrayLiteral("@NUL@");
-const QByteArray kEmptyLine = QByteArrayLiteral("@#13#10@");
-
-} // namespace
 
 TMemoIni::TMemoIni(QWidget* parent) : QPlainTextEdit(parent) {}
 
@@ -40,18 +32,12 @@ void TMemoIni::setLines(const QStringList& lines)
 
 QByteArray TMemoIni::lineKey(int n) const
 {
-    return keyBytes() + QByteArray::number(n);
+    return stored::memoLineKey(keyBytes(), n);
 }
 
 void TMemoIni::ReadIni()
 {
-    QStringList read;
-    for (int n = 1;; ++n) {
-        const QByteArray value = ini().ReadValue(sectionBytes(), lineKey(n), kEndMarker);
-        if (value == kEndMarker)
-            break;
-        read.append(value == kEmptyLine ? QString() : win1250::toUnicode(value));
-    }
+    const QStringList read = stored::readMemo(ini(), sectionBytes(), keyBytes());
     setLines(read);
     Lini = read.size();
 }
@@ -63,15 +49,14 @@ void TMemoIni::WriteIni()
     const QStringList current = lines();
     const int count = current.size();
     for (int n = 1; n <= count; ++n) {
-        const QString& line = current[n - 1];
-        file.WriteValue(section, lineKey(n), line.isEmpty() ? kEmptyLine : win1250::fromUnicode(line));
+        file.WriteValue(section, lineKey(n), stored::memoLineBytes(current[n - 1]));
     }
     // Lines the document had beyond the new end go, and so does the old end marker.
     if (count < Lini) {
         for (int n = count + 1; n <= Lini + 1; ++n)
             file.DeleteValue(section, lineKey(n));
     }
-    file.WriteValue(section, lineKey(count + 1), kEndMarker);
+    file.WriteValue(section, lineKey(count + 1), stored::MemoEnd);
 }
 
 void TMemoIni::enterEvent(QEnterEvent* event)

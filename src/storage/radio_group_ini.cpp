@@ -3,6 +3,7 @@
 #include "base/app_error.h"
 #include "base/win1250.h"
 #include "storage/ini_file.h"
+#include "storage/stored_values.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -68,13 +69,7 @@ void TRadioGroupIni::setItemIndex(int index)
 
 void TRadioGroupIni::ReadIni()
 {
-    const QByteArray stored = win1250::toUpper(ini().ReadValue(sectionBytes(), keyBytes(), defaultBytes()));
-    int match = -1;
-    for (int i = 0; i < Values.size() && match < 0; ++i) {
-        if (win1250::toUpper(win1250::fromUnicode(Values[i])) == stored)
-            match = i;
-    }
-    setItemIndex(match);
+    setItemIndex(stored::matchingValue(ini().ReadValue(sectionBytes(), keyBytes(), defaultBytes()), Values));
 }
 
 void TRadioGroupIni::WriteIni()

@@ -2,25 +2,13 @@
 
 #include "base/win1250.h"
 #include "storage/ini_file.h"
+#include "storage/stored_values.h"
 #include "storage/win1250_input.h"
 
 #include <QHeaderView>
 #include <algorithm>
 
-namespace {
-
-// The default of the column-0 probe; a cell holding exactly this text also ends the table.
-const QByteArray kEndProbe = QByteArrayLiteral("@Koniec@");
-
-QByteArray cellKey(const QByteArray& stem, int col, int row)
-{
-    QByteArray key;
-    key.reserve(stem.size() + 12);
-    key.append(stem).append(QByteArray::number(col)).append('/').append(QByteArray::number(row));
-    return key;
-}
-
-} // namespace
+using stored::cellKey;
 
 TStringGridIni::TStringGridIni(QWidget* parent) : QTableWidget(parent)
 {
@@ -45,11 +33,7 @@ void TStringGridIni::setCell(int col, int row, const QString& text)
 
 int TStringGridIni::storedRowEnd(const QByteArray& section, const QByteArray& stem) const
 {
-    const TMemIniFile& file = ini();
-    int row = firstStoredRow();
-    while (file.ReadValue(section, cellKey(stem, 0, row), kEndProbe) != kEndProbe)
-        ++row;
-    return row;
+    return stored::tableEnd(ini(), section, stem, firstStoredRow());
 }
 
 void TStringGridIni::ReadIni()
@@ -61,8 +45,9 @@ void TStringGridIni::ReadIni()
     const int end = storedRowEnd(section, stem);
     setRowCount(std::max(end, 1));
     for (int row = firstStoredRow(); row < end; ++row) {
-        for (int col = 0; col < columnCount(); ++col)
-            setCell(col, row, win1250::toUnicode(file.ReadValue(section, cellKey(stem, col, row), def)));
+        const QStringList cells = stored::readTableRow(file, section, stem, row, columnCount(), def);
+        for (int col = 0; col < cells.size(); ++col)
+            setCell(col, row, cells[col]);
     }
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+// The reports written from the command line, with no window and no single-instance lock:
+//
+//   OcenaRyzyka --raport OCENA.ron WYNIK.docx
+//   OcenaRyzyka --lista-kontrolna DOKUMENT.ron|DOKUMENT.rpr WYNIK.pdf
+//   OcenaRyzyka --raport --folder-wyjściowy FOLDER [--format docx|odt|pdf] A.ron B.ron ...
+//
+// The format follows the output's extension (in a folder: --format, .docx unless given).
+// Documents are read without their lock and never written. Each written file gets one line
+// on standard output, each file that fails one line on standard error naming it and the
+// cause, and the next file is taken all the same. Exit code 0 only when every report was
+// written, 1 when some were not, 2 for a command line that cannot be understood.
+
+// True when the command line holds a report option or --help: such a command line is the
+// report's; any other goes to the windowed program.
+bool isReportCommandLine(int argc, char* argv[]);
+
+// Sets the offscreen platform unless one is given, makes the application object and writes
+// the reports to the process's standard output and error. Returns the exit code.
+int runReportCommandLine(int argc, char* argv[]);

@@ -1,0 +1,80 @@
+// A document read without a window gives the snapshot the window gives after opening it,
+// and reading it leaves the file (locked by the window) exactly as it was.
+
+#include "documents/assessment_window.h"
+#include "documents/document_file_reader.h"
+#include "documents/project_window.h"
+#include "document_test_support.h"
+
+#include <QFileInfo>
+
+namespace {
+
+struct ReaderCase {
+    const char* name;
+    bool project;
+    QString iniText;
+};
+
+const QString Card = QStringLiteral(
+    "[OPISOC]\r\nJednostka=Wydział\r\nStanowisko=Tokarz\r\nZatrudnienie=4\r\nNrKarty=7\r\nDataSp=02.03.2026\r\n"
+    "Sporzodzil=Nowak\r\nUwagi1=Wniosek\r\nUwagi2=@#13#10@\r\nUwagi3=drugi\r\nUwagi4=@NUL@\r\n");
+
+QString description(const QString& method)
+{
+    return QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\nDataUtw=01.02.2026\r\nOpracowal=Kowalski\r\nMetoda=%1\r\n"
+                          "Uwagi1=Opis\r\nUwagi2=@NUL@\r\nOPISA1=Hala nr 2\r\nOPISA2=@#13#10@\r\nOPISA3=brama\r\n"
+                          "OPISA4=@NUL@\r\nOPISF1=Inne\r\nOPISF2=@NUL@\r\n")
+        .arg(method);
+}
+
+QString tables(const QList<QStringList>& hazards, const QList<QStringList>& checklist)
+{
+    return QStringLiteral("[ZAGROZENIA]\r\n") + tableLines(hazards) + QStringLiteral("[WARUNKI]\r\n")
+           + tableLines(checklist);
+}
+
+const ReaderCase Cases[] = {
+    {"RiskScoreAssessment", false,
+     Card + description("RISK SCORE")
+         + tables({{"Hałas", "Tokarka", "Głuchota", "Ochronniki", "15=duże", "6=częsta", "3=możliwe", "R = 270,0"},
+                   {"Wióry", "Obróbka", "Rany", "Osłona", "", "", "", ""}},
+                  {{"Czy są osłony?", "Założyć", "NIE"}, {"Czy jest apteczka?", "", "TAK"}})},
+    // A method stored in other letter case; rows with cells missing.
+    {"PhaAssessmentWithMissingCells", false,
+     Card + description("pha") + tables({{"Hałas", "Tokarka"}, {"Pył"}}, {{"Czy są osłony?"}})},
+    {"AssessmentWithoutMethodOrRows", false, Card + description("")},
+    {"Project", true,
+     description("Matrycowa (PN-N-18002)")
+         + tables({{"Hałas", "Tokarka", "Głuchota", "Ochronniki", "3=duże"}}, {{"Czy są osłony?", "Założyć"}})},
+};
+
+class DocumentFileReaderTest : public DocumentWindowTest, public ::testing::WithParamInterface<ReaderCase> {
+protected:
+    template <class Snapshot>
+    void expectReadAsShown(const Snapshot& shown, Snapshot (*read)(const QString&), const QString& path)
+    {
+        const QByteArray bytes = folder.read(path);
+        const QFile::Permissions permissions = QFileInfo(path).permissions();
+        EXPECT_TRUE(read(path) == shown);
+        EXPECT_EQ(folder.read(path), bytes);
+        EXPECT_EQ(QFileInfo(path).permissions(), permissions);
+    }
+};
+
+TEST_P(DocumentFileReaderTest, ReadsWhatTheWindowShowsAndLeavesTheFileAsItIs)
+{
+    const ReaderCase& c = GetParam();
+    const QString name = c.project ? QStringLiteral("projekt.rpr") : QStringLiteral("ocena.ron");
+    const QString path = folder.path(name);
+    // The window holds the document's lock while it is open; the reader reads past it.
+    if (c.project)
+        expectReadAsShown(openProject(c.iniText, name)->snapshot(), &readProjectFile, path);
+    else
+        expectReadAsShown(openAssessment(c.iniText, name)->snapshot(), &readAssessmentFile, path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, DocumentFileReaderTest, ::testing::ValuesIn(Cases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+} // namespace

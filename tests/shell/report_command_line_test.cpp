@@ -1,0 +1,83 @@
+// The reports from the command line, run as the real program in a process with no display
+// given: the files written, one line per file on standard output, one per bad file on
+// standard error, and the exit code.
+
+#include "base/win1250.h"
+#include "support/temp_folder.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Assessment = QStringLiteral(
+    "[OPISOC]\r\nJednostka=Wydział mechaniczny\r\nStanowisko=Tokarz\r\nZatrudnienie=3\r\nUwagi1=Wniosek\r\n"
+    "Uwagi2=@NUL@\r\n[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\n[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\n"
+    "TABELA4/1=3=duże\r\nTABELA5/1=2=średnie\r\nTABELA6/1=R = 6,0 Ryzyko średnie - dopuszczalne\r\n"
+    "[WARUNKI]\r\nTABELA0/1=Czy są osłony?\r\nTABELA2/1=NIE\r\n");
+const QString Project = QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\n[WARUNKI]\r\nTABELA0/1=Czy są osłony?\r\n");
+
+struct CommandCase {
+    const char* name;
+    QStringList arguments;        // "@" stands for the test's folder
+    int exitCode;
+    QStringList written;          // report files expected in the folder
+    QStringList errorFiles;       // the inputs named on standard error, one line each
+};
+
+const CommandCase Cases[] = {
+    {"FolderOfAssessmentsWithABrokenOne",
+     {"--raport", "--folder-wyjściowy", "@/raporty", "@/a.ron", "@/zepsuta.ron", "@/b.ron"},
+     1, {"raporty/a.docx", "raporty/b.docx"}, {"zepsuta.ron"}},
+    {"ChecklistOfAProjectAsPdf", {"--lista-kontrolna", "@/projekt.rpr", "@/lista.pdf"}, 0, {"lista.pdf"}, {}},
+    {"MissingInput", {"--raport", "@/brak.ron", "@/wynik.odt"}, 1, {}, {"brak.ron"}},
+};
+
+class ReportCommandLineTest : public ::testing::TestWithParam<CommandCase> {
+protected:
+    TempFolder folder;
+};
+
+TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
+{
+    const CommandCase& c = GetParam();
+    folder.write("a.ron", win1250::fromUnicode(Assessment));
+    folder.write("b.ron", win1250::fromUnicode(Assessment));
+    folder.write("projekt.rpr", win1250::fromUnicode(Project));
+    folder.write("zepsuta.ron", QByteArray("\x89PNG\r\n\x1a\n\0\0garbage", 18));
+    const QByteArray original = folder.read("a.ron");
+
+    QStringList arguments;
+    for (const QString& argument : c.arguments)
+        arguments.append(QString(argument).replace(QLatin1Char('@'), folder.root()));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(display));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PROGRAM_EXECUTABLE), arguments);
+    ASSERT_TRUE(program.waitForFinished(60000));
+
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), c.exitCode);
+    const QStringList out = QString::fromUtf8(program.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const QStringList err = QString::fromUtf8(program.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(out.size(), c.written.size()) << out.join('\n').toStdString();
+    for (int i = 0; i < c.written.size(); ++i) {
+        EXPECT_TRUE(out[i].startsWith(QStringLiteral("Zapisano raport: "))) << out[i].toStdString();
+        EXPECT_TRUE(out[i].endsWith(c.written[i])) << out[i].toStdString();
+        EXPECT_GT(QFileInfo(folder.path(c.written[i])).size(), 1000) << c.written[i].toStdString();
+    }
+    ASSERT_EQ(err.size(), c.errorFiles.size()) << err.join('\n').toStdString();
+    for (int i = 0; i < c.errorFiles.size(); ++i)
+        EXPECT_TRUE(err[i].contains(c.errorFiles[i])) << err[i].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder.path("raporty/zepsuta.docx")));
+    EXPECT_EQ(folder.read("a.ron"), original) << "documents are only read";
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, ReportCommandLineTest, ::testing::ValuesIn(Cases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+} // namespace
