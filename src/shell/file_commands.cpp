@@ -45,6 +45,14 @@ DocumentWindow* documentIn(const QMdiSubWindow* subWindow)
     return subWindow ? qobject_cast<DocumentWindow*>(subWindow->widget()) : nullptr;
 }
 
+// Unless dismissed, deletes a new document window with its frame, giving back the lock its
+// file took: a window whose document was not read whole must never stay bound to the file,
+// or a save would write its empty fields over the document.
+auto discardOnFailure(DocumentWindow* window)
+{
+    return qScopeGuard([window] { delete window->parentWidget(); });
+}
+
 // Shows the failure of a command; an error never leaves a command.
 template <class Command>
 void reporting(Command&& command)
@@ -191,6 +199,7 @@ DocumentWindow* FileCommands::OpenDocument(const QString& path)
     const QString extension = extensionOf(path);
     DocumentWindow* window = extension == ProjectExtension ? static_cast<DocumentWindow*>(createWindow<TForm2>(path))
                                                            : createWindow<TForm5>(path);
+    auto discardWindow = discardOnFailure(window);
     TIniDat* file = window->IniDat1;
     const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
     file->OpenIni();
@@ -201,6 +210,7 @@ DocumentWindow* FileCommands::OpenDocument(const QString& path)
             assessment->ShowPoCzytaniu();
     }
     file->ClearModified();
+    discardWindow.dismiss();
     return window;
 }
 
@@ -212,6 +222,7 @@ DocumentWindow* FileCommands::CreateProjectWindow(const QString& provisionalPath
 DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath)
 {
     TForm5* window = createWindow<TForm5>(provisionalPath);
+    auto discardWindow = discardOnFailure(window);
     TIniDat* file = window->IniDat1;
     // The project is only read: no lock is taken on it and nothing is written to it.
     const auto bindToProvisionalName = qScopeGuard([file, &provisionalPath] {
@@ -226,6 +237,7 @@ DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& project
     ReadPass(window->PageControl1);
     window->ShowPoCzytaniu();
     file->ClearModified();
+    discardWindow.dismiss();
     return window;
 }
 

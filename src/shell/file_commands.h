@@ -54,14 +54,15 @@ public:
     //
     // Brings forward (restored to normal) the window that holds `path`, or opens `path` in a
     // new window: ".rpr" exactly gives a project window, anything else an assessment window
-    // whose controls are read only for ".ron". A window whose file cannot be read stays
-    // open and empty.
+    // whose controls are read only for ".ron". When the file cannot be read or rewritten, or
+    // a control fails to read, the new window is closed again.
     DocumentWindow* OpenDocument(const QString& path);
     // Writes `window` to `name`, merged into what that file holds, and reports documentSaved.
     void SaveDocument(DocumentWindow* window, const QString& name);
     // Gives up the window's current file, then SaveDocument under `name`.
     void SaveUnderNewName(DocumentWindow* window, const QString& name);
     DocumentWindow* CreateProjectWindow(const QString& provisionalPath);
+    // No window stays open when the project cannot be read.
     DocumentWindow* CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath);
     // `stem` + n + "." + `extension` in PROJEKTY, for the first n, counting from the number
     // of open document windows plus one up to 8 and then from 1, whose file does not exist

@@ -33,7 +33,7 @@ TIniDat::~TIniDat()
 {
     ini_.reset();
     if (holdsLock()) {
-        file_lock::setArchive(fileName_);
+        file_lock::setArchive(fileName_, lockedWriteBits_);
         locked_ = false;
     }
 }
@@ -62,6 +62,7 @@ void TIniDat::OpenIni()
         throw;
     }
     ini->WriteAllowed = locked_;
+    ini->SetWriter(writer_);
     ini_ = std::move(ini);
     pozycja_ = 0;
 }
@@ -71,6 +72,7 @@ void TIniDat::decideLock()
     if (!QFile::exists(fileName_)) {
         // Entitled to the file: the first WriteToDisk creates it and locks it.
         locked_ = !readTylko_;
+        lockedWriteBits_ = file_lock::newFileWriteBits();
     } else if (readTylko_) {
         locked_ = false;
     } else if (locked_) {
@@ -81,7 +83,7 @@ void TIniDat::decideLock()
             readOnlyWarned_ = true;
         }
     } else {
-        file_lock::setReadOnly(fileName_);
+        lockedWriteBits_ = file_lock::setReadOnly(fileName_);
         locked_ = true;
     }
 }
@@ -95,7 +97,7 @@ void TIniDat::CloseIni()
 void TIniDat::ReleaseIni()
 {
     if (holdsLock()) {
-        file_lock::setArchive(fileName_);
+        file_lock::setArchive(fileName_, lockedWriteBits_);
         locked_ = false;
         readOnlyWarned_ = false;
     }

@@ -227,7 +227,8 @@ void TMemIniFileU::WriteToDisk()
 {
     if (!WriteAllowed)
         return;
-    file_lock::setArchive(FileName());
+    // The new file takes over the mode of the old one, lock included; a file written for
+    // the first time is locked here.
     TMemIniFile::WriteToDisk();
     file_lock::setReadOnly(FileName());
 }
