@@ -1,6 +1,6 @@
 #include "documents/assessment_window.h"
 
-#include "base/app_error.h"
+#include "base/error_boundary.h"
 #include "base/prompts.h"
 #include "storage/edit_ini.h"
 #include "storage/ini_dat.h"
@@ -47,11 +47,6 @@ void makeReadOnly(QWidget* field)
         palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Button));
     field->setPalette(palette);
     field->setEnabled(false);
-}
-
-void showError(const AppError& error)
-{
-    prompts().message(error.text(), Prompts::Icon::Error);
 }
 
 } // namespace
@@ -180,12 +175,10 @@ void TForm5::ObliczWiersz(int row)
 
 void TForm5::recomputeAllRows()
 {
-    try {
+    runCommand([this] {
         for (int r = 1; r < StringGridIni1->rowCount(); ++r)
             ObliczWiersz(r);
-    } catch (const AppError& error) {
-        showError(error);
-    }
+    });
 }
 
 void TForm5::FormResize()
@@ -298,11 +291,7 @@ void TForm5::pick(int mode, risk::Factor factor)
     const int row = StringGridIni1->currentRow();
     if (row < 1)
         return;
-    try {
-        ObliczWiersz(row);
-    } catch (const AppError& error) {
-        showError(error);
-    }
+    runCommand([this, row] { ObliczWiersz(row); });
 }
 
 void TForm5::BitBtn1Click()

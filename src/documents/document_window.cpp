@@ -1,6 +1,6 @@
 #include "documents/document_window.h"
 
-#include "base/auto_scale.h"
+#include "documents/auto_scale.h"
 #include "base/prompts.h"
 #include "documents/document_host.h"
 #include "documents/scale_picker.h"

@@ -1,6 +1,6 @@
 #include "documents/scale_picker.h"
 
-#include "base/auto_scale.h"
+#include "documents/auto_scale.h"
 #include "storage/string_grid_ini.h"
 
 #include <QButtonGroup>

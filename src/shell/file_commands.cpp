@@ -1,6 +1,7 @@
 #include "shell/file_commands.h"
 
 #include "base/app_error.h"
+#include "base/error_boundary.h"
 #include "base/prompts.h"
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
@@ -14,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScopeGuard>
+#include <QStringList>
 #include <exception>
 
 namespace {
@@ -53,16 +55,32 @@ auto discardOnFailure(DocumentWindow* window)
     return qScopeGuard([window] { delete window->parentWidget(); });
 }
 
-// Shows the failure of a command; an error never leaves a command.
-template <class Command>
-void reporting(Command&& command)
+// Shown once per window when its file carries the lock of someone else.
+QString readOnlyWarning()
+{
+    return QStringList{
+        QStringLiteral("Plik przeznaczony tylko do odczytu."),
+        QStringLiteral("Prawdopodobnie plik został otwarty przez innego użytkownika w sieci lub ma ustawiony "
+                       "atrybut Tylko do odczytu."),
+        QStringLiteral("Jeśli użytkownik w sieci nie korzysta z pliku skorzystaj z \"Eksploratora Windows\" "
+                       "aby zmienić atrybuty pliku:"),
+        QStringLiteral("a) zamknij plik;"),
+        QStringLiteral("b) otwórz Eksploratora Windows;"),
+        QStringLiteral("c) zaznacz piki prawym przyciskiem myszki i wybierz Właściwości;"),
+        QStringLiteral("d) w sekcji Atrybuty odznacz \"tylko do odczytu\"."),
+    }.join(QLatin1Char('\r'));
+}
+
+// OpenIni, telling the user about a foreign lock and about a file that cannot be read
+// (whose error then goes on to the caller).
+void openIni(TIniDat* file)
 {
     try {
-        command();
-    } catch (const AppError& error) {
-        prompts().message(error.text(), Prompts::Icon::Error);
-    } catch (const std::exception& error) {
-        prompts().message(QString::fromLocal8Bit(error.what()), Prompts::Icon::Error);
+        if (file->OpenIni())
+            prompts().message(readOnlyWarning(), Prompts::Icon::Warning);
+    } catch (const AppError&) {
+        prompts().message(QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."), Prompts::Icon::Error);
+        throw;
     }
 }
 
@@ -106,12 +124,12 @@ QMdiSubWindow* FileCommands::subWindowHolding(const QString& path) const
 
 void FileCommands::NewProject()
 {
-    reporting([this] { CreateProjectWindow(ProvisionalName(QStringLiteral("PROJEKT"), QStringLiteral("rpr"))); });
+    runCommand([this] { CreateProjectWindow(ProvisionalName(QStringLiteral("PROJEKT"), QStringLiteral("rpr"))); });
 }
 
 void FileCommands::NewAssessment()
 {
-    reporting([this] {
+    runCommand([this] {
         const QString project = prompts().openFileName(QStringLiteral("Otwórz"), DocumentsFolder(), NewAssessmentFilter);
         if (!project.isEmpty())
             CreateAssessmentFromProject(project, ProvisionalName(QStringLiteral("OCENA"), QStringLiteral("ron")));
@@ -120,7 +138,7 @@ void FileCommands::NewAssessment()
 
 void FileCommands::Open()
 {
-    reporting([this] {
+    runCommand([this] {
         const QString path = prompts().openFileName(QStringLiteral("Otwórz"), DocumentsFolder(), OpenFilter);
         if (!path.isEmpty())
             OpenDocument(path);
@@ -129,17 +147,17 @@ void FileCommands::Open()
 
 void FileCommands::OpenReporting(const QString& path)
 {
-    reporting([this, &path] { OpenDocument(path); });
+    runCommand([this, &path] { OpenDocument(path); });
 }
 
 void FileCommands::Save(DocumentWindow* window)
 {
-    reporting([this, window] { SaveDocument(window, window->IniDat1->FileName()); });
+    runCommand([this, window] { SaveDocument(window, window->IniDat1->FileName()); });
 }
 
 void FileCommands::SaveAs(DocumentWindow* window)
 {
-    reporting([this, window] {
+    runCommand([this, window] {
         const bool project = qobject_cast<TForm2*>(window) != nullptr;
         const QString extension = project ? ProjectExtension : AssessmentExtension;
         const QString current = window->IniDat1->FileName();
@@ -202,7 +220,7 @@ DocumentWindow* FileCommands::OpenDocument(const QString& path)
     auto discardWindow = discardOnFailure(window);
     TIniDat* file = window->IniDat1;
     const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
-    file->OpenIni();
+    openIni(file);
     file->Ini()->WriteToDisk();
     if (extension == ProjectExtension || extension == AssessmentExtension) {
         ReadPass(window->PageControl1);
@@ -232,7 +250,7 @@ DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& project
     });
     file->SetFileName(projectPath);
     file->SetReadTylko(true);
-    file->OpenIni();
+    openIni(file);
     file->Ini()->WriteToDisk();
     ReadPass(window->PageControl1);
     window->ShowPoCzytaniu();
@@ -255,7 +273,7 @@ void FileCommands::SaveDocument(DocumentWindow* window, const QString& name)
     requireFolderOf(name);
     TIniDat* file = window->IniDat1;
     file->SetFileName(name);
-    file->OpenIni();
+    openIni(file);
     const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
     // Without the lock nothing would reach the disk: the save is refused, not pretended.
     if (!file->Locked())

@@ -5,13 +5,12 @@
 #include "shell/main_window.h"
 #include "shell/message_box_prompts.h"
 #include "shell/product.h"
+#include "shell/program_application.h"
 #include "shell/start_up.h"
-
-#include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    ProgramApplication app(argc, argv);
     QApplication::setApplicationDisplayName(ProductName);
     MessageBoxPrompts messageBoxes;
     setPrompts(&messageBoxes);

@@ -1,7 +1,8 @@
 #include "shell/main_window.h"
 
 #include "base/app_error.h"
-#include "base/auto_scale.h"
+#include "base/error_boundary.h"
+#include "documents/auto_scale.h"
 #include "base/program_settings.h"
 #include "base/prompts.h"
 #include "shell/ask_password.h"
@@ -138,7 +139,7 @@ QAction* TForm1::createAction(const char* name, const QString& caption, const QS
     auto* action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     setHint(action, hint);
-    connect(action, &QAction::triggered, this, slot);
+    connect(action, &QAction::triggered, this, [this, slot] { runCommand([this, slot] { (this->*slot)(); }); });
     return action;
 }
 
@@ -348,7 +349,8 @@ void TForm1::ShowRecentFiles()
     for (auto path = recentFiles_.crbegin(); path != recentFiles_.crend(); ++path) {
         QAction* item = Plik1->addAction(literalCaption(*path));
         setHint(item, *path);
-        connect(item, &QAction::triggered, this, [this, fullPath = *path] { RecentFileClick(fullPath); });
+        connect(item, &QAction::triggered, this,
+                [this, fullPath = *path] { runCommand([this, &fullPath] { RecentFileClick(fullPath); }); });
     }
 }
 
@@ -407,11 +409,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     if (programSettings().RememberRecent) {
-        try {
-            SettingsFile(programFolder_).writeRecentFiles(recentFiles_);
-        } catch (const AppError& error) {
-            prompts().message(error.text(), Prompts::Icon::Error);
-        }
+        runCommand([this] { SettingsFile(programFolder_).writeRecentFiles(recentFiles_); });
     }
     event->accept();
 }

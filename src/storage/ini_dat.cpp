@@ -1,31 +1,8 @@
 #include "storage/ini_dat.h"
 
-#include "base/app_error.h"
-#include "base/prompts.h"
 #include "storage/file_lock.h"
 
 #include <QFile>
-#include <QStringList>
-
-namespace {
-
-// Shown once per TIniDat when its file carries the lock of someone else.
-QString readOnlyWarning()
-{
-    return QStringList{
-        QStringLiteral("Plik przeznaczony tylko do odczytu."),
-        QStringLiteral("Prawdopodobnie plik został otwarty przez innego użytkownika w sieci lub ma ustawiony "
-                       "atrybut Tylko do odczytu."),
-        QStringLiteral("Jeśli użytkownik w sieci nie korzysta z pliku skorzystaj z \"Eksploratora Windows\" "
-                       "aby zmienić atrybuty pliku:"),
-        QStringLiteral("a) zamknij plik;"),
-        QStringLiteral("b) otwórz Eksploratora Windows;"),
-        QStringLiteral("c) zaznacz piki prawym przyciskiem myszki i wybierz Właściwości;"),
-        QStringLiteral("d) w sekcji Atrybuty odznacz \"tylko do odczytu\"."),
-    }.join(QLatin1Char('\r'));
-}
-
-} // namespace
 
 TIniDat::TIniDat(QObject* parent) : QObject(parent) {}
 
@@ -43,31 +20,27 @@ bool TIniDat::holdsLock() const
     return !readTylko_ && !fileName_.isEmpty() && locked_;
 }
 
-void TIniDat::OpenIniFile(const QString& name)
+bool TIniDat::OpenIniFile(const QString& name)
 {
     fileName_ = name;
-    OpenIni();
+    return OpenIni();
 }
 
-void TIniDat::OpenIni()
+bool TIniDat::OpenIni()
 {
     ini_.reset();
-    decideLock();
+    const bool foreignLockNews = decideLock();
 
     auto ini = std::make_unique<TMemIniFileU>(fileName_);
-    try {
-        ini->LoadFromFile();
-    } catch (const AppError&) {
-        prompts().message(QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."), Prompts::Icon::Error);
-        throw;
-    }
+    ini->LoadFromFile();
     ini->WriteAllowed = locked_;
     ini->SetWriter(writer_);
     ini_ = std::move(ini);
     pozycja_ = 0;
+    return foreignLockNews;
 }
 
-void TIniDat::decideLock()
+bool TIniDat::decideLock()
 {
     if (!QFile::exists(fileName_)) {
         // Entitled to the file: the first WriteToDisk creates it and locks it.
@@ -78,14 +51,14 @@ void TIniDat::decideLock()
     } else if (locked_) {
         file_lock::setReadOnly(fileName_);
     } else if (file_lock::isReadOnly(fileName_)) {
-        if (!readOnlyWarned_) {
-            prompts().message(readOnlyWarning(), Prompts::Icon::Warning);
-            readOnlyWarned_ = true;
-        }
+        const bool news = !readOnlyWarned_;
+        readOnlyWarned_ = true;
+        return news;
     } else {
         lockedWriteBits_ = file_lock::setReadOnly(fileName_);
         locked_ = true;
     }
+    return false;
 }
 
 void TIniDat::CloseIni()

@@ -2,7 +2,8 @@
 // TIniDat: the document file of one window. It names the file, creates and drops the
 // in-memory copy (Ini) for the moments of a load or a save, takes and gives up the write
 // lock (the owner's write permission of the file) and carries the modified flag.
-// Owned by its window (QObject parent); destroying it gives the lock back.
+// Owned by its window (QObject parent); destroying it gives the lock back. It shows nothing
+// itself: what the user must hear about an open, its caller tells.
 
 #include "storage/ini_file.h"
 
@@ -28,11 +29,12 @@ public:
     bool Modified() const { return modified_; }
 
     // FileName := name, then OpenIni.
-    void OpenIniFile(const QString& name);
+    bool OpenIniFile(const QString& name);
     // Decides the lock and loads the file into a new Ini. REQUIRES: no Ini is held.
-    // On a read failure shows "Problem z otwarciem pliku. Sprawdź nazwę zbioru." and
-    // throws AppError; no Ini is held then.
-    void OpenIni();
+    // True when the file turned out to carry someone else's lock and this component has not
+    // said so since it last gave up a lock of its own: the caller warns the user, so the
+    // warning comes once. Throws AppError when the file cannot be read; no Ini is held then.
+    bool OpenIni();
     void CloseIni();
     // Gives up a held lock (the file becomes writable again), then CloseIni.
     void ReleaseIni();
@@ -48,8 +50,9 @@ signals:
 private:
     // True when this component must give the lock back (it is not read-only and names a file).
     bool holdsLock() const;
-    // Steps 1 to 5 of OpenIni: takes, keeps or leaves the lock and warns about a foreign one.
-    void decideLock();
+    // Steps 1 to 5 of OpenIni: takes, keeps or leaves the lock; true when a foreign lock
+    // is news to this component.
+    bool decideLock();
     void setModified(bool on);
 
     bool readTylko_ = false;

@@ -71,7 +71,10 @@ void IniSection::setKeyLine(Line& line, QByteArrayView key, QByteArrayView value
 {
     line.start = text_.size();
     line.size = key.size() + 1 + value.size();
-    line.keySize = key.size();
+    // The key of a line is its text before the first '=', as a reload of the file reads it;
+    // a key that holds '=' itself gives a line found under the part before it.
+    const qsizetype equals = key.indexOf('=');
+    line.keySize = equals < 0 ? key.size() : equals;
     text_.append(key).append('=').append(value);
 }
 

@@ -1,7 +1,7 @@
 // The autoscale rule. This binary runs on an offscreen screen 1024 pixels wide at 120
 // pixels per inch, where the rule's factor is 1024 x 96 / (120 x 800) = 1.024.
 
-#include "base/auto_scale.h"
+#include "documents/auto_scale.h"
 
 #include "base/program_settings.h"
 

@@ -225,6 +225,29 @@ TEST(IniWriting, WrittenFormReadsBackTheSameExceptOuterBlanksOfValues)
 
 // ---- Lookups ------------------------------------------------------------------------
 
+// A key holding "=" writes a line whose key is the text before its first "="; the copy
+// answers every lookup as a reload of its bytes does, before the save as after it.
+TEST(IniLookup, KeyWithEqualsAnswersAsItsWrittenBytesDo)
+{
+    TMemIniFile ini;
+    ini.WriteValue("S", "A", "stara");
+    ini.WriteValue("S", "a=b", "c");
+    ini.WriteValue("S", "=x", "y");
+    ASSERT_EQ(ini.ToBytes(), "[S]\r\nA=stara\r\na=b=c\r\n=x=y\r\n\r\n");
+    const auto again = reloaded(ini);
+    const struct {
+        QByteArray key;
+        QByteArray expected;
+    } lookups[] = {{"a", "b=c"}, {"a=b", "brak"}, {"", "x=y"}, {"=x", "brak"}};
+    for (const auto& lookup : lookups) {
+        EXPECT_EQ(ini.ReadValue("S", lookup.key, "brak"), lookup.expected) << lookup.key.constData();
+        EXPECT_EQ(again->ReadValue("S", lookup.key, "brak"), lookup.expected) << lookup.key.constData();
+    }
+    EXPECT_EQ(ini.SectionKeys("S"), again->SectionKeys("S"));
+    ini.DeleteValue("S", "a");
+    EXPECT_EQ(ini.ReadValue("S", "A", "brak"), "stara");
+}
+
 TEST(IniLookup, SectionsAndKeysCompareWithoutLetterCaseIncludingPolishLetters)
 {
     const auto ini = loaded(cp("[zagrożenia]\r\nźródło=hałas\r\n"));

@@ -1,4 +1,4 @@
-#include "base/auto_scale.h"
+#include "documents/auto_scale.h"
 
 #include "base/program_settings.h"
 

@@ -3,7 +3,8 @@
 // 800-pixel-wide screen at 96 pixels per inch to the real screen: every position, size and
 // font of the window and its controls is multiplied by M / D (M = screen width x 96,
 // D = logical DPI x 800), each result rounded. Does nothing when AutoScale is off.
-// Called from the show handler of every window but the welcome screen.
+// Called from the show handler of every window but the welcome screen. It lives with the
+// document windows: the layers below them (base, the storage core, risk) link Qt Core alone.
 
 class QWidget;
 
