@@ -33,20 +33,26 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// Shows a message box and returns the button chosen. The text is always plain text: a file
+// name such as "<h1>a</h1>.rpr" is shown as typed, never as markup.
+QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                                QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, captionOrTitle(caption), withLineBreaks(text), buttons, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    return QMessageBox::StandardButton(box.exec());
+}
+
 } // namespace
 
 void MessageBoxPrompts::message(const QString& text, Icon icon, const QString& caption)
 {
-    QMessageBox box(boxIcon(icon), captionOrTitle(caption), withLineBreaks(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    ask(boxIcon(icon), caption, text, QMessageBox::Ok);
 }
 
 bool MessageBoxPrompts::question(const QString& text, const QString& caption)
 {
-    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
-                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
-    return box.exec() == QMessageBox::Yes;
+    return ask(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString MessageBoxPrompts::openFileName(const QString& caption, const QString& folder, const QString& filter)
