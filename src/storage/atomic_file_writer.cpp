@@ -90,23 +90,30 @@ void AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
         QLatin1Char('.') + info.fileName() + QLatin1Char('.') + QString(randomPartSize, QLatin1Char('X'))
         + temporarySuffix));
 
+    // The errno of the first step that fails; 0 while all succeed.
+    int error = 0;
+    const auto step = [&error](bool done) {
+        if (!done && !error)
+            error = errno ? errno : EIO;
+        return done;
+    };
+    bool failedAtRename = false;
     const int fd = ::mkostemps(temporary.data(), int(temporarySuffix.size()), O_CLOEXEC);
-    bool written = fd >= 0;
-    if (written) {
-        written = writeAll(fd, bytes);
-        if (written) {
+    if (step(fd >= 0)) {
+        if (step(writeAll(fd, bytes))) {
             takeOverOwnerAndMode(fd, target);
-            written = sync(fd);
+            step(sync(fd));
         }
         // Closed in every case; a network file system may report a failed write only here.
-        written = close(fd) && written;
-        written = written && rename(temporary, target);
-        if (!written)
+        step(close(fd));
+        if (!error)
+            failedAtRename = !step(rename(temporary, target));
+        if (error)
             ::unlink(temporary.constData());
     }
-    if (!written)
-        throw AppError(QStringLiteral("Nie można zapisać pliku \"%1\". Plik na dysku pozostał bez zmian.")
-                           .arg(QDir::toNativeSeparators(path)));
+    if (error)
+        throw AppError(QStringLiteral("Nie można zapisać pliku \"%1\" (%2). Plik na dysku pozostał bez zmian.")
+                           .arg(QDir::toNativeSeparators(path), cause(error, failedAtRename)));
     syncFolderOf(document_);
 }
 

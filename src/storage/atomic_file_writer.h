@@ -21,8 +21,8 @@ public:
 
     // Makes `bytes` the whole content of `path`, creating the file when it is missing.
     // A symbolic link is followed: the file it points to is replaced, the link stays.
-    // Throws AppError naming the file on failure; the previous file is then intact and
-    // the temporary file is gone.
+    // Throws AppError naming the file and the cause on failure; the previous file is then
+    // intact and the temporary file is gone.
     void write(const QString& path, const QByteArray& bytes);
 
 protected:
