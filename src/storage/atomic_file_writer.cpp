@@ -54,6 +54,27 @@ bool isTemporaryOf(const QString& fileName, const QString& documentName)
     return std::all_of(randomPart.begin(), randomPart.end(), madeUp);
 }
 
+// Why a file could not be written, in words for the user: `error` is the errno of the step
+// that failed.
+QString cause(int error, bool atRename)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("folder nie istnieje");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("brak uprawnień do zapisu w tym miejscu");
+    case ENOSPC:
+    case EDQUOT:
+    case EIO:
+        return QStringLiteral("błąd zapisu na dysku, być może brak na nim miejsca");
+    default:
+        return atRename ? QStringLiteral("nie można zastąpić istniejącego pliku") : QStringLiteral("błąd zapisu");
+    }
+}
+
 } // namespace
 
 void AtomicFileWriter::removeStaleTemporaries(const QString& document)
