@@ -217,12 +217,18 @@ bool DocumentWindow::FormClose()
 {
     if (IniDat1->Modified()) {
         const QString name = QFileInfo(IniDat1->FileName()).fileName();
-        if (prompts().question(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
-                               QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie."))) {
+        switch (prompts().questionWithCancel(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
+                                             QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie."))) {
+        case Prompts::Answer::Cancel:
+            return false;
+        case Prompts::Answer::Yes:
             host_->Save(this);
             // The save has shown why it wrote nothing; the work stays open rather than lost.
             if (IniDat1->Modified())
                 return false;
+            break;
+        case Prompts::Answer::No:
+            break;
         }
     }
     FormDeactivate();

@@ -12,7 +12,8 @@
 // of its own when only the active child changes, so the window does not wait for one.
 //
 // The window deletes itself when closed (Qt::WA_DeleteOnClose). It always closes, except
-// when a save asked for on closing did not write the document.
+// when the closing question is cancelled or a save asked for on closing did not write the
+// document.
 
 #include "documents/grid_delegate.h"
 #include "risk/risk_method.h"
@@ -62,8 +63,9 @@ public:
     void FormActivate();
     void FormDeactivate();
     // Asks whether to save a modified document; Yes saves through the main window, No
-    // discards. Run by closeEvent. False, and the window stays open, only when Yes was
-    // answered and the document is still modified: its save failed or was refused.
+    // discards. Run by closeEvent. False, and the window stays open and modified, when
+    // Cancel was answered (also Esc or the question's close box) or when Yes was answered
+    // and the document is still modified: its save failed or was refused.
     bool FormClose();
     virtual void FormShow();
     virtual void FormResize() = 0;

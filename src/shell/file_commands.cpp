@@ -164,11 +164,10 @@ void FileCommands::SaveAs(DocumentWindow* window)
         // The current name without its folder and its extension; no folder is proposed.
         const QString fileName = QFileInfo(current).fileName();
         const QString proposed = fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
-        const QString chosen = prompts().saveFileName(QStringLiteral("Zapisz jako"), proposed,
-                                                      project ? ProjectFilter : AssessmentFilter);
-        if (chosen.isEmpty())
+        const QString name = prompts().saveFileNameReplacing(QStringLiteral("Zapisz jako"), proposed,
+                                                             project ? ProjectFilter : AssessmentFilter, extension);
+        if (name.isEmpty())
             return;
-        const QString name = chosen.endsWith(extension) ? chosen : chosen + extension;
         if (name != current)
             SaveUnderNewName(window, name);
         else
@@ -184,10 +183,11 @@ void FileCommands::Close()
 
 bool FileCommands::CloseAll()
 {
-    bool allClosed = true;
-    for (QMdiSubWindow* subWindow : area_->subWindowList(QMdiArea::StackingOrder))
-        allClosed = subWindow->close() && allClosed;
-    return allClosed;
+    for (QMdiSubWindow* subWindow : area_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!subWindow->close())
+            return false;
+    }
+    return true;
 }
 
 // --- operations ----------------------------------------------------------------------
@@ -215,13 +215,19 @@ DocumentWindow* FileCommands::OpenDocument(const QString& path)
         return documentIn(open);
     }
     const QString extension = extensionOf(path);
+    const bool existed = QFile::exists(path);
     DocumentWindow* window = extension == ProjectExtension ? static_cast<DocumentWindow*>(createWindow<TForm2>(path))
                                                            : createWindow<TForm5>(path);
     auto discardWindow = discardOnFailure(window);
     TIniDat* file = window->IniDat1;
-    const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
     openIni(file);
-    file->Ini()->WriteToDisk();
+    if (!isDocument(*file))
+        throw notADocument(path);
+    const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
+    // Opening never rewrites a file that exists (OpenIni has locked it); a new path is
+    // created empty, with the lock.
+    if (!existed)
+        file->Ini()->WriteToDisk();
     if (extension == ProjectExtension || extension == AssessmentExtension) {
         ReadPass(window->PageControl1);
         if (auto* assessment = qobject_cast<TForm5*>(window))
@@ -243,7 +249,7 @@ DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& project
     auto discardWindow = discardOnFailure(window);
     TIniDat* file = window->IniDat1;
     // The project is only read: no lock is taken on it and nothing is written to it.
-    const auto bindToProvisionalName = qScopeGuard([file, &provisionalPath] {
+    auto bindToProvisionalName = qScopeGuard([file, &provisionalPath] {
         file->CloseIni();
         file->SetReadTylko(false);
         file->SetFileName(provisionalPath);
@@ -251,12 +257,25 @@ DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& project
     file->SetFileName(projectPath);
     file->SetReadTylko(true);
     openIni(file);
-    file->Ini()->WriteToDisk();
+    if (!isDocument(*file))
+        throw notADocument(projectPath);
     ReadPass(window->PageControl1);
     window->ShowPoCzytaniu();
     file->ClearModified();
     discardWindow.dismiss();
     return window;
+}
+
+bool FileCommands::isDocument(const TIniDat& file)
+{
+    return !file.Ini()->SectionNames().isEmpty() || QFileInfo(file.FileName()).size() == 0;
+}
+
+AppError FileCommands::notADocument(const QString& path)
+{
+    return AppError(QStringLiteral("Plik „%1” nie jest projektem ani oceną ryzyka, więc nie został otwarty.\r"
+                                  "Plik pozostał bez zmian.")
+                       .arg(native(path)));
 }
 
 void FileCommands::requireFolderOf(const QString& name)

@@ -18,10 +18,12 @@
 #include <QObject>
 #include <QString>
 
+class AppError;
 class DocumentHost;
 class DocumentWindow;
 class QMdiArea;
 class QMdiSubWindow;
+class TIniDat;
 
 class FileCommands : public QObject {
     Q_OBJECT
@@ -47,15 +49,18 @@ public:
     // Closes the active document window through its own closing question.
     void Close();
     // Closes every document window, each through its own closing question, from the bottom
-    // of the stack to the top. True when none is left open (a window whose save failed stays).
+    // of the stack to the top. Stops at the first window that stays open (its question was
+    // cancelled or its save failed) and then returns false.
     bool CloseAll();
 
     // Operations; each throws AppError.
     //
     // Brings forward (restored to normal) the window that holds `path`, or opens `path` in a
     // new window: ".rpr" exactly gives a project window, anything else an assessment window
-    // whose controls are read only for ".ron". When the file cannot be read or rewritten, or
-    // a control fails to read, the new window is closed again.
+    // whose controls are read only for ".ron". Opening never changes an existing file's bytes;
+    // a path that does not exist is created empty, with the lock. When the file cannot be
+    // read or created, is not a document (content but no section), or a control fails to
+    // read, the new window is closed again: no window stays bound to a file it did not read.
     DocumentWindow* OpenDocument(const QString& path);
     // Writes `window` to `name`, merged into what that file holds, and reports documentSaved.
     void SaveDocument(DocumentWindow* window, const QString& name);
@@ -77,6 +82,12 @@ private:
     template <class Window>
     Window* createWindow(const QString& path);
     QMdiSubWindow* subWindowHolding(const QString& path) const;
+    // Whether the file just opened into `file` is a document: it is empty or holds at least
+    // one section. Anything else (a text file, a picture) has content but no section.
+    static bool isDocument(const TIniDat& file);
+    // The error that `path` is not a document; the window made for it is then discarded and
+    // the file stays untouched.
+    static AppError notADocument(const QString& path);
     // Throws when no file can be written at `name` because its folder is missing.
     static void requireFolderOf(const QString& name);
 

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -33,26 +35,51 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-// Shows a message box and returns the button chosen. The text is always plain text: a file
-// name such as "<h1>a</h1>.rpr" is shown as typed, never as markup.
-QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& caption, const QString& text,
-                                QMessageBox::StandardButtons buttons)
+// Shows `box` and returns the button chosen. The text is always plain text: a file name such
+// as "<h1>a</h1>.rpr" is shown as typed, never as markup. The question buttons read "Tak",
+// "Nie" and "Anuluj" whatever translation is installed.
+int run(QMessageBox& box)
 {
-    QMessageBox box(icon, captionOrTitle(caption), withLineBreaks(text), buttons, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    return QMessageBox::StandardButton(box.exec());
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}};
+    for (const auto& [button, name] : names) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromUtf8(name));
+    }
+    return box.exec();
 }
 
 } // namespace
 
 void MessageBoxPrompts::message(const QString& text, Icon icon, const QString& caption)
 {
-    ask(boxIcon(icon), caption, text, QMessageBox::Ok);
+    QMessageBox box(boxIcon(icon), captionOrTitle(caption), withLineBreaks(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    run(box);
 }
 
 bool MessageBoxPrompts::question(const QString& text, const QString& caption)
 {
-    return ask(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    return run(box) == QMessageBox::Yes;
+}
+
+Prompts::Answer MessageBoxPrompts::questionWithCancel(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
+    // Esc and the close box give Cancel: the work stays open.
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (run(box)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 QString MessageBoxPrompts::openFileName(const QString& caption, const QString& folder, const QString& filter)
@@ -62,7 +89,7 @@ QString MessageBoxPrompts::openFileName(const QString& caption, const QString& f
 
 QString MessageBoxPrompts::saveFileName(const QString& caption, const QString& proposedPath, const QString& filter)
 {
-    // The commands add their own extension and overwrite without asking.
+    // The commands add their own extension and ask before replacing a file themselves.
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedPath, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }

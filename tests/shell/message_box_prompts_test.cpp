@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -79,7 +80,8 @@ TEST_F(MessageBoxPromptsTest, EveryBoxShowsItsTextAsPlainText)
 {
     const QString text = QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r<h1 style='color:red'>A</h1>.rpr");
     const std::function<void()> boxes[] = {[&] { prompts.message(text, Prompts::Icon::Error, {}); },
-                                           [&] { prompts.question(text, {}); }};
+                                           [&] { prompts.question(text, {}); },
+                                           [&] { prompts.questionWithCancel(text, {}); }};
     for (const auto& show : boxes) {
         Qt::TextFormat format = Qt::RichText;
         QString shown;
@@ -92,6 +94,31 @@ TEST_F(MessageBoxPromptsTest, EveryBoxShowsItsTextAsPlainText)
         show();
         EXPECT_EQ(format, Qt::PlainText);
         EXPECT_EQ(shown, "Czy chcesz zapisać zmiany w pliku:\n<h1 style='color:red'>A</h1>.rpr");
+    }
+}
+
+// Every way out of the closing question but "Tak" and "Nie" keeps the work: Esc and the
+// close box answer Anuluj.
+TEST_F(MessageBoxPromptsTest, QuestionWithCancelNamesItsButtonsInPolishAndEscCancels)
+{
+    using Answer = Prompts::Answer;
+    const std::pair<std::function<void(QMessageBox&)>, Answer> cases[] = {
+        {[](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }, Answer::Yes},
+        {[](QMessageBox& box) { box.button(QMessageBox::No)->click(); }, Answer::No},
+        {[](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); }, Answer::Cancel},
+        {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, Answer::Cancel},
+        {[](QMessageBox& box) { box.close(); }, Answer::Cancel},
+    };
+    for (const auto& [handle, expected] : cases) {
+        QStringList names;
+        whenMessageBoxShows([&](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons())
+                names.append(button->text());
+            handle(box);
+        });
+        EXPECT_EQ(prompts.questionWithCancel("Czy chcesz zapisać zmiany w pliku:\rA.rpr", {}), expected);
+        names.sort();
+        EXPECT_EQ(names, (QStringList{"Anuluj", "Nie", "Tak"}));
     }
 }
 
