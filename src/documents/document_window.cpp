@@ -3,6 +3,7 @@
 #include "documents/auto_scale.h"
 #include "base/prompts.h"
 #include "documents/document_host.h"
+#include "documents/help_context.h"
 #include "documents/scale_picker.h"
 #include "storage/edit_ini.h"
 #include "storage/ini_dat.h"
@@ -36,6 +37,7 @@ DocumentWindow::DocumentWindow(DocumentHost* host, int helpContext, int firstTab
       firstTableTab_(firstTableTab)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setHelpContext(this, helpContext);
     setFont(QFont(QStringLiteral("Arial"), 8));
     setMinimumSize(755, 440);
     auto* layout = new QVBoxLayout(this);

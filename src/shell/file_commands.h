@@ -2,8 +2,8 @@
 // FileCommands: the main window's file commands on its document windows (new project, new
 // risk assessment from a project, open, save, save as, close, close all) and the operations
 // they share (OpenDocument, SaveDocument, SaveUnderNewName, CreateProjectWindow,
-// CreateAssessmentFromProject). New documents get provisional names in the folder PROJEKTY
-// of the program's folder and stay unwritten until their first save.
+// CreateAssessmentFromProject). New documents get provisional names in the documents folder
+// PROJEKTY and stay unwritten until their first save.
 //
 // The commands run to their end and show every failure through the prompts interface;
 // nothing escapes them. The operations under them throw AppError and leave the reporting
@@ -14,6 +14,8 @@
 // refused or fails leaves the document modified, so closing it asks again.
 //
 // Owned by the main window (QObject parent). REQUIRES: `area` and `host` outlive it.
+
+#include "base/program_paths.h"
 
 #include <QObject>
 #include <QString>
@@ -28,10 +30,10 @@ class TIniDat;
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(QMdiArea* area, DocumentHost* host, const QString& programFolder, QObject* parent);
+    FileCommands(QMdiArea* area, DocumentHost* host, const ProgramPaths& paths, QObject* parent);
 
-    // PROJEKTY in the program's folder: where new documents are named and the open dialogs
-    // start. The program never creates it.
+    // PROJEKTY: where new documents are named and the open dialogs start
+    // (ProgramPaths::documentsFolder()).
     QString DocumentsFolder() const;
     // The document windows in the order they were opened.
     QList<DocumentWindow*> documentWindows() const;
@@ -93,5 +95,5 @@ private:
 
     QMdiArea* area_;
     DocumentHost* host_;
-    QString programFolder_;
+    ProgramPaths paths_;
 };

@@ -2,13 +2,19 @@
 
 #include "base/app_error.h"
 #include "base/error_boundary.h"
+#include "base/help_request.h"
 #include "documents/auto_scale.h"
+#include "documents/help_context.h"
 #include "base/program_settings.h"
 #include "base/prompts.h"
-#include "shell/ask_password.h"
 #include "documents/document_window.h"
+#include "report/report_dialog.h"
 #include "shell/file_commands.h"
+#include "shell/help_key.h"
+#include "shell/help_window.h"
 #include "shell/mdi_arrange.h"
+#include "shell/options_dialog.h"
+#include "shell/password_dialog.h"
 #include "shell/product.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
@@ -48,6 +54,9 @@ static void prepareIcons()
 namespace {
 
 TForm1* theMainWindow = nullptr;
+
+constexpr int MainWindowHelpContext = 5010;
+constexpr int ContentsHelpContext = 5000;
 
 // The items of Plik1 from "Nowy" to "Zakończ"; the recent files follow them.
 constexpr int FixedFileItems = 9;
@@ -91,12 +100,13 @@ TForm1* mainWindow()
     return theMainWindow;
 }
 
-TForm1::TForm1(const QString& programFolder, QWidget* parent)
+TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
     : QMainWindow(parent)
-    , programFolder_(programFolder)
+    , paths_(paths)
 {
     theMainWindow = this;
     setWindowTitle(ProductName);
+    setHelpContext(this, MainWindowHelpContext);
     createDocumentArea();
     createActions();
     createMenus();
@@ -108,12 +118,15 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
         ShowRecentFiles();
     connect(this, &TForm1::welcomeScreenRequested, this, &TForm1::ShowWelcomeScreen);
     qApp->installEventFilter(this);
+    qApp->installEventFilter(new HelpKey(this));
+    setHelpHandler([this](int context) { ShowHelp(context); });
 }
 
 TForm1::~TForm1()
 {
     // The document windows go with the area after this window has stopped being one.
     MdiArea->disconnect(this);
+    setHelpHandler(nullptr);
     theMainWindow = nullptr;
 }
 
@@ -123,7 +136,7 @@ void TForm1::createDocumentArea()
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(MdiArea);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TForm1::documentWindowActivated);
-    fileCommands_ = new FileCommands(MdiArea, this, programFolder_, this);
+    fileCommands_ = new FileCommands(MdiArea, this, paths_, this);
     connect(fileCommands_, &FileCommands::documentSaved, this, &TForm1::rememberSavedFile);
 }
 
@@ -300,7 +313,7 @@ void TForm1::createStatusBar()
 void TForm1::readSettings()
 {
     try {
-        const SettingsFile settings(programFolder_);
+        const SettingsFile settings(paths_);
         settings.readProgramSettings(programSettings());
         checkAccessPassword();
         if (programSettings().RememberRecent)
@@ -328,11 +341,11 @@ void TForm1::scanToolLibrariesReportingFailure()
     }
 }
 
-// Every tool library of the program's folder gets an item in "Użyteczne", which is shown
-// once there is one.
+// Every tool library of the tools folder (the program's folder, or the install's) gets an
+// item in "Użyteczne", which is shown once there is one.
 void TForm1::ScanToolLibraries()
 {
-    for (const ToolLibrary& tool : findToolLibraries(programFolder_)) {
+    for (const ToolLibrary& tool : findToolLibraries(paths_.toolsFolder())) {
         toolLibraries_.append(tool.fileName);
         QAction* item = Uzyteczne->addAction(literalCaption(tool.caption));
         connect(item, &QAction::triggered, this, [this, item] { runCommand([this, item] { ToolMenuClick(item); }); });
@@ -345,7 +358,7 @@ void TForm1::ToolMenuClick(QAction* item)
     const qsizetype index = Uzyteczne->actions().indexOf(item);
     if (index < 0 || index >= toolLibraries_.size())
         return;
-    runToolLibrary(QDir(programFolder_).filePath(toolLibraries_[index]), winId());
+    runToolLibrary(QDir(paths_.toolsFolder()).filePath(toolLibraries_[index]), winId());
 }
 
 void TForm1::rememberSavedFile(const QString& path)
@@ -426,7 +439,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     if (programSettings().RememberRecent) {
-        runCommand([this] { SettingsFile(programFolder_).writeRecentFiles(recentFiles_); });
+        runCommand([this] { SettingsFile(paths_).writeRecentFiles(recentFiles_); });
     }
     event->accept();
 }
@@ -511,10 +524,36 @@ void TForm1::Zapiszjako1Click()
         fileCommands_->SaveAs(window);
 }
 
+void TForm1::ToolButton17Click()
+{
+    if (DocumentWindow* window = fileCommands_->activeDocument()) {
+        TForm7 dialog(window, this);
+        dialog.exec();
+    }
+}
+
 void TForm1::Save(QWidget* documentWindow)
 {
     if (auto* window = qobject_cast<DocumentWindow*>(documentWindow))
         fileCommands_->Save(window);
+}
+
+void TForm1::Opcje1Click()
+{
+    TForm190 dialog(programFolder_, this);
+    dialog.exec();
+}
+
+void TForm1::Pomoc1Click()
+{
+    requestHelp(ContentsHelpContext);
+}
+
+void TForm1::ShowHelp(int context)
+{
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(programFolder_, this);
+    helpWindow_->showContext(context);
 }
 
 // The commands below act on dialogs and help that the main window does not hold yet; each
@@ -526,9 +565,6 @@ void TForm1::PasteItemClick() {}
 void TForm1::ToolButton8Click() {}
 void TForm1::ToolButton16Click() {}
 void TForm1::ToolButton10Click() {}
-void TForm1::ToolButton17Click() {}
-void TForm1::Opcje1Click() {}
-void TForm1::Pomoc1Click() {}
 void TForm1::Samouczek1Click() {}
 void TForm1::WebSiteItemClick() {}
 void TForm1::HelpAbout1Execute() {}
