@@ -37,6 +37,8 @@ struct ProjectSnapshot {
     // Checklist, section WARUNKI: question, corrective action, and in an assessment the
     // answer "TAK" or "NIE".
     TableRows checklist;
+
+    bool operator==(const ProjectSnapshot&) const = default;
 };
 
 // A risk assessment (.ron): the project it was made from and its assessment card.
@@ -49,4 +51,6 @@ struct AssessmentSnapshot : ProjectSnapshot {
     QString preparedOnDate;        // DataSp
     QString cardPreparedBy;        // Sporzodzil
     QStringList remarks;           // Uwagi
+
+    bool operator==(const AssessmentSnapshot&) const = default;
 };
