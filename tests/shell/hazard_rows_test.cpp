@@ -12,6 +12,8 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -155,6 +157,33 @@ TEST_F(HazardRowsTest, UnreadableCatalogueLeavesTheAddedRowEmptyAndSelected)
     EXPECT_EQ(table->currentRow(), 2);
     ASSERT_EQ(prompts.messages.size(), 2);
     EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."));
+}
+
+// A picture of the picker over the shipped catalogue with a group chosen, a hazard picked
+// and an S entry chosen, saved for a person to look at: every label and entry shows its
+// whole text, and so do the memos.
+TEST_F(HazardRowsTest, PictureOfThePickerShowsWholeTexts)
+{
+    QFile::remove(folder.path(QStringLiteral("ZAGROZENIA.txt")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(HAZARD_CATALOGUE), folder.path(QStringLiteral("ZAGROZENIA.txt"))));
+    select(open(QStringLiteral("p.rpr"), document(QStringLiteral("RISK SCORE"), {"a"}, {})), 2, 0, 1);
+    runWithPicker("ToolButton8", [](TForm4& picker) {
+        picker.ComboBox1->setCurrentIndex(0);
+        picker.StringGrid1->setCurrentCell(4, 0);
+        picker.StringGrid1DblClick();
+        picker.Memo3->setPlainText(QStringLiteral("Wtryskarka, prasa krawędziowa, taśmociąg"));
+        picker.RadioGroup1->setItemIndex(2);
+        QDir().mkpath(QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path());
+        EXPECT_TRUE(picker.grab().save(QStringLiteral(SCREENSHOT_PATH)));
+        for (QWidget* text : picker.findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(text) || qobject_cast<QAbstractButton*>(text)) {
+                EXPECT_GE(text->width(), text->sizeHint().width()) << text->property("text").toString().toStdString();
+            }
+        }
+        for (QPlainTextEdit* memo : {picker.Memo1, picker.Memo2, picker.Memo3})
+            EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << memo->toPlainText().toStdString();
+        picker.SpeedButton2->click();
+    });
 }
 
 struct HarmCase {
