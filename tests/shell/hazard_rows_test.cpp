@@ -323,6 +323,7 @@ struct PasteCase {
     int tab, column, row;
     QString risk;
     int messages;
+    bool byKeys = false;   // Ctrl+C and Ctrl+V instead of the menu items
 };
 
 class CopyAndPaste : public HazardRowsTest, public ::testing::WithParamInterface<PasteCase> {};
@@ -330,13 +331,14 @@ class CopyAndPaste : public HazardRowsTest, public ::testing::WithParamInterface
 TEST_P(CopyAndPaste, MoveACellsTextBetweenWindows)
 {
     const PasteCase& c = GetParam();
-    select(open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {c.copied.isNull() ? "a" : c.copied}, {})), 2, 0, 1);
+    TStringGridIni* source =
+        select(open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {c.copied.isNull() ? "a" : c.copied}, {})), 2, 0, 1);
     QApplication::clipboard()->clear();
     if (!c.copied.isNull())
-        run("CopyItem");
+        c.byKeys ? QTest::keyClick(source, Qt::Key_C, Qt::ControlModifier) : run("CopyItem");
     DocumentWindow* assessment = open(QStringLiteral("o.ron"), document(QStringLiteral("PHA"), {"h||||2=s|3=p"}, {"q"}));
     TStringGridIni* table = select(assessment, c.tab, c.column, c.row);
-    run("ToolButton6");
+    c.byKeys ? QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier) : run("ToolButton6");
     EXPECT_EQ(table->cell(c.column, c.row), c.copied.isNull() ? QString() : c.copied);
     EXPECT_EQ(assessment->StringGridIni1->cell(6, 1), c.risk);
     EXPECT_EQ(prompts.messages.size(), c.messages);
@@ -348,6 +350,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PasteCase{"HazardIntoChecklist", QStringLiteral("Hałas"), 4, 0, 1, "", 0},
                       PasteCase{"EmptyClipboardEmptiesTheCell", {}, 4, 0, 1, "", 0},
                       PasteCase{"RatingRecomputesTheRisk", QStringLiteral("5=zbiorowe"), 3, 4, 1,
-                                risk::riskText(RiskMethod::PHA, 15), 0},
+                                risk::riskText(RiskMethod::PHA, 15), 0, true},
                       PasteCase{"RatingThatIsNoNumberIsReported", QStringLiteral("x"), 3, 5, 1, "", 1}),
     caseName<PasteCase>);
