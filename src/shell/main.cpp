@@ -5,7 +5,6 @@
 #include "shell/instance_lock.h"
 #include "shell/main_window.h"
 #include "shell/message_box_prompts.h"
-#include "shell/product.h"
 #include "shell/program_application.h"
 #include "shell/start_up.h"
 
@@ -14,7 +13,8 @@ int main(int argc, char* argv[])
     ProgramApplication app(argc, argv);
     // The name of the user's configuration folder of an installed program.
     QApplication::setApplicationName(QStringLiteral("ocena-ryzyka"));
-    QApplication::setApplicationDisplayName(ProductName);
+    // No display name: Qt would append it to every window's title, while only the main
+    // window carries the product's name.
     MessageBoxPrompts messageBoxes;
     setPrompts(&messageBoxes);
 
