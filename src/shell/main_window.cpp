@@ -518,6 +518,17 @@ void TForm1::OpenDocument(const QString& path)
     fileCommands_->OpenReporting(path);
 }
 
+void TForm1::OpenFromOutside(const QStringList& paths)
+{
+    if (!isVisible())
+        return;
+    for (const QString& path : paths)
+        OpenDocument(path);
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+}
+
 void TForm1::RecentFileClick(const QString& path)
 {
     OpenDocument(path);
