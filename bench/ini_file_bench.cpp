@@ -4,12 +4,22 @@
 // (probe, delete every cell key, write every cell) and writes the file to disk.
 // Run with 10,000 and 20,000 rows: the time must grow in proportion to the rows.
 // Cell keys and texts are built once, outside the timing: what is measured is the file.
+//
+// Hostile files: 65,536 keys (and as many section names) crafted to share one FNV-1a hash
+// load against as many ordinary names of the same length; the colliding ones must stay
+// within 3 times the ordinary ones. BM_HeapOfTheCopy reports the heap the in-memory copy
+// takes per byte of the file, for many empty sections, millions of "[]" lines and the
+// ordinary 10,000-row document; run each alone under /usr/bin/time -v for the peak.
 
 #include "base/win1250.h"
 #include "storage/ini_file.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <random>
+#include <unordered_map>
 
 namespace {
 
@@ -93,7 +103,124 @@ void BM_RewriteAndSaveTable(benchmark::State& state)
     state.counters["keys"] = double(table.keys.size());
 }
 
+// --- names crafted to collide -------------------------------------------------------------
+
+constexpr int collidingBits = 16; // 2^16 names
+constexpr int blockSize = 5;
+
+std::uint32_t fnv1a(std::uint32_t hash, QByteArrayView bytes)
+{
+    for (const char byte : bytes)
+        hash = (hash ^ static_cast<unsigned char>(byte)) * 16777619u;
+    return hash;
+}
+
+QByteArray randomBlock(std::mt19937& random)
+{
+    static constexpr char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray block(blockSize, Qt::Uninitialized);
+    for (char& c : block)
+        c = alphabet[random() % (sizeof alphabet - 1)];
+    return block;
+}
+
+// 2^16 names of 16 blocks each. Colliding: at every block two choices that lead from the same
+// FNV-1a state to the same state (found by a birthday search), so every name has one hash.
+// Ordinary: random blocks.
+QList<QByteArray> names(bool colliding)
+{
+    std::mt19937 random(7);
+    QList<QByteArray> result(1 << collidingBits);
+    if (!colliding) {
+        for (QByteArray& name : result)
+            for (int block = 0; block < collidingBits; ++block)
+                name += randomBlock(random);
+        return result;
+    }
+    std::uint32_t state = 2166136261u;
+    for (int bit = 0; bit < collidingBits; ++bit) {
+        std::unordered_map<std::uint32_t, QByteArray> seen;
+        QByteArray first, second;
+        while (first.isEmpty()) {
+            const QByteArray block = randomBlock(random);
+            const auto [found, added] = seen.emplace(fnv1a(state, block), block);
+            if (!added && found->second != block) {
+                first = found->second;
+                second = block;
+            }
+        }
+        state = fnv1a(state, first);
+        for (qsizetype i = 0; i < result.size(); ++i)
+            result[i] += (i >> bit) & 1 ? second : first;
+    }
+    return result;
+}
+
+// Loads a file of the names as keys of one section (or as section names, each section with
+// one key) and reads every one of them.
+void BM_LoadNames(benchmark::State& state)
+{
+    const bool asSections = state.range(0);
+    const QList<QByteArray> all = names(state.range(1));
+    QByteArray text = asSections ? "" : "[S]\r\n";
+    for (const QByteArray& name : all)
+        text += asSections ? "[" + name + "]\r\nA=1\r\n" : name + "=1\r\n";
+    for (auto _ : state) {
+        TMemIniFile ini;
+        ini.LoadFromBytes(text);
+        for (const QByteArray& name : all)
+            benchmark::DoNotOptimize(asSections ? ini.ReadValue(name, "A", {}) : ini.ReadValue("S", name, {}));
+    }
+    state.counters["names"] = double(all.size());
+    state.counters["MB"] = double(text.size()) / 1e6;
+}
+
+// --- memory of the copy ------------------------------------------------------------------
+
+std::size_t heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// 0: 400,000 empty sections; 1: 3,000,000 lines "[]"; 2: the ordinary 10,000-row document.
+QByteArray memoryInput(int kind)
+{
+    QByteArray text;
+    if (kind == 0) {
+        for (int i = 0; i < 400000; ++i)
+            text += "[Sekcja" + QByteArray::number(100000 + i) + "]\r\n";
+    } else if (kind == 1) {
+        text = QByteArray("[]\n").repeated(3000000);
+    } else {
+        QTemporaryDir folder;
+        QFile file(writeDocument(folder, Table(10000)));
+        if (file.open(QIODevice::ReadOnly))
+            text = file.readAll();
+    }
+    return text;
+}
+
+void BM_HeapOfTheCopy(benchmark::State& state)
+{
+    const QByteArray text = memoryInput(int(state.range(0)));
+    double perFileByte = 0;
+    for (auto _ : state) {
+        const std::size_t before = heapInUse();
+        TMemIniFile ini;
+        ini.LoadFromBytes(text);
+        perFileByte = double(heapInUse() - before) / double(text.size());
+    }
+    state.counters["file_MB"] = double(text.size()) / 1e6;
+    state.counters["heap_per_file_byte"] = perFileByte;
+}
+
 } // namespace
 
+BENCHMARK(BM_LoadNames)
+    ->ArgNames({"sections", "colliding"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeapOfTheCopy)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_LoadAndReadTable)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RewriteAndSaveTable)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);

@@ -48,6 +48,14 @@ DocumentWindow* documentIn(const QMdiSubWindow* subWindow)
     return subWindow ? qobject_cast<DocumentWindow*>(subWindow->widget()) : nullptr;
 }
 
+// Unless dismissed, deletes a new document window with its frame, giving back the lock its
+// file took: a window whose document was not read whole must never stay bound to the file,
+// or a save would write its empty fields over the document.
+auto discardOnFailure(DocumentWindow* window)
+{
+    return qScopeGuard([window] { delete window->parentWidget(); });
+}
+
 // Shown once per window when its file carries the lock of someone else.
 QString readOnlyWarning()
 {
@@ -226,10 +234,11 @@ DocumentWindow* FileCommands::OpenDocument(const QString& path)
     const bool existed = QFile::exists(path);
     DocumentWindow* window = extension == ProjectExtension ? static_cast<DocumentWindow*>(createWindow<TForm2>(path))
                                                            : createWindow<TForm5>(path);
+    auto discardWindow = discardOnFailure(window);
     TIniDat* file = window->IniDat1;
     openIni(file);
     if (!isDocument(*file))
-        discardNotADocument(window, path);
+        throw notADocument(path);
     const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
     // Opening never rewrites a file that exists (OpenIni has locked it); a new path is
     // created empty, with the lock.
@@ -241,6 +250,7 @@ DocumentWindow* FileCommands::OpenDocument(const QString& path)
             assessment->ShowPoCzytaniu();
     }
     file->ClearModified();
+    discardWindow.dismiss();
     return window;
 }
 
@@ -252,6 +262,7 @@ DocumentWindow* FileCommands::CreateProjectWindow(const QString& provisionalPath
 DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath)
 {
     TForm5* window = createWindow<TForm5>(provisionalPath);
+    auto discardWindow = discardOnFailure(window);
     TIniDat* file = window->IniDat1;
     // The project is only read: no lock is taken on it and nothing is written to it.
     auto bindToProvisionalName = qScopeGuard([file, &provisionalPath] {
@@ -262,13 +273,12 @@ DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& project
     file->SetFileName(projectPath);
     file->SetReadTylko(true);
     openIni(file);
-    if (!isDocument(*file)) {
-        bindToProvisionalName.dismiss();
-        discardNotADocument(window, projectPath);
-    }
+    if (!isDocument(*file))
+        throw notADocument(projectPath);
     ReadPass(window->PageControl1);
     window->ShowPoCzytaniu();
     file->ClearModified();
+    discardWindow.dismiss();
     return window;
 }
 
@@ -277,11 +287,9 @@ bool FileCommands::isDocument(const TIniDat& file)
     return !file.Ini()->SectionNames().isEmpty() || QFileInfo(file.FileName()).size() == 0;
 }
 
-void FileCommands::discardNotADocument(DocumentWindow* window, const QString& path)
+AppError FileCommands::notADocument(const QString& path)
 {
-    // The window goes with its file, which gets its write permission back as it was.
-    delete window->parentWidget();
-    throw AppError(QStringLiteral("Plik „%1” nie jest projektem ani oceną ryzyka, więc nie został otwarty.\r"
+    return AppError(QStringLiteral("Plik „%1” nie jest projektem ani oceną ryzyka, więc nie został otwarty.\r"
                                   "Plik pozostał bez zmian.")
                        .arg(native(path)));
 }

@@ -20,6 +20,7 @@
 #include <QObject>
 #include <QString>
 
+class AppError;
 class DocumentHost;
 class DocumentWindow;
 class QMdiArea;
@@ -58,16 +59,17 @@ public:
     //
     // Brings forward (restored to normal) the window that holds `path`, or opens `path` in a
     // new window: ".rpr" exactly gives a project window, anything else an assessment window
-    // whose controls are read only for ".ron". A window whose file cannot be read stays
-    // open and empty. Opening never changes an existing file's bytes; a file with content
-    // but no section is refused and gets no window. A path that does not exist is created
-    // empty, with the lock.
+    // whose controls are read only for ".ron". Opening never changes an existing file's bytes;
+    // a path that does not exist is created empty, with the lock. When the file cannot be
+    // read or created, is not a document (content but no section), or a control fails to
+    // read, the new window is closed again: no window stays bound to a file it did not read.
     DocumentWindow* OpenDocument(const QString& path);
     // Writes `window` to `name`, merged into what that file holds, and reports documentSaved.
     void SaveDocument(DocumentWindow* window, const QString& name);
     // Gives up the window's current file, then SaveDocument under `name`.
     void SaveUnderNewName(DocumentWindow* window, const QString& name);
     DocumentWindow* CreateProjectWindow(const QString& provisionalPath);
+    // No window stays open when the project cannot be read.
     DocumentWindow* CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath);
     // `stem` + n + "." + `extension` in PROJEKTY, for the first n, counting from the number
     // of open document windows plus one up to 8 and then from 1, whose file does not exist
@@ -85,9 +87,9 @@ private:
     // Whether the file just opened into `file` is a document: it is empty or holds at least
     // one section. Anything else (a text file, a picture) has content but no section.
     static bool isDocument(const TIniDat& file);
-    // Removes the window made for `path`, which is not a document, and throws the reason;
+    // The error that `path` is not a document; the window made for it is then discarded and
     // the file stays untouched.
-    [[noreturn]] static void discardNotADocument(DocumentWindow* window, const QString& path);
+    static AppError notADocument(const QString& path);
     // Throws when no file can be written at `name` because its folder is missing.
     static void requireFolderOf(const QString& name);
 

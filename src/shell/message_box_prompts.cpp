@@ -38,15 +38,19 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-// The question buttons read "Tak", "Nie" and "Anuluj" whatever translation is installed.
-void namePolishButtons(QMessageBox& box)
+// Shows `box` and returns the button chosen. The text is always plain text: a file name such
+// as "<h1>a</h1>.rpr" is shown as typed, never as markup. The question buttons read "Tak",
+// "Nie" and "Anuluj" whatever translation is installed.
+int run(QMessageBox& box)
 {
+    box.setTextFormat(Qt::PlainText);
     const std::pair<QMessageBox::StandardButton, const char*> names[] = {
         {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}};
     for (const auto& [button, name] : names) {
         if (QAbstractButton* shown = box.button(button))
             shown->setText(QString::fromUtf8(name));
     }
+    return box.exec();
 }
 
 } // namespace
@@ -55,25 +59,23 @@ void MessageBoxPrompts::message(const QString& text, Icon icon, const QString& c
 {
     QMessageBox box(boxIcon(icon), captionOrTitle(caption), withLineBreaks(text), QMessageBox::Ok,
                     QApplication::activeWindow());
-    box.exec();
+    run(box);
 }
 
 bool MessageBoxPrompts::question(const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
-    namePolishButtons(box);
-    return box.exec() == QMessageBox::Yes;
+    return run(box) == QMessageBox::Yes;
 }
 
 Prompts::Answer MessageBoxPrompts::questionWithCancel(const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
-    namePolishButtons(box);
     // Esc and the close box give Cancel: the work stays open.
     box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    switch (run(box)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

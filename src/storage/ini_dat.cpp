@@ -10,7 +10,7 @@ TIniDat::~TIniDat()
 {
     ini_.reset();
     if (holdsLock()) {
-        file_lock::setArchive(fileName_);
+        file_lock::setArchive(fileName_, lockedWriteBits_);
         locked_ = false;
     }
 }
@@ -34,6 +34,7 @@ bool TIniDat::OpenIni()
     auto ini = std::make_unique<TMemIniFileU>(fileName_);
     ini->LoadFromFile();
     ini->WriteAllowed = locked_;
+    ini->SetWriter(writer_);
     ini_ = std::move(ini);
     pozycja_ = 0;
     return foreignLockNews;
@@ -44,6 +45,7 @@ bool TIniDat::decideLock()
     if (!QFile::exists(fileName_)) {
         // Entitled to the file: the first WriteToDisk creates it and locks it.
         locked_ = !readTylko_;
+        lockedWriteBits_ = file_lock::newFileWriteBits();
     } else if (readTylko_) {
         locked_ = false;
     } else if (locked_) {
@@ -53,7 +55,7 @@ bool TIniDat::decideLock()
         readOnlyWarned_ = true;
         return news;
     } else {
-        file_lock::setReadOnly(fileName_);
+        lockedWriteBits_ = file_lock::setReadOnly(fileName_);
         locked_ = true;
     }
     return false;
@@ -68,7 +70,7 @@ void TIniDat::CloseIni()
 void TIniDat::ReleaseIni()
 {
     if (holdsLock()) {
-        file_lock::setArchive(fileName_);
+        file_lock::setArchive(fileName_, lockedWriteBits_);
         locked_ = false;
         readOnlyWarned_ = false;
     }

@@ -7,6 +7,7 @@
 
 #include "storage/ini_file.h"
 
+#include <QFile>
 #include <QObject>
 #include <memory>
 
@@ -39,6 +40,9 @@ public:
     void ReleaseIni();
     void SetModified();
     void ClearModified();
+    // The writer every later copy saves with; nullptr (the default) is a plain
+    // AtomicFileWriter. Not owned. Tests give one that fails.
+    void SetWriter(AtomicFileWriter* writer) { writer_ = writer; }
 
 signals:
     void modifiedChanged(bool modified);
@@ -56,6 +60,8 @@ private:
     int pozycja_ = -1;
     std::unique_ptr<TMemIniFileU> ini_;
     bool locked_ = false;
+    QFile::Permissions lockedWriteBits_; // what taking the lock removed, given back when it is released
     bool readOnlyWarned_ = false;
     bool modified_ = false;
+    AtomicFileWriter* writer_ = nullptr;
 };

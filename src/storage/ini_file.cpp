@@ -62,26 +62,55 @@ constexpr QByteArrayView lineEnd = "\r\n";
 } // namespace
 
 struct TMemIniFile::Data {
+    // A section of the list: its name, kept in `names`, and its lines, made at its first
+    // line, so that a file of many empty sections takes little more memory than its text.
+    struct Section {
+        std::uint32_t nameStart = 0;
+        std::uint32_t nameSize = 0;
+        std::unique_ptr<IniSection> lines;
+    };
+
     QString fileName;
-    std::vector<IniSection> sections;
+    QByteArray names;              // the names of all sections, one after another
+    std::vector<Section> sections;
     NameIndex<Data> index;
     AtomicFileWriter* writer = nullptr;
 
-    // For NameIndex: the name of section `i`.
-    QByteArrayView keyOf(std::uint32_t i) const { return sections[i].name(); }
+    QByteArrayView nameOf(const Section& section) const
+    {
+        return QByteArrayView(names).sliced(section.nameStart, section.nameSize);
+    }
 
-    IniSection* find(QByteArrayView name)
+    // For NameIndex: the name of section `i`.
+    QByteArrayView keyOf(std::uint32_t i) const { return nameOf(sections[i]); }
+
+    Section* find(QByteArrayView name)
     {
         const std::uint32_t found = index.find(*this, name);
         return found == index.none ? nullptr : &sections[found];
     }
 
-    const IniSection* find(QByteArrayView name) const { return const_cast<Data*>(this)->find(name); }
+    // The lines of the section found under `name`, or nullptr when it is missing or empty.
+    const IniSection* linesOf(QByteArrayView name) const
+    {
+        const Section* found = const_cast<Data*>(this)->find(name);
+        return found ? found->lines.get() : nullptr;
+    }
+
+    static IniSection& linesOf(Section& section)
+    {
+        if (!section.lines)
+            section.lines = std::make_unique<IniSection>();
+        return *section.lines;
+    }
 
     // Appends a section; it becomes the one found under its name.
-    IniSection& add(QByteArrayView name)
+    Section& add(QByteArrayView name)
     {
-        sections.emplace_back(name.toByteArray());
+        if (names.size() + name.size() > qsizetype(UINT32_MAX))
+            throw AppError(QStringLiteral("Plik jest za duży."));
+        sections.push_back({std::uint32_t(names.size()), std::uint32_t(name.size()), nullptr});
+        names.append(name);
         index.add(*this, std::uint32_t(sections.size() - 1));
         return sections.back();
     }
@@ -90,30 +119,35 @@ struct TMemIniFile::Data {
     {
         index.clear();
         sections.clear();
+        names.clear();
     }
 
     // The reading rules for one line of the file; `current` is the section that the
     // line belongs to, none before the first header. It may move when a section is added.
-    // `bytesLeft` bounds the size of the lines that follow.
-    void read(QByteArrayView line, IniSection*& current, qsizetype bytesLeft)
+    void read(QByteArrayView line, Section*& current)
     {
         line = trimmed(line);
         if (line.isEmpty() || line.startsWith(';'))
             return;
         if (line.startsWith('[') && line.endsWith(']')) {
-            if (current)
-                current->squeeze();
+            squeeze(current);
             current = &add(trimmed(line.sliced(1, line.size() - 2)));
-            current->reserve(bytesLeft);
             return;
         }
         if (!current)
             return;
         const qsizetype eq = line.indexOf('=');
         if (eq < 0)
-            current->appendLine(line);
+            linesOf(*current).appendLine(line);
         else
-            current->appendKeyLine(trimmed(line.first(eq)), trimmed(line.sliced(eq + 1)));
+            linesOf(*current).appendKeyLine(trimmed(line.first(eq)), trimmed(line.sliced(eq + 1)));
+    }
+
+    // A section that has been read whole gives back the room its text grew into.
+    static void squeeze(Section* section)
+    {
+        if (section && section->lines)
+            section->lines->squeeze();
     }
 };
 
@@ -134,17 +168,22 @@ void TMemIniFile::LoadFromBytes(const QByteArray& bytes)
     d->clear();
     const qsizetype nul = bytes.indexOf('\0');
     QByteArrayView rest = QByteArrayView(bytes).first(nul < 0 ? bytes.size() : nul);
-    IniSection* current = nullptr;
+    // Room for every line that starts with a bracket, so the list of sections does not
+    // pass through twice its size while a file of many sections is read.
+    d->sections.reserve(size_t(rest.startsWith('[') + bytes.count("\n[") + bytes.count("\r[")));
+    Data::Section* current = nullptr;
     while (!rest.isEmpty()) {
         const qsizetype length =
             std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; }) - rest.begin();
-        d->read(rest.first(length), current, rest.size() - length);
+        d->read(rest.first(length), current);
         rest = rest.sliced(length);
         if (!rest.isEmpty())
             rest = rest.sliced(lineBreakAt(rest, 0));
     }
-    if (current)
-        current->squeeze();
+    Data::squeeze(current);
+    d->names.squeeze();
+    if (d->sections.capacity() > d->sections.size() + d->sections.size() / 4)
+        d->sections.shrink_to_fit();
 }
 
 void TMemIniFile::LoadFromFile()
@@ -165,14 +204,17 @@ void TMemIniFile::LoadFromFile()
 QByteArray TMemIniFile::ToBytes() const
 {
     qsizetype size = 0;
-    for (const IniSection& section : d->sections)
-        size += section.name().size() + 2 + 2 * lineEnd.size() + section.byteCount()
-            + section.lineCount() * lineEnd.size();
+    for (const Data::Section& section : d->sections) {
+        size += section.nameSize + 2 + 2 * lineEnd.size();
+        if (section.lines)
+            size += section.lines->byteCount() + section.lines->lineCount() * lineEnd.size();
+    }
     QByteArray out;
     out.reserve(size);
-    for (const IniSection& section : d->sections) {
-        out.append('[').append(section.name()).append(']').append(lineEnd);
-        section.writeLines(out, lineEnd);
+    for (const Data::Section& section : d->sections) {
+        out.append('[').append(d->nameOf(section)).append(']').append(lineEnd);
+        if (section.lines)
+            section.lines->writeLines(out, lineEnd);
         out.append(lineEnd);
     }
     return out;
@@ -180,35 +222,35 @@ QByteArray TMemIniFile::ToBytes() const
 
 QByteArray TMemIniFile::ReadValue(const QByteArray& section, const QByteArray& key, const QByteArray& def) const
 {
-    const IniSection* found = d->find(section);
+    const IniSection* found = d->linesOf(section);
     const std::optional<QByteArrayView> value = found ? found->value(key) : std::nullopt;
     return value ? value->toByteArray() : def;
 }
 
 void TMemIniFile::WriteValue(const QByteArray& section, const QByteArray& key, const QByteArray& value)
 {
-    IniSection* found = d->find(section);
-    (found ? *found : d->add(section)).write(key, oneLine(value));
+    Data::Section* found = d->find(section);
+    Data::linesOf(found ? *found : d->add(section)).write(key, oneLine(value));
 }
 
 void TMemIniFile::DeleteValue(const QByteArray& section, const QByteArray& key)
 {
-    if (IniSection* found = d->find(section))
-        found->remove(key);
+    if (Data::Section* found = d->find(section); found && found->lines)
+        found->lines->remove(key);
 }
 
 QList<QByteArray> TMemIniFile::SectionNames() const
 {
     QList<QByteArray> names;
     names.reserve(qsizetype(d->sections.size()));
-    for (const IniSection& section : d->sections)
-        names.append(section.name());
+    for (const Data::Section& section : d->sections)
+        names.append(d->nameOf(section).toByteArray());
     return names;
 }
 
 QList<QByteArray> TMemIniFile::SectionKeys(const QByteArray& section) const
 {
-    const IniSection* found = d->find(section);
+    const IniSection* found = d->linesOf(section);
     return found ? found->keys() : QList<QByteArray>();
 }
 
@@ -227,7 +269,8 @@ void TMemIniFileU::WriteToDisk()
 {
     if (!WriteAllowed)
         return;
-    file_lock::setArchive(FileName());
+    // The new file takes over the mode of the old one, lock included; a file written for
+    // the first time is locked here.
     TMemIniFile::WriteToDisk();
     file_lock::setReadOnly(FileName());
 }

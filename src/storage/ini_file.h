@@ -63,8 +63,8 @@ public:
     // Set by the owning TIniDat right after creation.
     bool WriteAllowed = false;
 
-    // Does nothing when WriteAllowed is false. Otherwise lifts the lock, writes the file
-    // atomically and puts the lock on the new file. On failure the error goes to the
-    // caller and the previous file is intact, left writable by its owner.
+    // Does nothing when WriteAllowed is false. Otherwise writes the file atomically and puts
+    // the lock on it. On failure the error goes to the caller and the previous file is
+    // intact, lock included.
     void WriteToDisk() override;
 };

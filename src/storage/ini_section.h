@@ -1,6 +1,7 @@
 #pragma once
-// IniSection: one section of the in-memory INI copy: its name and its stored lines in
-// order, each a key line (key, '=', value) or a line without '='. The bytes of all lines sit
+// IniSection: the lines of one section of the in-memory INI copy, in order, each a key line
+// (key, '=', value) or a line without '='. The copy keeps the section's name and makes an
+// IniSection only for a section that has lines. The bytes of all lines sit
 // one after another in one buffer and the keys are indexed, so reading, writing and
 // deleting a key take constant time on average and a large section stays compact.
 // Where a key occurs more than once, lookups find its last line.
@@ -14,13 +15,7 @@
 
 class IniSection {
 public:
-    explicit IniSection(QByteArray name) : name_(std::move(name)) {}
-
-    const QByteArray& name() const { return name_; }
-
-    // Room for `bytes` bytes of lines, so that a section being loaded grows in one step;
-    // squeeze() gives back what was not used.
-    void reserve(qsizetype bytes) { text_.reserve(bytes); }
+    // Gives back the room the text grew into beyond what it uses.
     void squeeze() { text_.squeeze(); }
 
     // Appends a line without key; no lookup finds it.
@@ -56,7 +51,6 @@ private:
     void setKeyLine(Line& line, QByteArrayView key, QByteArrayView value);
     void compactIfWasteful();
 
-    QByteArray name_;
     QByteArray text_;          // the bytes of the lines; replaced and erased ones stay until compaction
     std::vector<Line> lines_;  // in order, erased ones included
     qsizetype erased_ = 0;     // erased entries of lines_

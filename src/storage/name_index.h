@@ -6,11 +6,16 @@
 // last one uncovers the one before. Every operation takes constant time on average.
 //
 // The table is open addressing with linear probing in one flat array of 8-byte slots, so
-// the lookups of a large section touch little memory.
+// the lookups of a large section touch little memory. Names are hashed with Qt's keyed hash
+// and its random per-process seed: names crafted to collide, which would make every lookup
+// walk the whole table, cannot be chosen without knowing the seed.
 
 #include "base/win1250.h"
 
 #include <QByteArrayView>
+#include <QHashFunctions>
+#include <QVarLengthArray>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -98,13 +103,13 @@ private:
         return table[static_cast<unsigned char>(byte)];
     }
 
-    // FNV-1a of the upper-cased bytes.
+    // The keyed hash of the upper-cased bytes.
     static std::uint32_t hashOf(QByteArrayView name)
     {
-        std::uint32_t hash = 2166136261u;
-        for (const char byte : name)
-            hash = (hash ^ static_cast<unsigned char>(upper(byte))) * 16777619u;
-        return hash;
+        static const std::size_t seed = QHashSeed::globalSeed();
+        QVarLengthArray<char, 256> upperCased(name.size());
+        std::transform(name.begin(), name.end(), upperCased.begin(), upper);
+        return std::uint32_t(qHash(QByteArrayView(upperCased.data(), upperCased.size()), seed));
     }
 
     static bool sameName(QByteArrayView a, QByteArrayView b)

@@ -8,6 +8,7 @@
 #include "documents/project_window.h"
 #include "shell/settings_file.h"
 #include "storage/file_lock.h"
+#include "support/failing_writer.h"
 
 #include <QTabWidget>
 #include <QTest>
@@ -237,18 +238,52 @@ TEST_F(FileCommandsTest, CancelledOpenDialogChangesNothing)
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
-TEST_F(FileCommandsTest, FileThatCannotBeReadIsReportedAndLeavesItsWindowEmpty)
+// An open that fails leaves no window bound to the file, so no later save can write empty
+// fields over the document; the file keeps its text and its write bits.
+struct FailedOpen {
+    const char* cause;
+    QString name;
+    enum { Folder, Missing } what; // a folder cannot be read as a file
+    int messages;                  // the read failure is reported twice, a failed creation once
+};
+
+class FailedOpenTest : public FileCommandsTest, public ::testing::WithParamInterface<FailedOpen> {};
+
+TEST_P(FailedOpenTest, IsReportedAndLeavesNoWindowBoundToTheFile)
 {
-    // A folder cannot be read as a file.
-    QDir(projekty()).mkdir(QStringLiteral("zepsuty.ron"));
+    const FailedOpen& c = GetParam();
+    const QString path = projekty(c.name);
+    if (c.what == FailedOpen::Folder)
+        QDir(projekty()).mkdir(c.name);
+    const QFile::Permissions before = QFile::permissions(path);
     start();
-    form->RecentFileClick(projekty("zepsuty.ron"));
-    ASSERT_EQ(prompts.messages.size(), 2);
-    EXPECT_EQ(prompts.messages[0].text, "Problem z otwarciem pliku. Sprawdź nazwę zbioru.");
-    EXPECT_EQ(prompts.messages[1].icon, Prompts::Icon::Error);
-    ASSERT_EQ(windows().size(), 1);
-    EXPECT_EQ(windows()[0]->IniDat1->Ini(), nullptr);
-    EXPECT_EQ(windows()[0]->windowTitle(), projekty("zepsuty.ron"));
+    form->RecentFileClick(path);
+    ASSERT_EQ(prompts.messages.size(), c.messages) << c.cause;
+    EXPECT_EQ(prompts.messages.back().icon, Prompts::Icon::Error);
+    deleteClosed();
+    EXPECT_TRUE(windows().isEmpty()) << c.cause;
+    EXPECT_EQ(QFile::permissions(path), before) << c.cause;
+    EXPECT_EQ(QFileInfo(path).isDir(), c.what == FailedOpen::Folder) << c.cause;
+
+    run("Zapisz1");
+    EXPECT_EQ(prompts.messages.size(), c.messages) << "nothing to save";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, FailedOpenTest,
+    ::testing::Values(FailedOpen{"cannot be read", QStringLiteral("zepsuty.ron"), FailedOpen::Folder, 2},
+                      // The temporary file's name would be longer than a file system allows.
+                      FailedOpen{"cannot be created", QString(246, QLatin1Char('d')) + ".rpr", FailedOpen::Missing, 1}));
+
+TEST_F(FileCommandsTest, NewAssessmentFromAProjectThatCannotBeReadLeavesNoWindow)
+{
+    QDir(projekty()).mkdir(QStringLiteral("zepsuty.rpr"));
+    start();
+    prompts.fileNames.enqueue(projekty("zepsuty.rpr"));
+    run("Ocenaryzyka1");
+    EXPECT_EQ(prompts.messages.size(), 2);
+    deleteClosed();
+    EXPECT_TRUE(windows().isEmpty());
 }
 
 // --- saving --------------------------------------------------------------------------
@@ -715,6 +750,38 @@ TEST_F(FileCommandsTest, SaveWhoseWriteFailsShowsTheErrorAndKeepsTheDocumentModi
     run("Zamknij");
     EXPECT_EQ(prompts.questions.size(), 1) << "closing asks again";
 }
+
+// A save whose text never reached the disk: the error is shown, the document on disk is the
+// old one and the window stays modified, so closing it asks again.
+class FailingStep : public FileCommandsTest, public ::testing::WithParamInterface<FailingWriter::Failure> {};
+
+TEST_P(FailingStep, SaveShowsTheErrorAndKeepsTheOldFileAndTheChanges)
+{
+    const QString path = writeDocument(projekty("a.rpr"), ProjectText);
+    start();
+    form->OpenDocument(path);
+    const QByteArray opened = bytesOf(path);
+    auto* window = qobject_cast<TForm2*>(active());
+    FailingWriter writer;
+    writer.failure = GetParam();
+    window->IniDat1->SetWriter(&writer);
+    window->EditIni1->setText(QStringLiteral("Zmienione"));
+    run("Zapisz1");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("Nie można zapisać pliku")));
+    EXPECT_EQ(bytesOf(path), opened);
+    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(locked(path));
+
+    writer.failure = FailingWriter::Failure::None;
+    run("Zapisz1");
+    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_TRUE(bytesOf(path).contains("Stanowisko=Zmienione"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, FailingStep,
+                         ::testing::Values(FailingWriter::Failure::HalfWay, FailingWriter::Failure::AtSync,
+                                           FailingWriter::Failure::AtClose, FailingWriter::Failure::AtRename));
 
 TEST_F(FileCommandsTest, SaveIntoAMissingProjektyFolderNamesTheFolderAndKeepsTheWindow)
 {

@@ -4,6 +4,7 @@
 #include "shell/product.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -70,6 +71,28 @@ TEST_F(MessageBoxPromptsTest, QuestionAnswersYesOnlyForYes)
         });
         EXPECT_EQ(prompts.question("Czy chcesz zapisać zmiany w pliku:\rA.rpr", {}), answer == QMessageBox::Yes);
         EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+}
+
+// A file name with markup in a message or a question is shown as typed.
+TEST_F(MessageBoxPromptsTest, EveryBoxShowsItsTextAsPlainText)
+{
+    const QString text = QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r<h1 style='color:red'>A</h1>.rpr");
+    const std::function<void()> boxes[] = {[&] { prompts.message(text, Prompts::Icon::Error, {}); },
+                                           [&] { prompts.question(text, {}); },
+                                           [&] { prompts.questionWithCancel(text, {}); }};
+    for (const auto& show : boxes) {
+        Qt::TextFormat format = Qt::RichText;
+        QString shown;
+        whenMessageBoxShows([&](QMessageBox& box) {
+            const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            ASSERT_NE(label, nullptr);
+            format = label->textFormat();
+            shown = label->text();
+        });
+        show();
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_EQ(shown, "Czy chcesz zapisać zmiany w pliku:\n<h1 style='color:red'>A</h1>.rpr");
     }
 }
 

@@ -1,7 +1,7 @@
 #include "storage/ini_dat.h"
 
 #include "base/app_error.h"
-#include "failing_writer.h"
+#include "support/failing_writer.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -427,8 +427,8 @@ TEST_F(IniDatTest, SaveFailingHalfWayKeepsTheDocumentAndReportsTheFile)
     dat.CloseIni();
     EXPECT_EQ(folder.read(path), handWritten);
     EXPECT_EQ(folderEntries(), QStringList{"a.rpr"});
-    // The lock was lifted for the write; the window still holds it and gives it back.
-    EXPECT_TRUE(ownerMayWrite(path));
+    // The window still holds the lock, on the file as in memory.
+    EXPECT_TRUE(lockedOnDisk(path));
     EXPECT_TRUE(dat.Locked());
 }
 

@@ -2,7 +2,7 @@
 
 #include "base/app_error.h"
 #include "base/win1250.h"
-#include "failing_writer.h"
+#include "support/failing_writer.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
@@ -501,12 +501,16 @@ TEST_F(IniFileOnDisk, CopyWithoutSectionsWritesAnEmptyFile)
     EXPECT_EQ(QFileInfo(path).size(), 0);
 }
 
-TEST_F(IniFileOnDisk, SaveFailingHalfWayLeavesTheOldFileAndNoTemporary)
+// Every step of the write fails in turn: the document keeps its old text, no temporary
+// file is left, and the same copy saves once the step works again.
+class FailingSave : public IniFileOnDisk, public ::testing::WithParamInterface<FailingWriter::Failure> {};
+
+TEST_P(FailingSave, LeavesTheOldFileAndNoTemporary)
 {
     const QByteArray old = "[S]\r\nA=stara\r\n\r\n";
     const QString path = folder.write("a.rpr", old);
     FailingWriter writer;
-    writer.failure = FailingWriter::Failure::HalfWay;
+    writer.failure = GetParam();
     TMemIniFile ini(path);
     ini.SetWriter(&writer);
     ini.LoadFromFile();
@@ -518,31 +522,19 @@ TEST_F(IniFileOnDisk, SaveFailingHalfWayLeavesTheOldFileAndNoTemporary)
         EXPECT_TRUE(e.text().startsWith("Nie można zapisać pliku")) << e.text().toStdString();
         EXPECT_TRUE(e.text().contains(QDir::toNativeSeparators(path)));
     }
-    // The half-written text never reached the document.
-    EXPECT_EQ(writer.documentAtFailure, old);
-    EXPECT_EQ(folder.read(path), old);
-    EXPECT_EQ(folderEntries(), QStringList{"a.rpr"});
-}
-
-TEST_F(IniFileOnDisk, SaveFailingAtTheRenameLeavesTheOldFileAndNoTemporary)
-{
-    const QByteArray old = "[S]\r\nA=stara\r\n\r\n";
-    const QString path = folder.write("a.rpr", old);
-    FailingWriter writer;
-    writer.failure = FailingWriter::Failure::AtCommit;
-    TMemIniFile ini(path);
-    ini.SetWriter(&writer);
-    ini.WriteValue("S", "A", "nowa");
-    EXPECT_THROW(ini.WriteToDisk(), AppError);
+    // The new text never reached the document.
     EXPECT_EQ(writer.documentAtFailure, old);
     EXPECT_EQ(folder.read(path), old);
     EXPECT_EQ(folderEntries(), QStringList{"a.rpr"});
 
-    // The same copy saves once the writer works again.
     writer.failure = FailingWriter::Failure::None;
     ini.WriteToDisk();
-    EXPECT_EQ(folder.read(path), "[S]\r\nA=nowa\r\n\r\n");
+    EXPECT_EQ(folder.read(path), "[S]\r\nA=" + QByteArray(5000, 'n') + "\r\n\r\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, FailingSave,
+                         ::testing::Values(FailingWriter::Failure::HalfWay, FailingWriter::Failure::AtSync,
+                                           FailingWriter::Failure::AtClose, FailingWriter::Failure::AtRename));
 
 TEST_F(IniFileOnDisk, SaveIntoAMissingFolderFailsAndCreatesNothing)
 {
@@ -611,7 +603,7 @@ TEST_F(IniFileOnDisk, DocumentCopyCreatesAMissingFileLocked)
     EXPECT_FALSE(hasWriteBit(path));
 }
 
-TEST_F(IniFileOnDisk, DocumentCopyWhoseSaveFailsLeavesTheOldTextWritableByItsOwner)
+TEST_F(IniFileOnDisk, DocumentCopyWhoseSaveFailsLeavesTheOldTextAndItsLock)
 {
     const QByteArray old = "[S]\r\nA=1\r\n\r\n";
     const QString path = folder.write("a.rpr", old);
@@ -624,6 +616,6 @@ TEST_F(IniFileOnDisk, DocumentCopyWhoseSaveFailsLeavesTheOldTextWritableByItsOwn
     ini.WriteValue("S", "A", "2");
     EXPECT_THROW(ini.WriteToDisk(), AppError);
     EXPECT_EQ(folder.read(path), old);
-    EXPECT_TRUE(QFile::permissions(path) & QFile::WriteOwner);
+    EXPECT_FALSE(hasWriteBit(path));
     EXPECT_EQ(folderEntries(), QStringList{"a.rpr"});
 }
