@@ -16,6 +16,7 @@
 #include "shell/about_box.h"
 #include "shell/exit_question.h"
 #include "shell/help_window.h"
+#include "shell/tutorial_cards.h"
 #include "shell/welcome_screen.h"
 #include "shell/mdi_arrange.h"
 #include "shell/options_dialog.h"
@@ -65,6 +66,7 @@ TForm1* theMainWindow = nullptr;
 
 constexpr int MainWindowHelpContext = 5010;
 constexpr int ContentsHelpContext = 5000;
+constexpr int TutorialFirstCard = 5;
 
 // The items of Plik1 from "Nowy" to "Zakończ"; the recent files follow them.
 constexpr int FixedFileItems = 9;
@@ -643,7 +645,21 @@ void TForm1::ShowHelp(int context)
     helpWindow_->showContext(context);
 }
 
-// The commands below act on dialogs and help that the main window does not hold yet; each
-// is connected to its menu item and button and does nothing so far.
+void TForm1::Samouczek1Click()
+{
+    if (!tutorial_) {
+        tutorial_ = new TutorialCards(paths_, this);
+        connect(tutorial_, &TutorialCards::message, this, &TForm1::TutorialMessage);
+    }
+    tutorial_->ShowCard(TutorialFirstCard);
+}
 
-void TForm1::Samouczek1Click() {}
+void TForm1::TutorialMessage(int action, int value)
+{
+    if (!tutorial_)
+        return;
+    if (action == TutorialClose || action == TutorialOtherCaller)
+        tutorial_->hide();
+    else if (action == TutorialData && value >= 10 && value <= 80 && value % 10 == 0)
+        tutorial_->ShowCard(value);
+}

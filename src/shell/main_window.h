@@ -17,6 +17,7 @@
 class DocumentWindow;
 class FileCommands;
 class HelpWindow;
+class TutorialCards;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -83,6 +84,10 @@ public slots:
     void WebSiteItemClick();
     void HelpAbout1Execute();
     void ShowWelcomeScreen();
+    // What the tutorial's card window reports: `action` is TutorialClose or
+    // TutorialOtherCaller (the tutorial closes) or TutorialData, whose `value` 10, 20 ... 80
+    // shows that card; anything else does nothing.
+    void TutorialMessage(int action, int value);
     // Runs the tool of an item of "Użyteczne".
     void ToolMenuClick(QAction* item);
 
@@ -130,6 +135,7 @@ private:
     FileCommands* fileCommands_ = nullptr;
     QPointer<DocumentWindow> activeDocument_;
     HelpWindow* helpWindow_ = nullptr;   // made when help is first asked for
+    TutorialCards* tutorial_ = nullptr;  // made when the tutorial is first started
     QToolBar* ToolBar1 = nullptr;
 
     QMenu* Plik1 = nullptr;
