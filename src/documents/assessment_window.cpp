@@ -22,7 +22,6 @@ namespace {
 constexpr int HazardTab = 3;
 constexpr int AnswerColumn = 2;
 constexpr int AnswerListHeight = 23;
-constexpr QSize PickerSize(20, 20);
 
 const QStringList& hazardTitles()
 {
@@ -234,7 +233,7 @@ void TForm5::StringGridIni1DrawCell(int column, int row)
 {
     QToolButton* buttons[] = {BitBtn1, BitBtn2, BitBtn3};
     if (column >= 4 && column <= 6)
-        placeOverCell(buttons[column - 4], StringGridIni1, column, row, PickerSize);
+        placePickerButton(buttons[column - 4], StringGridIni1, column, row);
 }
 
 void TForm5::StringGridIni1KeyDown()
@@ -283,6 +282,9 @@ void TForm5::ComboBox1Change()
 {
     IniDat1->SetModified();
     StringGridIni2->setCell(StringGridIni2->currentColumn(), StringGridIni2->currentRow(), ComboBox1->currentText());
+    // The table takes the keys again, so Down goes to the next question instead of
+    // changing the answer just chosen.
+    StringGridIni2->setFocus();
 }
 
 void TForm5::recomputeRow(int row)

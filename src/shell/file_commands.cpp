@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QScopeGuard>
 #include <QStringList>
 #include <exception>
@@ -153,9 +154,12 @@ void FileCommands::SaveAs(DocumentWindow* window)
         const bool project = qobject_cast<TForm2*>(window) != nullptr;
         const QString extension = project ? ProjectExtension : AssessmentExtension;
         const QString current = window->IniDat1->FileName();
-        // The current name without its folder and its extension; no folder is proposed.
-        const QString fileName = QFileInfo(current).fileName();
-        const QString proposed = fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
+        // The current name without its extension, in the document's folder (PROJEKTY for a
+        // document not saved yet, which is bound to a provisional name there).
+        const QFileInfo currentFile(current);
+        const QString fileName = currentFile.fileName();
+        const QString proposed =
+            QDir(currentFile.path()).filePath(fileName.left(qMax<qsizetype>(0, fileName.size() - 4)));
         const QString name = prompts().saveFileNameReplacing(QStringLiteral("Zapisz jako"), proposed,
                                                              project ? ProjectFilter : AssessmentFilter, extension);
         if (name.isEmpty())
@@ -190,12 +194,24 @@ Window* FileCommands::createWindow(const QString& path)
     auto* window = new Window(host_, area_);
     window->setWindowTitle(path);
     window->IniDat1->SetFileName(path);
-    // The frame would take the size its content prefers; the window keeps the size it
-    // was created with instead.
-    const QSize created = window->size();
+    // The frame holds the window at the size it was created with, scaled for the screen,
+    // not at the size its content prefers. Over a maximised window Qt shows a new one
+    // maximised: it is sized as a normal window first, so restoring it later gives that
+    // size, and all of this happens before anything is painted.
+    window->scaleForScreen();
+    const QSize content = window->size();
     QMdiSubWindow* frame = area_->addSubWindow(window);
+    // Ctrl+F4 belongs to the main window's "Zamknij"; the frame's menu keeps its item.
+    for (QAction* item : frame->systemMenu()->actions()) {
+        if (item->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4))
+            item->setShortcut({});
+    }
     frame->show();
-    frame->resize(frame->size() - window->size() + created);
+    const bool maximised = frame->isMaximized();
+    frame->showNormal();
+    frame->resize(frame->size() - window->size() + content);
+    if (maximised)
+        frame->showMaximized();
     return window;
 }
 

@@ -186,16 +186,20 @@ TEST_F(AssessmentWindowTest, AssessmentWithoutMethodOffersEmptyListsAndComputesN
     EXPECT_EQ(window->StringGridIni1->cell(6, 1), QStringLiteral("stare"));
 }
 
-TEST_F(AssessmentWindowTest, PickerButtonSitsOnTheFocusedCell)
+TEST_F(AssessmentWindowTest, PickerButtonSitsInTheFocusedCellAndLeavesItsValueVisible)
 {
-    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "", "", ""}}));
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "", "0,5=", ""}}));
     window->PageControl1->setCurrentIndex(3);
     selectCell(window->StringGridIni1, 5, 1);
     paint(window);
     TStringGridIni* table = window->StringGridIni1;
     const QRect cell = table->visualRect(table->model()->index(1, 5));
-    const QPoint expected = table->viewport()->mapTo(table->parentWidget(), cell.topLeft()) + QPoint(2, 2);
-    EXPECT_EQ(window->BitBtn2->geometry(), QRect(expected, QSize(20, 20)));
+    const QRect onPage(table->viewport()->mapTo(table->parentWidget(), cell.topLeft()), cell.size());
+    const QRect button = window->BitBtn2->geometry();
+    EXPECT_LE(button.right(), onPage.right());
+    EXPECT_GT(button.top(), onPage.top());
+    EXPECT_EQ(button.size(), QSize(20, 20));
+    EXPECT_GT(button.left(), onPage.left() + table->fontMetrics().horizontalAdvance(QStringLiteral("0,5=")));
     EXPECT_TRUE(window->BitBtn2->isVisible());
 }
 
@@ -406,15 +410,24 @@ TEST_F(ChecklistTest, AnswerListFollowsTheAnswerCell)
     EXPECT_FALSE(window->IniDat1->Modified());
 }
 
-TEST_F(ChecklistTest, ChoosingAnAnswerWritesItAndMarksModified)
+TEST_F(ChecklistTest, ChoosingAnAnswerWritesItMarksModifiedAndGivesTheKeysBackToTheTable)
 {
     TForm5* window = openChecklist();
+    QApplication::setActiveWindow(window);
     window->PageControl1->setCurrentIndex(4);
     selectCell(window->StringGridIni2, 2, 2);
+    const QString nextAnswer = window->StringGridIni2->cell(2, 3);
+    window->ComboBox1->setFocus();   // as a click on the list does
     window->ComboBox1->setCurrentIndex(1);
     emit window->ComboBox1->activated(1);
     EXPECT_EQ(window->StringGridIni2->cell(2, 2), QStringLiteral("NIE"));
     EXPECT_TRUE(window->IniDat1->Modified());
+
+    ASSERT_EQ(QApplication::focusWidget(), window->StringGridIni2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(window->StringGridIni2->currentRow(), 3) << "Down goes to the next question";
+    EXPECT_EQ(window->StringGridIni2->cell(2, 2), QStringLiteral("NIE")) << "and leaves the answer chosen";
+    EXPECT_EQ(window->StringGridIni2->cell(2, 3), nextAnswer);
 }
 
 TEST_F(ChecklistTest, TypingTOrNOnTheAnswerCellAnswers)
