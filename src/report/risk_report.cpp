@@ -277,10 +277,7 @@ void checklistSection(WordBasic& word, const AssessmentSnapshot& a, const RowWri
     dataRows(word, a.checklist, {0, 1, 2}, rowWritten);
     endTable(word);
 
-    const int questions = static_cast<int>(a.checklist.size());
-    const int noAnswers = static_cast<int>(std::count_if(a.checklist.begin(), a.checklist.end(), [](const QStringList& row) {
-        return row.value(2) == QLatin1String("NIE");
-    }));
+    const auto [questions, noAnswers] = countAnswers(a.checklist);
     word.FontSize(11);
     word.CenterPara();
     if (questions == 0) {
@@ -385,19 +382,6 @@ QString factorText(const QString& cell)
 {
     const qsizetype equals = cell.indexOf(QLatin1Char('='));
     return equals < 0 ? QString() : cell.left(equals);
-}
-
-QString rbhpIndex(int noAnswers, int questions)
-{
-    return regional::formatFixed(double(noAnswers) / questions, 2);
-}
-
-QString rbhpLevel(int noAnswers, int questions)
-{
-    // Halves go to the even neighbour (the default rounding mode of nearbyint).
-    const double n = std::nearbyint(1000.0 * noAnswers / questions);
-    const char* level = n <= 100 ? "bardzo duży" : n <= 200 ? "duży" : n <= 400 ? "średni" : n <= 600 ? "mały" : "bardzo mały";
-    return QStringLiteral("Stopień przestrzegania zasad bhp: ") + QString::fromUtf8(level) + QLatin1Char('\r');
 }
 
 void BuildRiskReport(WordBasic& word, const AssessmentSnapshot& assessment, const RowWritten& rowWritten)

@@ -10,6 +10,7 @@
 // Throws AppError "'<text>' is not a valid integer value" for a FIVE STEPS assessment whose
 // employee count is not a whole number; the report then ends where the count is needed.
 
+#include "documents/checklist_index.h"
 #include "report/report_tables.h"
 
 struct AssessmentSnapshot;
@@ -18,7 +19,3 @@ void BuildRiskReport(WordBasic& word, const AssessmentSnapshot& assessment, cons
 
 // The factor text of a rating cell: its text before the first "=", empty without one.
 QString factorText(const QString& cell);
-// The RBHP index of `noAnswers` "NIE" among `questions` (> 0) with two decimals ("0,25"),
-// and its level line ("Stopień przestrzegania zasad bhp: średni\r").
-QString rbhpIndex(int noAnswers, int questions);
-QString rbhpLevel(int noAnswers, int questions);

@@ -205,6 +205,15 @@ int level(RiskMethod method, double r)
     return result;
 }
 
+std::array<double, 4> levelLimits(RiskMethod method)
+{
+    Q_ASSERT(method != RiskMethod::None);
+    std::array<double, 4> limits = limitsOnN(method);
+    for (double& limit : limits)
+        limit /= 10;
+    return limits;
+}
+
 QString levelText(int level)
 {
     static const QStringList texts = {
@@ -235,7 +244,7 @@ HazardColumns hazardColumns(RiskMethod method)
     return {4, 5, -1, 6, 7};
 }
 
-std::optional<QString> ObliczWiersz(RiskMethod method, const QStringList& cells, const QString& employees)
+std::optional<double> riskValue(RiskMethod method, const QStringList& cells, const QString& employees)
 {
     if (method == RiskMethod::None)
         return std::nullopt;
@@ -257,7 +266,14 @@ std::optional<QString> ObliczWiersz(RiskMethod method, const QStringList& cells,
     double r = factors.first();
     for (qsizetype i = 1; i < factors.size(); ++i)
         r *= factors.at(i);
-    return riskText(method, r);
+    return r;
+}
+
+std::optional<QString> ObliczWiersz(RiskMethod method, const QStringList& cells, const QString& employees)
+{
+    if (const auto r = riskValue(method, cells, employees))
+        return riskText(method, *r);
+    return std::nullopt;
 }
 
 } // namespace risk

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 enum class RiskMethod { None = -1, PHA = 0, RiskScore = 1, FiveSteps = 2, Matrycowa = 3 };
@@ -33,6 +34,9 @@ int factorI(qint32 employees);
 
 // 1..5 from N = round-half-even(10 x R) and the method's bands. REQUIRES: method is not None.
 int level(RiskMethod method, double r);
+// The upper R limits of levels 1 to 4 (each limit still belongs to its lower level).
+// REQUIRES: method is not None.
+std::array<double, 4> levelLimits(RiskMethod method);
 // "Ryzyko bardzo małe - dopuszczalne" ... "Ryzyko bardzo duże - niedopuszczalne".
 QString levelText(int level);
 // "R = " + R with one decimal + " " + level text.
@@ -50,6 +54,10 @@ struct HazardColumns {
 };
 HazardColumns hazardColumns(RiskMethod method);
 
+// R of one hazard row (`cells` indexed by column): the product of its factors (and of
+// factor I for FIVE STEPS), or nullopt without a method or with an empty factor cell.
+// Throws AppError on a factor that is not a number or a count that is not a whole number.
+std::optional<double> riskValue(RiskMethod method, const QStringList& cells, const QString& employees);
 // The risk text of one hazard row (`cells` indexed by column), or nullopt when the row is
 // left unchanged (no method, an empty factor cell). `employees` is the employee-count
 // field's text, read only for FIVE STEPS.

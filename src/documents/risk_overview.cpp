@@ -1,0 +1,77 @@
+#include "documents/risk_overview.h"
+
+#include "base/app_error.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool isBlank(const QStringList& row)
+{
+    return std::all_of(row.begin(), row.end(), [](const QString& cell) { return cell.trimmed().isEmpty(); });
+}
+
+// R of a row, or nullopt when it is not rated (an empty or unreadable factor).
+std::optional<double> ratedValue(const AssessmentSnapshot& a, const QStringList& row)
+{
+    try {
+        return risk::riskValue(a.method, row, a.employees);
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+}
+
+// Counts the hazard in its grid cell; a factor off the scale's whole numbers has no cell.
+void addToGrid(QList<QList<int>>& grid, const QStringList& row, const risk::HazardColumns& columns)
+{
+    const double s = risk::entryValue(row.at(columns.s));
+    const double p = risk::entryValue(row.at(columns.p));
+    const auto inRange = [](double v, qsizetype size) { return v == std::floor(v) && v >= 1 && v <= size; };
+    if (inRange(s, grid.size()) && inRange(p, grid.first().size()))
+        ++grid[int(s) - 1][int(p) - 1];
+}
+
+} // namespace
+
+bool hasGrid(RiskMethod method)
+{
+    return method == RiskMethod::PHA || method == RiskMethod::Matrycowa;
+}
+
+RiskOverview riskOverview(const AssessmentSnapshot& assessment)
+{
+    RiskOverview overview;
+    overview.method = assessment.method;
+    overview.checklist = countAnswers(assessment.checklist);
+    const RiskMethod method = assessment.method;
+    if (hasGrid(method)) {
+        const auto columnsOfP = risk::scale(method, risk::Factor::P).size();
+        overview.grid.fill(QList<int>(columnsOfP, 0), risk::scale(method, risk::Factor::S).size());
+    }
+    const risk::HazardColumns columns = risk::hazardColumns(method);
+    int number = 0;
+    for (const QStringList& row : assessment.hazards) {
+        ++number;
+        if (isBlank(row))
+            continue;
+        const std::optional<double> r = ratedValue(assessment, row);
+        if (!r) {
+            ++overview.unrated;
+            continue;
+        }
+        const int level = risk::level(method, *r);
+        ++overview.levelCounts[level - 1];
+        if (hasGrid(method))
+            addToGrid(overview.grid, row, columns);
+        else
+            overview.rValues.append(*r);
+        if (level >= 4)
+            overview.unacceptable.append({number, row.value(0), row.value(1), row.value(3), *r, level});
+    }
+    std::stable_sort(overview.unacceptable.begin(), overview.unacceptable.end(),
+                     [](const RatedHazard& a, const RatedHazard& b) {
+                         return a.level != b.level ? a.level > b.level : a.r > b.r;
+                     });
+    return overview;
+}

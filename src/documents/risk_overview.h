@@ -1,0 +1,38 @@
+#pragma once
+// RiskOverview: where the risk of an assessment lies, computed from its snapshot: how many
+// hazards sit at each of the five levels, how many are not rated yet, the S x P grid of the
+// two-factor methods, the R values of RISK SCORE and FIVE STEPS, the unacceptable hazards
+// (levels 4 and 5) most severe first, and the checklist's RBHP counts. A hazard's R and
+// level come from its factors as the table computes them; a row with an empty or unreadable
+// factor counts as not rated. Rows with no text at all are not hazards.
+
+#include "documents/checklist_index.h"
+#include "documents/document_snapshot.h"
+
+#include <array>
+
+struct RatedHazard {
+    int row = 0;             // 1-based, as numbered in the report
+    QString hazard;
+    QString sources;
+    QString actions;         // preventive actions
+    double r = 0;
+    int level = 0;           // 1..5
+};
+
+struct RiskOverview {
+    RiskMethod method = RiskMethod::None;
+    std::array<int, 5> levelCounts{};   // index 0 is level 1
+    int unrated = 0;
+    // PHA and Matrycowa: grid[s - 1][p - 1] hazards rated S = s and P = p; empty otherwise.
+    QList<QList<int>> grid;
+    // RISK SCORE and FIVE STEPS: R of every rated hazard, in table order; empty otherwise.
+    QList<double> rValues;
+    QList<RatedHazard> unacceptable;    // level 5 before level 4, higher R first, then by row
+    ChecklistCount checklist;
+};
+
+// True for PHA and Matrycowa, whose risk is S x P on small whole-number scales.
+bool hasGrid(RiskMethod method);
+
+RiskOverview riskOverview(const AssessmentSnapshot& assessment);
