@@ -33,6 +33,10 @@ public:
     // The answer list ("TAK", "NIE") over column 2 of the checklist.
     QComboBox* ComboBox1;
 
+    // Reads the controls from the project `projectPath` without taking its lock or writing
+    // to it; the window stays bound to its own file, which the read leaves unmodified.
+    // Throws AppError when the project cannot be read (the user has been told).
+    void readProject(const QString& projectPath);
     // After the bound controls have been read: 8 hazard columns for RISK SCORE and
     // FIVE STEPS, 7 otherwise, and the column widths. Computes no risk.
     void ShowPoCzytaniu();
@@ -61,9 +65,9 @@ public:
     // discarded with a beep.
     bool EditIni6KeyPress(QChar key);
     void EditIni6Change();
-    void EditIni4Change();
 
 protected:
+    void controlsRead() override;
     void tableKeyPress(QKeyEvent* event) override;
     QToolButton* pickerOfCell(int column, int row) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,7 +76,6 @@ private:
     void buildCard(QWidget* page);
     void buildHazardTab(QWidget* page);
     void buildChecklistTab(QWidget* page);
-    void connectChanges();
     void setColumnWidths();
     void pick(int mode, risk::Factor factor);
     // On a checklist answer cell "T" answers "TAK" and "N" answers "NIE", as the list does;

@@ -5,11 +5,12 @@
 // CreateAssessmentFromProject). New documents get provisional names in the folder PROJEKTY
 // of the program's folder and stay unwritten until their first save.
 //
-// The commands run to their end and show every failure through the prompts interface;
-// nothing escapes them. The operations under them throw AppError and leave the reporting
-// to their caller.
+// They decide the names, ask the dialogs and keep the recent files; the document windows
+// open and save their files themselves. The commands run through the error boundary and
+// show every failure through the prompts interface; nothing escapes them. The operations
+// under them throw AppError and leave the reporting to their caller.
 //
-// A document window's identity is its TIniDat's FileName, a full path compared exactly; its
+// A document window's identity is its file's name, a full path compared exactly; its
 // caption is the same path. A save counts only when the file was written: a save that is
 // refused or fails leaves the document modified, so closing it asks again.
 //
