@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   adwaita-icon-theme libqt6svg6 fonts-liberation
+  libquazip1-qt6-dev python3-docx poppler-utils
   locales
 )
 

@@ -9,6 +9,7 @@
 // StringGridIni2DrawCell are what remains to do after the focused cell has been painted:
 // putting the picker button or the answer list over it).
 
+#include "documents/document_snapshot.h"
 #include "documents/document_window.h"
 
 class QComboBox;
@@ -17,6 +18,9 @@ class TForm5 : public DocumentWindow {
     Q_OBJECT
 public:
     explicit TForm5(DocumentHost* host, QWidget* parent = nullptr);
+
+    // The document's data as it stands, unsaved edits included.
+    AssessmentSnapshot snapshot() const;
 
     // The assessment card, section OPISOC.
     TEditIni* EditIni4;   // Jednostka

@@ -27,6 +27,7 @@
 
 class BoundControl;
 class DocumentHost;
+struct ProjectSnapshot;
 class QGridLayout;
 class QKeyEvent;
 class QTabWidget;
@@ -146,6 +147,8 @@ protected:
     QToolButton* addPickerButton(QWidget* page);
     // Starts watching the tab changes; called once every page exists.
     void finishCreation();
+    // The data both kinds hold: description, method, workstation memos, both tables.
+    void fillSnapshot(ProjectSnapshot& snapshot) const;
 
     // Puts `widget` at the cell's top-left corner plus 2 pixels right and down.
     static void placeOverCell(QWidget* widget, TStringGridIni* table, int column, int row, QSize size);

@@ -6,12 +6,16 @@
 // Painting: GridDelegate paints both tables, never in red (StringGridIni1DrawCell is what
 // remains to do after the focused cell has been painted: putting the S picker over it).
 
+#include "documents/document_snapshot.h"
 #include "documents/document_window.h"
 
 class TForm2 : public DocumentWindow {
     Q_OBJECT
 public:
     explicit TForm2(DocumentHost* host, QWidget* parent = nullptr);
+
+    // The document's data as it stands, unsaved edits included.
+    ProjectSnapshot snapshot() const;
 
     // The "..." picker of the S column, hidden until a data cell of column 4 is selected.
     QToolButton* BitBtn1;

@@ -12,9 +12,11 @@
 #include "shell/product.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
+#include "shell/tool_libraries.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -326,9 +328,24 @@ void TForm1::scanToolLibrariesReportingFailure()
     }
 }
 
-// No tool libraries are known yet: the tools menu stays hidden.
+// Every tool library of the program's folder gets an item in "Użyteczne", which is shown
+// once there is one.
 void TForm1::ScanToolLibraries()
 {
+    for (const ToolLibrary& tool : findToolLibraries(programFolder_)) {
+        toolLibraries_.append(tool.fileName);
+        QAction* item = Uzyteczne->addAction(literalCaption(tool.caption));
+        connect(item, &QAction::triggered, this, [this, item] { runCommand([this, item] { ToolMenuClick(item); }); });
+    }
+    Uzyteczne->menuAction()->setVisible(!toolLibraries_.isEmpty());
+}
+
+void TForm1::ToolMenuClick(QAction* item)
+{
+    const qsizetype index = Uzyteczne->actions().indexOf(item);
+    if (index < 0 || index >= toolLibraries_.size())
+        return;
+    runToolLibrary(QDir(programFolder_).filePath(toolLibraries_[index]), winId());
 }
 
 void TForm1::rememberSavedFile(const QString& path)

@@ -76,6 +76,8 @@ public slots:
     void WebSiteItemClick();
     void HelpAbout1Execute();
     void ShowWelcomeScreen();
+    // Runs the tool of an item of "Użyteczne".
+    void ToolMenuClick(QAction* item);
 
 protected:
     // Save is on Ctrl+Z: a focused field of this window (edit box, memo, cell editor) would
@@ -109,6 +111,7 @@ private:
 
     QString programFolder_;
     QStringList recentFiles_;
+    QStringList toolLibraries_;   // file names; entry i belongs to the i-th item of Uzyteczne
 
     QMdiArea* MdiArea = nullptr;
     FileCommands* fileCommands_ = nullptr;

@@ -14,7 +14,7 @@ public:
     virtual ~AtomicFileWriter() = default;
 
     // Makes `bytes` the whole content of `path`, creating the file when it is missing.
-    // Throws AppError naming the file on failure; the previous file is then intact and
+    // Throws AppError naming the file and the cause on failure; the previous file is then intact and
     // the temporary file is gone.
     void write(const QString& path, const QByteArray& bytes);
 

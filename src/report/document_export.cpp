@@ -1,0 +1,56 @@
+#include "report/document_export.h"
+
+#include "base/app_error.h"
+#include "report/document_writer.h"
+#include "report/docx_export.h"
+#include "storage/atomic_file_writer.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
+
+QByteArray odtBytes(const QTextDocument& document)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&buffer, "odf");
+    return writer.write(&document) ? buffer.data() : QByteArray();
+}
+
+QByteArray pdfBytes(const QTextDocument& document)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(1200);
+        // The document carries its own A4 page size and margins, so printing keeps its layout.
+        document.print(&writer);
+    }
+    return buffer.data();
+}
+
+void saveDocument(const QTextDocument& document, const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    QByteArray bytes;
+    if (suffix == QLatin1String("docx"))
+        bytes = docxBytes(document);
+    else if (suffix == QLatin1String("odt"))
+        bytes = odtBytes(document);
+    else if (suffix == QLatin1String("pdf"))
+        bytes = pdfBytes(document);
+    else
+        throw AppError(QStringLiteral("Nie można zapisać pliku \"%1\": nieznany rodzaj dokumentu. "
+                                      "Nazwa pliku musi się kończyć na .docx, .odt albo .pdf.")
+                           .arg(QDir::toNativeSeparators(fileName)));
+    if (bytes.isEmpty())
+        throw AppError(QStringLiteral("Nie można zapisać pliku \"%1\": nie udało się utworzyć dokumentu.")
+                           .arg(QDir::toNativeSeparators(fileName)));
+    AtomicFileWriter().write(fileName, bytes);
+}

@@ -1,0 +1,331 @@
+#include "report/document_writer.h"
+
+#include "base/app_error.h"
+#include "report/document_export.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextTable>
+
+namespace {
+
+// What a new cell of a table starts with: the alignment and font size in force where the
+// table was inserted.
+constexpr int CellAlignmentProperty = QTextFormat::UserProperty + 2;
+constexpr int CellFontSizeProperty = QTextFormat::UserProperty + 3;
+
+double pixelsFromPoints(double points)
+{
+    return points * 96.0 / 72.0;
+}
+
+// "1,8 cm" -> 1.8; throws AppError on anything else.
+double centimetres(const QString& width)
+{
+    QString number = width.trimmed();
+    bool ok = number.endsWith(QLatin1String("cm"));
+    number.chop(2);
+    const double value = ok ? number.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok) : 0;
+    if (!ok || value <= 0)
+        throw AppError(QStringLiteral("Niepoprawna szerokość kolumny: \"%1\".").arg(width));
+    return value;
+}
+
+} // namespace
+
+QString report_page::fontFamily()
+{
+    return QStringLiteral("Liberation Serif");
+}
+
+DocumentWriter::DocumentWriter()
+{
+    FileNew(QStringLiteral("Normal"));
+}
+
+DocumentWriter::~DocumentWriter() = default;
+
+void DocumentWriter::AppShow() {}
+
+void DocumentWriter::FileNew(const QString&)
+{
+    using namespace report_page;
+    document_ = std::make_unique<QTextDocument>();
+    QFont font(fontFamily());
+    font.setPointSize(DefaultFontSize);
+    document_->setDefaultFont(font);
+    document_->setDocumentMargin(0);
+    document_->setPageSize(QSizeF(pixelsFromCm(WidthCm), pixelsFromCm(HeightCm)));
+    QTextFrameFormat page = document_->rootFrame()->frameFormat();
+    page.setMargin(pixelsFromCm(MarginCm));
+    document_->rootFrame()->setFrameFormat(page);
+    QTextOption option = document_->defaultTextOption();
+    option.setTabStopDistance(pixelsFromCm(1.25));
+    document_->setDefaultTextOption(option);
+
+    cursor_ = QTextCursor(document_.get());
+    selectedTable_ = nullptr;
+    fontSize_ = DefaultFontSize;
+    endStyle();
+    cursor_.setBlockCharFormat(typingFormat());
+}
+
+void DocumentWriter::FileSaveAs(const QString& fileName)
+{
+    saveDocument(*document_, fileName);
+}
+
+QTextCharFormat DocumentWriter::typingFormat() const
+{
+    QTextCharFormat format;
+    format.setFontPointSize(fontSize_);
+    format.setFontWeight(bold_ ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(italic_);
+    return format;
+}
+
+void DocumentWriter::endStyle()
+{
+    bold_ = false;
+    italic_ = false;
+}
+
+void DocumentWriter::enterSelectedTable()
+{
+    if (!selectedTable_)
+        return;
+    selectCell(selectedTable_->cellAt(0, 0));
+    selectedTable_ = nullptr;
+}
+
+void DocumentWriter::selectCell(const QTextTableCell& cell)
+{
+    cursor_ = cell.firstCursorPosition();
+    cursor_.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+}
+
+void DocumentWriter::Insert(const QString& text)
+{
+    enterSelectedTable();
+    cursor_.removeSelectedText();
+    const QStringList paragraphs = text.split(QLatin1Char('\r'));
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+        if (i > 0)
+            newParagraph();
+        if (!paragraphs[i].isEmpty())
+            cursor_.insertText(paragraphs[i], typingFormat());
+    }
+}
+
+void DocumentWriter::InsertPara()
+{
+    enterSelectedTable();
+    cursor_.removeSelectedText();
+    newParagraph();
+}
+
+void DocumentWriter::newParagraph()
+{
+    // An empty paragraph keeps the size it was left with, so it is as high as its text would be.
+    if (cursor_.block().length() == 1)
+        cursor_.mergeBlockCharFormat(typingFormat());
+    endStyle();
+    cursor_.insertBlock(cursor_.blockFormat(), typingFormat());
+}
+
+void DocumentWriter::setAlignment(Qt::Alignment alignment)
+{
+    enterSelectedTable();
+    QTextBlockFormat format;
+    format.setAlignment(alignment);
+    cursor_.mergeBlockFormat(format);
+}
+
+void DocumentWriter::CenterPara() { setAlignment(Qt::AlignHCenter); }
+void DocumentWriter::LeftPara() { setAlignment(Qt::AlignLeft); }
+void DocumentWriter::JustifyPara() { setAlignment(Qt::AlignJustify); }
+void DocumentWriter::FontSize(int points) { fontSize_ = points; }
+void DocumentWriter::Bold() { bold_ = true; }
+void DocumentWriter::Italic() { italic_ = true; }
+
+void DocumentWriter::TableInsertTable(const QString&, int columns, int rows, const QString&, int, int)
+{
+    using namespace report_page;
+    enterSelectedTable();
+    cursor_.removeSelectedText();
+    columns = std::max(columns, 1);
+    rows = std::max(rows, 1);
+
+    QTextTableFormat format;
+    format.setBorder(0);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(0);
+    format.setAlignment(Qt::AlignLeft);
+    const double textWidth = pixelsFromCm(WidthCm - 2 * MarginCm);
+    format.setColumnWidthConstraints(
+        QList<QTextLength>(columns, QTextLength(QTextLength::FixedLength, textWidth / columns)));
+    format.setProperty(CellAlignmentProperty, int(cursor_.blockFormat().alignment()));
+    format.setProperty(CellFontSizeProperty, fontSize_);
+
+    // The paragraph the table goes into stays below it with its format, as in a word processor.
+    const QTextBlockFormat paragraph = cursor_.blockFormat();
+    const QTextCharFormat mark = cursor_.blockCharFormat();
+    const int position = cursor_.block().position();
+    const bool emptyParagraph = cursor_.block().length() == 1;
+    QTextTable* table = cursor_.insertTable(rows, columns, format);
+    QTextCursor after(document_.get());
+    after.setPosition(table->lastPosition() + 1);
+    after.setBlockFormat(paragraph);
+    after.setBlockCharFormat(mark);
+    // A QTextDocument keeps a paragraph in front of every table; an empty one is merged into
+    // the paragraph before it, so the table takes the empty paragraph's place as it would in a
+    // word processor. (A table that opens the document keeps it; see docx_export.cpp.)
+    if (emptyParagraph && position > 0
+        && document_->characterAt(position - 1) == QChar(QChar::ParagraphSeparator)) {
+        QTextCursor separator(document_.get());
+        separator.setPosition(position - 1);
+        separator.deleteChar();
+    }
+
+    formatNewCells(table, 0);
+    cursor_ = table->cellAt(0, 0).firstCursorPosition();
+    endStyle();
+}
+
+void DocumentWriter::formatNewCells(QTextTable* table, int firstRow)
+{
+    const QTextTableFormat tableFormat = table->format();
+    QTextBlockFormat paragraph;
+    paragraph.setAlignment(Qt::Alignment(tableFormat.intProperty(CellAlignmentProperty)));
+    // A cell's format is the character format of its first paragraph mark as well.
+    QTextTableCellFormat cellFormat;
+    cellFormat.setLeftPadding(report_page::pixelsFromCm(report_page::CellMarginCm));
+    cellFormat.setRightPadding(report_page::pixelsFromCm(report_page::CellMarginCm));
+    cellFormat.setFontPointSize(tableFormat.intProperty(CellFontSizeProperty));
+    for (int row = firstRow; row < table->rows(); ++row) {
+        for (int column = 0; column < table->columns(); ++column) {
+            QTextTableCell cell = table->cellAt(row, column);
+            cell.setFormat(cellFormat);
+            cell.firstCursorPosition().setBlockFormat(paragraph);
+        }
+    }
+}
+
+QTextTable* DocumentWriter::requireTable(const char* command) const
+{
+    if (selectedTable_)
+        return selectedTable_;
+    if (QTextTable* table = cursor_.currentTable())
+        return table;
+    throw AppError(QStringLiteral("Polecenie %1 wymaga tabeli.").arg(QLatin1String(command)));
+}
+
+void DocumentWriter::TableSelectColumn()
+{
+    requireTable("TableSelectColumn");
+}
+
+void DocumentWriter::TableColumnWidth(const QString& width, const QString&)
+{
+    QTextTable* table = requireTable("TableColumnWidth");
+    const int column = selectedTable_ ? 0 : table->cellAt(cursor_).column();
+    QTextTableFormat format = table->format();
+    QList<QTextLength> widths = format.columnWidthConstraints();
+    widths[column] = QTextLength(QTextLength::FixedLength, report_page::pixelsFromCm(centimetres(width)));
+    format.setColumnWidthConstraints(widths);
+    table->setFormat(format);
+}
+
+void DocumentWriter::TableSelectTable()
+{
+    selectedTable_ = requireTable("TableSelectTable");
+    endStyle();
+}
+
+void DocumentWriter::FormatBordersAndShading(const BordersAndShading& borders)
+{
+    QTextTable* table = requireTable("FormatBordersAndShading");
+    QTextTableFormat format = table->format();
+    // With collapsed borders Qt draws the frame at the table's border width and one-pixel
+    // (0,75 pt) lines between the cells.
+    format.setBorder(pixelsFromPoints(0.75 * borders.outerLine()));
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderBrush(Qt::black);
+    format.setProperty(report_page::OuterLineProperty, borders.outerLine());
+    format.setProperty(report_page::InnerLineProperty, borders.innerLine());
+    table->setFormat(format);
+}
+
+void DocumentWriter::Cancel() {}
+
+void DocumentWriter::NextCell()
+{
+    endStyle();
+    if (selectedTable_) {
+        enterSelectedTable();
+        return;
+    }
+    QTextTable* table = requireTable("NextCell");
+    const QTextTableCell cell = table->cellAt(cursor_);
+    int next = cell.row() * table->columns() + cell.column() + 1;
+    if (next == table->rows() * table->columns()) {
+        table->appendRows(1);
+        formatNewCells(table, table->rows() - 1);
+    }
+    selectCell(table->cellAt(next / table->columns(), next % table->columns()));
+}
+
+void DocumentWriter::LineDown(int count)
+{
+    for (int i = 0; i < count; ++i)
+        lineDown();
+}
+
+void DocumentWriter::LineUp(int count)
+{
+    for (int i = 0; i < count; ++i)
+        lineUp();
+}
+
+void DocumentWriter::lineDown()
+{
+    selectedTable_ = nullptr;
+    cursor_.clearSelection();
+    endStyle();
+    QTextTable* table = cursor_.currentTable();
+    if (!table) {
+        cursor_.movePosition(QTextCursor::NextBlock);
+        return;
+    }
+    const QTextTableCell cell = table->cellAt(cursor_);
+    if (cursor_.block() != cell.lastCursorPosition().block()) {
+        cursor_.movePosition(QTextCursor::NextBlock);
+        return;
+    }
+    if (cell.row() + 1 < table->rows())
+        cursor_ = table->cellAt(cell.row() + 1, cell.column()).firstCursorPosition();
+    else
+        cursor_.setPosition(table->lastPosition() + 1);
+}
+
+void DocumentWriter::lineUp()
+{
+    selectedTable_ = nullptr;
+    cursor_.clearSelection();
+    endStyle();
+    QTextTable* table = cursor_.currentTable();
+    if (!table) {
+        cursor_.movePosition(QTextCursor::PreviousBlock);
+        return;
+    }
+    const QTextTableCell cell = table->cellAt(cursor_);
+    if (cursor_.block() != cell.firstCursorPosition().block()) {
+        cursor_.movePosition(QTextCursor::PreviousBlock);
+        return;
+    }
+    if (cell.row() > 0)
+        cursor_ = table->cellAt(cell.row() - 1, cell.column()).lastCursorPosition();
+    else
+        cursor_.setPosition(table->firstPosition() - 1);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The table steps every report builder uses, on the WordBasic commands. A report's table is
+// inserted by the builder; AddHeaderColumn fixes each column's width and caption from left to
+// right, RuleTable rules it and goes to the header row's last cell, and every AddDataRow then
+// begins with the NextCell that reaches (or appends) the next row.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class WordBasic;
+
+// Told once after every data row a builder has written, so a window can show progress.
+using RowWritten = std::function<void()>;
+
+// `width` such as "1,8 cm"; the caption goes into the current cell, then NextCell unless
+// `last`.
+void AddHeaderColumn(WordBasic& word, const QString& width, const QString& caption, bool last);
+void RuleTable(WordBasic& word, int columns);
+// The row number in decimal in the first cell (with the alignment the table carries), then
+// each text left-aligned in the next cell.
+void AddDataRow(WordBasic& word, int number, const QStringList& texts);
+void InsertEmptyParagraphs(WordBasic& word, int count);

@@ -1,0 +1,141 @@
+// The saved report files, read back by real readers: python3-docx for .docx, pdftotext for
+// .pdf; and the failures that must leave no file behind.
+
+#include "base/app_error.h"
+#include "documents/document_snapshot.h"
+#include "report/checklist_report.h"
+#include "report/document_writer.h"
+#include "support/temp_folder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs `program` and returns its standard output; fails the test when it does not end well.
+QByteArray run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    return process.readAllStandardOutput();
+}
+
+void writeChecklistReport(DocumentWriter& writer, ChecklistVariant variant)
+{
+    ProjectSnapshot document;
+    document.checklist = {{QStringLiteral("Czy źródła światła są sprawne?"), QStringLiteral("Wymienić żarówki")},
+                          {QStringLiteral("Czy gaśnica jest dostępna?"), QString()}};
+    document.hazards = {{QStringLiteral("Porażenie prądem"), QStringLiteral("Instalacja elektryczna"),
+                         QStringLiteral("Śmierć, oparzenia")}};
+    BuildChecklistReport(writer, document, variant);
+}
+
+// What python3-docx finds: every table's column widths (cm) and cell texts, and the
+// paragraphs before the first table with the boldness of their runs.
+const char ReadDocx[] = R"(
+import docx, json, sys
+d = docx.Document(sys.argv[1])
+tables = [{"widths": [round(c.width.cm, 2) for c in t.columns],
+           "rows": [[c.text for c in r.cells] for r in t.rows]} for t in d.tables]
+first = [{"text": p.text, "bold": [r.bold for r in p.runs], "size": [r.font.size.pt for r in p.runs],
+          "centred": p.alignment == 1} for p in d.paragraphs if p.text][:2]
+print(json.dumps({"tables": tables, "paragraphs": first}))
+)";
+
+QJsonArray jsonRow(std::initializer_list<const char*> cells)
+{
+    QJsonArray row;
+    for (const char* cell : cells)
+        row.append(QString::fromUtf8(cell));
+    return row;
+}
+
+TEST(DocxExport, RealReaderFindsTablesWidthsPolishTextAndBoldTitle)
+{
+    TempFolder folder;
+    const QString path = folder.path(QStringLiteral("lista ąę.docx"));
+    DocumentWriter writer;
+    writeChecklistReport(writer, ChecklistVariant::Assessment);
+    writer.FileSaveAs(path);
+
+    const QJsonObject found = QJsonDocument::fromJson(run(QStringLiteral("/usr/bin/python3"),
+                                                          {QStringLiteral("-c"), QString::fromUtf8(ReadDocx), path}))
+                                  .object();
+    const QJsonArray tables = found[QLatin1String("tables")].toArray();
+    ASSERT_EQ(tables.size(), 2);
+    EXPECT_EQ(tables[0].toObject()[QLatin1String("widths")].toArray(), (QJsonArray{1.8, 6.2, 6.5, 2.0}));
+    EXPECT_EQ(tables[0].toObject()[QLatin1String("rows")].toArray(),
+              (QJsonArray{jsonRow({"L.p.", "Pytania kontrolne do oceny warunków bhp", "Działania naprawcze", "TAK/NIE"}),
+                          jsonRow({"1", "Czy źródła światła są sprawne?", "Wymienić żarówki", ""}),
+                          jsonRow({"2", "Czy gaśnica jest dostępna?", "", ""})}));
+    EXPECT_EQ(tables[1].toObject()[QLatin1String("widths")].toArray(), (QJsonArray{1.6, 4.9, 4.9, 4.9}));
+    EXPECT_EQ(tables[1].toObject()[QLatin1String("rows")].toArray(),
+              (QJsonArray{jsonRow({"L.p.", "Zagrożenia zawodowe", "Źródło zagrożenia", "Możliwe skutki"}),
+                          jsonRow({"1", "Porażenie prądem", "Instalacja elektryczna", "Śmierć, oparzenia"})}));
+
+    const QJsonObject title = found[QLatin1String("paragraphs")].toArray().first().toObject();
+    EXPECT_EQ(title[QLatin1String("text")].toString(), QStringLiteral("LISTA KONTROLNA"));
+    EXPECT_EQ(title[QLatin1String("bold")].toArray(), QJsonArray{true});
+    EXPECT_EQ(title[QLatin1String("size")].toArray(), QJsonArray{12.0});
+    EXPECT_TRUE(title[QLatin1String("centred")].toBool());
+}
+
+TEST(DocumentExport, OdtAndPdfAreWrittenWhateverTheExtensionsCase)
+{
+    TempFolder folder;
+    DocumentWriter writer;
+    writeChecklistReport(writer, ChecklistVariant::Project);
+    for (const char* name : {"lista.odt", "lista.pdf", "LISTA.PDF"}) {
+        const QString path = folder.path(QLatin1String(name));
+        writer.FileSaveAs(path);
+        const QByteArray bytes = folder.read(path);
+        ASSERT_FALSE(bytes.isEmpty()) << name;
+        if (path.endsWith(QLatin1String(".odt")))
+            EXPECT_TRUE(bytes.startsWith("PK")) << "an OpenDocument file is a zip package";
+        else
+            EXPECT_TRUE(QString::fromUtf8(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}))
+                            .contains(QStringLiteral("ZAGROŻENIA ZAWODOWE")))
+                << name;
+    }
+}
+
+struct FailureCase {
+    const char* test;
+    const char* name;        // written into the temporary folder
+    const char* cause;       // part of the message
+};
+
+class SaveFailure : public testing::TestWithParam<FailureCase> {};
+
+// The message names the file and the cause, and nothing is left on disk: neither a partial
+// new file nor a change to an existing one.
+TEST_P(SaveFailure, NamesFileAndCauseAndLeavesNoFile)
+{
+    TempFolder folder;
+    const QString path = folder.path(QLatin1String(GetParam().name));
+    const QString existing = folder.write(QStringLiteral("raport.doc"), "dawny raport");
+    DocumentWriter writer;
+    writeChecklistReport(writer, ChecklistVariant::Project);
+    try {
+        writer.FileSaveAs(path);
+        FAIL() << "saved";
+    } catch (const AppError& error) {
+        EXPECT_TRUE(error.text().contains(path)) << error.text().toStdString();
+        EXPECT_TRUE(error.text().contains(QString::fromUtf8(GetParam().cause))) << error.text().toStdString();
+    }
+    EXPECT_EQ(QDir(folder.root()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"raport.doc"});
+    EXPECT_EQ(folder.read(existing), "dawny raport");
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, SaveFailure,
+                         testing::Values(FailureCase{"MissingFolder", "brak/raport.docx", "folder nie istnieje"},
+                                         FailureCase{"OtherExtension", "raport.doc", "musi się kończyć na .docx, .odt albo .pdf"},
+                                         FailureCase{"NoExtension", "raport", "musi się kończyć na .docx, .odt albo .pdf"}),
+                         [](const auto& test) { return std::string(test.param.test); });
+
+} // namespace
