@@ -31,6 +31,11 @@ public:
         shown.append(text);
         return false;
     }
+    Answer questionWithCancel(const QString& text, const QString&) override
+    {
+        shown.append(text);
+        return Answer::Cancel;
+    }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString text(const QString&, const QString&, bool, bool* ok) override

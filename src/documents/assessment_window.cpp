@@ -140,7 +140,7 @@ void TForm5::FormCreate()
     resize(755, 448);
 }
 
-void TForm5::readProject(const QString& projectPath)
+bool TForm5::readProject(const QString& projectPath)
 {
     const QString own = file().FileName();
     // The project is only read: no lock is taken on it and nothing is written to it.
@@ -152,8 +152,11 @@ void TForm5::readProject(const QString& projectPath)
     IniDat1->SetFileName(projectPath);
     IniDat1->SetReadTylko(true);
     openCopy();
+    if (!holdsDocument())
+        return false;
     readControls();
     IniDat1->ClearModified();
+    return true;
 }
 
 void TForm5::controlsRead()

@@ -39,8 +39,9 @@ public:
 
     // Reads the controls from the project `projectPath` without taking its lock or writing
     // to it; the window stays bound to its own file, which the read leaves unmodified.
-    // Throws AppError when the project cannot be read (the user has been told).
-    void readProject(const QString& projectPath);
+    // False, with nothing read, when the project is not a document. Throws AppError when it
+    // cannot be read (the user has been told).
+    bool readProject(const QString& projectPath);
     // After the bound controls have been read: 8 hazard columns for RISK SCORE and
     // FIVE STEPS, 7 otherwise, and the column widths. Computes no risk.
     void ShowPoCzytaniu();

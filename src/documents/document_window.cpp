@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -121,15 +122,27 @@ void DocumentWindow::readControls()
     controlsRead();
 }
 
-void DocumentWindow::openFile(const QString& path)
+bool DocumentWindow::holdsDocument() const
+{
+    return !IniDat1->Ini()->SectionNames().isEmpty() || QFileInfo(IniDat1->FileName()).size() == 0;
+}
+
+bool DocumentWindow::openFile(const QString& path)
 {
     bindToFile(path);
+    const bool existed = QFile::exists(path);
     const auto dropCopy = qScopeGuard([this] { IniDat1->CloseIni(); });
     openCopy();
-    IniDat1->Ini()->WriteToDisk();
+    if (!holdsDocument())
+        return false;
+    // Opening never rewrites a file that exists (OpenIni has locked it); a new path is
+    // created empty, with the lock.
+    if (!existed)
+        IniDat1->Ini()->WriteToDisk();
     if (extensionOf(path) == Extension)
         readControls();
     IniDat1->ClearModified();
+    return true;
 }
 
 void DocumentWindow::saveFile(const QString& path)
@@ -344,12 +357,18 @@ bool DocumentWindow::FormClose()
 {
     if (IniDat1->Modified()) {
         const QString name = QFileInfo(IniDat1->FileName()).fileName();
-        if (prompts().question(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
-                               QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie."))) {
+        switch (prompts().questionWithCancel(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
+                                             QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie."))) {
+        case Prompts::Answer::Cancel:
+            return false;
+        case Prompts::Answer::Yes:
             host_->Save(this);
             // The save has shown why it wrote nothing; the work stays open rather than lost.
             if (IniDat1->Modified())
                 return false;
+            break;
+        case Prompts::Answer::No:
+            break;
         }
     }
     FormDeactivate();

@@ -18,7 +18,8 @@
 // of its own when only the active child changes, so the window does not wait for one.
 //
 // The window deletes itself when closed (Qt::WA_DeleteOnClose). It always closes, except
-// when a save asked for on closing did not write the document.
+// when the closing question is cancelled or a save asked for on closing did not write the
+// document.
 
 #include "documents/grid_delegate.h"
 #include "risk/risk_method.h"
@@ -74,10 +75,12 @@ public:
     // at its first save.
     void bindToFile(const QString& path);
     // Opens `path` into the window: decides the lock (telling the user once when someone
-    // else holds it), rewrites the file in its written form and, when its extension is this
-    // kind's, reads every bound control from it. The document is then unmodified. A file
-    // that cannot be read is reported to the user and leaves the window empty, bound to it.
-    void openFile(const QString& path);
+    // else holds it) and, when its extension is this kind's, reads every bound control from
+    // it. The document is then unmodified. An existing file keeps its bytes; a path that
+    // does not exist is created empty, with the lock. False, with nothing read, when the file
+    // is not a document (it has content but no section): the caller discards the window.
+    // A file that cannot be read is reported to the user and leaves the window empty.
+    bool openFile(const QString& path);
     // Writes the bound controls to `path`, merged into what that file holds, and binds the
     // window to it. Refused, with nothing written, when the window cannot take the file's
     // lock. The document stays modified unless the whole of it was written.
@@ -99,8 +102,9 @@ public:
     void FormActivate();
     void FormDeactivate();
     // Asks whether to save a modified document; Yes saves through the main window, No
-    // discards. Run by closeEvent. False, and the window stays open, only when Yes was
-    // answered and the document is still modified: its save failed or was refused.
+    // discards. Run by closeEvent. False, and the window stays open and modified, when
+    // Cancel was answered (also Esc or the question's close box) or when Yes was answered
+    // and the document is still modified: its save failed or was refused.
     bool FormClose();
     virtual void FormShow();
     virtual void FormResize() = 0;
@@ -129,6 +133,9 @@ protected:
     void readControls();
     // What a kind of window does once its controls have been read.
     virtual void controlsRead() {}
+    // Whether the copy just opened is a document: its file is empty or holds at least one
+    // section. Anything else (a text file, a picture) has content but no section.
+    bool holdsDocument() const;
 
     TIniDat* IniDat1;
     QTabWidget* PageControl1;

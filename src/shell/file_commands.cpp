@@ -113,11 +113,11 @@ void FileCommands::SaveAs(DocumentWindow* window)
         // The current name without its folder and its extension; no folder is proposed.
         const QString fileName = QFileInfo(current).fileName();
         const QString proposed = fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
-        const QString chosen = prompts().saveFileName(QStringLiteral("Zapisz jako"), proposed,
-                                                      extension == ProjectExtension ? ProjectFilter : AssessmentFilter);
-        if (chosen.isEmpty())
+        const QString name = prompts().saveFileNameReplacing(
+            QStringLiteral("Zapisz jako"), proposed, extension == ProjectExtension ? ProjectFilter : AssessmentFilter,
+            extension);
+        if (name.isEmpty())
             return;
-        const QString name = chosen.endsWith(extension) ? chosen : chosen + extension;
         if (name != current)
             SaveUnderNewName(window, name);
         else
@@ -133,10 +133,11 @@ void FileCommands::Close()
 
 bool FileCommands::CloseAll()
 {
-    bool allClosed = true;
-    for (QMdiSubWindow* subWindow : area_->subWindowList(QMdiArea::StackingOrder))
-        allClosed = subWindow->close() && allClosed;
-    return allClosed;
+    for (QMdiSubWindow* subWindow : area_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!subWindow->close())
+            return false;
+    }
+    return true;
 }
 
 // --- operations ----------------------------------------------------------------------
@@ -165,7 +166,8 @@ DocumentWindow* FileCommands::OpenDocument(const QString& path)
     DocumentWindow* window = QFileInfo(path).fileName().endsWith(ProjectExtension)
                                  ? static_cast<DocumentWindow*>(createWindow<TForm2>(path))
                                  : createWindow<TForm5>(path);
-    window->openFile(path);
+    if (!window->openFile(path))
+        discardNotADocument(window, path);
     return window;
 }
 
@@ -177,8 +179,18 @@ DocumentWindow* FileCommands::CreateProjectWindow(const QString& provisionalPath
 DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath)
 {
     TForm5* window = createWindow<TForm5>(provisionalPath);
-    window->readProject(projectPath);
+    if (!window->readProject(projectPath))
+        discardNotADocument(window, projectPath);
     return window;
+}
+
+void FileCommands::discardNotADocument(DocumentWindow* window, const QString& path)
+{
+    // The window goes with its file, which gets its write permission back as it was.
+    delete window->parentWidget();
+    throw AppError(QStringLiteral("Plik „%1” nie jest projektem ani oceną ryzyka, więc nie został otwarty.\r"
+                                  "Plik pozostał bez zmian.")
+                       .arg(native(path)));
 }
 
 void FileCommands::requireFolderOf(const QString& name)

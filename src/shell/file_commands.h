@@ -48,7 +48,8 @@ public:
     // Closes the active document window through its own closing question.
     void Close();
     // Closes every document window, each through its own closing question, from the bottom
-    // of the stack to the top. True when none is left open (a window whose save failed stays).
+    // of the stack to the top. Stops at the first window that stays open (its question was
+    // cancelled or its save failed) and then returns false.
     bool CloseAll();
 
     // Operations; each throws AppError.
@@ -56,7 +57,9 @@ public:
     // Brings forward (restored to normal) the window that holds `path`, or opens `path` in a
     // new window: ".rpr" exactly gives a project window, anything else an assessment window
     // whose controls are read only for ".ron". A window whose file cannot be read stays
-    // open and empty.
+    // open and empty. Opening never changes an existing file's bytes; a file with content
+    // but no section is refused and gets no window. A path that does not exist is created
+    // empty, with the lock.
     DocumentWindow* OpenDocument(const QString& path);
     // Writes `window` to `name`, merged into what that file holds, and reports documentSaved.
     void SaveDocument(DocumentWindow* window, const QString& name);
@@ -77,6 +80,9 @@ private:
     template <class Window>
     Window* createWindow(const QString& path);
     QMdiSubWindow* subWindowHolding(const QString& path) const;
+    // Removes the window made for `path`, which is not a document, and throws the reason;
+    // the file stays untouched.
+    [[noreturn]] static void discardNotADocument(DocumentWindow* window, const QString& path);
     // Throws when no file can be written at `name` because its folder is missing.
     static void requireFolderOf(const QString& name);
 

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -33,6 +35,17 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// The question buttons read "Tak", "Nie" and "Anuluj" whatever translation is installed.
+void namePolishButtons(QMessageBox& box)
+{
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}};
+    for (const auto& [button, name] : names) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromUtf8(name));
+    }
+}
+
 } // namespace
 
 void MessageBoxPrompts::message(const QString& text, Icon icon, const QString& caption)
@@ -46,7 +59,25 @@ bool MessageBoxPrompts::question(const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    namePolishButtons(box);
     return box.exec() == QMessageBox::Yes;
+}
+
+Prompts::Answer MessageBoxPrompts::questionWithCancel(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
+    namePolishButtons(box);
+    // Esc and the close box give Cancel: the work stays open.
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 QString MessageBoxPrompts::openFileName(const QString& caption, const QString& folder, const QString& filter)
@@ -56,7 +87,7 @@ QString MessageBoxPrompts::openFileName(const QString& caption, const QString& f
 
 QString MessageBoxPrompts::saveFileName(const QString& caption, const QString& proposedPath, const QString& filter)
 {
-    // The commands add their own extension and overwrite without asking.
+    // The commands add their own extension and ask before replacing a file themselves.
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedPath, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }

@@ -396,6 +396,7 @@ TEST_F(FileCommandsTest, SaveAsUnderTheSameNameSavesInPlaceAndKeepsTheLock)
     auto* window = qobject_cast<TForm2*>(active());
     window->EditIni2->setText(QStringLiteral("02.03.2024"));
     prompts.fileNames.enqueue(projekty("tokarz"));
+    prompts.answers.enqueue(true);   // replace it
     run("Zapiszjako1");
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_TRUE(locked(path));
@@ -684,6 +685,7 @@ TEST_F(FileCommandsTest, SaveAsOntoAFileSomeoneElseHoldsChangesNothing)
     form->OpenDocument(own);
     active()->setModified(true);
     prompts.fileNames.enqueue(projekty("cudzy"));
+    prompts.answers.enqueue(true);   // replace it
     run("Zapiszjako1");
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("jest tylko do odczytu")));

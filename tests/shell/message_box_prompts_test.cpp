@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -70,6 +71,31 @@ TEST_F(MessageBoxPromptsTest, QuestionAnswersYesOnlyForYes)
         });
         EXPECT_EQ(prompts.question("Czy chcesz zapisać zmiany w pliku:\rA.rpr", {}), answer == QMessageBox::Yes);
         EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+}
+
+// Every way out of the closing question but "Tak" and "Nie" keeps the work: Esc and the
+// close box answer Anuluj.
+TEST_F(MessageBoxPromptsTest, QuestionWithCancelNamesItsButtonsInPolishAndEscCancels)
+{
+    using Answer = Prompts::Answer;
+    const std::pair<std::function<void(QMessageBox&)>, Answer> cases[] = {
+        {[](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }, Answer::Yes},
+        {[](QMessageBox& box) { box.button(QMessageBox::No)->click(); }, Answer::No},
+        {[](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); }, Answer::Cancel},
+        {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, Answer::Cancel},
+        {[](QMessageBox& box) { box.close(); }, Answer::Cancel},
+    };
+    for (const auto& [handle, expected] : cases) {
+        QStringList names;
+        whenMessageBoxShows([&](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons())
+                names.append(button->text());
+            handle(box);
+        });
+        EXPECT_EQ(prompts.questionWithCancel("Czy chcesz zapisać zmiany w pliku:\rA.rpr", {}), expected);
+        names.sort();
+        EXPECT_EQ(names, (QStringList{"Anuluj", "Nie", "Tak"}));
     }
 }
 

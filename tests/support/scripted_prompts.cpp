@@ -17,6 +17,14 @@ bool ScriptedPrompts::question(const QString& text, const QString&)
     return answers.dequeue();
 }
 
+Prompts::Answer ScriptedPrompts::questionWithCancel(const QString& text, const QString& caption)
+{
+    if (choices.isEmpty())
+        return question(text, caption) ? Answer::Yes : Answer::No;
+    questions.append(text);
+    return choices.dequeue();
+}
+
 QString ScriptedPrompts::openFileName(const QString& caption, const QString&, const QString& filter)
 {
     dialogFilters.append(filter);

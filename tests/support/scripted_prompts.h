@@ -16,6 +16,7 @@ public:
 
     void message(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
+    Answer questionWithCancel(const QString& text, const QString& caption) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter) override;
     QString text(const QString& caption, const QString& label, bool secret, bool* ok) override;
@@ -28,6 +29,9 @@ public:
 
     // Answers, taken front first.
     QQueue<bool> answers;
+    // Answers of the questions with "Anuluj"; while none is queued they take from
+    // `answers` (true for "Tak", false for "Nie").
+    QQueue<Answer> choices;
     QQueue<QString> fileNames;   // "" means the user cancelled
     QQueue<QString> texts;       // a null QString means the dialog was closed
 };
