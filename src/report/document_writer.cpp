@@ -290,6 +290,9 @@ void DocumentWriter::LineUp(int count)
 
 void DocumentWriter::lineDown()
 {
+    // From a selected table the insertion point goes down from its end.
+    if (selectedTable_)
+        cursor_ = selectedTable_->cellAt(selectedTable_->rows() - 1, selectedTable_->columns() - 1).lastCursorPosition();
     selectedTable_ = nullptr;
     cursor_.clearSelection();
     endStyle();
@@ -311,6 +314,8 @@ void DocumentWriter::lineDown()
 
 void DocumentWriter::lineUp()
 {
+    if (selectedTable_)
+        cursor_ = selectedTable_->cellAt(0, 0).firstCursorPosition();
     selectedTable_ = nullptr;
     cursor_.clearSelection();
     endStyle();

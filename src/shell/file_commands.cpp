@@ -36,14 +36,14 @@ DocumentWindow* documentIn(const QMdiSubWindow* subWindow)
 
 } // namespace
 
-FileCommands::FileCommands(QMdiArea* area, DocumentHost* host, const QString& programFolder, QObject* parent)
-    : QObject(parent), area_(area), host_(host), programFolder_(programFolder)
+FileCommands::FileCommands(QMdiArea* area, DocumentHost* host, const ProgramPaths& paths, QObject* parent)
+    : QObject(parent), area_(area), host_(host), paths_(paths)
 {
 }
 
 QString FileCommands::DocumentsFolder() const
 {
-    return QDir(programFolder_).filePath(QStringLiteral("PROJEKTY"));
+    return paths_.documentsFolder();
 }
 
 QList<DocumentWindow*> FileCommands::documentWindows() const

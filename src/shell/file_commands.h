@@ -2,8 +2,8 @@
 // FileCommands: the main window's file commands on its document windows (new project, new
 // risk assessment from a project, open, save, save as, close, close all) and the operations
 // they share (OpenDocument, SaveDocument, SaveUnderNewName, CreateProjectWindow,
-// CreateAssessmentFromProject). New documents get provisional names in the folder PROJEKTY
-// of the program's folder and stay unwritten until their first save.
+// CreateAssessmentFromProject). New documents get provisional names in the documents folder
+// PROJEKTY and stay unwritten until their first save.
 //
 // They decide the names, ask the dialogs and keep the recent files; the document windows
 // open and save their files themselves. The commands run through the error boundary and
@@ -16,6 +16,8 @@
 //
 // Owned by the main window (QObject parent). REQUIRES: `area` and `host` outlive it.
 
+#include "base/program_paths.h"
+
 #include <QObject>
 #include <QString>
 
@@ -27,10 +29,10 @@ class QMdiSubWindow;
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(QMdiArea* area, DocumentHost* host, const QString& programFolder, QObject* parent);
+    FileCommands(QMdiArea* area, DocumentHost* host, const ProgramPaths& paths, QObject* parent);
 
-    // PROJEKTY in the program's folder: where new documents are named and the open dialogs
-    // start. The program never creates it.
+    // PROJEKTY: where new documents are named and the open dialogs start
+    // (ProgramPaths::documentsFolder()).
     QString DocumentsFolder() const;
     // The document windows in the order they were opened.
     QList<DocumentWindow*> documentWindows() const;
@@ -88,5 +90,5 @@ private:
 
     QMdiArea* area_;
     DocumentHost* host_;
-    QString programFolder_;
+    ProgramPaths paths_;
 };

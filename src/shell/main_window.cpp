@@ -7,6 +7,7 @@
 #include "base/prompts.h"
 #include "shell/ask_password.h"
 #include "documents/document_window.h"
+#include "report/report_dialog.h"
 #include "shell/file_commands.h"
 #include "shell/mdi_arrange.h"
 #include "shell/product.h"
@@ -91,9 +92,9 @@ TForm1* mainWindow()
     return theMainWindow;
 }
 
-TForm1::TForm1(const QString& programFolder, QWidget* parent)
+TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
     : QMainWindow(parent)
-    , programFolder_(programFolder)
+    , paths_(paths)
 {
     theMainWindow = this;
     setWindowTitle(ProductName);
@@ -123,7 +124,7 @@ void TForm1::createDocumentArea()
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(MdiArea);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TForm1::documentWindowActivated);
-    fileCommands_ = new FileCommands(MdiArea, this, programFolder_, this);
+    fileCommands_ = new FileCommands(MdiArea, this, paths_, this);
     connect(fileCommands_, &FileCommands::documentSaved, this, &TForm1::rememberSavedFile);
 }
 
@@ -300,7 +301,7 @@ void TForm1::createStatusBar()
 void TForm1::readSettings()
 {
     try {
-        const SettingsFile settings(programFolder_);
+        const SettingsFile settings(paths_);
         settings.readProgramSettings(programSettings());
         checkAccessPassword();
         if (programSettings().RememberRecent)
@@ -328,11 +329,11 @@ void TForm1::scanToolLibrariesReportingFailure()
     }
 }
 
-// Every tool library of the program's folder gets an item in "Użyteczne", which is shown
-// once there is one.
+// Every tool library of the tools folder (the program's folder, or the install's) gets an
+// item in "Użyteczne", which is shown once there is one.
 void TForm1::ScanToolLibraries()
 {
-    for (const ToolLibrary& tool : findToolLibraries(programFolder_)) {
+    for (const ToolLibrary& tool : findToolLibraries(paths_.toolsFolder())) {
         toolLibraries_.append(tool.fileName);
         QAction* item = Uzyteczne->addAction(literalCaption(tool.caption));
         connect(item, &QAction::triggered, this, [this, item] { runCommand([this, item] { ToolMenuClick(item); }); });
@@ -345,7 +346,7 @@ void TForm1::ToolMenuClick(QAction* item)
     const qsizetype index = Uzyteczne->actions().indexOf(item);
     if (index < 0 || index >= toolLibraries_.size())
         return;
-    runToolLibrary(QDir(programFolder_).filePath(toolLibraries_[index]), winId());
+    runToolLibrary(QDir(paths_.toolsFolder()).filePath(toolLibraries_[index]), winId());
 }
 
 void TForm1::rememberSavedFile(const QString& path)
@@ -426,7 +427,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     if (programSettings().RememberRecent) {
-        runCommand([this] { SettingsFile(programFolder_).writeRecentFiles(recentFiles_); });
+        runCommand([this] { SettingsFile(paths_).writeRecentFiles(recentFiles_); });
     }
     event->accept();
 }
@@ -511,6 +512,14 @@ void TForm1::Zapiszjako1Click()
         fileCommands_->SaveAs(window);
 }
 
+void TForm1::ToolButton17Click()
+{
+    if (DocumentWindow* window = fileCommands_->activeDocument()) {
+        TForm7 dialog(window, this);
+        dialog.exec();
+    }
+}
+
 void TForm1::Save(QWidget* documentWindow)
 {
     if (auto* window = qobject_cast<DocumentWindow*>(documentWindow))
@@ -526,7 +535,6 @@ void TForm1::PasteItemClick() {}
 void TForm1::ToolButton8Click() {}
 void TForm1::ToolButton16Click() {}
 void TForm1::ToolButton10Click() {}
-void TForm1::ToolButton17Click() {}
 void TForm1::Opcje1Click() {}
 void TForm1::Pomoc1Click() {}
 void TForm1::Samouczek1Click() {}

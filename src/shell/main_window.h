@@ -2,11 +2,12 @@
 // TForm1: the program's main window, the MDI frame that holds the document windows, with
 // the main menu, the toolbar and the one-panel status bar that shows the hints.
 //
-// Creating it runs the start of the program: it reads TARVEN.INI from `programFolder`
+// Creating it runs the start of the program: it reads TARVEN.INI (found through `paths`)
 // into programSettings(), asks for the access password when one is set, loads the
 // recent-files list and scans for tool libraries. Showing it applies the autoscale rule
 // and asks for the welcome screen; closing it stores the recent-files list.
 
+#include "base/program_paths.h"
 #include "documents/document_host.h"
 
 #include <QMainWindow>
@@ -24,10 +25,11 @@ class TForm1 : public QMainWindow, public DocumentHost {
     Q_OBJECT
 
 public:
-    explicit TForm1(const QString& programFolder, QWidget* parent = nullptr);
+    explicit TForm1(const ProgramPaths& paths, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    const QString& ProgramFolder() const { return programFolder_; }
+    // Where the settings, the documents folder, the data and the tools are.
+    const ProgramPaths& paths() const { return paths_; }
     QMdiArea* mdiArea() const { return MdiArea; }
     FileCommands* fileCommands() const { return fileCommands_; }
     // Opens `path` in a document window, or brings forward the window that holds it;
@@ -109,7 +111,7 @@ private:
     QAction* createAction(const char* name, const QString& caption, const QString& hint, void (TForm1::*slot)());
     QAction* createToolButton(const char* name, const QString& hint, const QIcon& icon, void (TForm1::*slot)());
 
-    QString programFolder_;
+    ProgramPaths paths_;
     QStringList recentFiles_;
     QStringList toolLibraries_;   // file names; entry i belongs to the i-th item of Uzyteczne
 

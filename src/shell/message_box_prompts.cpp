@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <utility>
 
 namespace {
@@ -87,9 +88,25 @@ QString MessageBoxPrompts::openFileName(const QString& caption, const QString& f
 
 QString MessageBoxPrompts::saveFileName(const QString& caption, const QString& proposedPath, const QString& filter)
 {
-    // The commands add their own extension and ask before replacing a file themselves.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedPath, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    // The commands ask before replacing a file themselves (saveFileNameReplacing).
+    QString chosenFilter;
+    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedPath, filter,
+                                                      &chosenFilter, QFileDialog::DontConfirmOverwrite);
+    return name.isEmpty() ? name : withFilterExtension(name, chosenFilter);
+}
+
+QString withFilterExtension(const QString& name, const QString& nameFilter)
+{
+    static const QRegularExpression extension(QStringLiteral("\\*(\\.[^ ;*?()]+)"));
+    QString first;
+    for (auto match = extension.globalMatch(nameFilter); match.hasNext();) {
+        const QString suffix = match.next().captured(1);
+        if (name.endsWith(suffix, Qt::CaseInsensitive))
+            return name;
+        if (first.isEmpty())
+            first = suffix;
+    }
+    return name + first;
 }
 
 QString MessageBoxPrompts::text(const QString& caption, const QString& label, bool secret, bool* ok)

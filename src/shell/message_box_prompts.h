@@ -1,7 +1,8 @@
 #pragma once
 // MessageBoxPrompts: the prompts of the running program, shown as Qt's message boxes, file
 // dialogs and input dialog, each modal over the active window. A message without a
-// caption carries the application's name.
+// caption carries the application's name. A name chosen in a save dialog without one of the
+// chosen filter's extensions gets the filter's first one.
 
 #include "base/prompts.h"
 
@@ -14,3 +15,8 @@ public:
     QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter) override;
     QString text(const QString& caption, const QString& label, bool secret, bool* ok) override;
 };
+
+// `name` ending with one of the extensions of `nameFilter` ("Dokument PDF (*.pdf)"), letter
+// case aside; otherwise `name` with the filter's first extension added. A filter without an
+// extension ("Wszystkie (*.*)") leaves the name as it is.
+QString withFilterExtension(const QString& name, const QString& nameFilter);

@@ -5,7 +5,6 @@
 #include "base/win1250.h"
 #include "storage/ini_file.h"
 
-#include <QDir>
 
 namespace {
 
@@ -57,8 +56,8 @@ QByteArray flagText(bool value)
 
 } // namespace
 
-SettingsFile::SettingsFile(const QString& folder)
-    : fileName_(QDir(folder).filePath(QStringLiteral("TARVEN.INI")))
+SettingsFile::SettingsFile(const ProgramPaths& paths)
+    : fileName_(paths.settingsFile())
 {
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// SettingsFile: the settings file TARVEN.INI in a given folder (the program's folder; a
-// temporary one in tests), read and written through the project's INI code. Every
+// SettingsFile: the settings file TARVEN.INI where ProgramPaths puts it (in a temporary
+// program folder in tests), read and written through the project's INI code. Every
 // operation loads the file afresh and every write puts it back on disk at once: nothing is
 // cached between operations.
 //
@@ -9,6 +9,7 @@
 // default. Values are Windows-1250 text. Every operation throws AppError when the file
 // exists but cannot be read, or cannot be written.
 
+#include "base/program_paths.h"
 #include "base/program_settings.h"
 
 #include <QString>
@@ -28,7 +29,7 @@ inline constexpr int MaxRecentFiles = 5;
 
 class SettingsFile {
 public:
-    explicit SettingsFile(const QString& folder);
+    explicit SettingsFile(const ProgramPaths& paths);
 
     const QString& fileName() const { return fileName_; }
 

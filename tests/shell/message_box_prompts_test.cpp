@@ -99,4 +99,27 @@ TEST_F(MessageBoxPromptsTest, QuestionWithCancelNamesItsButtonsInPolishAndEscCan
     }
 }
 
+// A name chosen in a save dialog gets the chosen filter's extension unless it has one of them.
+TEST(SaveDialogName, GetsTheChosenFiltersExtensionWhenItHasNone)
+{
+    const struct {
+        const char* name;
+        const char* filter;
+        const char* expected;
+    } cases[] = {
+        {"/r/raport", "Dokument PDF (*.pdf)", "/r/raport.pdf"},
+        {"/r/raport.pdf", "Dokument PDF (*.pdf)", "/r/raport.pdf"},
+        {"/r/RAPORT.PDF", "Dokument PDF (*.pdf)", "/r/RAPORT.PDF"},
+        {"/r/raport.docx", "Dokument PDF (*.pdf)", "/r/raport.docx.pdf"},
+        {"/r/raport.v2", "Dokument Word (*.docx)", "/r/raport.v2.docx"},
+        {"/r/ocena.htm", "Strona (*.html *.htm)", "/r/ocena.htm"},
+        {"/r/ocena", "Strona (*.html *.htm)", "/r/ocena.html"},
+        {"/r/ocena", "Wszystkie (*.*)", "/r/ocena"},
+        {"/r/ocena", "", "/r/ocena"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(withFilterExtension(QString::fromUtf8(c.name), QString::fromUtf8(c.filter)).toStdString(), c.expected)
+            << c.name << " in " << c.filter;
+}
+
 } // namespace

@@ -1,0 +1,185 @@
+#include "report/report_dialog.h"
+
+#include "base/error_boundary.h"
+#include "base/help_request.h"
+#include "base/prompts.h"
+#include "documents/assessment_window.h"
+#include "documents/auto_scale.h"
+#include "documents/project_window.h"
+#include "report/checklist_report.h"
+#include "report/document_writer.h"
+#include "report/progress_window.h"
+#include "report/risk_report.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ReportFilter = QStringLiteral(
+    "Dokument Word (*.docx);;Dokument OpenDocument (*.odt);;Dokument PDF (*.pdf)");
+
+QToolButton* speedButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                         const QRect& place)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setGeometry(place);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+} // namespace
+
+TForm7::TForm7(DocumentWindow* document, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+    , document_(document)
+{
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Utwórz raport."));
+    setFixedSize(603, 121);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    setFont(font);
+
+    Label1 = new QLabel(QStringLiteral("Utwórz:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(8, 20, 40, 15);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(60, 16, 501, 23);
+    Edit1->setReadOnly(true);
+    QPalette face = Edit1->palette();
+    face.setColor(QPalette::Base, face.color(QPalette::Button));
+    Edit1->setPalette(face);
+    Label1->setBuddy(Edit1);
+
+    SpeedButton1 = speedButton(this, "SpeedButton1", QStringLiteral("..."), QString(), QRect(562, 16, 23, 22));
+
+    RadioGroup1 = new QGroupBox(this);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setGeometry(60, 48, 189, 61);
+    RadioGroup1Buttons = new QButtonGroup(RadioGroup1);
+    auto* items = new QVBoxLayout(RadioGroup1);
+    items->setContentsMargins(8, 4, 8, 4);
+    for (const QString& item : {QStringLiteral("Lista pytań kontrolnych"), QStringLiteral("Raport z oceny ryzyka")}) {
+        auto* button = new QRadioButton(item, RadioGroup1);
+        items->addWidget(button);
+        RadioGroup1Buttons->addButton(button, RadioGroup1Buttons->buttons().size());
+    }
+    RadioGroup1Buttons->button(0)->setChecked(true);
+    RadioGroup1->setVisible(qobject_cast<TForm5*>(document) != nullptr);
+
+    SpeedButton2 = speedButton(this, "SpeedButton2", QStringLiteral("Utwórz"), QStringLiteral("Utwórz raport."),
+                               QRect(496, 56, 89, 22));
+    SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    SpeedButton2->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    SpeedButton3 = speedButton(this, "SpeedButton3", QStringLiteral("Zamknij"), QStringLiteral("Zamknij"),
+                               QRect(496, 88, 90, 22));
+
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { runCommand([this] { SpeedButton1Click(); }); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { runCommand([this] { SpeedButton2Click(); }); });
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm7::SpeedButton3Click);
+    setTabOrder(SpeedButton1, RadioGroup1Buttons->button(0));
+    setTabOrder(RadioGroup1Buttons->button(0), SpeedButton2);
+    setTabOrder(SpeedButton2, SpeedButton3);
+    SpeedButton1->setFocus();
+}
+
+void TForm7::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    ApplyAutoScale(this);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm7::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        requestHelp(HelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TForm7::SpeedButton1Click()
+{
+    QString proposed = Edit1->text();
+    if (proposed.isEmpty()) {
+        const QFileInfo source(document_->windowTitle());
+        proposed = source.dir().filePath(source.completeBaseName() + QStringLiteral(".docx"));
+    }
+    const QString chosen = prompts().saveFileNameReplacing(QStringLiteral("Zapisz jako"), proposed, ReportFilter, {});
+    if (!chosen.isEmpty())
+        Edit1->setText(QDir::toNativeSeparators(chosen));
+}
+
+void TForm7::SpeedButton2Click()
+{
+    const QString fileName = Edit1->text();
+    if (fileName.isEmpty()) {
+        prompts().message(QStringLiteral("Podaj nazwę pliku."));
+        return;
+    }
+    createReport(QDir::fromNativeSeparators(fileName));
+    // The offer is made once the command has ended, with the progress window gone.
+    if (prompts().question(QStringLiteral("Utworzono dokument:\r") + fileName + QStringLiteral("\rczy chcesz otworzyć dokument.")))
+        QMetaObject::invokeMethod(this, [this, fileName] { openReport(fileName); }, Qt::QueuedConnection);
+}
+
+void TForm7::SpeedButton3Click()
+{
+    close();
+}
+
+void TForm7::createReport(const QString& fileName)
+{
+    auto* project = qobject_cast<TForm2*>(document_);
+    auto* assessment = qobject_cast<TForm5*>(document_);
+    // A project fills the project part alone.
+    AssessmentSnapshot snapshot;
+    if (assessment)
+        snapshot = assessment->snapshot();
+    else
+        static_cast<ProjectSnapshot&>(snapshot) = project->snapshot();
+
+    TForm8 progress(static_cast<int>(snapshot.checklist.size() + snapshot.hazards.size()), this);
+    progress.show();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const RowWritten rowWritten = [&progress] { progress.rowWritten(); };
+
+    DocumentWriter word;
+    word.AppShow();
+    word.FileNew(QStringLiteral("Normal"));
+    if (project)
+        BuildChecklistReport(word, snapshot, ChecklistVariant::Project, rowWritten);
+    else if (RadioGroup1Buttons->checkedId() == 0)
+        BuildChecklistReport(word, snapshot, ChecklistVariant::Assessment, rowWritten);
+    else
+        BuildRiskReport(word, snapshot, rowWritten);
+    word.FileSaveAs(fileName);
+}
+
+void TForm7::openReport(const QString& fileName)
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(fileName))))
+        prompts().message(QStringLiteral("Błąd przy otwieraniu!"), Prompts::Icon::Error);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// TForm7: the report dialog ("Utwórz raport."). It writes a report of the document window it
+// was opened for into the file the user chose: the checklist report for a project; for an
+// assessment the checklist report or the full risk assessment report, as RadioGroup1 says
+// (the group is hidden for a project). The report is built from a snapshot of the window
+// taken when "Utwórz" is pressed, unsaved edits included, while TForm8 shows the progress.
+// After each report the user is offered to open it; the dialog stays open for more.
+//
+// A report that cannot be written shows why (the file and the cause) and leaves no file; an
+// existing file is replaced only after the user agreed in the save dialog.
+
+#include <QDialog>
+
+class DocumentWindow;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+class TForm7 : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 5060;
+
+    // REQUIRES: `document` is a project or an assessment window that outlives the dialog.
+    explicit TForm7(DocumentWindow* document, QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QLineEdit* Edit1;          // the file to write; set only through SpeedButton1
+    QToolButton* SpeedButton1;
+    QGroupBox* RadioGroup1;
+    QButtonGroup* RadioGroup1Buttons;   // 0 checklist report, 1 risk assessment report
+    QToolButton* SpeedButton2;
+    QToolButton* SpeedButton3;
+
+    // Lets the user choose the file: "Dokument Word (*.docx)", "Dokument OpenDocument
+    // (*.odt)" or "Dokument PDF (*.pdf)".
+    void SpeedButton1Click();
+    // Writes the report; "Podaj nazwę pliku." without a file name.
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createReport(const QString& fileName);
+    // Opens the written report with the desktop's application for its kind.
+    void openReport(const QString& fileName);
+
+    DocumentWindow* document_;
+};

@@ -1,0 +1,220 @@
+// The report dialog: choosing the file, writing the chosen report of a project or an
+// assessment, the offer to open it, and what a failure leaves; pictures of the dialog and of
+// the progress window.
+
+#include "base/help_request.h"
+#include "documents/assessment_window.h"
+#include "documents/project_window.h"
+#include "report/progress_window.h"
+#include "report/report_dialog.h"
+#include "../documents/document_test_support.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+const QString Document = QStringLiteral(
+    "[OPISOC]\r\nJednostka=Wydział mechaniczny\r\nStanowisko=Tokarz\r\nZatrudnienie=4\r\n"
+    "[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\nOPISA1=Hala nr 2\r\nOPISA2=@NUL@\r\n");
+
+QString documentText()
+{
+    return Document + QStringLiteral("[ZAGROZENIA]\r\n")
+           + tableLines({{QStringLiteral("Hałas"), QStringLiteral("Tokarka"), QStringLiteral("Głuchota"),
+                          QStringLiteral("Ochronniki słuchu"), QStringLiteral("2=lekkie"), QStringLiteral("3=doraźne"),
+                          QStringLiteral("R = 6,0 Ryzyko średnie - dopuszczalne")}})
+           + QStringLiteral("[WARUNKI]\r\n")
+           + tableLines({{QStringLiteral("Czy maszyna ma osłony?"), QStringLiteral("Założyć osłony"),
+                          QStringLiteral("NIE")}});
+}
+
+QString pdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Records the files the desktop was asked to open.
+class Opener : public QObject {
+    Q_OBJECT
+public:
+    Opener() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~Opener() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+class ReportDialogTest : public DocumentWindowTest {
+protected:
+    // The dialog of `window`, shown as the main window shows it (modality aside).
+    TForm7& dialogOf(DocumentWindow* window)
+    {
+        dialog_ = std::make_unique<TForm7>(window, &frame);
+        dialog_->show();
+        QApplication::processEvents();
+        return *dialog_;
+    }
+
+    QString created(const QString& file) const
+    {
+        return QStringLiteral("Utworzono dokument:\r") + file + QStringLiteral("\rczy chcesz otworzyć dokument.");
+    }
+
+    std::unique_ptr<TForm7> dialog_;
+};
+
+struct ReportCase {
+    const char* name;
+    bool assessment;
+    int chosen;            // RadioGroup1
+    const char* file;
+    const char* title;     // found in the written report
+    const char* notTitle;  // not found in it
+};
+
+class ReportChoice : public ReportDialogTest, public testing::WithParamInterface<ReportCase> {};
+
+// A project always gets the checklist report, whatever the (hidden) group holds.
+TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
+{
+    const ReportCase& c = GetParam();
+    DocumentWindow* window = c.assessment ? static_cast<DocumentWindow*>(openAssessment(documentText()))
+                                          : openProject(documentText());
+    TForm7& dialog = dialogOf(window);
+    EXPECT_EQ(dialog.RadioGroup1->isVisible(), c.assessment);
+    EXPECT_EQ(dialog.RadioGroup1Buttons->checkedId(), 0);
+    dialog.RadioGroup1Buttons->button(c.chosen)->setChecked(true);
+    const QString path = folder.path(QLatin1String(c.file));
+    dialog.Edit1->setText(path);
+    prompts.answers.enqueue(false);
+
+    dialog.SpeedButton2->click();
+
+    EXPECT_EQ(prompts.questions, QStringList{created(path)});
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open for more reports";
+    const QString text = pdfText(path);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.title))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QString::fromUtf8(c.notTitle)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Report, ReportChoice,
+    testing::Values(ReportCase{"ProjectChecklist", false, 0, "projekt.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
+                    ReportCase{"ProjectIgnoresTheGroup", false, 1, "projekt.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
+                    ReportCase{"AssessmentChecklist", true, 0, "ocena.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
+                    ReportCase{"AssessmentRiskReport", true, 1, "ocena.pdf", "RAPORT Z OCENY RYZYKA ZAWODOWEGO",
+                               "LISTA KONTROLNA"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(ReportDialogTest, WithoutAFileNameAsksForOne)
+{
+    TForm7& dialog = dialogOf(openProject(documentText()));
+    dialog.SpeedButton2->click();
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Podaj nazwę pliku."));
+    EXPECT_TRUE(prompts.questions.isEmpty());
+}
+
+// "Nie" to the question about an existing file shows the dialog again; nothing is replaced
+// without the user's "Tak".
+TEST_F(ReportDialogTest, SaveDialogOffersThreeFormatsAndAsksBeforeReplacing)
+{
+    TForm7& dialog = dialogOf(openAssessment(documentText()));
+    const QString existing = folder.write(QStringLiteral("stary.docx"), "raport");
+    const QString fresh = folder.path(QStringLiteral("nowy.odt"));
+    prompts.fileNames << existing << fresh;
+    prompts.answers.enqueue(false);
+
+    dialog.SpeedButton1->click();
+
+    EXPECT_EQ(prompts.dialogFilters.first(),
+              QStringLiteral("Dokument Word (*.docx);;Dokument OpenDocument (*.odt);;Dokument PDF (*.pdf)"));
+    EXPECT_EQ(prompts.proposedPaths, (QStringList{folder.path(QStringLiteral("ocena.docx")), existing}));
+    ASSERT_EQ(prompts.questions.size(), 1);
+    EXPECT_TRUE(prompts.questions[0].contains(QDir::toNativeSeparators(existing)));
+    EXPECT_EQ(dialog.Edit1->text(), QDir::toNativeSeparators(fresh));
+    EXPECT_EQ(folder.read(existing), "raport");
+}
+
+// The message names the file and the cause; no file is left, no success is claimed and the
+// dialog stays open to choose another file.
+TEST_F(ReportDialogTest, FailedWriteShowsFileAndCauseAndKeepsTheDialogOpen)
+{
+    TForm7& dialog = dialogOf(openAssessment(documentText()));
+    const QString path = folder.path(QStringLiteral("brak/raport.docx"));
+    dialog.Edit1->setText(path);
+
+    dialog.SpeedButton2->click();
+
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.contains(path));
+    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("folder nie istnieje")));
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("brak"))));
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(ReportDialogTest, YesOpensTheReportOnceTheCommandHasEnded)
+{
+    Opener opener;
+    TForm7& dialog = dialogOf(openProject(documentText()));
+    const QString path = folder.path(QStringLiteral("lista.docx"));
+    dialog.Edit1->setText(path);
+    prompts.answers.enqueue(true);
+
+    dialog.SpeedButton2->click();
+    EXPECT_TRUE(opener.opened.isEmpty());
+    QApplication::processEvents();
+
+    EXPECT_EQ(opener.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(ReportDialogTest, F1AsksForItsHelpTopic)
+{
+    int asked = 0;
+    setHelpHandler([&asked](int context) { asked = context; });
+    TForm7& dialog = dialogOf(openProject(documentText()));
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    setHelpHandler({});
+    EXPECT_EQ(asked, 5060);
+}
+
+// Pictures for a person to look at: the dialog of an assessment, and the progress window
+// half-way through a report.
+TEST_F(ReportDialogTest, Screenshots)
+{
+    const QString pictures = QStringLiteral(SCREENSHOT_FOLDER);
+    QDir().mkpath(pictures);
+    TForm7& dialog = dialogOf(openAssessment(documentText()));
+    dialog.Edit1->setText(QStringLiteral("/home/bhp/raporty/ocena tokarza.docx"));
+    EXPECT_EQ(dialog.size(), QSize(603, 121));
+    EXPECT_TRUE(dialog.grab().save(QDir(pictures).filePath(QStringLiteral("report_dialog.png"))));
+
+    TForm8 progress(40, &dialog);
+    progress.show();
+    for (int i = 0; i < 20; ++i)
+        progress.rowWritten();
+    progress.ProgressBar1->setValue(20);
+    QApplication::processEvents();
+    EXPECT_EQ(progress.size(), QSize(310, 115));
+    EXPECT_TRUE(progress.grab().save(QDir(pictures).filePath(QStringLiteral("progress_window.png"))));
+}
+
+} // namespace
+
+#include "report_dialog_test.moc"
