@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-translations-l10n qt6-qpa-plugins
+  qt6-tools-dev libqt6help6 qt6-documentation-tools
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -4,6 +4,7 @@
 #include "base/prompts.h"
 #include "documents/auto_scale.h"
 #include "documents/document_host.h"
+#include "documents/help_context.h"
 #include "documents/scale_picker.h"
 #include "storage/bound_pass.h"
 #include "storage/edit_ini.h"
@@ -69,6 +70,7 @@ DocumentWindow::DocumentWindow(DocumentHost* host, int helpContext, const QStrin
       firstTableTab_(firstTableTab)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setHelpContext(this, helpContext);
     setFont(QFont(QStringLiteral("Arial"), 8));
     setMinimumSize(755, 440);
     auto* layout = new QVBoxLayout(this);

@@ -2,14 +2,19 @@
 
 #include "base/app_error.h"
 #include "base/error_boundary.h"
+#include "base/help_request.h"
 #include "documents/auto_scale.h"
+#include "documents/help_context.h"
 #include "base/program_settings.h"
 #include "base/prompts.h"
-#include "shell/ask_password.h"
 #include "documents/document_window.h"
 #include "report/report_dialog.h"
 #include "shell/file_commands.h"
+#include "shell/help_key.h"
+#include "shell/help_window.h"
 #include "shell/mdi_arrange.h"
+#include "shell/options_dialog.h"
+#include "shell/password_dialog.h"
 #include "shell/product.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
@@ -49,6 +54,9 @@ static void prepareIcons()
 namespace {
 
 TForm1* theMainWindow = nullptr;
+
+constexpr int MainWindowHelpContext = 5010;
+constexpr int ContentsHelpContext = 5000;
 
 // The items of Plik1 from "Nowy" to "Zakończ"; the recent files follow them.
 constexpr int FixedFileItems = 9;
@@ -98,6 +106,7 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
 {
     theMainWindow = this;
     setWindowTitle(ProductName);
+    setHelpContext(this, MainWindowHelpContext);
     createDocumentArea();
     createActions();
     createMenus();
@@ -109,12 +118,15 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
         ShowRecentFiles();
     connect(this, &TForm1::welcomeScreenRequested, this, &TForm1::ShowWelcomeScreen);
     qApp->installEventFilter(this);
+    qApp->installEventFilter(new HelpKey(this));
+    setHelpHandler([this](int context) { ShowHelp(context); });
 }
 
 TForm1::~TForm1()
 {
     // The document windows go with the area after this window has stopped being one.
     MdiArea->disconnect(this);
+    setHelpHandler(nullptr);
     theMainWindow = nullptr;
 }
 
@@ -526,6 +538,24 @@ void TForm1::Save(QWidget* documentWindow)
         fileCommands_->Save(window);
 }
 
+void TForm1::Opcje1Click()
+{
+    TForm190 dialog(programFolder_, this);
+    dialog.exec();
+}
+
+void TForm1::Pomoc1Click()
+{
+    requestHelp(ContentsHelpContext);
+}
+
+void TForm1::ShowHelp(int context)
+{
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(programFolder_, this);
+    helpWindow_->showContext(context);
+}
+
 // The commands below act on dialogs and help that the main window does not hold yet; each
 // is connected to its menu item and button and does nothing so far.
 
@@ -535,8 +565,6 @@ void TForm1::PasteItemClick() {}
 void TForm1::ToolButton8Click() {}
 void TForm1::ToolButton16Click() {}
 void TForm1::ToolButton10Click() {}
-void TForm1::Opcje1Click() {}
-void TForm1::Pomoc1Click() {}
 void TForm1::Samouczek1Click() {}
 void TForm1::WebSiteItemClick() {}
 void TForm1::HelpAbout1Execute() {}

@@ -16,6 +16,7 @@
 
 class DocumentWindow;
 class FileCommands;
+class HelpWindow;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -107,6 +108,8 @@ private:
     void documentWindowActivated(QMdiSubWindow* subWindow);
     void updateWindowMenu();
     void WelcomeScreenMessage();
+    // The help handler of the program: shows the help window at the topic of `context`.
+    void ShowHelp(int context);
 
     QAction* createAction(const char* name, const QString& caption, const QString& hint, void (TForm1::*slot)());
     QAction* createToolButton(const char* name, const QString& hint, const QIcon& icon, void (TForm1::*slot)());
@@ -118,6 +121,7 @@ private:
     QMdiArea* MdiArea = nullptr;
     FileCommands* fileCommands_ = nullptr;
     QPointer<DocumentWindow> activeDocument_;
+    HelpWindow* helpWindow_ = nullptr;   // made when help is first asked for
     QToolBar* ToolBar1 = nullptr;
 
     QMenu* Plik1 = nullptr;

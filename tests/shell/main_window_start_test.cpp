@@ -3,13 +3,17 @@
 #include "shell/main_window.h"
 
 #include "base/program_settings.h"
+#include "shell/password_dialog.h"
 #include "shell/settings_file.h"
+#include "support/modal_dialog.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -17,6 +21,15 @@ namespace {
 
 const QString SettingsReadError = QStringLiteral(
     "Problemy z otwarciem pliku \"TARVEN.INI\". Niektóre z ustawień nie będą załadowane.");
+
+// Types `typed` into the start's password dialog and confirms it with "O.K.".
+void answerPassword(const QString& typed)
+{
+    answerNextModal<TPaswortF>([typed](TPaswortF& dialog) {
+        dialog.MaskEdit1->setText(typed);
+        dialog.SpeedButton1->click();
+    });
+}
 
 class MainWindowStart : public ::testing::Test {
 protected:
@@ -110,11 +123,16 @@ TEST_F(MainWindowStart, NoPasswordIsAskedWhenNoneIsSet)
 TEST_F(MainWindowStart, ExactPasswordLetsTheProgramRun)
 {
     writeIni("[USTAWIENIA]\r\nOpenP=haslo\r\n");
-    scope.prompts.texts.enqueue("haslo");
+    int asked = 0;
+    answerNextModal<TPaswortF>([&asked](TPaswortF& dialog) {
+        ++asked;
+        dialog.MaskEdit1->setText("haslo");
+        dialog.SpeedButton1->click();
+    });
     auto form = startAndShow();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(welcomeRequests, 1);
-    EXPECT_TRUE(scope.prompts.texts.isEmpty()) << "asked once";
+    EXPECT_EQ(asked, 1);
 }
 
 TEST_F(MainWindowStart, AnyOtherPasswordClosesTheWindowBeforeTheWelcomeScreen)
@@ -122,7 +140,7 @@ TEST_F(MainWindowStart, AnyOtherPasswordClosesTheWindowBeforeTheWelcomeScreen)
     for (const QString& typed : {QStringLiteral("HASLO"), QStringLiteral("Haslo"), QStringLiteral("hasl"),
                                  QStringLiteral("haslo1"), QStringLiteral(" haslo"), QStringLiteral("")}) {
         writeIni("[USTAWIENIA]\r\nOpenP=haslo\r\n");
-        scope.prompts.texts.enqueue(typed);
+        answerPassword(typed);
         welcomeRequests = 0;
         auto form = startAndShow();
         EXPECT_FALSE(form->isVisible()) << typed.toStdString();
@@ -133,7 +151,7 @@ TEST_F(MainWindowStart, AnyOtherPasswordClosesTheWindowBeforeTheWelcomeScreen)
 TEST_F(MainWindowStart, ClosingThePasswordDialogClosesTheWindow)
 {
     writeIni("[USTAWIENIA]\r\nOpenP=haslo\r\n");
-    scope.prompts.texts.enqueue(QString());   // closed without confirming
+    answerNextModal<TPaswortF>([](TPaswortF& dialog) { dialog.reject(); });   // Escape, no "O.K."
     auto form = startAndShow();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(welcomeRequests, 0);
@@ -210,7 +228,7 @@ TEST_F(MainWindowStart, RememberingSwitchedOnDuringTheRunKeepsTheStoredKeys)
 TEST_F(MainWindowStart, ARefusedPasswordStillStoresTheRecentFilesOnClosing)
 {
     writeIni("[OSTATNIE]\r\nPamietaj=1\r\n0=/dok/A.rpr\r\n[USTAWIENIA]\r\nOpenP=x\r\n");
-    scope.prompts.texts.enqueue("y");
+    answerPassword("y");
     TForm1 form(folder.root());
     writeIni("[OSTATNIE]\r\nPamietaj=1\r\n");
     form.show();

@@ -1,0 +1,50 @@
+// F1 in each window, the "Pomoc" command and button of the main window and the "Pomoc"
+// button of the options dialog ask for their help topics.
+
+#include "file_commands_fixture.h"
+
+#include "base/help_request.h"
+#include "shell/options_dialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+class HelpKeys : public FileCommandsTest {
+protected:
+    void SetUp() override
+    {
+        start();
+        setHelpHandler([this](int context) { asked.append(context); });
+    }
+
+    QList<int> asked;
+};
+
+TEST_F(HelpKeys, EachWindowAndHelpCommandAsksForItsTopic)
+{
+    const QString project = writeDocument(projekty("P.rpr"), QStringLiteral("[OPIS]\r\nMetoda=PHA\r\n"));
+    DocumentWindow* projectWindow = form->fileCommands()->OpenDocument(project);
+    DocumentWindow* assessmentWindow = form->fileCommands()->CreateAssessmentFromProject(project, projekty("O.ron"));
+    TForm190 options(folder.root(), form.get());
+
+    const std::vector<std::tuple<const char*, std::function<void()>, int>> cases{
+        {"F1 in the main window", [&] { QTest::keyClick(form->mdiArea(), Qt::Key_F1); }, 5010},
+        {"F1 in a project field", [&] { QTest::keyClick(projectWindow->EditIni1, Qt::Key_F1); }, 5040},
+        {"F1 in an assessment table", [&] { QTest::keyClick(assessmentWindow->StringGridIni1, Qt::Key_F1); }, 5050},
+        {"F1 in the options dialog", [&] { QTest::keyClick(options.MaskEdit2, Qt::Key_F1); }, 5030},
+        {"Pomoc of the options dialog", [&] { options.SpeedButton3->click(); }, 5030},
+        {"Pomoc in the menu", [&] { run("Pomoc1"); }, 5000},
+        {"Pomoc on the toolbar", [&] { run("ToolButton11"); }, 5000},
+    };
+    for (const auto& [what, act, context] : cases) {
+        asked.clear();
+        act();
+        EXPECT_EQ(asked, QList<int>{context}) << what;
+    }
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+// The options dialog: the switches it writes, the password cases of "Zamknij" and
+// "Sprawdź hasło", the password fields, and the password asked at the next start.
+
+#include "shell/options_dialog.h"
+
+#include "base/program_settings.h"
+#include "shell/main_window.h"
+#include "shell/password_dialog.h"
+#include "shell/settings_file.h"
+#include "support/modal_dialog.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString WrongPassword = QStringLiteral("Aktualne hasło jest niewłaściwe.");
+const QString DifferentPasswords =
+    QStringLiteral("Nowe hasło i hasło powtórzone są różne. Wprowadź ponownie nowe hasło.");
+const QString PasswordRight = QStringLiteral("Haslo poprawne");
+const QString NoKey = QStringLiteral("(brak)");
+
+enum class Button { Close, Check };
+
+struct PasswordCase {
+    const char* name;
+    QString stored;         // the password in force and in OpenP; empty: no OpenP key
+    QStringList typed;      // current, new, repeated
+    Button button;
+    QString message;        // the one message shown, or none
+    QStringList fieldsAfter;
+    bool staysOpen;
+    QString openPAfter;     // NoKey: the file has no OpenP
+};
+
+class OptionsDialog : public ::testing::Test {
+protected:
+    void SetUp() override { programSettings() = ProgramSettings{}; }
+    void TearDown() override { programSettings() = ProgramSettings{}; }
+
+    QString fileValue(SettingsKey key) const { return SettingsFile(folder.root()).readString(key, NoKey); }
+
+    TempFolder folder;
+    PromptsScope scope;
+    QWidget mainWindowStandIn;
+};
+
+TEST_F(OptionsDialog, PasswordCases)
+{
+    const QStringList empty{"", "", ""};
+    const std::vector<PasswordCase> cases{
+        {"no password, all empty", "", empty, Button::Close, {}, empty, false, NoKey},
+        {"no password, new one typed twice", "", {"", "abc", "abc"}, Button::Close, {}, {"", "abc", "abc"}, false, "abc"},
+        {"something typed as current with none set", "", {"x", "", ""}, Button::Close, WrongPassword, empty, true, NoKey},
+        {"current password in another case", "tajne", {"TAJNE", "nowe", "nowe"}, Button::Close, WrongPassword, empty,
+         true, "tajne"},
+        {"new passwords differ", "", {"", "abc", "abd"}, Button::Close, DifferentPasswords, empty, true, NoKey},
+        {"new passwords differ, current kept", "tajne", {"tajne", "abc", "ABC"}, Button::Close, DifferentPasswords,
+         {"tajne", "", ""}, true, "tajne"},
+        {"current password alone removes it", "tajne", {"tajne", "", ""}, Button::Close, {}, {"tajne", "", ""}, false, ""},
+        {"password changed", "tajne", {"tajne", "nowe1", "nowe1"}, Button::Close, {}, {"tajne", "nowe1", "nowe1"}, false,
+         "nowe1"},
+        {"check with everything empty", "", empty, Button::Check, PasswordRight, empty, true, NoKey},
+        {"check with the right fields", "tajne", {"tajne", "a", "a"}, Button::Check, PasswordRight, {"tajne", "a", "a"},
+         true, "tajne"},
+        {"check with a wrong password", "tajne", {"", "a", "a"}, Button::Check, WrongPassword, empty, true, "tajne"},
+    };
+    for (const PasswordCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder caseFolder;
+        if (!c.stored.isEmpty())
+            SettingsFile(caseFolder.root()).writeString(AccessPasswordKey, c.stored);
+        programSettings() = ProgramSettings{};
+        programSettings().AccessPassword = c.stored;
+        scope.prompts.messages.clear();
+
+        TForm190 dialog(caseFolder.root(), &mainWindowStandIn);
+        dialog.show();
+        dialog.CheckBox1->setChecked(true);
+        dialog.CheckBox2->setChecked(true);
+        dialog.CheckBox3->setChecked(false);
+        dialog.MaskEdit1->setText(c.typed[0]);
+        dialog.MaskEdit2->setText(c.typed[1]);
+        dialog.MaskEdit3->setText(c.typed[2]);
+        (c.button == Button::Close ? dialog.SpeedButton1 : dialog.SpeedButton5)->click();
+
+        QStringList shown;
+        for (const auto& message : scope.prompts.messages)
+            shown.append(message.text);
+        EXPECT_EQ(shown, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        EXPECT_EQ((QStringList{dialog.MaskEdit1->text(), dialog.MaskEdit2->text(), dialog.MaskEdit3->text()}),
+                  c.fieldsAfter);
+        EXPECT_EQ(dialog.isVisible(), c.staysOpen);
+        const SettingsFile file(caseFolder.root());
+        EXPECT_EQ(file.readString(AccessPasswordKey, NoKey), c.openPAfter);
+        EXPECT_EQ(programSettings().AccessPassword, c.openPAfter == NoKey ? c.stored : c.openPAfter);
+        // "Zamknij" writes the switches and puts them in force before it looks at a password.
+        const bool written = c.button == Button::Close;
+        EXPECT_EQ(file.readString(AutoScaleKey, NoKey), written ? "1" : NoKey);
+        EXPECT_EQ(file.readString(RememberRecentKey, NoKey), written ? "1" : NoKey);
+        EXPECT_EQ(file.readString(ShowWelcomeKey, NoKey), written ? "0" : NoKey);
+        EXPECT_EQ(programSettings().AutoScale, written);
+        EXPECT_EQ(programSettings().RememberRecent, written);
+    }
+}
+
+TEST_F(OptionsDialog, StartsFromTheSettingsInForceAndCancelWritesNothing)
+{
+    SettingsFile(folder.root()).writeBool(AutoScaleKey, false);
+    const QByteArray before = folder.read("TARVEN.INI");
+    programSettings().AutoScale = true;
+    programSettings().ShowWelcome = true;
+    TForm190 dialog(folder.root(), &mainWindowStandIn);
+    EXPECT_TRUE(dialog.CheckBox1->isChecked());
+    EXPECT_FALSE(dialog.CheckBox2->isChecked());
+    EXPECT_TRUE(dialog.CheckBox3->isChecked());
+    dialog.show();
+    EXPECT_FALSE(dialog.SpeedButton4->isEnabled()) << "\"Zastosuj\" waits for a click on the box";
+    QTest::mouseClick(dialog.CheckBox1, Qt::LeftButton);
+    EXPECT_TRUE(dialog.SpeedButton4->isEnabled());
+    dialog.MaskEdit2->setText("abc");
+    dialog.MaskEdit3->setText("abc");
+    dialog.SpeedButton2->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(folder.read("TARVEN.INI"), before);
+    EXPECT_TRUE(programSettings().AutoScale);
+    EXPECT_EQ(programSettings().AccessPassword, "");
+}
+
+TEST_F(OptionsDialog, PasswordFieldsTakeSixCharactersShownAsStars)
+{
+    TForm190 options(folder.root(), &mainWindowStandIn);
+    TPaswortF password;
+    for (QLineEdit* field : {options.MaskEdit1, options.MaskEdit2, options.MaskEdit3, password.MaskEdit1}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        field->ensurePolished();
+        QTest::keyClicks(field, "haslo12");
+        EXPECT_EQ(field->text(), "haslo1");
+        EXPECT_EQ(field->displayText(), "******");
+    }
+}
+
+TEST_F(OptionsDialog, PasswordSetHereIsAskedAtTheNextStart)
+{
+    programSettings().ShowWelcome = false;
+    {
+        TForm190 dialog(folder.root(), &mainWindowStandIn);
+        dialog.show();
+        dialog.MaskEdit2->setText("Abc");
+        dialog.MaskEdit3->setText("Abc");
+        dialog.SpeedButton1->click();
+    }
+    QString typed = "abc";
+    for (bool runs : {false, true}) {
+        answerNextModal<TPaswortF>([typed](TPaswortF& asked) {
+            asked.MaskEdit1->setText(typed);
+            asked.SpeedButton1->click();
+        });
+        TForm1 form(folder.root());
+        form.show();
+        QApplication::processEvents();
+        EXPECT_EQ(form.isVisible(), runs) << typed.toStdString();
+        typed = "Abc";
+    }
+}
+
+} // namespace

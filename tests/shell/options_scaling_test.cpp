@@ -1,0 +1,46 @@
+// "Zastosuj" of the options dialog on a screen 1024 pixels wide at 120 pixels per inch,
+// where the autoscale factor is 1.024: every press scales the dialog and the main window again.
+
+#include "shell/options_dialog.h"
+
+#include "base/program_settings.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(OptionsScaling, EveryPressOfApplyScalesAgainWhileAutoscaleIsChecked)
+{
+    programSettings() = ProgramSettings{};
+    TempFolder folder;
+    PromptsScope scope;
+    QWidget mainWindow;
+    mainWindow.resize(500, 400);
+    mainWindow.show();
+    TForm190 dialog(folder.root(), &mainWindow);
+    dialog.show();
+
+    QTest::mouseClick(dialog.CheckBox1, Qt::LeftButton);
+    dialog.SpeedButton4->click();
+    EXPECT_EQ(mainWindow.size(), QSize(512, 410));
+    EXPECT_EQ(dialog.size(), QSize(439, 214));
+    EXPECT_TRUE(programSettings().AutoScale);
+    dialog.SpeedButton4->click();
+    EXPECT_EQ(mainWindow.size(), QSize(524, 420));
+    EXPECT_EQ(dialog.size(), QSize(450, 219));
+    EXPECT_TRUE(dialog.SpeedButton4->isEnabled());
+
+    QTest::mouseClick(dialog.CheckBox1, Qt::LeftButton);
+    dialog.SpeedButton4->click();
+    EXPECT_EQ(mainWindow.size(), QSize(524, 420)) << "an unchecked box scales nothing back";
+    EXPECT_FALSE(programSettings().AutoScale);
+    EXPECT_TRUE(folder.read("TARVEN.INI").isEmpty()) << "nothing is written";
+    programSettings() = ProgramSettings{};
+}
+
+} // namespace
