@@ -508,7 +508,9 @@ TEST_F(FileCommandsTest, WithoutRememberingRecentFilesSavingChangesNoMenuItem)
 TEST_F(FileCommandsTest, ActivatingADocumentWindowSwitchesTheCommandsItAllows)
 {
     start();
-    const auto enabled = [this](const char* name) { return form->findChild<QAction*>(QLatin1String(name))->isEnabled(); };
+    const auto enabled = [this](const char* name) {
+        return form->findChild<QWidget*>(QLatin1String(name))->isEnabled();
+    };
     run("Projekt1");
     DocumentWindow* project = active();
     EXPECT_TRUE(enabled("ToolButton17"));
