@@ -6,6 +6,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -60,16 +61,17 @@ private:
 
 } // namespace
 
-HelpWindow::HelpWindow(const QString& programFolder, QWidget* owner)
+HelpWindow::HelpWindow(const ProgramPaths& paths, QWidget* owner)
     : QWidget(owner, Qt::Window)
-    , programFolder_(programFolder)
-    , engine_(new QHelpEngine(QDir(programFolder).filePath(QStringLiteral("TARVEN.qhc")), this))
+    , paths_(paths)
+    // The collection is written to (registration, search index): it lies beside the settings.
+    , engine_(new QHelpEngine(QFileInfo(paths.settingsFile()).dir().filePath(QStringLiteral("TARVEN.qhc")), this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Pomoc - %1").arg(ProductName));
     engine_->setReadOnly(false);   // it registers the topics and keeps the search index
     engine_->setupData();
-    const QString topics = QDir(programFolder).filePath(QStringLiteral("TARVEN.qch"));
+    const QString topics = paths.dataFile(QStringLiteral("TARVEN.qch"));
     const QString topicsNamespace = QHelpEngineCore::namespaceName(topics);
     if (!topicsNamespace.isEmpty() && !engine_->registeredDocumentations().contains(topicsNamespace))
         engine_->registerDocumentation(topics);
@@ -175,7 +177,7 @@ void HelpWindow::hideEvent(QHideEvent* event)
 void HelpWindow::restoreGeometry()
 {
     try {
-        const SettingsFile settings(programFolder_);
+        const SettingsFile settings(paths_);
         bool ok[4] = {};
         const QRect stored(settings.readString(LeftKey).toInt(&ok[0]), settings.readString(TopKey).toInt(&ok[1]),
                            settings.readString(WidthKey).toInt(&ok[2]), settings.readString(HeightKey).toInt(&ok[3]));
@@ -192,7 +194,7 @@ void HelpWindow::storeGeometry()
 {
     const QRect place(pos(), size());
     try {
-        SettingsFile settings(programFolder_);
+        SettingsFile settings(paths_);
         settings.writeString(LeftKey, QString::number(place.x()));
         settings.writeString(TopKey, QString::number(place.y()));
         settings.writeString(WidthKey, QString::number(place.width()));

@@ -1,11 +1,13 @@
 #pragma once
 // HelpWindow: the program's help, a window of its own that never blocks the main window.
 // On the left the contents, the index and the full-text search, on the right the topic.
-// A help context number opens its topic. The topics are the compiled help TARVEN.qch in the
-// program's folder; the collection that registers it and the search index are made beside
-// it on first use. The window's size and place are kept in TARVEN.INI, section POMOC.
+// A help context number opens its topic. The topics are the compiled help TARVEN.qch among
+// the program's data; the collection that registers it and the search index are made beside
+// the settings file on first use. The window's size and place are kept in TARVEN.INI, section POMOC.
 //
 // Owned by the main window (Qt parent), which asks it for topics through requestHelp().
+
+#include "base/program_paths.h"
 
 #include <QUrl>
 #include <QWidget>
@@ -17,7 +19,7 @@ class QTextBrowser;
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    HelpWindow(const QString& programFolder, QWidget* owner);
+    HelpWindow(const ProgramPaths& paths, QWidget* owner);
     ~HelpWindow() override;
 
     // Shows the window in front with the topic of `context`; an unknown context shows the
@@ -41,6 +43,6 @@ private:
     void restoreGeometry();
     void storeGeometry();
 
-    QString programFolder_;
+    ProgramPaths paths_;
     QHelpEngine* engine_;
 };

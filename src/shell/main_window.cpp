@@ -543,7 +543,7 @@ void TForm1::Save(QWidget* documentWindow)
 
 void TForm1::Opcje1Click()
 {
-    TForm190 dialog(programFolder_, this);
+    TForm190 dialog(paths_, this);
     dialog.exec();
 }
 
@@ -555,7 +555,7 @@ void TForm1::Pomoc1Click()
 void TForm1::ShowHelp(int context)
 {
     if (!helpWindow_)
-        helpWindow_ = new HelpWindow(programFolder_, this);
+        helpWindow_ = new HelpWindow(paths_, this);
     helpWindow_->showContext(context);
 }
 

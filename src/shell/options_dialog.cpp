@@ -56,10 +56,10 @@ void addLabelled(QVBoxLayout* column, const QString& text, QWidget* control)
 
 } // namespace
 
-TForm190::TForm190(const QString& programFolder, QWidget* mainWindow)
+TForm190::TForm190(const ProgramPaths& paths, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowCloseButtonHint)
-    , programFolder_(programFolder)
+    , paths_(paths)
     , mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("Form190"));
@@ -188,7 +188,7 @@ void TForm190::SpeedButton1Click()
 
 bool TForm190::saveSettings()
 {
-    SettingsFile settings(programFolder_);
+    SettingsFile settings(paths_);
     settings.writeBool(AutoScaleKey, CheckBox1->isChecked());
     settings.writeBool(RememberRecentKey, CheckBox2->isChecked());
     settings.writeBool(ShowWelcomeKey, CheckBox3->isChecked());

@@ -11,6 +11,8 @@
 //
 // REQUIRES: `mainWindow` outlives the dialog.
 
+#include "base/program_paths.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -21,8 +23,8 @@ class QTabWidget;
 class TForm190 : public QDialog {
     Q_OBJECT
 public:
-    // `programFolder` holds TARVEN.INI.
-    TForm190(const QString& programFolder, QWidget* mainWindow);
+    // `paths` tell where TARVEN.INI is.
+    TForm190(const ProgramPaths& paths, QWidget* mainWindow);
 
     QTabWidget* PageControl1;
     QWidget* TabSheet2;   // "Skalowanie"
@@ -61,6 +63,6 @@ private:
     // must stay open.
     bool saveSettings();
 
-    QString programFolder_;
+    ProgramPaths paths_;
     QWidget* mainWindow_;
 };
