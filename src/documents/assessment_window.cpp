@@ -309,13 +309,23 @@ void TForm5::ComboBox1Change()
     StringGridIni2->setCell(StringGridIni2->currentColumn(), StringGridIni2->currentRow(), ComboBox1->currentText());
 }
 
+void TForm5::recomputeRow(int row)
+{
+    runCommand([this, row] { ObliczWiersz(row); });
+}
+
 void TForm5::pick(int mode, risk::Factor factor)
 {
     openScalePicker(mode, factor);
-    const int row = StringGridIni1->currentRow();
-    if (row < 1)
-        return;
-    runCommand([this, row] { ObliczWiersz(row); });
+    if (const int row = StringGridIni1->currentRow(); row >= 1)
+        recomputeRow(row);
+}
+
+void TForm5::ratingChanged(int column, int row)
+{
+    const risk::HazardColumns columns = risk::hazardColumns(method());
+    if (row >= 1 && (column == columns.s || column == columns.p || column == columns.e))
+        recomputeRow(row);
 }
 
 void TForm5::BitBtn1Click()

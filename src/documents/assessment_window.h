@@ -50,6 +50,10 @@ public:
     // Throws AppError on a factor or a FIVE STEPS count that is not a number; nothing is
     // changed then.
     void ObliczWiersz(int row);
+    // A rating cell (S, P or E) of hazard row `row` took a new text other than through its
+    // picker: the row's risk is computed again, as after a picker, and an error is shown.
+    // Any other cell changes nothing.
+    void ratingChanged(int column, int row);
 
     void FormCreate();
     void FormResize() override;
@@ -83,6 +87,8 @@ private:
     void buildChecklistTab(QWidget* page);
     void setColumnWidths();
     void pick(int mode, risk::Factor factor);
+    // ObliczWiersz, showing its error.
+    void recomputeRow(int row);
     // On a checklist answer cell "T" answers "TAK" and "N" answers "NIE", as the list does;
     // F2 or Alt+Down opens the list. False for any other key or cell.
     bool answerFromKey(const QKeyEvent* event);

@@ -13,6 +13,7 @@ namespace {
 // table was inserted.
 constexpr int CellAlignmentProperty = QTextFormat::UserProperty + 2;
 constexpr int CellFontSizeProperty = QTextFormat::UserProperty + 3;
+constexpr int SpareRowBatch = 1024;
 
 double pixelsFromPoints(double points)
 {
@@ -54,6 +55,7 @@ void DocumentWriter::FileNew(const QString&)
     QFont font(fontFamily());
     font.setPointSize(DefaultFontSize);
     document_->setDefaultFont(font);
+    document_->setUndoRedoEnabled(false);
     document_->setDocumentMargin(0);
     document_->setPageSize(QSizeF(pixelsFromCm(WidthCm), pixelsFromCm(HeightCm)));
     QTextFrameFormat page = document_->rootFrame()->frameFormat();
@@ -65,6 +67,7 @@ void DocumentWriter::FileNew(const QString&)
 
     cursor_ = QTextCursor(document_.get());
     selectedTable_ = nullptr;
+    spareRows_.clear();
     fontSize_ = DefaultFontSize;
     endStyle();
     cursor_.setBlockCharFormat(typingFormat());
@@ -72,7 +75,45 @@ void DocumentWriter::FileNew(const QString&)
 
 void DocumentWriter::FileSaveAs(const QString& fileName)
 {
-    saveDocument(*document_, fileName);
+    saveDocument(document(), fileName);
+}
+
+const QTextDocument& DocumentWriter::document()
+{
+    while (!spareRows_.empty())
+        dropSpareRows(spareRows_.begin()->first);
+    return *document_;
+}
+
+int DocumentWriter::rowsInUse(QTextTable* table) const
+{
+    const auto spare = spareRows_.find(table);
+    return table->rows() - (spare == spareRows_.end() ? 0 : spare->second);
+}
+
+void DocumentWriter::appendRow(QTextTable* table)
+{
+    // Every structural change makes QTextTable rebuild its grid of cells, so rows are added
+    // in batches (a quarter of the table, at most SpareRowBatch) and the rows not used yet
+    // are dropped when the table is left, which costs time for each row dropped.
+    int& spare = spareRows_[table];
+    if (spare == 0) {
+        const int rows = table->rows();
+        spare = std::clamp(rows / 4, 1, SpareRowBatch);
+        table->appendRows(spare);
+        formatNewCells(table, rows);
+    }
+    --spare;
+}
+
+void DocumentWriter::dropSpareRows(QTextTable* table)
+{
+    const auto spare = spareRows_.find(table);
+    if (spare == spareRows_.end())
+        return;
+    if (spare->second > 0)
+        table->removeRows(table->rows() - spare->second, spare->second);
+    spareRows_.erase(spare);
 }
 
 QTextCharFormat DocumentWriter::typingFormat() const
@@ -269,10 +310,8 @@ void DocumentWriter::NextCell()
     QTextTable* table = requireTable("NextCell");
     const QTextTableCell cell = table->cellAt(cursor_);
     int next = cell.row() * table->columns() + cell.column() + 1;
-    if (next == table->rows() * table->columns()) {
-        table->appendRows(1);
-        formatNewCells(table, table->rows() - 1);
-    }
+    if (next == rowsInUse(table) * table->columns())
+        appendRow(table);
     selectCell(table->cellAt(next / table->columns(), next % table->columns()));
 }
 
@@ -292,7 +331,7 @@ void DocumentWriter::lineDown()
 {
     // From a selected table the insertion point goes down from its end.
     if (selectedTable_)
-        cursor_ = selectedTable_->cellAt(selectedTable_->rows() - 1, selectedTable_->columns() - 1).lastCursorPosition();
+        cursor_ = selectedTable_->cellAt(rowsInUse(selectedTable_) - 1, selectedTable_->columns() - 1).lastCursorPosition();
     selectedTable_ = nullptr;
     cursor_.clearSelection();
     endStyle();
@@ -306,10 +345,12 @@ void DocumentWriter::lineDown()
         cursor_.movePosition(QTextCursor::NextBlock);
         return;
     }
-    if (cell.row() + 1 < table->rows())
+    if (cell.row() + 1 < rowsInUse(table)) {
         cursor_ = table->cellAt(cell.row() + 1, cell.column()).firstCursorPosition();
-    else
+    } else {
+        dropSpareRows(table);
         cursor_.setPosition(table->lastPosition() + 1);
+    }
 }
 
 void DocumentWriter::lineUp()

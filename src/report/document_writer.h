@@ -22,6 +22,7 @@
 #include <QTextDocument>
 #include <QTextFormat>
 
+#include <map>
 #include <memory>
 
 class QTextTable;
@@ -51,7 +52,7 @@ public:
     ~DocumentWriter() override;
 
     // The document written so far.
-    const QTextDocument& document() const { return *document_; }
+    const QTextDocument& document();
 
     void AppShow() override;
     void FileNew(const QString& templateName) override;
@@ -88,6 +89,10 @@ private:
     void selectCell(const QTextTableCell& cell);
     // The new cells of `table` from `firstRow` on take its cells' starting format.
     void formatNewCells(QTextTable* table, int firstRow);
+    // The rows of `table` written to so far, and how rows are added and the spare ones dropped.
+    int rowsInUse(QTextTable* table) const;
+    void appendRow(QTextTable* table);
+    void dropSpareRows(QTextTable* table);
     // The table of the insertion point (or the selected one); throws AppError outside one.
     QTextTable* requireTable(const char* command) const;
     void lineDown();
@@ -96,6 +101,8 @@ private:
     std::unique_ptr<QTextDocument> document_;
     QTextCursor cursor_;
     QTextTable* selectedTable_ = nullptr;
+    // Rows appended ahead of use, per table, until the table is left.
+    std::map<QTextTable*, int> spareRows_;
     int fontSize_ = report_page::DefaultFontSize;
     bool bold_ = false;
     bool italic_ = false;

@@ -7,7 +7,9 @@
 #include "documents/help_context.h"
 #include "base/program_settings.h"
 #include "base/prompts.h"
+#include "documents/clipboard_commands.h"
 #include "documents/document_window.h"
+#include "documents/row_commands.h"
 #include "report/report_dialog.h"
 #include "shell/file_commands.h"
 #include "shell/help_key.h"
@@ -20,6 +22,7 @@
 #include "shell/settings_file.h"
 #include "shell/tool_libraries.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -179,15 +182,15 @@ void TForm1::createActions()
     FileExitItem = createAction("FileExitItem", QStringLiteral("Zakończ"), QStringLiteral("Zakończ program"),
                                 &TForm1::FileExit1Execute);
 
-    CopyItem = createAction("CopyItem", QStringLiteral("Kopiuj"), QStringLiteral("Kopiuj|Kopiuj"), &TForm1::CopyItemClick);
+    CopyItem = createAction("CopyItem", QStringLiteral("&Kopiuj"), QStringLiteral("Kopiuj|Kopiuj"), &TForm1::CopyItemClick);
     CopyItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    PasteItem = createAction("PasteItem", QStringLiteral("Wklej"), QStringLiteral("Wklej|Wklej"), &TForm1::PasteItemClick);
+    PasteItem = createAction("PasteItem", QStringLiteral("&Wklej"), QStringLiteral("Wklej|Wklej"), &TForm1::PasteItemClick);
     PasteItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    Dodajwierszdoprojektu1 = createAction("Dodajwierszdoprojektu1", QStringLiteral("Dodaj wiersz do projektu"),
+    Dodajwierszdoprojektu1 = createAction("Dodajwierszdoprojektu1", QStringLiteral("&Dodaj wiersz do projektu"),
                                           QStringLiteral("Dodaj wiersz do projektu"), &TForm1::ToolButton8Click);
-    Wstawwierszdoprojektu1 = createAction("Wstawwierszdoprojektu1", QStringLiteral("Wstaw wiersz do projektu"),
+    Wstawwierszdoprojektu1 = createAction("Wstawwierszdoprojektu1", QStringLiteral("W&staw wiersz do projektu"),
                                           QStringLiteral("Wstaw wiersz do projektu"), &TForm1::ToolButton16Click);
-    Usuwierszzprojektu1 = createAction("Usuwierszzprojektu1", QStringLiteral("Usuń wiersz z projektu"),
+    Usuwierszzprojektu1 = createAction("Usuwierszzprojektu1", QStringLiteral("&Usuń wiersz z projektu"),
                                        QStringLiteral("Usuń wiersz z projektu"), &TForm1::ToolButton10Click);
     PrzeniedoWorda1 = createAction("PrzeniedoWorda1", QStringLiteral("Przenieś do Worda"),
                                    QStringLiteral("Przenieś do Worda"), &TForm1::ToolButton17Click);
@@ -401,16 +404,27 @@ void TForm1::updateWindowMenu()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride
-        && QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == Zapisz1->shortcut()) {
-        // Only this window's own widgets: a dialog's field keeps its undo.
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Only this window's own widgets: a dialog's field keeps its undo, copy and paste.
         const auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this) {
+        if (widget && widget->window() == this && claimsKey(widget, static_cast<QKeyEvent*>(event)->keyCombination())) {
             event->ignore();
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::claimsKey(const QWidget* focused, QKeyCombination key) const
+{
+    const QKeySequence pressed(key);
+    if (pressed == Zapisz1->shortcut())
+        return true;
+    if (pressed != CopyItem->shortcut() && pressed != PasteItem->shortcut())
+        return false;
+    // A cell being edited in place copies and pastes its own selection.
+    const QWidget* viewport = focused->parentWidget();
+    return !(viewport && qobject_cast<const QAbstractItemView*>(viewport->parentWidget()));
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -541,6 +555,31 @@ void TForm1::Save(QWidget* documentWindow)
         fileCommands_->Save(window);
 }
 
+void TForm1::ToolButton8Click()
+{
+    row_commands::AddRow(fileCommands_->activeDocument(), paths_.hazardCatalogue());
+}
+
+void TForm1::ToolButton16Click()
+{
+    row_commands::InsertRow(fileCommands_->activeDocument(), paths_.hazardCatalogue());
+}
+
+void TForm1::ToolButton10Click()
+{
+    row_commands::DeleteRow(fileCommands_->activeDocument());
+}
+
+void TForm1::CopyItemClick()
+{
+    clipboard_commands::Copy(fileCommands_->activeDocument());
+}
+
+void TForm1::PasteItemClick()
+{
+    clipboard_commands::Paste(fileCommands_->activeDocument());
+}
+
 void TForm1::Opcje1Click()
 {
     TForm190 dialog(paths_, this);
@@ -563,11 +602,6 @@ void TForm1::ShowHelp(int context)
 // is connected to its menu item and button and does nothing so far.
 
 void TForm1::FileExit1Execute() {}
-void TForm1::CopyItemClick() {}
-void TForm1::PasteItemClick() {}
-void TForm1::ToolButton8Click() {}
-void TForm1::ToolButton16Click() {}
-void TForm1::ToolButton10Click() {}
 void TForm1::Samouczek1Click() {}
 void TForm1::WebSiteItemClick() {}
 void TForm1::HelpAbout1Execute() {}

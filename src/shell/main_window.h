@@ -85,6 +85,8 @@ public slots:
 protected:
     // Save is on Ctrl+Z: a focused field of this window (edit box, memo, cell editor) would
     // claim the key for its own undo, so its claim is refused and "&Zapisz" gets the key.
+    // Ctrl+C and Ctrl+V go to "&Kopiuj" and "&Wklej" the same way, except from a cell being
+    // edited in place, which the commands do not serve.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Every document window is closed first, asking about its unsaved changes; while one
@@ -108,6 +110,8 @@ private:
     void documentWindowActivated(QMdiSubWindow* subWindow);
     void updateWindowMenu();
     void WelcomeScreenMessage();
+    // Whether a key pressed in `focused`, a widget of this window, goes to this window's command.
+    bool claimsKey(const QWidget* focused, QKeyCombination key) const;
     // The help handler of the program: shows the help window at the topic of `context`.
     void ShowHelp(int context);
 

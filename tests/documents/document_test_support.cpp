@@ -5,11 +5,10 @@
 #include "documents/project_window.h"
 #include "documents/scale_picker.h"
 #include "storage/string_grid_ini.h"
+#include "support/while_modal.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QTabWidget>
-#include <QTimer>
 
 QString tableLines(const QList<QStringList>& rows)
 {
@@ -23,22 +22,7 @@ QString tableLines(const QList<QStringList>& rows)
 
 bool withPicker(const std::function<void()>& open, const std::function<void(TForm3&)>& drive)
 {
-    bool shown = false;
-    QTimer::singleShot(0, [&] {
-        if (QPointer<TForm3> picker = Form3()) {
-            shown = true;
-            drive(*picker);
-            // A drive that stopped at a failed assertion must not leave the test waiting.
-            if (picker && picker->isVisible()) {
-                ADD_FAILURE() << "the scale picker was left open";
-                picker->close();
-            }
-        }
-    });
-    open();
-    // Without a modal loop the timer is still waiting: let it find no picker now.
-    QApplication::processEvents();
-    return shown;
+    return whileModal(&Form3, open, drive);
 }
 
 DocumentWindowTest::DocumentWindowTest()

@@ -219,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"C11 a", "[0,0] C11 1", "[0,1] L12 text", "[1,0] C12 2", "[1,1] C11 ", "J12 ", "J12 "}}),
     [](const auto& test) { return std::string(test.param.name); });
 
-QTextTable* onlyTable(const DocumentWriter& writer)
+QTextTable* onlyTable(DocumentWriter& writer)
 {
     const QList<QTextFrame*> frames = writer.document().rootFrame()->childFrames();
     return frames.size() == 1 ? qobject_cast<QTextTable*>(frames.first()) : nullptr;

@@ -111,12 +111,12 @@ TEST_F(MainWindowLayout, ToolsMenuHoldsClipboardRowReportAndOptions)
 {
     expectItems(menu("Edit1")->actions(),
                 {
-                    {"CopyItem", "Kopiuj", "Kopiuj", QKeySequence("Ctrl+C")},
-                    {"PasteItem", "Wklej", "Wklej", QKeySequence("Ctrl+V")},
+                    {"CopyItem", "&Kopiuj", "Kopiuj", QKeySequence("Ctrl+C")},
+                    {"PasteItem", "&Wklej", "Wklej", QKeySequence("Ctrl+V")},
                     separator("N2"),
-                    {"Dodajwierszdoprojektu1", "Dodaj wiersz do projektu", "Dodaj wiersz do projektu", {}, false},
-                    {"Wstawwierszdoprojektu1", "Wstaw wiersz do projektu", "Wstaw wiersz do projektu", {}, false},
-                    {"Usuwierszzprojektu1", "Usuń wiersz z projektu", "Usuń wiersz z projektu", {}, false},
+                    {"Dodajwierszdoprojektu1", "&Dodaj wiersz do projektu", "Dodaj wiersz do projektu", {}, false},
+                    {"Wstawwierszdoprojektu1", "W&staw wiersz do projektu", "Wstaw wiersz do projektu", {}, false},
+                    {"Usuwierszzprojektu1", "&Usuń wiersz z projektu", "Usuń wiersz z projektu", {}, false},
                     {"PrzeniedoWorda1", "Przenieś do Worda", "Przenieś do Worda", {}, false},
                     separator("N4"),
                     {"Opcje1", "Opcje", "Opcje programu"},

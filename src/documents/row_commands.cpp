@@ -1,0 +1,105 @@
+#include "documents/row_commands.h"
+
+#include "base/prompts.h"
+#include "documents/hazard_picker.h"
+#include "documents/project_window.h"
+#include "storage/ini_dat.h"
+#include "storage/string_grid_ini.h"
+
+#include <QCoreApplication>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int HazardTab = 2;
+constexpr int ChecklistTab = 3;
+
+// The project window `window` is, marked modified; nullptr for anything else.
+TForm2* modifiedProject(DocumentWindow* window)
+{
+    auto* project = qobject_cast<TForm2*>(window);
+    if (project)
+        project->IniDat1->SetModified();
+    return project;
+}
+
+// The table on the project's active tab, nullptr on a tab without one.
+TStringGridIni* activeTable(TForm2* project)
+{
+    switch (project->PageControl1->currentIndex()) {
+    case HazardTab:
+        return project->StringGridIni1;
+    case ChecklistTab:
+        return project->StringGridIni2;
+    default:
+        return nullptr;
+    }
+}
+
+void selectRow(TStringGridIni* table, int row)
+{
+    table->setCurrentCell(row, qMax(0, table->currentColumn()));
+    table->scrollToItem(table->item(row, table->currentColumn()));
+}
+
+// On the hazard table, lets the picker fill the selected row; the row stays in view with
+// its height grown to the filled cells. A catalogue that cannot be read throws, leaving the
+// row as it is: empty.
+void fillFromCatalogue(TForm2* project, TStringGridIni* table, const QString& cataloguePath, bool shortMatrycowa)
+{
+    if (table != project->StringGridIni1)
+        return;
+    ShowHazardPicker(cataloguePath, row_commands::degreesOfHarm(project->method(), shortMatrycowa), table, project);
+    // The table grows a row to its text while painting it: painted now, and the growth
+    // applied, the whole filled row can be brought into view.
+    table->viewport()->repaint();
+    QCoreApplication::sendPostedEvents(table, QEvent::MetaCall);
+    selectRow(table, table->currentRow());
+}
+
+} // namespace
+
+namespace row_commands {
+
+QStringList degreesOfHarm(RiskMethod method, bool shortMatrycowa)
+{
+    if (method == RiskMethod::Matrycowa && shortMatrycowa)
+        return risk::shortMatrycowaS();
+    return risk::scale(method, risk::Factor::S);
+}
+
+void AddRow(DocumentWindow* window, const QString& cataloguePath)
+{
+    TForm2* project = modifiedProject(window);
+    TStringGridIni* table = project ? activeTable(project) : nullptr;
+    if (!table)
+        return;
+    const int row = table->rowCount();
+    table->setRowCount(row + 1);
+    selectRow(table, row);
+    fillFromCatalogue(project, table, cataloguePath, false);
+}
+
+void InsertRow(DocumentWindow* window, const QString& cataloguePath)
+{
+    TForm2* project = modifiedProject(window);
+    TStringGridIni* table = project ? activeTable(project) : nullptr;
+    if (!table || table->currentRow() < 1)
+        return;
+    const int row = table->currentRow();
+    table->insertRow(row);
+    selectRow(table, row);
+    fillFromCatalogue(project, table, cataloguePath, true);
+}
+
+void DeleteRow(DocumentWindow* window)
+{
+    TForm2* project = modifiedProject(window);
+    TStringGridIni* table = project ? activeTable(project) : nullptr;
+    if (!table || !prompts().question(QStringLiteral("Usunąć wiersz z tabeli."), QStringLiteral("Warning")))
+        return;
+    if (table->currentRow() >= 1)
+        table->removeRow(table->currentRow());
+}
+
+} // namespace row_commands

@@ -1,0 +1,121 @@
+// The whole risk report of a small fixed assessment: its recorded command sequence against
+// a reviewed expected file (any change of order or text shows), and the .docx of it read
+// back by python3-docx.
+
+#include "documents/assessment_window.h"
+#include "report/command_recorder.h"
+#include "report/document_writer.h"
+#include "report/risk_report.h"
+#include "../documents/document_test_support.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+// A FIVE STEPS assessment of 20 persons with two hazards, three checklist questions and
+// memos of one and two paragraphs, as the window reads it from its file.
+QString fixedAssessment()
+{
+    return QStringLiteral("[OPISOC]\r\nJednostka=Wydział mechaniczny\r\nStanowisko=Tokarz\r\nZatrudnienie=20\r\n"
+                          "NrKarty=7\r\nDataSp=07.12.2026\r\nSporzodzil=Anna Nowak\r\nUwagi1=Wprowadzić ochronniki.\r\n"
+                          "Uwagi2=@NUL@\r\n[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=FIVE STEPS\r\n"
+                          "OPISA1=Hala nr 2\r\nOPISA2=przy bramie\r\nOPISA3=@NUL@\r\nOPISC1=Toczenie wałków\r\nOPISC2=@NUL@\r\n"
+                          "[ZAGROZENIA]\r\n")
+           + tableLines({{"Hałas", "Tokarka", "Głuchota", "Ochronniki słuchu", "2=proste złamania", "2,5=raz dziennie",
+                          "5=równa szansa", "R = 200,0 Ryzyko duże - niedopuszczalne"},
+                         {"Wióry", "Obróbka", "Rany oczu", "Okulary", "0,5=skaleczenia", "4=co godzinę",
+                          "2=możliwe ale niecodziennie", "R = 32,0 Ryzyko średnie - dopuszczalne"}})
+           + QStringLiteral("[WARUNKI]\r\n")
+           + tableLines({{"Czy osłony są sprawne?", "Naprawić osłonę", "NIE"},
+                         {"Czy jest oświetlenie?", "", "TAK"},
+                         {"Czy jest instrukcja?", "Wywiesić instrukcję", "NIE"}});
+}
+
+class RiskReportGolden : public DocumentWindowTest {
+protected:
+    AssessmentSnapshot snapshot() { return openAssessment(fixedAssessment())->snapshot(); }
+};
+
+TEST_F(RiskReportGolden, CommandSequenceIsTheReviewedOne)
+{
+    CommandRecorder word;
+    BuildRiskReport(word, snapshot());
+    const QString actual = word.commands.join(QLatin1Char('\n')) + QLatin1Char('\n');
+
+    QFile expected(QStringLiteral(GOLDEN_FOLDER "/risk_report.txt"));
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    const QString reviewed = QString::fromUtf8(expected.readAll());
+    if (actual != reviewed) {
+        // For review: the sequence as it now stands, beside the build.
+        QFile now(QStringLiteral(SCREENSHOT_FOLDER "/../risk_report.actual.txt"));
+        if (now.open(QIODevice::WriteOnly))
+            now.write(actual.toUtf8());
+    }
+    EXPECT_EQ(actual.toStdString(), reviewed.toStdString());
+}
+
+// Headings, the risk card's rows with formula and risk text, the RBHP line and the
+// acknowledgement table, where python3-docx finds them.
+const char ReadReport[] = R"(
+import docx, json, sys
+d = docx.Document(sys.argv[1])
+body = d.element.body
+order = []
+for child in body.iterchildren():
+    tag = child.tag.split('}')[1]
+    if tag == 'p':
+        text = ''.join(t.text or '' for t in child.iter('{http://schemas.openxmlformats.org/wordprocessingml/2006/main}t'))
+        if text.strip(): order.append(text)
+    elif tag == 'tbl':
+        order.append('[table]')
+tables = [[[c.text for c in r.cells] for r in t.rows] for t in d.tables]
+print(json.dumps({"order": order, "tables": tables}))
+)";
+
+TEST_F(RiskReportGolden, RealReaderFindsSectionsCardIndexAndAcknowledgement)
+{
+    DocumentWriter writer;
+    BuildRiskReport(writer, snapshot());
+    const QString path = folder.path(QStringLiteral("raport.docx"));
+    writer.FileSaveAs(path);
+
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(ReadReport), path});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QJsonObject found = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+
+    QStringList order;
+    for (const QJsonValue& item : found[QLatin1String("order")].toArray())
+        order.append(item.toString());
+    qsizetype at = 0;
+    for (const char* expected : {"[table]", "[table]", "1. Opis, charakterystyka stanowiska pracy",
+                                 "2. Identyfikacja zagrożeń występujących na stanowisku pracy", "[table]",
+                                 "3. Metoda oceny ryzyka zawodowego", "R=S*F*P*I",
+                                 "4. Działania zapobiegawcze ograniczające poziom zagrożenia.", "[table]",
+                                 "5. Wynik prowadzonej oceny, wnioski i uwagi", "Wprowadzić ochronniki.",
+                                 "6. Karta oceny ryzyka zawodowego", "[table]",
+                                 "7. Ocena warunków bhp na stanowisku pracy", "[table]", "Wskaźnik RBHP =0,67",
+                                 "Stopień przestrzegania zasad bhp: bardzo mały", "[table]", "[table]", "[table]",
+                                 "OŚWIADCZENIE", "[table]"}) {
+        const qsizetype next = order.indexOf(QString::fromUtf8(expected), at);
+        ASSERT_GE(next, 0) << "missing or out of order: " << expected;
+        at = next + 1;
+    }
+
+    const QJsonArray tables = found[QLatin1String("tables")].toArray();
+    ASSERT_EQ(tables.size(), 10);
+    const QJsonArray card = tables[4].toArray();
+    ASSERT_EQ(card.size(), 3);
+    EXPECT_EQ(card[1].toArray()[4].toString(), QStringLiteral("R=2*2,5*5*8\nR = 200,0 Ryzyko duże - niedopuszczalne"));
+    EXPECT_EQ(card[2].toArray()[4].toString(), QStringLiteral("R=0,5*4*2*8\nR = 32,0 Ryzyko średnie - dopuszczalne"));
+    const QJsonArray acknowledgement = tables[9].toArray();
+    ASSERT_EQ(acknowledgement.size(), 4);
+    EXPECT_EQ(acknowledgement[0].toArray(), (QJsonArray{"Imię i nazwisko pracownika", "Stanowisko pracy", "Data", "Podpis"}));
+}
+
+} // namespace

@@ -1,0 +1,324 @@
+// The row and clipboard commands of the main window on real document windows: add, insert
+// and delete on both tables, the hazard catalogue picker with its find dialog, copy and paste
+// between windows. Catalogues are written by the tests into the program's folder.
+
+#include "file_commands_fixture.h"
+
+#include "documents/assessment_window.h"
+#include "documents/find_dialog.h"
+#include "documents/hazard_picker.h"
+#include "documents/project_window.h"
+#include "support/while_modal.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+const QString Catalogue = QStringLiteral(
+    "[Mechaniczne]\r\nRuchome części maszyn=Pochwycenie, zmiażdżenie dłoni\r\nBez skutków\r\n"
+    "Łańcuch=Stłuczenia\r\nŁAŃCUCH=Złamania kończyn\r\n[Puste]\r\n"
+    "[Transport]\r\nHałas=Niedosłuch\r\nDrgania=a\r\nŁańcuch napędowy=b\r\nPył=c\r\nUpadek=d\r\n"
+    "Zerwany łańcuch=e\r\nKotwica=f\r\n");
+
+// [OPIS] with the method, then the hazard table and the checklist, one text per row whose
+// cells are separated by "|".
+QString document(const QString& method, const QStringList& hazards, const QStringList& checks)
+{
+    QString text = QStringLiteral("[OPIS]\r\nMetoda=") + method + QStringLiteral("\r\n");
+    for (const auto& [section, rows] : {std::pair{QStringLiteral("ZAGROZENIA"), hazards}, {QStringLiteral("WARUNKI"), checks}}) {
+        text += QLatin1Char('[') + section + QStringLiteral("]\r\n");
+        for (int r = 0; r < rows.size(); ++r) {
+            const QStringList cells = rows[r].split(QLatin1Char('|'));
+            for (int c = 0; c < cells.size(); ++c)
+                text += QStringLiteral("TABELA%1/%2=%3\r\n").arg(c).arg(r + 1).arg(cells[c]);
+        }
+    }
+    return text;
+}
+
+QStringList column0(const TStringGridIni* table)
+{
+    QStringList texts;
+    for (int r = 1; r < table->rowCount(); ++r)
+        texts.append(table->cell(0, r));
+    return texts;
+}
+
+template <class Case>
+std::string caseName(const ::testing::TestParamInfo<Case>& info)
+{
+    return info.param.name;
+}
+
+} // namespace
+
+class HazardRowsTest : public FileCommandsTest {
+protected:
+    HazardRowsTest()
+    {
+        start();
+        folder.write(QStringLiteral("ZAGROZENIA.txt"), win1250::fromUnicode(Catalogue));
+    }
+
+    DocumentWindow* open(const QString& name, const QString& text)
+    {
+        form->OpenDocument(writeDocument(folder.path(name), text));
+        QApplication::processEvents();
+        return active();
+    }
+
+    // The table on `tab` of `window`, that tab shown, `row` selected and focused.
+    static TStringGridIni* select(DocumentWindow* window, int tab, int column, int row)
+    {
+        window->PageControl1->setCurrentIndex(tab);
+        auto* table = tab == window->PageControl1->count() - 1 ? window->StringGridIni2 : window->StringGridIni1;
+        table->setFocus();
+        table->setCurrentCell(row, column);
+        return table;
+    }
+
+    // Runs `command`; a catalogue picker it shows is handed to `drive`.
+    bool runWithPicker(const char* command, const std::function<void(TForm4&)>& drive)
+    {
+        return whileModal<TForm4>(&Form4, [&] { run(command); }, drive);
+    }
+};
+
+struct RowCase {
+    const char* name;
+    int tab;
+    int selected;
+    QList<const char*> commands;
+    QList<bool> answers;   // to "Usunąć wiersz z tabeli."
+    QStringList rows;      // column 0 of the data rows afterwards
+    int current;
+    int pickers;
+};
+
+class RowCommands : public HazardRowsTest, public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(RowCommands, ChangeTheTableOfTheActiveTab)
+{
+    const RowCase& c = GetParam();
+    DocumentWindow* project = open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {"a", "b", "c", "d"}, {"a", "b", "c", "d"}));
+    TStringGridIni* table = select(project, c.tab, 0, c.selected);
+    prompts.answers.append(c.answers);
+    int pickers = 0;
+    for (const char* command : c.commands)
+        pickers += runWithPicker(command, [](TForm4& picker) { picker.SpeedButton2->click(); });
+    EXPECT_EQ(column0(table), c.rows);
+    EXPECT_EQ(table->currentRow(), c.current);
+    EXPECT_EQ(pickers, c.pickers);
+    EXPECT_EQ(prompts.questions.size(), c.answers.size());
+    EXPECT_TRUE(project->IniDat1->Modified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Project, RowCommands,
+    ::testing::Values(
+        RowCase{"AddOnHazardsThenCancel", 2, 1, {"ToolButton8"}, {}, {"a", "b", "c", "d", ""}, 5, 1},
+        RowCase{"AddOnChecklist", 3, 1, {"Dodajwierszdoprojektu1"}, {}, {"a", "b", "c", "d", ""}, 5, 0},
+        RowCase{"DeleteMiddleThenAdd", 2, 2, {"ToolButton10", "ToolButton8"}, {true}, {"a", "c", "d", ""}, 4, 1},
+        RowCase{"DeleteTitleRow", 2, 0, {"ToolButton10"}, {true}, {"a", "b", "c", "d"}, 0, 0},
+        RowCase{"DeleteAnsweredNo", 3, 2, {"Usuwierszzprojektu1"}, {false}, {"a", "b", "c", "d"}, 2, 0},
+        RowCase{"InsertOnHazards", 2, 2, {"ToolButton16"}, {}, {"a", "", "b", "c", "d"}, 2, 1},
+        RowCase{"InsertOnChecklist", 3, 2, {"Wstawwierszdoprojektu1"}, {}, {"a", "", "b", "c", "d"}, 2, 0},
+        RowCase{"InsertOnTitleRow", 3, 0, {"ToolButton16"}, {}, {"a", "b", "c", "d"}, 0, 0}),
+    caseName<RowCase>);
+
+TEST_F(HazardRowsTest, RowCommandsAreEnabledButChangeNothingInAnAssessment)
+{
+    DocumentWindow* assessment = open(QStringLiteral("o.ron"), document(QStringLiteral("PHA"), {"a"}, {"a"}));
+    TStringGridIni* table = select(assessment, 3, 0, 1);
+    prompts.answers.append(true);
+    for (const char* command : {"ToolButton8", "ToolButton16", "ToolButton10"}) {
+        EXPECT_TRUE(form->findChild<QAction*>(command)->isEnabled()) << command;
+        run(command);
+    }
+    EXPECT_EQ(column0(table), QStringList{"a"});
+    EXPECT_TRUE(prompts.questions.isEmpty());
+}
+
+TEST_F(HazardRowsTest, UnreadableCatalogueLeavesTheAddedRowEmptyAndSelected)
+{
+    QFile::remove(folder.path(QStringLiteral("ZAGROZENIA.txt")));
+    QDir(folder.root()).mkdir(QStringLiteral("ZAGROZENIA.txt"));   // exists, cannot be read
+    TStringGridIni* table = select(open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {"a"}, {})), 2, 0, 1);
+    EXPECT_FALSE(runWithPicker("ToolButton8", [](TForm4& picker) { picker.close(); }));
+    EXPECT_EQ(column0(table), (QStringList{"a", ""}));
+    EXPECT_EQ(table->currentRow(), 2);
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."));
+}
+
+struct HarmCase {
+    const char* name;
+    const char* method;
+    const char* command;
+    int count;
+    QString first;
+};
+
+class DegreesOfHarm : public HazardRowsTest, public ::testing::WithParamInterface<HarmCase> {};
+
+TEST_P(DegreesOfHarm, FollowTheProjectMethod)
+{
+    const HarmCase& c = GetParam();
+    select(open(QStringLiteral("p.rpr"), document(c.method, {"a"}, {})), 2, 0, 1);
+    QStringList offered;
+    runWithPicker(c.command, [&](TForm4& picker) {
+        offered = picker.RadioGroup1->items();
+        picker.SpeedButton2->click();
+    });
+    EXPECT_EQ(offered.size(), c.count);
+    EXPECT_EQ(offered.value(0), c.first);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Methods, DegreesOfHarm,
+    ::testing::Values(HarmCase{"PHA", "PHA", "ToolButton8", 6, "1=znikome urazy, lekkie szkody"},
+                      HarmCase{"RiskScore", "RISK SCORE", "ToolButton16", 6,
+                               "100=poważna katastrofa, wiele ofiar śmiertelnych, straty materialne powyżej 30 mln zł"},
+                      HarmCase{"FiveSteps", "FIVE STEPS", "ToolButton8", 8, "0,1=zadrapania, siniaki, otarcia, stłuczenia"},
+                      HarmCase{"MatrycowaAdd", "Matrycowa (PN-N-18002)", "ToolButton8", 3,
+                               "1=małe, urazy i choroby które nie powodują długotrwałych dolegliwości i absencji w pracy."},
+                      HarmCase{"MatrycowaInsert", "Matrycowa (PN-N-18002)", "ToolButton16", 3, "1=małe"}),
+    caseName<HarmCase>);
+
+struct PickCase {
+    const char* name;
+    int group;
+    QStringList list;    // the hazards the group shows
+    int doubleClicked;   // -1: none
+    int chosenS;         // -1: none
+    bool ok;
+    QStringList cells;   // the new row's five cells afterwards
+};
+
+class CataloguePicker : public HazardRowsTest, public ::testing::WithParamInterface<PickCase> {};
+
+TEST_P(CataloguePicker, FillsTheNewRowOnOk)
+{
+    const PickCase& c = GetParam();
+    TStringGridIni* table = select(open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {"a"}, {})), 2, 0, 1);
+    QStringList listed;
+    runWithPicker("ToolButton8", [&](TForm4& picker) {
+        picker.ComboBox1->setCurrentIndex(c.group);
+        for (int r = 0; r < picker.StringGrid1->rowCount(); ++r)
+            listed.append(picker.StringGrid1->item(r, 0)->text());
+        picker.Memo3->setPlainText(QStringLiteral("Prasa\nkrawędziowa"));
+        if (c.doubleClicked >= 0) {
+            QWidget* list = picker.StringGrid1->viewport();
+            const QPoint at = picker.StringGrid1->visualItemRect(picker.StringGrid1->item(c.doubleClicked, 0)).center();
+            QTest::mouseClick(list, Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list, Qt::LeftButton, {}, at);
+        }
+        picker.RadioGroup1->setItemIndex(c.chosenS);
+        (c.ok ? picker.SpeedButton1 : picker.SpeedButton2)->click();
+    });
+    EXPECT_EQ(listed, c.list);
+    QStringList cells;
+    for (int column = 0; column < 5; ++column)
+        cells.append(table->cell(column, 2));
+    EXPECT_EQ(cells, c.cells);
+    EXPECT_EQ(table->currentRow(), 2);
+    if (c.ok) {   // the two lines of the sources fit the row
+        EXPECT_GT(table->rowHeight(2), table->rowHeight(1));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mapping, CataloguePicker,
+    ::testing::Values(
+        PickCase{"HazardWithS", 0, {"Ruchome części maszyn", "", "Łańcuch", "ŁAŃCUCH"}, 0, 1, true,
+                 {"Ruchome części maszyn", "Prasa\r\nkrawędziowa", "Pochwycenie, zmiażdżenie dłoni", "",
+                  "2=lekkie obrażenia, wymierne szkody"}},
+        PickCase{"NamesDifferingInCaseShareTheLastEffects", 0, {"Ruchome części maszyn", "", "Łańcuch", "ŁAŃCUCH"},
+                 2, -1, true, {"Łańcuch", "Prasa\r\nkrawędziowa", "Złamania kończyn", "", ""}},
+        PickCase{"EmptyGroupAndNoDoubleClick", 1, {""}, -1, -1, true, {"", "Prasa\r\nkrawędziowa", "", "", ""}},
+        PickCase{"Cancel", 0, {"Ruchome części maszyn", "", "Łańcuch", "ŁAŃCUCH"}, 0, 1, false, {"", "", "", "", ""}}),
+    caseName<PickCase>);
+
+struct FindCase {
+    const char* name;
+    int group;           // -1: none chosen
+    QString text;
+    QList<int> matches;  // the row each click selects, -1 for "Wyszukiwanie zakończone."
+    QStringList captions;
+};
+
+class FindInCatalogue : public HazardRowsTest, public ::testing::WithParamInterface<FindCase> {};
+
+TEST_P(FindInCatalogue, SelectsOneMatchPerClick)
+{
+    const FindCase& c = GetParam();
+    select(open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {"a"}, {})), 2, 0, 1);
+    QList<int> matches;
+    QStringList captions;
+    runWithPicker("ToolButton8", [&](TForm4& picker) {
+        picker.ComboBox1->setCurrentIndex(c.group);
+        whileModal<TForm9>(&Form9, [&] { picker.SpeedButton4->click(); }, [&](TForm9& find) {
+            find.Edit1->setText(c.text);
+            for (int click = 0; click < c.matches.size(); ++click) {
+                const qsizetype ends = prompts.messages.size();
+                find.SpeedButton2->click();
+                matches.append(prompts.messages.size() > ends ? -1 : picker.StringGrid1->currentRow());
+                captions.append(find.SpeedButton2->text());
+            }
+            find.SpeedButton1->click();
+        });
+        picker.SpeedButton2->click();
+    });
+    EXPECT_EQ(matches, c.matches);
+    EXPECT_EQ(captions, c.captions);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Searches, FindInCatalogue,
+    ::testing::Values(FindCase{"PolishCapitalsFoldedMatchesInRows2And5", 2, QStringLiteral("łańcuch"), {2, 5, -1, 2},
+                               {"Dalej", "Dalej", "Szukaj", "Dalej"}},
+                      FindCase{"FirstRow", 2, QStringLiteral("hałas"), {0, -1}, {"Dalej", "Szukaj"}},
+                      FindCase{"LastRow", 2, QStringLiteral("KOTWICA"), {6, -1}, {"Szukaj", "Szukaj"}},
+                      FindCase{"NoGroupChosen", -1, QStringLiteral("a"), {-1, -1}, {"Szukaj", "Szukaj"}}),
+    caseName<FindCase>);
+
+struct PasteCase {
+    const char* name;
+    QString copied;   // the project's cell that is copied; null: the clipboard holds no text
+    int tab, column, row;
+    QString risk;
+    int messages;
+};
+
+class CopyAndPaste : public HazardRowsTest, public ::testing::WithParamInterface<PasteCase> {};
+
+TEST_P(CopyAndPaste, MoveACellsTextBetweenWindows)
+{
+    const PasteCase& c = GetParam();
+    select(open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {c.copied.isNull() ? "a" : c.copied}, {})), 2, 0, 1);
+    QApplication::clipboard()->clear();
+    if (!c.copied.isNull())
+        run("CopyItem");
+    DocumentWindow* assessment = open(QStringLiteral("o.ron"), document(QStringLiteral("PHA"), {"h||||2=s|3=p"}, {"q"}));
+    TStringGridIni* table = select(assessment, c.tab, c.column, c.row);
+    run("ToolButton6");
+    EXPECT_EQ(table->cell(c.column, c.row), c.copied.isNull() ? QString() : c.copied);
+    EXPECT_EQ(assessment->StringGridIni1->cell(6, 1), c.risk);
+    EXPECT_EQ(prompts.messages.size(), c.messages);
+    EXPECT_TRUE(assessment->IniDat1->Modified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, CopyAndPaste,
+    ::testing::Values(PasteCase{"HazardIntoChecklist", QStringLiteral("Hałas"), 4, 0, 1, "", 0},
+                      PasteCase{"EmptyClipboardEmptiesTheCell", {}, 4, 0, 1, "", 0},
+                      PasteCase{"RatingRecomputesTheRisk", QStringLiteral("5=zbiorowe"), 3, 4, 1,
+                                risk::riskText(RiskMethod::PHA, 15), 0},
+                      PasteCase{"RatingThatIsNoNumberIsReported", QStringLiteral("x"), 3, 5, 1, "", 1}),
+    caseName<PasteCase>);
