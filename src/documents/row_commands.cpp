@@ -34,8 +34,11 @@ TStringGridIni* activeTable(TForm2* project)
     }
 }
 
+// The row becomes the selected one, in view, and the table takes the focus, so typing and
+// pasting go to the row at once.
 void selectRow(TStringGridIni* table, int row)
 {
+    table->setFocus();
     table->setCurrentCell(row, qMax(0, table->currentColumn()));
     table->scrollToItem(table->item(row, table->currentColumn()));
 }

@@ -106,17 +106,24 @@ void dataRows(WordBasic& word, const TableRows& table, std::initializer_list<int
     }
 }
 
-void header(WordBasic& word, const AssessmentSnapshot& a)
+// The first cell of the header and of the acknowledgement: the unit over its caption (the
+// unit itself keeps the cell's alignment), then the next cell.
+void unitCell(WordBasic& word, const QString& unit)
 {
-    titleBox(word, QStringLiteral("RAPORT Z OCENY RYZYKA ZAWODOWEGO"));
-    boxedRow(word, {QStringLiteral("5,0 cm"), QStringLiteral("7,2 cm"), QStringLiteral("4,0 cm")});
     word.FontSize(11);
-    insertLine(word, a.unit);
+    insertLine(word, unit);
     word.FontSize(10);
     word.CenterPara();
     word.Italic();
     word.Insert(QStringLiteral("jednostka organizacyjna"));
     word.NextCell();
+}
+
+void header(WordBasic& word, const AssessmentSnapshot& a)
+{
+    titleBox(word, QStringLiteral("RAPORT Z OCENY RYZYKA ZAWODOWEGO"));
+    boxedRow(word, {QStringLiteral("5,0 cm"), QStringLiteral("7,2 cm"), QStringLiteral("4,0 cm")});
+    unitCell(word, a.unit);
     word.FontSize(11);
     word.CenterPara();
     word.Bold();
@@ -322,13 +329,7 @@ void acknowledgementSheet(WordBasic& word, const AssessmentSnapshot& a)
 {
     titleBox(word, QStringLiteral("Potwierdzenie o zapoznaniu się pracownika z ryzykiem zawodowym"));
     boxedRow(word, {QStringLiteral("8,1 cm"), QStringLiteral("8,1 cm")});
-    word.FontSize(11);
-    insertLine(word, a.unit);
-    word.FontSize(10);
-    word.CenterPara();
-    word.Italic();
-    word.Insert(QStringLiteral("jednostka organizacyjna"));
-    word.NextCell();
+    unitCell(word, a.unit);
     // Left for handwriting.
     word.FontSize(11);
     word.CenterPara();

@@ -7,8 +7,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QHelpIndexModel>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
@@ -75,6 +77,10 @@ HelpWindow::HelpWindow(const ProgramPaths& paths, QWidget* owner)
     const QString topicsNamespace = QHelpEngineCore::namespaceName(topics);
     if (!topicsNamespace.isEmpty() && !engine_->registeredDocumentations().contains(topicsNamespace))
         engine_->registerDocumentation(topics);
+    // The set-up has finished before the contents and the index exist: they are made here
+    // (in the background).
+    engine_->contentModel()->createContents(engine_->currentFilter());
+    engine_->indexModel()->createIndex(engine_->currentFilter());
 
     Topic = new HelpBrowser(engine_, this);
     Topic->setObjectName(QStringLiteral("Topic"));
@@ -84,6 +90,15 @@ HelpWindow::HelpWindow(const ProgramPaths& paths, QWidget* owner)
     Navigation->addTab(createIndexPage(), QStringLiteral("Indeks"));
     Navigation->addTab(createSearchPage(), QStringLiteral("Szukaj"));
     connect(engine_->contentWidget(), &QHelpContentWidget::linkActivated, this, &HelpWindow::open);
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
+        engine_->contentWidget()->expandToDepth(0);
+        open(Topic->source());
+    });
+    // The text browser does not follow a page's link to its style sheet: the topics' common
+    // one is every page's default.
+    if (const QUrl contents = topicOf(ContentsContext); contents.isValid())
+        Topic->document()->setDefaultStyleSheet(
+            QString::fromUtf8(engine_->fileData(contents.resolved(QUrl(QStringLiteral("styl.css"))))));
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(Navigation);

@@ -13,7 +13,10 @@
 #include "report/report_dialog.h"
 #include "shell/file_commands.h"
 #include "shell/help_key.h"
+#include "shell/about_box.h"
+#include "shell/exit_question.h"
 #include "shell/help_window.h"
+#include "shell/welcome_screen.h"
 #include "shell/mdi_arrange.h"
 #include "shell/options_dialog.h"
 #include "shell/password_dialog.h"
@@ -25,6 +28,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -52,6 +56,7 @@ static void prepareIcons()
     if (QIcon::themeName().isEmpty())
         QIcon::setThemeName(QStringLiteral("Adwaita"));
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/program.svg")));
 }
 
 namespace {
@@ -591,6 +596,31 @@ void TForm1::Pomoc1Click()
     requestHelp(ContentsHelpContext);
 }
 
+// Only "&Tak !" closes the program; the main window's own close box asks nothing.
+void TForm1::FileExit1Execute()
+{
+    TForm23 question(this);
+    if (question.exec() == QDialog::Accepted)
+        close();
+}
+
+void TForm1::HelpAbout1Execute()
+{
+    TAboutBox box(this);
+    box.exec();
+}
+
+void TForm1::WebSiteItemClick()
+{
+    QDesktopServices::openUrl(QUrl(MakerWebAddress));
+}
+
+void TForm1::ShowWelcomeScreen()
+{
+    TForm6 welcome(this);
+    welcome.exec();
+}
+
 void TForm1::ShowHelp(int context)
 {
     if (!helpWindow_)
@@ -601,8 +631,4 @@ void TForm1::ShowHelp(int context)
 // The commands below act on dialogs and help that the main window does not hold yet; each
 // is connected to its menu item and button and does nothing so far.
 
-void TForm1::FileExit1Execute() {}
 void TForm1::Samouczek1Click() {}
-void TForm1::WebSiteItemClick() {}
-void TForm1::HelpAbout1Execute() {}
-void TForm1::ShowWelcomeScreen() {}

@@ -1,7 +1,13 @@
 #pragma once
-// The product's name and the maker's addresses, shown by the main window and its dialogs.
+// The product and its maker, as the main window, the about box and the help show them. The
+// one place that names them.
 
 #include <QString>
 
 inline const QString ProductName = QStringLiteral("Ocena Ryzyka Zawodowego");
+inline const QString ProgramVersion = QStringLiteral("1.1");
+inline const QString MakerName = QStringLiteral("Pracownia Oprogramowania BHP");
+inline const QString MakerStreet = QStringLiteral("ul. Bezpieczna 1");
+inline const QString MakerTown = QStringLiteral("00-950 Warszawa");
+inline const QString MakerEmail = QStringLiteral("kontakt@ocena-ryzyka.example");
 inline const QString MakerWebAddress = QStringLiteral("https://www.ocena-ryzyka.example");

@@ -13,6 +13,8 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -158,6 +160,33 @@ TEST_F(HazardRowsTest, UnreadableCatalogueLeavesTheAddedRowEmptyAndSelected)
     EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."));
 }
 
+// A picture of the picker over the shipped catalogue with a group chosen, a hazard picked
+// and an S entry chosen, saved for a person to look at: every label and entry shows its
+// whole text, and so do the memos.
+TEST_F(HazardRowsTest, PictureOfThePickerShowsWholeTexts)
+{
+    QFile::remove(folder.path(QStringLiteral("ZAGROZENIA.txt")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(HAZARD_CATALOGUE), folder.path(QStringLiteral("ZAGROZENIA.txt"))));
+    select(open(QStringLiteral("p.rpr"), document(QStringLiteral("RISK SCORE"), {"a"}, {})), 2, 0, 1);
+    runWithPicker("ToolButton8", [](TForm4& picker) {
+        picker.ComboBox1->setCurrentIndex(0);
+        picker.StringGrid1->setCurrentCell(4, 0);
+        picker.StringGrid1DblClick();
+        picker.Memo3->setPlainText(QStringLiteral("Wtryskarka, prasa krawędziowa, taśmociąg"));
+        picker.RadioGroup1->setItemIndex(2);
+        QDir().mkpath(QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path());
+        EXPECT_TRUE(picker.grab().save(QStringLiteral(SCREENSHOT_PATH)));
+        for (QWidget* text : picker.findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(text) || qobject_cast<QAbstractButton*>(text)) {
+                EXPECT_GE(text->width(), text->sizeHint().width()) << text->property("text").toString().toStdString();
+            }
+        }
+        for (QPlainTextEdit* memo : {picker.Memo1, picker.Memo2, picker.Memo3})
+            EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << memo->toPlainText().toStdString();
+        picker.SpeedButton2->click();
+    });
+}
+
 struct HarmCase {
     const char* name;
     const char* method;
@@ -295,6 +324,7 @@ struct PasteCase {
     int tab, column, row;
     QString risk;
     int messages;
+    bool byKeys = false;   // Ctrl+C and Ctrl+V instead of the menu items
 };
 
 class CopyAndPaste : public HazardRowsTest, public ::testing::WithParamInterface<PasteCase> {};
@@ -302,13 +332,14 @@ class CopyAndPaste : public HazardRowsTest, public ::testing::WithParamInterface
 TEST_P(CopyAndPaste, MoveACellsTextBetweenWindows)
 {
     const PasteCase& c = GetParam();
-    select(open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {c.copied.isNull() ? "a" : c.copied}, {})), 2, 0, 1);
+    TStringGridIni* source =
+        select(open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {c.copied.isNull() ? "a" : c.copied}, {})), 2, 0, 1);
     QApplication::clipboard()->clear();
     if (!c.copied.isNull())
-        run("CopyItem");
+        c.byKeys ? QTest::keyClick(source, Qt::Key_C, Qt::ControlModifier) : run("CopyItem");
     DocumentWindow* assessment = open(QStringLiteral("o.ron"), document(QStringLiteral("PHA"), {"h||||2=s|3=p"}, {"q"}));
     TStringGridIni* table = select(assessment, c.tab, c.column, c.row);
-    run("ToolButton6");
+    c.byKeys ? QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier) : run("ToolButton6");
     EXPECT_EQ(table->cell(c.column, c.row), c.copied.isNull() ? QString() : c.copied);
     EXPECT_EQ(assessment->StringGridIni1->cell(6, 1), c.risk);
     EXPECT_EQ(prompts.messages.size(), c.messages);
@@ -320,6 +351,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PasteCase{"HazardIntoChecklist", QStringLiteral("Hałas"), 4, 0, 1, "", 0},
                       PasteCase{"EmptyClipboardEmptiesTheCell", {}, 4, 0, 1, "", 0},
                       PasteCase{"RatingRecomputesTheRisk", QStringLiteral("5=zbiorowe"), 3, 4, 1,
-                                risk::riskText(RiskMethod::PHA, 15), 0},
+                                risk::riskText(RiskMethod::PHA, 15), 0, true},
                       PasteCase{"RatingThatIsNoNumberIsReported", QStringLiteral("x"), 3, 5, 1, "", 1}),
     caseName<PasteCase>);

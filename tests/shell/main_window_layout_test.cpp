@@ -242,6 +242,7 @@ TEST_F(MainWindowLayout, NewRiskAssessmentIsNamedByThePhraseOfTheProduct)
 
 TEST_F(MainWindowLayout, StatusBarShowsTheHintOfTheItemUnderTheMouse)
 {
+    QObject::disconnect(&form, &TForm1::welcomeScreenRequested, &form, nullptr);   // no welcome screen
     form.show();
     // A menu reports the hint of the item under the mouse to the menu bar that opened it.
     form.findChild<QAction*>("Zamknijwszystkie1")->showStatusText(form.menuBar());

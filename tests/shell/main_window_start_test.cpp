@@ -43,6 +43,8 @@ protected:
     std::unique_ptr<TForm1> startAndShow()
     {
         auto form = std::make_unique<TForm1>(folder.root());
+        // Counted instead of shown.
+        QObject::disconnect(form.get(), &TForm1::welcomeScreenRequested, form.get(), nullptr);
         QObject::connect(form.get(), &TForm1::welcomeScreenRequested, [this] { ++welcomeRequests; });
         form->show();
         QApplication::processEvents();

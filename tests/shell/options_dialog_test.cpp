@@ -147,7 +147,7 @@ TEST_F(OptionsDialog, PasswordFieldsTakeSixCharactersShownAsStars)
 
 TEST_F(OptionsDialog, PasswordSetHereIsAskedAtTheNextStart)
 {
-    programSettings().ShowWelcome = false;
+    SettingsFile(folder.root()).writeBool(ShowWelcomeKey, false);
     {
         TForm190 dialog(folder.root(), &mainWindowStandIn);
         dialog.show();

@@ -21,6 +21,7 @@ protected:
     void SetUp() override
     {
         programSettings() = ProgramSettings{};
+        QObject::disconnect(&form, &TForm1::welcomeScreenRequested, &form, nullptr);   // no welcome screen
         form.resize(900, 700);
         form.show();
         for (const char* title : {"/dok/PROJEKT1.rpr", "/dok/PROJEKT2.rpr", "/dok/OCENA1.ron"}) {
