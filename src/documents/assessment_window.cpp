@@ -23,7 +23,6 @@ namespace {
 constexpr int HazardTab = 3;
 constexpr int AnswerColumn = 2;
 constexpr int AnswerListHeight = 23;
-constexpr QSize PickerSize(20, 20);
 
 const QStringList& hazardTitles()
 {
@@ -258,7 +257,7 @@ void TForm5::StringGridIni1DrawCell(int column, int row)
 {
     QToolButton* buttons[] = {BitBtn1, BitBtn2, BitBtn3};
     if (column >= 4 && column <= 6)
-        placeOverCell(buttons[column - 4], StringGridIni1, column, row, PickerSize);
+        placePickerButton(buttons[column - 4], StringGridIni1, column, row);
 }
 
 void TForm5::StringGridIni1KeyDown()

@@ -319,6 +319,14 @@ void DocumentWindow::placeOverCell(QWidget* widget, TStringGridIni* table, int c
     widget->setGeometry(QRect(corner, size));
 }
 
+void DocumentWindow::placePickerButton(QToolButton* button, TStringGridIni* table, int column, int row)
+{
+    const QRect cell = table->visualRect(table->model()->index(row, column));
+    const QPoint corner = table->viewport()->mapTo(button->parentWidget(), cell.topRight()) +
+                          QPoint(-button->width(), 1);
+    button->move(corner);
+}
+
 void DocumentWindow::resetRowHeights(TStringGridIni* table)
 {
     const int height = table->verticalHeader()->defaultSectionSize();
@@ -378,6 +386,11 @@ bool DocumentWindow::FormClose()
 }
 
 void DocumentWindow::FormShow()
+{
+    scaleForScreen();
+}
+
+void DocumentWindow::scaleForScreen()
 {
     // The window is laid out once for its screen; showing it again must not scale again.
     if (!scaled_) {

@@ -107,6 +107,9 @@ public:
     // and the document is still modified: its save failed or was refused.
     bool FormClose();
     virtual void FormShow();
+    // Applies the autoscale rule once; the first showing does it unless it was done before,
+    // so whoever frames the window can size the frame to the scaled content.
+    void scaleForScreen();
     virtual void FormResize() = 0;
     // Whether the current tab may be left; shows the reason when it may not.
     virtual bool PageControl1Changing() = 0;
@@ -159,6 +162,9 @@ protected:
 
     // Puts `widget` at the cell's top-left corner plus 2 pixels right and down.
     static void placeOverCell(QWidget* widget, TStringGridIni* table, int column, int row, QSize size);
+    // Puts a picker button (at its own size, which the autoscale rule may have changed) at
+    // the right end of the cell, so the value at the cell's start stays visible.
+    static void placePickerButton(QToolButton* button, TStringGridIni* table, int column, int row);
     static void resetRowHeights(TStringGridIni* table);
     static void setColumnWidths(TStringGridIni* table, const QList<int>& widths);
     // `factor` times the page control's width less 8 pixels, truncated to whole pixels.

@@ -15,7 +15,6 @@ namespace {
 
 constexpr int HazardTab = 2;
 constexpr int SColumn = 4;
-constexpr QSize PickerSize(20, 20);
 
 const QStringList& hazardTitles()
 {
@@ -169,7 +168,7 @@ void TForm2::StringGridIni1TopLeftChanged()
 void TForm2::StringGridIni1DrawCell(int column, int row)
 {
     if (column == SColumn)
-        placeOverCell(BitBtn1, StringGridIni1, column, row, PickerSize);
+        placePickerButton(BitBtn1, StringGridIni1, column, row);
 }
 
 void TForm2::StringGridIni1KeyPress(QKeyEvent* event)

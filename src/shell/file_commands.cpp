@@ -147,12 +147,19 @@ Window* FileCommands::createWindow(const QString& path)
 {
     auto* window = new Window(host_, area_);
     window->bindToFile(path);
-    // The frame would take the size its content prefers; the window keeps the size it
-    // was created with instead.
-    const QSize created = window->size();
+    // The frame holds the window at the size it was created with, scaled for the screen,
+    // not at the size its content prefers. Over a maximised window Qt shows a new one
+    // maximised: it is sized as a normal window first, so restoring it later gives that
+    // size, and all of this happens before anything is painted.
+    window->scaleForScreen();
+    const QSize content = window->size();
     QMdiSubWindow* frame = area_->addSubWindow(window);
     frame->show();
-    frame->resize(frame->size() - window->size() + created);
+    const bool maximised = frame->isMaximized();
+    frame->showNormal();
+    frame->resize(frame->size() - window->size() + content);
+    if (maximised)
+        frame->showMaximized();
     return window;
 }
 

@@ -187,16 +187,20 @@ TEST_F(AssessmentWindowTest, AssessmentWithoutMethodOffersEmptyListsAndComputesN
     EXPECT_EQ(window->StringGridIni1->cell(6, 1), QStringLiteral("stare"));
 }
 
-TEST_F(AssessmentWindowTest, PickerButtonSitsOnTheFocusedCell)
+TEST_F(AssessmentWindowTest, PickerButtonSitsInTheFocusedCellAndLeavesItsValueVisible)
 {
-    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "", "", ""}}));
+    TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "", "0,5=", ""}}));
     pagesOf(window)->setCurrentIndex(3);
     selectCell(window->StringGridIni1, 5, 1);
     paint(window);
     TStringGridIni* table = window->StringGridIni1;
     const QRect cell = table->visualRect(table->model()->index(1, 5));
-    const QPoint expected = table->viewport()->mapTo(table->parentWidget(), cell.topLeft()) + QPoint(2, 2);
-    EXPECT_EQ(window->BitBtn2->geometry(), QRect(expected, QSize(20, 20)));
+    const QRect onPage(table->viewport()->mapTo(table->parentWidget(), cell.topLeft()), cell.size());
+    const QRect button = window->BitBtn2->geometry();
+    EXPECT_LE(button.right(), onPage.right());
+    EXPECT_GT(button.top(), onPage.top());
+    EXPECT_EQ(button.size(), QSize(20, 20));
+    EXPECT_GT(button.left(), onPage.left() + table->fontMetrics().horizontalAdvance(QStringLiteral("0,5=")));
     EXPECT_TRUE(window->BitBtn2->isVisible());
 }
 
