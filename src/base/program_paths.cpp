@@ -41,12 +41,14 @@ QString madeWhenMissing(const QString& folder)
 ProgramPaths::UserFolders ProgramPaths::UserFolders::standard()
 {
     return {QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+            QStandardPaths::writableLocation(QStandardPaths::CacheLocation)};
 }
 
 ProgramPaths::ProgramPaths(const QString& programFolder)
     : settingsFolder_(programFolder)
     , documentsFolder_(QDir(programFolder).filePath(QStringLiteral("PROJEKTY")))
+    , cacheFolder_(programFolder)
     , dataFolder_(programFolder)
     , toolsFolder_(programFolder)
 {
@@ -59,6 +61,7 @@ ProgramPaths ProgramPaths::installed(const QString& binFolder, const UserFolders
     paths.installed_ = true;
     paths.settingsFolder_ = user.configuration;
     paths.documentsFolder_ = QDir(user.documents).filePath(QStringLiteral("PROJEKTY"));
+    paths.cacheFolder_ = user.cache;
     paths.dataFolder_ = prefix.filePath(QStringLiteral(INSTALL_DATA_DIR));
     paths.toolsFolder_ = prefix.filePath(QStringLiteral(INSTALL_TOOLS_DIR));
     return paths;
@@ -86,6 +89,17 @@ QString ProgramPaths::documentsFolder() const
 QString ProgramPaths::dataFile(const QString& name) const
 {
     return QDir(dataFolder_).filePath(name);
+}
+
+QString ProgramPaths::helpTopics() const
+{
+    return dataFile(QStringLiteral("TARVEN.qch"));
+}
+
+QString ProgramPaths::helpCollection() const
+{
+    const QString folder = installed_ ? madeWhenMissing(cacheFolder_) : cacheFolder_;
+    return QDir(folder).filePath(QStringLiteral("TARVEN.qhc"));
 }
 
 QString ProgramPaths::hazardCatalogue() const

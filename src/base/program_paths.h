@@ -7,7 +7,8 @@
 // Two layouts, one rule. A program folder the user may write to (the build folder, a copy
 // on a USB stick) holds everything. An installed program, whose folder is the bin folder
 // of an install prefix, writes only into the user's own folders: TARVEN.INI in the
-// configuration folder, PROJEKTY in the documents folder; it reads its data from
+// configuration folder, PROJEKTY in the documents folder, the help's collection in the
+// cache folder; it reads its data from
 // <prefix>/share/ocena-ryzyka and its tools from <prefix>/lib/ocena-ryzyka/tools.
 //
 // A plain value; copies are cheap. Nothing is touched on disk until a folder the program
@@ -21,7 +22,9 @@ public:
     struct UserFolders {
         QString configuration;   // receives TARVEN.INI
         QString documents;       // receives PROJEKTY
-        // The platform's: the application's configuration folder and the user's documents.
+        QString cache;           // receives the help collection and its search index
+        // The platform's: the application's configuration and cache folders and the user's
+        // documents.
         static UserFolders standard();
     };
 
@@ -44,8 +47,14 @@ public:
     // layout it is made when missing; a program folder's own is part of that folder and is
     // never made by the program.
     QString documentsFolder() const;
-    // A read-only data file by its name: the help collection, the tutorial cards.
+    // A read-only data file by its name.
     QString dataFile(const QString& name) const;
+    // The compiled help topics TARVEN.qch (read-only data).
+    QString helpTopics() const;
+    // The help collection TARVEN.qhc that registers the topics and keeps the search index:
+    // made by the help on first use, so in the installed layout it lies in the user's
+    // cache folder, which is made when missing.
+    QString helpCollection() const;
     // The hazard catalogue ZAGROZENIA.txt.
     QString hazardCatalogue() const;
     // The folder scanned for tool libraries.
@@ -57,6 +66,7 @@ private:
     bool installed_ = false;
     QString settingsFolder_;
     QString documentsFolder_;
+    QString cacheFolder_;
     QString dataFolder_;
     QString toolsFolder_;
 };

@@ -306,6 +306,9 @@ void TForm5::ComboBox1Change()
 {
     IniDat1->SetModified();
     StringGridIni2->setCell(StringGridIni2->currentColumn(), StringGridIni2->currentRow(), ComboBox1->currentText());
+    // The table takes the keys again, so Down goes to the next question instead of
+    // changing the answer just chosen.
+    StringGridIni2->setFocus();
 }
 
 void TForm5::recomputeRow(int row)

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 namespace {
 
@@ -110,9 +111,12 @@ void FileCommands::SaveAs(DocumentWindow* window)
     runCommand([this, window] {
         const QString& extension = window->Extension;
         const QString current = window->file().FileName();
-        // The current name without its folder and its extension; no folder is proposed.
-        const QString fileName = QFileInfo(current).fileName();
-        const QString proposed = fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
+        // The current name without its extension, in the document's folder (PROJEKTY for a
+        // document not saved yet, which is bound to a provisional name there).
+        const QFileInfo currentFile(current);
+        const QString fileName = currentFile.fileName();
+        const QString proposed =
+            QDir(currentFile.path()).filePath(fileName.left(qMax<qsizetype>(0, fileName.size() - 4)));
         const QString name = prompts().saveFileNameReplacing(
             QStringLiteral("Zapisz jako"), proposed, extension == ProjectExtension ? ProjectFilter : AssessmentFilter,
             extension);
@@ -154,6 +158,11 @@ Window* FileCommands::createWindow(const QString& path)
     window->scaleForScreen();
     const QSize content = window->size();
     QMdiSubWindow* frame = area_->addSubWindow(window);
+    // Ctrl+F4 belongs to the main window's "Zamknij"; the frame's menu keeps its item.
+    for (QAction* item : frame->systemMenu()->actions()) {
+        if (item->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4))
+            item->setShortcut({});
+    }
     frame->show();
     const bool maximised = frame->isMaximized();
     frame->showNormal();

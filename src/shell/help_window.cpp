@@ -5,8 +5,6 @@
 #include "shell/settings_file.h"
 
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -66,14 +64,13 @@ private:
 HelpWindow::HelpWindow(const ProgramPaths& paths, QWidget* owner)
     : QWidget(owner, Qt::Window)
     , paths_(paths)
-    // The collection is written to (registration, search index): it lies beside the settings.
-    , engine_(new QHelpEngine(QFileInfo(paths.settingsFile()).dir().filePath(QStringLiteral("TARVEN.qhc")), this))
+    , engine_(new QHelpEngine(paths.helpCollection(), this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Pomoc - %1").arg(ProductName));
     engine_->setReadOnly(false);   // it registers the topics and keeps the search index
     engine_->setupData();
-    const QString topics = paths.dataFile(QStringLiteral("TARVEN.qch"));
+    const QString topics = paths.helpTopics();
     const QString topicsNamespace = QHelpEngineCore::namespaceName(topics);
     if (!topicsNamespace.isEmpty() && !engine_->registeredDocumentations().contains(topicsNamespace))
         engine_->registerDocumentation(topics);

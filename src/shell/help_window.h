@@ -2,8 +2,9 @@
 // HelpWindow: the program's help, a window of its own that never blocks the main window.
 // On the left the contents, the index and the full-text search, on the right the topic.
 // A help context number opens its topic. The topics are the compiled help TARVEN.qch among
-// the program's data; the collection that registers it and the search index are made beside
-// the settings file on first use. The window's size and place are kept in TARVEN.INI, section POMOC.
+// the program's data; the collection that registers it and the search index are made where
+// ProgramPaths puts them, on first use. The window's size and place are kept in TARVEN.INI,
+// section POMOC.
 //
 // Owned by the main window (Qt parent), which asks it for topics through requestHelp().
 

@@ -1,6 +1,7 @@
 #include "shell/instance_lock.h"
 
 #include "base/prompts.h"
+#include "shell/document_channel.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -30,10 +31,12 @@ void InstanceLock::release()
     lock_.unlock();
 }
 
-bool claimSingleInstance(InstanceLock& lock)
+bool claimSingleInstance(InstanceLock& lock, const QStringList& documents)
 {
     if (lock.tryAcquire())
         return true;
+    if (!documents.isEmpty() && DocumentChannel::send(lock.channelName(), documents))
+        return false;
     prompts().message(QStringLiteral("Aplikacja jest aktywna. Nie można otworzyć drugiego egzemplarza aplikacji!!"));
     return false;
 }

@@ -6,6 +6,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 
 class InstanceLock {
 public:
@@ -22,12 +23,17 @@ public:
     void release();
 
     const QString& fileName() const { return fileName_; }
+    // The socket on which the holder of the lock receives documents (DocumentChannel):
+    // beside the lock file, named after it.
+    QString channelName() const { return fileName_ + QStringLiteral(".socket"); }
 
 private:
     QString fileName_;
     QLockFile lock_;
 };
 
-// The single-instance test of the program's start: takes `lock`, or shows the message
-// "Aplikacja jest aktywna. ..." and returns false when another run holds it.
-bool claimSingleInstance(InstanceLock& lock);
+// The single-instance test of the program's start: takes `lock` and returns true, or,
+// when another run holds it, returns false after handing `documents` to that run, silently,
+// or, when there are none or that run does not take them, showing the message
+// "Aplikacja jest aktywna. ...".
+bool claimSingleInstance(InstanceLock& lock, const QStringList& documents = {});

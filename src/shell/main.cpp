@@ -1,31 +1,58 @@
 // The program's entry: one instance at a time, the forced regional formats, the Polish
-// standard buttons, then the main window, which reads the settings as it is created.
+// standard buttons, then the main window, which reads the settings as it is created. The
+// documents named on the command line are opened by this run or, when another one runs,
+// handed to it.
 
 #include "base/program_paths.h"
+#include "shell/document_channel.h"
 #include "shell/instance_lock.h"
 #include "shell/main_window.h"
 #include "shell/message_box_prompts.h"
-#include "shell/product.h"
 #include "shell/program_application.h"
 #include "shell/start_up.h"
+
+#include <QFileInfo>
+
+// The arguments that name documents (all but options), as full paths: the run that opens
+// them may have another working folder.
+static QStringList documentArguments(const QStringList& arguments)
+{
+    QStringList documents;
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-')))
+            documents.append(QFileInfo(argument).absoluteFilePath());
+    }
+    return documents;
+}
 
 int main(int argc, char* argv[])
 {
     ProgramApplication app(argc, argv);
     // The name of the user's configuration folder of an installed program.
     QApplication::setApplicationName(QStringLiteral("ocena-ryzyka"));
-    QApplication::setApplicationDisplayName(ProductName);
+    // No display name: Qt would append it to every window's title, while only the main
+    // window carries the product's name.
     MessageBoxPrompts messageBoxes;
     setPrompts(&messageBoxes);
 
+    const QStringList documents = documentArguments(QCoreApplication::arguments());
     InstanceLock instance;
-    if (!claimSingleInstance(instance))
+    if (!claimSingleInstance(instance, documents))
         return 0;
+    DocumentChannel channel(instance.channelName());
+    channel.listen();
 
     forceRegionalFormats();
     installPolishTranslations(app);
 
     TForm1 form(ProgramPaths::forProgramFolder(QCoreApplication::applicationDirPath()));
     form.showMaximized();
+    // Once the start is over (a refused password has closed the window by then), the
+    // documents of the command line and those handed over meanwhile are opened.
+    QMetaObject::invokeMethod(&form, [&form, &channel, &documents] {
+        if (!documents.isEmpty())
+            form.OpenFromOutside(documents);
+        channel.setReceiver([&form](const QStringList& paths) { form.OpenFromOutside(paths); });
+    }, Qt::QueuedConnection);
     return QApplication::exec();   // the instance lock goes when `instance` does
 }

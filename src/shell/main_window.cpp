@@ -178,10 +178,12 @@ void TForm1::createActions()
                                 &TForm1::FileOpen1Execute);
     FileOpenItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     Zamknij = createAction("Zamknij", QStringLiteral("&Zamknij"), QStringLiteral("Zamknij"), &TForm1::ZamknijClick);
+    Zamknij->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
     Zamknijwszystkie1 = createAction("Zamknijwszystkie1", QStringLiteral("Zamknij wszystkie"),
                                      QStringLiteral("Zamknij wszystkie zbiory"), &TForm1::Zamknijwszystkie1Click);
     Zapisz1 = createAction("Zapisz1", QStringLiteral("&Zapisz"), QStringLiteral("Zapisz"), &TForm1::Zapisz1Click);
-    Zapisz1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));   // Save is Ctrl+Z, not Ctrl+S
+    // Save is Ctrl+Z; Ctrl+S, which users of other programs reach for, saves too.
+    Zapisz1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_S)});
     Zapiszjako1 = createAction("Zapiszjako1", QStringLiteral("Zapisz jako"), QStringLiteral("Zapisz jako"),
                                &TForm1::Zapiszjako1Click);
     FileExitItem = createAction("FileExitItem", QStringLiteral("Zakończ"), QStringLiteral("Zakończ program"),
@@ -423,7 +425,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 bool TForm1::claimsKey(const QWidget* focused, QKeyCombination key) const
 {
     const QKeySequence pressed(key);
-    if (pressed == Zapisz1->shortcut())
+    if (Zapisz1->shortcuts().contains(pressed))
         return true;
     if (pressed != CopyItem->shortcut() && pressed != PasteItem->shortcut())
         return false;
@@ -517,6 +519,17 @@ void TForm1::FileOpen1Execute()
 void TForm1::OpenDocument(const QString& path)
 {
     fileCommands_->OpenReporting(path);
+}
+
+void TForm1::OpenFromOutside(const QStringList& paths)
+{
+    if (!isVisible())
+        return;
+    for (const QString& path : paths)
+        OpenDocument(path);
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
 }
 
 void TForm1::RecentFileClick(const QString& path)

@@ -36,6 +36,10 @@ public:
     // Opens `path` in a document window, or brings forward the window that holds it;
     // shows a failure. Used by the recent-file items and the welcome screen.
     void OpenDocument(const QString& path);
+    // Documents named from outside (the command line, a second start): opens each as
+    // OpenDocument does and brings this window to the front. Nothing is opened once the
+    // window has closed (a refused password).
+    void OpenFromOutside(const QStringList& paths);
     // Full paths, oldest first, at most five.
     const QStringList& RecentFiles() const { return recentFiles_; }
 

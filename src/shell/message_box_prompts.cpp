@@ -1,5 +1,7 @@
 #include "shell/message_box_prompts.h"
 
+#include "shell/product.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -18,7 +20,7 @@ QString withLineBreaks(QString text)
 
 QString captionOrTitle(const QString& caption)
 {
-    return caption.isEmpty() ? QGuiApplication::applicationDisplayName() : caption;
+    return caption.isEmpty() ? ProductName : caption;
 }
 
 QMessageBox::Icon boxIcon(Prompts::Icon icon)

@@ -23,7 +23,7 @@ class QTabWidget;
 class TForm190 : public QDialog {
     Q_OBJECT
 public:
-    // `paths` tell where TARVEN.INI is.
+    // `paths` say where TARVEN.INI is.
     TForm190(const ProgramPaths& paths, QWidget* mainWindow);
 
     QTabWidget* PageControl1;

@@ -19,7 +19,10 @@ protected:
         QDir(prefix.root()).mkpath(QStringLiteral("share/ocena-ryzyka"));
     }
     QString bin() const { return prefix.path(QStringLiteral("bin")); }
-    ProgramPaths::UserFolders user() const { return {home.path(".config/ocena-ryzyka"), home.path("Dokumenty")}; }
+    ProgramPaths::UserFolders user() const
+    {
+        return {home.path(".config/ocena-ryzyka"), home.path("Dokumenty"), home.path(".cache/ocena-ryzyka")};
+    }
 
     TempFolder prefix;
     TempFolder home;
@@ -42,8 +45,12 @@ TEST_F(ProgramPathsTest, EachFileLiesWhereItsLayoutPutsIt)
         {"documents", &ProgramPaths::documentsFolder, programFolder.path("PROJEKTY"), home.path("Dokumenty/PROJEKTY")},
         {"catalogue", &ProgramPaths::hazardCatalogue, programFolder.path("ZAGROZENIA.txt"),
          prefix.path("share/ocena-ryzyka/ZAGROZENIA.txt")},
-        {"help", [](const ProgramPaths& p) { return p.dataFile("pomoc.qhc"); }, programFolder.path("pomoc.qhc"),
-         prefix.path("share/ocena-ryzyka/pomoc.qhc")},
+        {"help topics", &ProgramPaths::helpTopics, programFolder.path("TARVEN.qch"),
+         prefix.path("share/ocena-ryzyka/TARVEN.qch")},
+        {"help collection", &ProgramPaths::helpCollection, programFolder.path("TARVEN.qhc"),
+         home.path(".cache/ocena-ryzyka/TARVEN.qhc")},
+        {"other data", [](const ProgramPaths& p) { return p.dataFile("karty.txt"); }, programFolder.path("karty.txt"),
+         prefix.path("share/ocena-ryzyka/karty.txt")},
         {"tools", &ProgramPaths::toolsFolder, programFolder.root(), prefix.path("lib/ocena-ryzyka/tools")},
     };
     for (const Case& c : cases) {
@@ -80,6 +87,7 @@ TEST_F(ProgramPathsTest, OnlyTheInstalledLayoutMakesTheFoldersItWritesInto)
     const ProgramPaths install = ProgramPaths::installed(bin(), user());
     EXPECT_TRUE(QFileInfo(install.documentsFolder()).isDir());
     EXPECT_TRUE(QFileInfo(QFileInfo(install.settingsFile()).absolutePath()).isDir());
+    EXPECT_TRUE(QFileInfo(QFileInfo(install.helpCollection()).absolutePath()).isDir());
     EXPECT_FALSE(QFileInfo::exists(install.settingsFile())) << "the settings file itself is the program's to write";
 
     const ProgramPaths own(programFolder.root());

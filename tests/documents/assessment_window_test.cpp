@@ -411,15 +411,24 @@ TEST_F(ChecklistTest, AnswerListFollowsTheAnswerCell)
     EXPECT_FALSE(window->file().Modified());
 }
 
-TEST_F(ChecklistTest, ChoosingAnAnswerWritesItAndMarksModified)
+TEST_F(ChecklistTest, ChoosingAnAnswerWritesItMarksModifiedAndGivesTheKeysBackToTheTable)
 {
     TForm5* window = openChecklist();
+    QApplication::setActiveWindow(window);
     pagesOf(window)->setCurrentIndex(4);
     selectCell(window->StringGridIni2, 2, 2);
+    const QString nextAnswer = window->StringGridIni2->cell(2, 3);
+    window->ComboBox1->setFocus();   // as a click on the list does
     window->ComboBox1->setCurrentIndex(1);
     emit window->ComboBox1->activated(1);
     EXPECT_EQ(window->StringGridIni2->cell(2, 2), QStringLiteral("NIE"));
     EXPECT_TRUE(window->file().Modified());
+
+    ASSERT_EQ(QApplication::focusWidget(), window->StringGridIni2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(window->StringGridIni2->currentRow(), 3) << "Down goes to the next question";
+    EXPECT_EQ(window->StringGridIni2->cell(2, 2), QStringLiteral("NIE")) << "and leaves the answer chosen";
+    EXPECT_EQ(window->StringGridIni2->cell(2, 3), nextAnswer);
 }
 
 TEST_F(ChecklistTest, TypingTOrNOnTheAnswerCellAnswers)

@@ -332,7 +332,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheNameWithoutFolderAndExtensionAndTakesT
     DocumentWindow* window = active();
     prompts.fileNames.enqueue(elsewhere.path(QStringLiteral("X")));
     run("Zapiszjako1");
-    EXPECT_EQ(prompts.proposedPaths, QStringList{QStringLiteral("PROJEKT1")});
+    EXPECT_EQ(prompts.proposedPaths, QStringList{projekty("PROJEKT1")}) << "in the document's folder";
     EXPECT_EQ(prompts.dialogFilters, QStringList{QStringLiteral("Plik projektu (*.rpr)")});
     const QString saved = elsewhere.path(QStringLiteral("X.rpr"));
     EXPECT_TRUE(QFile::exists(saved));
@@ -350,7 +350,7 @@ TEST_F(FileCommandsTest, SaveAsOfAnAssessmentOffersAssessmentFiles)
     prompts.fileNames.enqueue(projekty("druga"));
     run("Zapiszjako1");
     EXPECT_EQ(prompts.dialogFilters, QStringList{QStringLiteral("Plik oceny ryzyka (*.ron)")});
-    EXPECT_EQ(prompts.proposedPaths, QStringList{QStringLiteral("karta")});
+    EXPECT_EQ(prompts.proposedPaths, QStringList{projekty("karta")});
     EXPECT_TRUE(bytesOf(projekty("druga.ron")).contains("Jednostka=Wydzia\xb3 obr\xf3\x62ki\r\n"));
 }
 

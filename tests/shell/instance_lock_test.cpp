@@ -111,13 +111,15 @@ protected:
         }
     }
 
-    void start(QProcess& process)
+    void start(QProcess& process, const QStringList& arguments = {}, const QString& workingFolder = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_RUNTIME_DIR", runtime.root());
         process.setProcessEnvironment(environment);
         process.setProgram(program);
+        process.setArguments(arguments);
+        process.setWorkingDirectory(workingFolder);
         process.start();
         ASSERT_TRUE(process.waitForStarted(10000));
     }
@@ -141,7 +143,24 @@ protected:
         return false;
     }
 
+    // A risk assessment that a run has open holds its write lock: no write bit is left.
+    bool waitForDocumentLocked(const QString& path) const
+    {
+        for (QDeadlineTimer deadline(20000); !deadline.hasExpired(); QThread::msleep(50)) {
+            if (!(QFile::permissions(path) & QFile::WriteOwner))
+                return true;
+        }
+        return false;
+    }
+
+    QString writeDocument()
+    {
+        programFolder.write("TARVEN.INI", "[USTAWIENIA]\r\nPowitalny=0\r\n");
+        return documents.write("OCENA.ron", "[OPIS]\r\nMetoda=PHA\r\n");
+    }
+
     TempFolder programFolder;
+    TempFolder documents;
     TempFolder runtime;
     QString program;
     QProcess first;
@@ -173,6 +192,28 @@ TEST_F(RunningProgram, StartsAgainAfterTheFirstRunWasKilled)
     start(second);
     EXPECT_TRUE(waitForLockOwner(second.processId())) << "the new run took the stale lock over";
     EXPECT_EQ(second.state(), QProcess::Running);
+}
+
+TEST_F(RunningProgram, OpensTheDocumentsNamedOnItsCommandLine)
+{
+    const QString document = writeDocument();
+    start(first, {document});
+    EXPECT_TRUE(waitForDocumentLocked(document));
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(RunningProgram, ASecondStartHandsItsDocumentsToTheRunningCopyAndEndsSilently)
+{
+    const QString document = writeDocument();
+    start(first);
+    ASSERT_TRUE(waitForLockOwner(first.processId()));
+
+    start(second, {"OCENA.ron"}, documents.root());   // a name relative to the second start's folder
+    ASSERT_TRUE(second.waitForFinished(60000)) << "a message box would keep it waiting";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(waitForDocumentLocked(document)) << "the running copy opened it";
+    EXPECT_EQ(first.state(), QProcess::Running);
 }
 
 } // namespace

@@ -90,7 +90,7 @@ TEST_F(MainWindowLayout, FileMenuHoldsItsNineFixedItems)
                 {
                     {"FileNewItem", "Nowy", "Utwórz nowy"},
                     {"FileOpenItem", "&Otwórz", "Otwórz zbiór", QKeySequence("Ctrl+O")},
-                    {"Zamknij", "&Zamknij", "Zamknij"},
+                    {"Zamknij", "&Zamknij", "Zamknij", QKeySequence("Ctrl+F4")},
                     {"Zamknijwszystkie1", "Zamknij wszystkie", "Zamknij wszystkie zbiory"},
                     separator("N5"),
                     {"Zapisz1", "&Zapisz", "Zapisz", QKeySequence("Ctrl+Z")},

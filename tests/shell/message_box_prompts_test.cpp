@@ -1,6 +1,7 @@
 // The prompts of the running program: what the message boxes show and what they answer.
 
 #include "shell/message_box_prompts.h"
+#include "shell/product.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -26,8 +27,6 @@ void whenMessageBoxShows(std::function<void(QMessageBox&)> handle)
 
 class MessageBoxPromptsTest : public ::testing::Test {
 protected:
-    void SetUp() override { QGuiApplication::setApplicationDisplayName("Nazwa programu"); }
-    void TearDown() override { QGuiApplication::setApplicationDisplayName({}); }
 
     MessageBoxPrompts prompts;
 };
@@ -45,7 +44,7 @@ TEST_F(MessageBoxPromptsTest, MessageWithoutCaptionCarriesTheApplicationName)
     QString caption;
     whenMessageBoxShows([&](QMessageBox& box) { caption = box.windowTitle(); });
     prompts.message("Tekst", Prompts::Icon::None, {});
-    EXPECT_EQ(caption, "Nazwa programu");
+    EXPECT_EQ(caption, ProductName);
 }
 
 TEST_F(MessageBoxPromptsTest, ErrorMessageHasTheErrorIconAndOneOkButton)

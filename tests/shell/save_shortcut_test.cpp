@@ -77,6 +77,20 @@ TEST_F(SaveShortcut, CtrlZInAFieldOfADocumentSavesInsteadOfUndoing)
     EXPECT_TRUE(savedProject().contains("Stanowisko=Spawacz\r\n"));
 }
 
+TEST_F(SaveShortcut, CtrlSSavesAndCtrlF4ClosesTheActiveDocument)
+{
+    ASSERT_NE(document, nullptr);
+    focus(document->EditIni1);
+    QTest::keyClicks(document->EditIni1, QStringLiteral("Spawacz"));
+    QTest::keyClick(document->EditIni1, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(savedProject().contains("Stanowisko=Spawacz\r\n"));
+    QSignalSpy closes(form->findChild<QAction*>(QStringLiteral("Zamknij")), &QAction::triggered);
+    QTest::keyClick(document->EditIni1, Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_EQ(closes.size(), 1);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form->fileCommands()->documentWindows().isEmpty());
+}
+
 TEST_F(SaveShortcut, CtrlZInAMemoOfADocumentSavesInsteadOfUndoing)
 {
     ASSERT_NE(document, nullptr);
