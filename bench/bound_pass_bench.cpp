@@ -53,6 +53,7 @@ public:
     template <typename Control>
     Control* bind(Control* control, const char* section, const char* key)
     {
+        Controls.append(control);
         return bindTo(control, IniDat1, QString::fromUtf8(section), QString::fromUtf8(key));
     }
 
@@ -66,6 +67,7 @@ public:
     }
 
     TIniDat* IniDat1 = new TIniDat(this);
+    QList<BoundControl*> Controls;   // in placing order
     QTabWidget* PageControl1;
     TStringGridIni* StringGridIni1;
 };
@@ -116,7 +118,7 @@ void BM_ReadPass(benchmark::State& state)
         w.StringGridIni1->setRowCount(1);
         settle();
         state.ResumeTiming();
-        ReadPass(w.PageControl1);
+        ReadPass(w.Controls);
         settle();
     }
     w.IniDat1->CloseIni();
@@ -132,7 +134,7 @@ void BM_WritePass(benchmark::State& state)
     settle();
     w.IniDat1->OpenIniFile(document.path());
     for (auto _ : state) {
-        WritePass(w.PageControl1); // probe, delete and rewrite every cell
+        WritePass(w.Controls); // probe, delete and rewrite every cell
         settle();
     }
     w.IniDat1->CloseIni();
@@ -150,7 +152,7 @@ void BM_OpenSequence(benchmark::State& state)
         state.ResumeTiming();
         w.IniDat1->OpenIniFile(document.path());
         w.IniDat1->Ini()->WriteToDisk();
-        ReadPass(w.PageControl1);
+        ReadPass(w.Controls);
         w.IniDat1->ClearModified();
         w.IniDat1->CloseIni();
         settle();
@@ -168,7 +170,7 @@ void BM_SaveSequence(benchmark::State& state)
     w.IniDat1->SetFileName(document.path());
     for (auto _ : state) {
         w.IniDat1->OpenIni();
-        WritePass(w.PageControl1);
+        WritePass(w.Controls);
         w.IniDat1->Ini()->WriteToDisk();
         w.IniDat1->CloseIni();
         w.IniDat1->ClearModified();

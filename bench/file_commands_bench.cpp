@@ -148,12 +148,12 @@ void BM_SaveAssessment(benchmark::State& state)
     DocumentWindow* window = program.document();
     for (auto _ : state) {
         state.PauseTiming();
-        window->IniDat1->SetModified();
+        window->setModified(true);
         state.ResumeTiming();
         program.form->Zapisz1Click();
         settle();
     }
-    if (window->IniDat1->Modified())
+    if (window->file().Modified())
         state.SkipWithError("the save did not complete");
     finish(state, program);
 }

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -53,7 +54,8 @@ void makeReadOnly(QWidget* field)
 
 } // namespace
 
-TForm5::TForm5(DocumentHost* host, QWidget* parent) : DocumentWindow(host, 5050, HazardTab, parent)
+TForm5::TForm5(DocumentHost* host, QWidget* parent)
+    : DocumentWindow(host, 5050, QStringLiteral(".ron"), HazardTab, parent)
 {
     buildCard(addPage(QStringLiteral("Opis oceny")));
     QWidget* projectPage = addPage(QStringLiteral("Opis projektu"));
@@ -63,7 +65,14 @@ TForm5::TForm5(DocumentHost* host, QWidget* parent) : DocumentWindow(host, 5050,
     buildWorkstationMemos(addPage(QStringLiteral("Ogólna charakterystyka stanowiska pracy")));
     buildHazardTab(addPage(QStringLiteral("Zagrożenia zawodowe")));
     buildChecklistTab(addPage(QStringLiteral("Ocena warunków bhp")));
-    connectChanges();
+    setBoundControls({
+        {EditIni4, EditIni5, EditIni6, EditIni7, EditIni8, EditIni9, MemoIni8},
+        {EditIni1, EditIni2, EditIni3, MemoIni1, RadioGroupIni1},
+        {MemoIni2, MemoIni3, MemoIni4, MemoIni5, MemoIni6, MemoIni7},
+        {StringGridIni1},
+        {StringGridIni2},
+    });
+    connect(EditIni6, &TEditIni::textChanged, this, &TForm5::EditIni6Change);
     FormCreate();
     finishCreation();
 }
@@ -127,19 +136,34 @@ void TForm5::buildChecklistTab(QWidget* page)
     connect(ComboBox1, &QComboBox::activated, this, &TForm5::ComboBox1Change);
 }
 
-void TForm5::connectChanges()
-{
-    for (TEditIni* edit : {EditIni4, EditIni5, EditIni7, EditIni8, EditIni9})
-        connect(edit, &TEditIni::textChanged, this, &TForm5::EditIni4Change);
-    for (TMemoIni* memo : {MemoIni8, MemoIni2, MemoIni3, MemoIni4, MemoIni5, MemoIni6, MemoIni7})
-        connect(memo, &TMemoIni::textChanged, this, &TForm5::EditIni4Change);
-    connect(EditIni6, &TEditIni::textChanged, this, &TForm5::EditIni6Change);
-}
-
 void TForm5::FormCreate()
 {
     // The titles were set when the tables were made; the hazard table starts with all eight.
     resize(755, 448);
+}
+
+bool TForm5::readProject(const QString& projectPath)
+{
+    const QString own = file().FileName();
+    // The project is only read: no lock is taken on it and nothing is written to it.
+    const auto bindToOwnFile = qScopeGuard([this, &own] {
+        IniDat1->CloseIni();
+        IniDat1->SetReadTylko(false);
+        bindToFile(own);
+    });
+    IniDat1->SetFileName(projectPath);
+    IniDat1->SetReadTylko(true);
+    openCopy();
+    if (!holdsDocument())
+        return false;
+    readControls();
+    IniDat1->ClearModified();
+    return true;
+}
+
+void TForm5::controlsRead()
+{
+    ShowPoCzytaniu();
 }
 
 void TForm5::ShowPoCzytaniu()
@@ -335,14 +359,8 @@ bool TForm5::EditIni6KeyPress(QChar key)
 
 void TForm5::EditIni6Change()
 {
-    IniDat1->SetModified();
     if (!EditIni6->text().isEmpty() && method() == RiskMethod::FiveSteps)
         recomputeAllRows();
-}
-
-void TForm5::EditIni4Change()
-{
-    IniDat1->SetModified();
 }
 
 void TForm5::tableKeyPress(QKeyEvent*)

@@ -37,6 +37,11 @@ public:
     // The answer list ("TAK", "NIE") over column 2 of the checklist.
     QComboBox* ComboBox1;
 
+    // Reads the controls from the project `projectPath` without taking its lock or writing
+    // to it; the window stays bound to its own file, which the read leaves unmodified.
+    // False, with nothing read, when the project is not a document. Throws AppError when it
+    // cannot be read (the user has been told).
+    bool readProject(const QString& projectPath);
     // After the bound controls have been read: 8 hazard columns for RISK SCORE and
     // FIVE STEPS, 7 otherwise, and the column widths. Computes no risk.
     void ShowPoCzytaniu();
@@ -69,9 +74,9 @@ public:
     // discarded with a beep.
     bool EditIni6KeyPress(QChar key);
     void EditIni6Change();
-    void EditIni4Change();
 
 protected:
+    void controlsRead() override;
     void tableKeyPress(QKeyEvent* event) override;
     QToolButton* pickerOfCell(int column, int row) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,7 +85,6 @@ private:
     void buildCard(QWidget* page);
     void buildHazardTab(QWidget* page);
     void buildChecklistTab(QWidget* page);
-    void connectChanges();
     void setColumnWidths();
     void pick(int mode, risk::Factor factor);
     // ObliczWiersz, showing its error.

@@ -2,7 +2,6 @@
 
 #include "documents/assessment_window.h"
 #include "storage/edit_ini.h"
-#include "storage/ini_dat.h"
 #include "storage/memo_ini.h"
 #include "storage/string_grid_ini.h"
 #include "storage/win1250_input.h"
@@ -36,7 +35,7 @@ void Paste(DocumentWindow* window)
 {
     if (!window)
         return;
-    window->IniDat1->SetModified();
+    window->setModified(true);
     QWidget* focused = window->focusWidget();
     if (auto* edit = qobject_cast<TEditIni*>(focused))
         edit->paste();

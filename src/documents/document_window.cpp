@@ -1,10 +1,12 @@
 #include "documents/document_window.h"
 
-#include "documents/auto_scale.h"
+#include "base/app_error.h"
 #include "base/prompts.h"
+#include "documents/auto_scale.h"
 #include "documents/document_host.h"
 #include "documents/help_context.h"
 #include "documents/scale_picker.h"
+#include "storage/bound_pass.h"
 #include "storage/edit_ini.h"
 #include "storage/ini_dat.h"
 #include "storage/memo_ini.h"
@@ -12,13 +14,18 @@
 #include "storage/string_grid_ini.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScopeGuard>
+#include <QStringList>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <exception>
 
 namespace {
 
@@ -26,13 +33,39 @@ constexpr int MaxFieldLength = 120;
 constexpr int PickerButtonSize = 20;
 constexpr int MemoMinimumHeight = 34;
 
+// Shown once per window when its file carries the lock of someone else.
+QString readOnlyWarning()
+{
+    return QStringList{
+        QStringLiteral("Plik przeznaczony tylko do odczytu."),
+        QStringLiteral("Prawdopodobnie plik został otwarty przez innego użytkownika w sieci lub ma ustawiony "
+                       "atrybut Tylko do odczytu."),
+        QStringLiteral("Jeśli użytkownik w sieci nie korzysta z pliku skorzystaj z \"Eksploratora Windows\" "
+                       "aby zmienić atrybuty pliku:"),
+        QStringLiteral("a) zamknij plik;"),
+        QStringLiteral("b) otwórz Eksploratora Windows;"),
+        QStringLiteral("c) zaznacz piki prawym przyciskiem myszki i wybierz Właściwości;"),
+        QStringLiteral("d) w sekcji Atrybuty odznacz \"tylko do odczytu\"."),
+    }.join(QLatin1Char('\r'));
+}
+
+// From the last dot of the file's name on; empty when the name has no dot.
+QString extensionOf(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot);
+}
+
 } // namespace
 
-DocumentWindow::DocumentWindow(DocumentHost* host, int helpContext, int firstTableTab, QWidget* parent)
+DocumentWindow::DocumentWindow(DocumentHost* host, int helpContext, const QString& extension, int firstTableTab,
+                               QWidget* parent)
     : QWidget(parent),
+      HelpContext(helpContext),
+      Extension(extension),
       IniDat1(new TIniDat(this)),
       PageControl1(new QTabWidget(this)),
-      HelpContext(helpContext),
       host_(host),
       firstTableTab_(firstTableTab)
 {
@@ -44,6 +77,118 @@ DocumentWindow::DocumentWindow(DocumentHost* host, int helpContext, int firstTab
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl1);
 }
+
+void DocumentWindow::setWriter(AtomicFileWriter* writer)
+{
+    IniDat1->SetWriter(writer);
+}
+
+void DocumentWindow::setModified(bool modified)
+{
+    if (modified)
+        IniDat1->SetModified();
+    else
+        IniDat1->ClearModified();
+}
+
+int DocumentWindow::currentPage() const
+{
+    return PageControl1->currentIndex();
+}
+
+void DocumentWindow::setBoundControls(const QList<QList<BoundControl*>>& pages)
+{
+    for (const QList<BoundControl*>& page : pages)
+        boundControls_ += page;
+    for (BoundControl* control : std::as_const(boundControls_))
+        control->connectEdits(IniDat1, [file = IniDat1] { file->SetModified(); });
+}
+
+// --- the file sequences --------------------------------------------------------------
+
+void DocumentWindow::bindToFile(const QString& path)
+{
+    IniDat1->SetFileName(path);
+    setWindowTitle(path);
+}
+
+void DocumentWindow::openCopy()
+{
+    try {
+        if (IniDat1->OpenIni())
+            prompts().message(readOnlyWarning(), Prompts::Icon::Warning);
+    } catch (const AppError&) {
+        prompts().message(QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."), Prompts::Icon::Error);
+        throw;
+    }
+}
+
+void DocumentWindow::readControls()
+{
+    ReadPass(boundControls_);
+    controlsRead();
+}
+
+bool DocumentWindow::holdsDocument() const
+{
+    return !IniDat1->Ini()->SectionNames().isEmpty() || QFileInfo(IniDat1->FileName()).size() == 0;
+}
+
+bool DocumentWindow::openFile(const QString& path)
+{
+    bindToFile(path);
+    const bool existed = QFile::exists(path);
+    const auto dropCopy = qScopeGuard([this] { IniDat1->CloseIni(); });
+    openCopy();
+    if (!holdsDocument())
+        return false;
+    // Opening never rewrites a file that exists (OpenIni has locked it); a new path is
+    // created empty, with the lock.
+    if (!existed)
+        IniDat1->Ini()->WriteToDisk();
+    if (extensionOf(path) == Extension)
+        readControls();
+    IniDat1->ClearModified();
+    return true;
+}
+
+void DocumentWindow::saveFile(const QString& path)
+{
+    IniDat1->SetFileName(path);
+    openCopy();
+    const auto dropCopy = qScopeGuard([this] { IniDat1->CloseIni(); });
+    // Without the lock nothing would reach the disk: the save is refused, not pretended.
+    if (!IniDat1->Locked())
+        throw AppError(QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\r"
+                                      "Użyj polecenia „Zapisz jako”, aby zapisać je w innym pliku.")
+                           .arg(QDir::toNativeSeparators(path)));
+    // What the controls wrote before one of them failed still goes to the file, but the
+    // document stays modified.
+    std::exception_ptr passFailure;
+    try {
+        WritePass(boundControls_);
+        setWindowTitle(path);
+    } catch (...) {
+        passFailure = std::current_exception();
+    }
+    IniDat1->Ini()->WriteToDisk();
+    if (passFailure)
+        std::rethrow_exception(passFailure);
+    IniDat1->ClearModified();
+}
+
+void DocumentWindow::saveFileAs(const QString& path)
+{
+    releaseFile();
+    saveFile(path);
+}
+
+void DocumentWindow::releaseFile()
+{
+    IniDat1->ReleaseIni();
+}
+
+// --- building ------------------------------------------------------------------------
 
 RiskMethod DocumentWindow::method() const
 {

@@ -1,10 +1,16 @@
 #pragma once
-// DocumentWindow: what the project window and the assessment window share. It owns the
-// document file (IniDat1) and the tab control (PageControl1) whose pages hold every bound
-// control directly, so the read and write passes find them; it builds the project's
-// description and the workstation memos that both kinds show, sets up and paints both
-// tables, puts the picker buttons and the answer list over their cells, asks the save
-// question on closing and tells the main window (DocumentHost) which commands apply.
+// DocumentWindow: what the project window and the assessment window share. It owns its
+// document file (IniDat1) and the sequences on it, as the user knows them: open the file
+// into the window, save the window to a path, save it as another file, release the file.
+// The file commands choose the names, ask the dialogs and keep the recent files.
+//
+// Each window declares its bound controls page by page, in the order they are placed on
+// the page: the read and write passes walk that list, so it fixes the order of the keys of
+// a new file, and every control on it marks the document modified when its value changes.
+// The window also builds the project's description and the workstation memos that both
+// kinds show, sets up and paints both tables, puts the picker buttons and the answer list
+// over their cells, asks the save question on closing and tells the main window
+// (DocumentHost) which commands apply.
 //
 // Activation: the main window calls FormActivate() on the document window that becomes the
 // active one and FormDeactivate() on the one that stops being it (QMdiArea's
@@ -20,6 +26,8 @@
 
 #include <QWidget>
 
+class AtomicFileWriter;
+class BoundControl;
 class DocumentHost;
 struct ProjectSnapshot;
 class QGridLayout;
@@ -35,8 +43,6 @@ class TStringGridIni;
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
-    TIniDat* IniDat1;
-    QTabWidget* PageControl1;
     // The project's description (section OPIS), editable in a project, read-only in an
     // assessment.
     TEditIni* EditIni1 = nullptr;
@@ -55,6 +61,42 @@ public:
     TStringGridIni* StringGridIni2 = nullptr;   // checklist, section WARUNKI
     // The help topic of this kind of window.
     const int HelpContext;
+    // The extension of this kind of document, ".rpr" or ".ron".
+    const QString Extension;
+
+    // The document file: its full path (also the window's caption), its lock and its
+    // modified flag. Changed only by the window's own operations.
+    const TIniDat& file() const { return *IniDat1; }
+    // Sets or clears the modified flag, as an edit of a bound control does.
+    void setModified(bool modified);
+    // Where the document's bytes are written; tests put in a writer that fails on command.
+    void setWriter(AtomicFileWriter* writer);
+
+    // The file sequences. Each throws AppError; the file commands show it.
+    //
+    // Names the window's file `path` without reading or writing it: a new document, written
+    // at its first save.
+    void bindToFile(const QString& path);
+    // Opens `path` into the window: decides the lock (telling the user once when someone
+    // else holds it) and, when its extension is this kind's, reads every bound control from
+    // it. The document is then unmodified. An existing file keeps its bytes; a path that
+    // does not exist is created empty, with the lock. False, with nothing read, when the file
+    // is not a document (it has content but no section): the caller discards the window.
+    // A file that cannot be read is reported to the user and leaves the window empty.
+    bool openFile(const QString& path);
+    // Writes the bound controls to `path`, merged into what that file holds, and binds the
+    // window to it. Refused, with nothing written, when the window cannot take the file's
+    // lock. The document stays modified unless the whole of it was written.
+    void saveFile(const QString& path);
+    // Releases the current file, then saveFile(path).
+    void saveFileAs(const QString& path);
+    // Gives the file's lock back (the file becomes writable by others) and drops the copy.
+    void releaseFile();
+
+    // Every bound control, page after page, each page's in placing order.
+    const QList<BoundControl*>& boundControls() const { return boundControls_; }
+    // The index of the tab shown.
+    int currentPage() const;
 
     DocumentHost* host() const { return host_; }
     // The method selected in RadioGroupIni1 (None while no button is selected).
@@ -83,7 +125,26 @@ public:
 protected:
     // REQUIRES: host outlives the window. `firstTableTab` is the tab of the hazard table;
     // the checklist's tab follows it.
-    DocumentWindow(DocumentHost* host, int helpContext, int firstTableTab, QWidget* parent);
+    DocumentWindow(DocumentHost* host, int helpContext, const QString& extension, int firstTableTab,
+                   QWidget* parent);
+
+    // Declares the bound controls, one list per page in the order of the pages, each in the
+    // order its controls are placed on the page, and connects the edits of every one of them
+    // to the modified flag. Called once, by the constructor of each kind of window.
+    void setBoundControls(const QList<QList<BoundControl*>>& pages);
+    // OpenIni, telling the user about someone else's lock and about a file that cannot be
+    // read (whose error then goes on to the caller).
+    void openCopy();
+    // The read pass over the bound controls, then controlsRead().
+    void readControls();
+    // What a kind of window does once its controls have been read.
+    virtual void controlsRead() {}
+    // Whether the copy just opened is a document: its file is empty or holds at least one
+    // section. Anything else (a text file, a picture) has content but no section.
+    bool holdsDocument() const;
+
+    TIniDat* IniDat1;
+    QTabWidget* PageControl1;
 
     QWidget* addPage(const QString& caption);
     // A one-line field of at most 120 characters with its label, in `grid`'s row.
@@ -134,6 +195,7 @@ private:
     bool isTableOrEditor(QObject* watched) const;
 
     DocumentHost* host_;
+    QList<BoundControl*> boundControls_;
     const int firstTableTab_;
     int shownTab_ = 0;
     bool switchingTab_ = false;

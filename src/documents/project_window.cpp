@@ -40,13 +40,21 @@ constexpr GridDelegate::Style checklistStyle{.boldTitles = true, .evenRowsWindow
 
 } // namespace
 
-TForm2::TForm2(DocumentHost* host, QWidget* parent) : DocumentWindow(host, 5040, HazardTab, parent)
+TForm2::TForm2(DocumentHost* host, QWidget* parent)
+    : DocumentWindow(host, 5040, QStringLiteral(".rpr"), HazardTab, parent)
 {
     buildProjectDescription(addPage(QStringLiteral("Opis projektu")));
     buildWorkstationMemos(addPage(QStringLiteral("Ogólna charakterystyka stanowiska pracy")));
     buildHazardTab(addPage(QStringLiteral("Zagrożenia zawodowe")));
     buildChecklistTab(addPage(QStringLiteral("Ocena warunków bhp")));
-    connectChanges();
+    // The memo is placed before the radio group, so a new file stores Uwagi before Metoda.
+    setBoundControls({
+        {EditIni1, EditIni2, EditIni3, MemoIni1, RadioGroupIni1},
+        {MemoIni2, MemoIni3, MemoIni4, MemoIni5, MemoIni6, MemoIni7},
+        {StringGridIni1},
+        {StringGridIni2},
+    });
+    connect(RadioGroupIni1, &TRadioGroupIni::Click, this, &TForm2::RadioGroupIni1Click);
     FormCreate();
     finishCreation();
 }
@@ -76,16 +84,6 @@ void TForm2::buildChecklistTab(QWidget* page)
                               20, checklistStyle);
     connect(StringGridIni2, &QTableWidget::currentCellChanged, this, &TForm2::StringGridIni2Click);
     connect(StringGridIni2, &QTableWidget::cellClicked, this, &TForm2::StringGridIni2Click);
-}
-
-void TForm2::connectChanges()
-{
-    for (TEditIni* edit : {EditIni1, EditIni2, EditIni3})
-        connect(edit, &TEditIni::textChanged, this, &TForm2::EditIni1Change);
-    // The workstation memos mark the document modified like every other field.
-    for (TMemoIni* memo : {MemoIni1, MemoIni2, MemoIni3, MemoIni4, MemoIni5, MemoIni6, MemoIni7})
-        connect(memo, &TMemoIni::textChanged, this, &TForm2::EditIni1Change);
-    connect(RadioGroupIni1, &TRadioGroupIni::Click, this, &TForm2::RadioGroupIni1Click);
 }
 
 void TForm2::FormCreate()
@@ -130,7 +128,6 @@ void TForm2::RadioGroupIni1Click(int index)
     if (index == chosenMethod_)
         return;
     chosenMethod_ = index;
-    IniDat1->SetModified();
     // While a project is read the hazard table is still empty: its tab comes after the method.
     if (StringGridIni1->rowCount() > 1)
         prompts().message(QStringLiteral("Po zmianie metody oceny ryzyka należy wprowadzić ponownie „Stopień szkód S") +
@@ -138,11 +135,6 @@ void TForm2::RadioGroupIni1Click(int index)
                               QStringLiteral(" w tabeli zagrożenia zawodowe.\rAktualne współczynniki S nie są "
                                              "odpowiednie dla zmienionej metody."),
                           Prompts::Icon::Warning);
-}
-
-void TForm2::EditIni1Change()
-{
-    IniDat1->SetModified();
 }
 
 void TForm2::StringGridIni1Click()

@@ -24,10 +24,9 @@ public:
     void FormShow() override;
     void FormResize() override;
     bool PageControl1Changing() override;
-    // The selected method changed to `index`: the document is modified, and the S cells
-    // already filled have to be picked again.
+    // The selected method changed to `index`: the S cells already filled have to be picked
+    // again.
     void RadioGroupIni1Click(int index);
-    void EditIni1Change();
     // In-place editing follows the selected cell: off on the title row and in column 4 (S).
     void StringGridIni1Click();
     void StringGridIni2Click();
@@ -45,7 +44,6 @@ protected:
 private:
     void buildHazardTab(QWidget* page);
     void buildChecklistTab(QWidget* page);
-    void connectChanges();
     void setColumnWidths();
 
     int chosenMethod_ = -1;

@@ -3,11 +3,9 @@
 #include "base/prompts.h"
 #include "documents/hazard_picker.h"
 #include "documents/project_window.h"
-#include "storage/ini_dat.h"
 #include "storage/string_grid_ini.h"
 
 #include <QCoreApplication>
-#include <QTabWidget>
 
 namespace {
 
@@ -19,14 +17,14 @@ TForm2* modifiedProject(DocumentWindow* window)
 {
     auto* project = qobject_cast<TForm2*>(window);
     if (project)
-        project->IniDat1->SetModified();
+        project->setModified(true);
     return project;
 }
 
 // The table on the project's active tab, nullptr on a tab without one.
 TStringGridIni* activeTable(TForm2* project)
 {
-    switch (project->PageControl1->currentIndex()) {
+    switch (project->currentPage()) {
     case HazardTab:
         return project->StringGridIni1;
     case ChecklistTab:

@@ -5,7 +5,6 @@
 #include "base/prompts.h"
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
-#include "storage/bound_pass.h"
 #include "storage/file_lock.h"
 #include "storage/ini_dat.h"
 
@@ -16,13 +15,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScopeGuard>
-#include <QStringList>
-#include <exception>
 
 namespace {
 
 const QString ProjectExtension = QStringLiteral(".rpr");
-const QString AssessmentExtension = QStringLiteral(".ron");
 constexpr int ProvisionalNumbers = 8;
 
 const QString OpenFilter = QStringLiteral("Plik projektu (*.rpr);;Plik oceny ryzyka (*.ron)");
@@ -33,14 +29,6 @@ const QString AssessmentFilter = QStringLiteral("Plik oceny ryzyka (*.ron)");
 QString native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-// From the last dot of the file's name on; empty when the name has no dot.
-QString extensionOf(const QString& path)
-{
-    const QString name = QFileInfo(path).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QString() : name.mid(dot);
 }
 
 DocumentWindow* documentIn(const QMdiSubWindow* subWindow)
@@ -54,35 +42,6 @@ DocumentWindow* documentIn(const QMdiSubWindow* subWindow)
 auto discardOnFailure(DocumentWindow* window)
 {
     return qScopeGuard([window] { delete window->parentWidget(); });
-}
-
-// Shown once per window when its file carries the lock of someone else.
-QString readOnlyWarning()
-{
-    return QStringList{
-        QStringLiteral("Plik przeznaczony tylko do odczytu."),
-        QStringLiteral("Prawdopodobnie plik został otwarty przez innego użytkownika w sieci lub ma ustawiony "
-                       "atrybut Tylko do odczytu."),
-        QStringLiteral("Jeśli użytkownik w sieci nie korzysta z pliku skorzystaj z \"Eksploratora Windows\" "
-                       "aby zmienić atrybuty pliku:"),
-        QStringLiteral("a) zamknij plik;"),
-        QStringLiteral("b) otwórz Eksploratora Windows;"),
-        QStringLiteral("c) zaznacz piki prawym przyciskiem myszki i wybierz Właściwości;"),
-        QStringLiteral("d) w sekcji Atrybuty odznacz \"tylko do odczytu\"."),
-    }.join(QLatin1Char('\r'));
-}
-
-// OpenIni, telling the user about a foreign lock and about a file that cannot be read
-// (whose error then goes on to the caller).
-void openIni(TIniDat* file)
-{
-    try {
-        if (file->OpenIni())
-            prompts().message(readOnlyWarning(), Prompts::Icon::Warning);
-    } catch (const AppError&) {
-        prompts().message(QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."), Prompts::Icon::Error);
-        throw;
-    }
 }
 
 } // namespace
@@ -115,7 +74,7 @@ DocumentWindow* FileCommands::activeDocument() const
 QMdiSubWindow* FileCommands::subWindowHolding(const QString& path) const
 {
     for (QMdiSubWindow* subWindow : area_->subWindowList(QMdiArea::CreationOrder)) {
-        if (DocumentWindow* window = documentIn(subWindow); window && window->IniDat1->FileName() == path)
+        if (DocumentWindow* window = documentIn(subWindow); window && window->file().FileName() == path)
             return subWindow;
     }
     return nullptr;
@@ -153,23 +112,23 @@ void FileCommands::OpenReporting(const QString& path)
 
 void FileCommands::Save(DocumentWindow* window)
 {
-    runCommand([this, window] { SaveDocument(window, window->IniDat1->FileName()); });
+    runCommand([this, window] { SaveDocument(window, window->file().FileName()); });
 }
 
 void FileCommands::SaveAs(DocumentWindow* window)
 {
     runCommand([this, window] {
-        const bool project = qobject_cast<TForm2*>(window) != nullptr;
-        const QString extension = project ? ProjectExtension : AssessmentExtension;
-        const QString current = window->IniDat1->FileName();
+        const QString& extension = window->Extension;
+        const QString current = window->file().FileName();
         // The current name without its extension, in the document's folder (PROJEKTY for a
         // document not saved yet, which is bound to a provisional name there).
         const QFileInfo currentFile(current);
         const QString fileName = currentFile.fileName();
         const QString proposed =
             QDir(currentFile.path()).filePath(fileName.left(qMax<qsizetype>(0, fileName.size() - 4)));
-        const QString name = prompts().saveFileNameReplacing(QStringLiteral("Zapisz jako"), proposed,
-                                                             project ? ProjectFilter : AssessmentFilter, extension);
+        const QString name = prompts().saveFileNameReplacing(
+            QStringLiteral("Zapisz jako"), proposed, extension == ProjectExtension ? ProjectFilter : AssessmentFilter,
+            extension);
         if (name.isEmpty())
             return;
         if (name != current)
@@ -200,8 +159,7 @@ template <class Window>
 Window* FileCommands::createWindow(const QString& path)
 {
     auto* window = new Window(host_, area_);
-    window->setWindowTitle(path);
-    window->IniDat1->SetFileName(path);
+    window->bindToFile(path);
     // The frame holds the window at the size it was created with, scaled for the screen,
     // not at the size its content prefers. Over a maximised window Qt shows a new one
     // maximised: it is sized as a normal window first, so restoring it later gives that
@@ -230,26 +188,12 @@ DocumentWindow* FileCommands::OpenDocument(const QString& path)
         open->showNormal();
         return documentIn(open);
     }
-    const QString extension = extensionOf(path);
-    const bool existed = QFile::exists(path);
-    DocumentWindow* window = extension == ProjectExtension ? static_cast<DocumentWindow*>(createWindow<TForm2>(path))
-                                                           : createWindow<TForm5>(path);
+    DocumentWindow* window = QFileInfo(path).fileName().endsWith(ProjectExtension)
+                                 ? static_cast<DocumentWindow*>(createWindow<TForm2>(path))
+                                 : createWindow<TForm5>(path);
     auto discardWindow = discardOnFailure(window);
-    TIniDat* file = window->IniDat1;
-    openIni(file);
-    if (!isDocument(*file))
+    if (!window->openFile(path))
         throw notADocument(path);
-    const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
-    // Opening never rewrites a file that exists (OpenIni has locked it); a new path is
-    // created empty, with the lock.
-    if (!existed)
-        file->Ini()->WriteToDisk();
-    if (extension == ProjectExtension || extension == AssessmentExtension) {
-        ReadPass(window->PageControl1);
-        if (auto* assessment = qobject_cast<TForm5*>(window))
-            assessment->ShowPoCzytaniu();
-    }
-    file->ClearModified();
     discardWindow.dismiss();
     return window;
 }
@@ -263,28 +207,10 @@ DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& project
 {
     TForm5* window = createWindow<TForm5>(provisionalPath);
     auto discardWindow = discardOnFailure(window);
-    TIniDat* file = window->IniDat1;
-    // The project is only read: no lock is taken on it and nothing is written to it.
-    auto bindToProvisionalName = qScopeGuard([file, &provisionalPath] {
-        file->CloseIni();
-        file->SetReadTylko(false);
-        file->SetFileName(provisionalPath);
-    });
-    file->SetFileName(projectPath);
-    file->SetReadTylko(true);
-    openIni(file);
-    if (!isDocument(*file))
+    if (!window->readProject(projectPath))
         throw notADocument(projectPath);
-    ReadPass(window->PageControl1);
-    window->ShowPoCzytaniu();
-    file->ClearModified();
     discardWindow.dismiss();
     return window;
-}
-
-bool FileCommands::isDocument(const TIniDat& file)
-{
-    return !file.Ini()->SectionNames().isEmpty() || QFileInfo(file.FileName()).size() == 0;
 }
 
 AppError FileCommands::notADocument(const QString& path)
@@ -306,28 +232,7 @@ void FileCommands::requireFolderOf(const QString& name)
 void FileCommands::SaveDocument(DocumentWindow* window, const QString& name)
 {
     requireFolderOf(name);
-    TIniDat* file = window->IniDat1;
-    file->SetFileName(name);
-    openIni(file);
-    const auto dropCopy = qScopeGuard([file] { file->CloseIni(); });
-    // Without the lock nothing would reach the disk: the save is refused, not pretended.
-    if (!file->Locked())
-        throw AppError(QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\r"
-                                      "Użyj polecenia „Zapisz jako”, aby zapisać je w innym pliku.")
-                           .arg(native(name)));
-    // What the controls wrote before one of them failed still goes to the file, but the
-    // document stays modified.
-    std::exception_ptr passFailure;
-    try {
-        WritePass(window->PageControl1);
-        window->setWindowTitle(name);
-    } catch (...) {
-        passFailure = std::current_exception();
-    }
-    file->Ini()->WriteToDisk();
-    if (passFailure)
-        std::rethrow_exception(passFailure);
-    file->ClearModified();
+    window->saveFile(name);
     emit documentSaved(name);
 }
 
@@ -343,8 +248,8 @@ void FileCommands::SaveUnderNewName(DocumentWindow* window, const QString& name)
         throw AppError(QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\r"
                                       "Wybierz inną nazwę.")
                            .arg(native(name)));
-    window->IniDat1->ReleaseIni();
-    SaveDocument(window, name);
+    window->saveFileAs(name);
+    emit documentSaved(name);
 }
 
 QString FileCommands::ProvisionalName(const QString& stem, const QString& extension) const

@@ -5,27 +5,27 @@
 // CreateAssessmentFromProject). New documents get provisional names in the documents folder
 // PROJEKTY and stay unwritten until their first save.
 //
-// The commands run to their end and show every failure through the prompts interface;
-// nothing escapes them. The operations under them throw AppError and leave the reporting
-// to their caller.
+// They decide the names, ask the dialogs and keep the recent files; the document windows
+// open and save their files themselves. The commands run through the error boundary and
+// show every failure through the prompts interface; nothing escapes them. The operations
+// under them throw AppError and leave the reporting to their caller.
 //
-// A document window's identity is its TIniDat's FileName, a full path compared exactly; its
+// A document window's identity is its file's name, a full path compared exactly; its
 // caption is the same path. A save counts only when the file was written: a save that is
 // refused or fails leaves the document modified, so closing it asks again.
 //
 // Owned by the main window (QObject parent). REQUIRES: `area` and `host` outlive it.
 
+#include "base/app_error.h"
 #include "base/program_paths.h"
 
 #include <QObject>
 #include <QString>
 
-class AppError;
 class DocumentHost;
 class DocumentWindow;
 class QMdiArea;
 class QMdiSubWindow;
-class TIniDat;
 
 class FileCommands : public QObject {
     Q_OBJECT
@@ -59,17 +59,16 @@ public:
     //
     // Brings forward (restored to normal) the window that holds `path`, or opens `path` in a
     // new window: ".rpr" exactly gives a project window, anything else an assessment window
-    // whose controls are read only for ".ron". Opening never changes an existing file's bytes;
-    // a path that does not exist is created empty, with the lock. When the file cannot be
-    // read or created, is not a document (content but no section), or a control fails to
-    // read, the new window is closed again: no window stays bound to a file it did not read.
+    // whose controls are read only for ".ron". A window whose file cannot be read stays
+    // open and empty. Opening never changes an existing file's bytes; a file with content
+    // but no section is refused and gets no window. A path that does not exist is created
+    // empty, with the lock.
     DocumentWindow* OpenDocument(const QString& path);
     // Writes `window` to `name`, merged into what that file holds, and reports documentSaved.
     void SaveDocument(DocumentWindow* window, const QString& name);
     // Gives up the window's current file, then SaveDocument under `name`.
     void SaveUnderNewName(DocumentWindow* window, const QString& name);
     DocumentWindow* CreateProjectWindow(const QString& provisionalPath);
-    // No window stays open when the project cannot be read.
     DocumentWindow* CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath);
     // `stem` + n + "." + `extension` in PROJEKTY, for the first n, counting from the number
     // of open document windows plus one up to 8 and then from 1, whose file does not exist
@@ -84,9 +83,6 @@ private:
     template <class Window>
     Window* createWindow(const QString& path);
     QMdiSubWindow* subWindowHolding(const QString& path) const;
-    // Whether the file just opened into `file` is a document: it is empty or holds at least
-    // one section. Anything else (a text file, a picture) has content but no section.
-    static bool isDocument(const TIniDat& file);
     // The error that `path` is not a document; the window made for it is then discarded and
     // the file stays untouched.
     static AppError notADocument(const QString& path);

@@ -171,17 +171,14 @@ QAction* TForm1::createAction(const char* name, const QString& caption, const QS
     return action;
 }
 
-QAction* TForm1::createToolButton(const char* name, const QString& hint, const QIcon& icon, void (TForm1::*slot)())
-{
-    QAction* action = createAction(name, hint, hint, slot);
-    action->setIcon(icon);
-    return action;
-}
-
 void TForm1::createActions()
 {
-    Projekt1 = createAction("Projekt1", QStringLiteral("Projekt"), {}, &TForm1::FileNew1Execute);
-    Ocenaryzyka1 = createAction("Ocenaryzyka1", QStringLiteral("Ocena ryzyka"), {}, &TForm1::Ocenaryzyka1Click);
+    // The two "Nowy" items share their toolbar buttons' hints.
+    Projekt1 = createAction("Projekt1", QStringLiteral("Projekt"), QStringLiteral("Utwórz nowy projekt"),
+                            &TForm1::FileNew1Execute);
+    Ocenaryzyka1 = createAction("Ocenaryzyka1", QStringLiteral("Ocena ryzyka"),
+                                QStringLiteral("Ocena ryzyka: utwórz nową na podstawie projektu"),
+                                &TForm1::Ocenaryzyka1Click);
     FileOpenItem = createAction("FileOpenItem", QStringLiteral("&Otwórz"), QStringLiteral("Otwórz zbiór"),
                                 &TForm1::FileOpen1Execute);
     FileOpenItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -228,34 +225,8 @@ void TForm1::createActions()
     HelpAboutItem = createAction("HelpAboutItem", QStringLiteral("O programie"), QStringLiteral("O programie"),
                                  &TForm1::HelpAbout1Execute);
 
-    prepareIcons();
-    const auto themed = [](const char* name) { return QIcon::fromTheme(QLatin1String(name)); };
-    const auto drawn = [](const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); };
-    ToolButton9 = createToolButton("ToolButton9", QStringLiteral("Utwórz nowy projekt"), themed("document-new"),
-                                   &TForm1::FileNew1Execute);
-    ToolButton15 = createToolButton("ToolButton15", QStringLiteral("Ocena ryzyka: utwórz nową na podstawie projektu"),
-                                    drawn("new_assessment"), &TForm1::Ocenaryzyka1Click);
-    ToolButton1 = createToolButton("ToolButton1", QStringLiteral("Otwórz zbiór"), themed("document-open"),
-                                   &TForm1::FileOpen1Execute);
-    ToolButton2 = createToolButton("ToolButton2", QStringLiteral("Zapisz"), themed("document-save"), &TForm1::Zapisz1Click);
-    ToolButton5 = createToolButton("ToolButton5", QStringLiteral("Kopiuj"), themed("edit-copy"), &TForm1::CopyItemClick);
-    ToolButton6 = createToolButton("ToolButton6", QStringLiteral("Wklej"), themed("edit-paste"), &TForm1::PasteItemClick);
-    ToolButton8 = createToolButton("ToolButton8", QStringLiteral("Dodaj wiersz do projektu"), themed("list-add"),
-                                   &TForm1::ToolButton8Click);
-    ToolButton16 = createToolButton("ToolButton16", QStringLiteral("Wstaw wiersz do projektu"), drawn("row_insert"),
-                                    &TForm1::ToolButton16Click);
-    ToolButton10 = createToolButton("ToolButton10", QStringLiteral("Usuń wiersz z projektu"), themed("list-remove"),
-                                    &TForm1::ToolButton10Click);
-    ToolButton17 = createToolButton("ToolButton17", QStringLiteral("Przenieś do Worda"), drawn("to_word"),
-                                    &TForm1::ToolButton17Click);
-    ToolButton11 = createToolButton("ToolButton11", QStringLiteral("Pomoc"), themed("help-browser"), &TForm1::Pomoc1Click);
-    WebSiteButton = createToolButton("WebSiteButton", webSiteHint, themed("web-browser"), &TForm1::WebSiteItemClick);
-    ToolButton13 = createToolButton("ToolButton13", QStringLiteral("Zakończ program"), themed("application-exit"),
-                                    &TForm1::FileExit1Execute);
-
     // The row and report commands wait for a document window that can use them.
-    setRowCommandsEnabled(false);
-    setReportEnabled(false);
+    updateCommands();
 }
 
 void TForm1::createMenus()
@@ -299,20 +270,46 @@ void TForm1::createToolBars()
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setIconSize(QSize(32, 32));
-    ToolBar1->addActions({ToolButton9, ToolButton15, ToolButton1, ToolButton2});
-    ToolBar1->addSeparator();
-    ToolBar1->addActions({ToolButton5, ToolButton6});
-    ToolBar1->addSeparator();
-    ToolBar1->addActions({ToolButton8, ToolButton16, ToolButton10, ToolButton17});
-    ToolBar1->addSeparator();
-    ToolBar1->addActions({ToolButton11, WebSiteButton});
-    ToolBar1->addSeparator();
-    ToolBar1->addAction(ToolButton13);
-    for (QAction* action : ToolBar1->actions()) {
-        if (QWidget* button = ToolBar1->widgetForAction(action); button && !action->isSeparator()) {
-            button->setObjectName(action->objectName());
-            button->setFixedSize(39, 38);
+    // Each button runs the command of its menu item through the same action; the button
+    // carries its own published name.
+    prepareIcons();
+    const auto themed = [](const char* name) { return QIcon::fromTheme(QLatin1String(name)); };
+    const auto drawn = [](const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); };
+    const struct {
+        QAction* command;   // nullptr: a separator
+        const char* name;
+        QIcon icon;
+    } buttons[] = {
+        {Projekt1, "ToolButton9", themed("document-new")},
+        {Ocenaryzyka1, "ToolButton15", drawn("new_assessment")},
+        {FileOpenItem, "ToolButton1", themed("document-open")},
+        {Zapisz1, "ToolButton2", themed("document-save")},
+        {nullptr, nullptr, {}},
+        {CopyItem, "ToolButton5", themed("edit-copy")},
+        {PasteItem, "ToolButton6", themed("edit-paste")},
+        {nullptr, nullptr, {}},
+        {Dodajwierszdoprojektu1, "ToolButton8", themed("list-add")},
+        {Wstawwierszdoprojektu1, "ToolButton16", drawn("row_insert")},
+        {Usuwierszzprojektu1, "ToolButton10", themed("list-remove")},
+        {PrzeniedoWorda1, "ToolButton17", drawn("to_word")},
+        {nullptr, nullptr, {}},
+        {Pomoc1, "ToolButton11", themed("help-browser")},
+        {WebSiteItem, "WebSiteButton", themed("web-browser")},
+        {nullptr, nullptr, {}},
+        {FileExitItem, "ToolButton13", themed("application-exit")},
+    };
+    for (const auto& button : buttons) {
+        if (!button.command) {
+            ToolBar1->addSeparator();
+            continue;
         }
+        // The menus show no images, as before the commands had buttons.
+        button.command->setIcon(button.icon);
+        button.command->setIconVisibleInMenu(false);
+        ToolBar1->addAction(button.command);
+        QWidget* widget = ToolBar1->widgetForAction(button.command);
+        widget->setObjectName(QLatin1String(button.name));
+        widget->setFixedSize(39, 38);
     }
     // The bars cannot be switched off.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -474,15 +471,21 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::setRowCommandsEnabled(bool enabled)
 {
-    for (QAction* command : {Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1, ToolButton8,
-                             ToolButton16, ToolButton10})
-        command->setEnabled(enabled);
+    rowCommandsApply_ = enabled;
+    updateCommands();
 }
 
 void TForm1::setReportEnabled(bool enabled)
 {
-    PrzeniedoWorda1->setEnabled(enabled);
-    ToolButton17->setEnabled(enabled);
+    reportApplies_ = enabled;
+    updateCommands();
+}
+
+void TForm1::updateCommands()
+{
+    for (QAction* command : {Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1})
+        command->setEnabled(rowCommandsApply_);
+    PrzeniedoWorda1->setEnabled(reportApplies_);
 }
 
 void TForm1::WindowCascadeItemClick()

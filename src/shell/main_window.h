@@ -124,8 +124,12 @@ private:
     // The help handler of the program: shows the help window at the topic of `context`.
     void ShowHelp(int context);
 
+    // One command: the action its menu item and its toolbar button (if any) share. It runs
+    // `slot` through the error boundary.
     QAction* createAction(const char* name, const QString& caption, const QString& hint, void (TForm1::*slot)());
-    QAction* createToolButton(const char* name, const QString& hint, const QIcon& icon, void (TForm1::*slot)());
+    // Sets the enabled state of every command that depends on the active document window,
+    // from what that window said applies.
+    void updateCommands();
 
     ProgramPaths paths_;
     QStringList recentFiles_;
@@ -134,6 +138,8 @@ private:
     QMdiArea* MdiArea = nullptr;
     FileCommands* fileCommands_ = nullptr;
     QPointer<DocumentWindow> activeDocument_;
+    bool rowCommandsApply_ = false;   // the active window shows a table
+    bool reportApplies_ = false;      // a document window is active
     HelpWindow* helpWindow_ = nullptr;   // made when help is first asked for
     TutorialCards* tutorial_ = nullptr;  // made when the tutorial is first started
     QToolBar* ToolBar1 = nullptr;
@@ -173,19 +179,6 @@ private:
     QAction* WebSiteItem = nullptr;
     QAction* HelpAboutItem = nullptr;
 
-    QAction* ToolButton9 = nullptr;
-    QAction* ToolButton15 = nullptr;
-    QAction* ToolButton1 = nullptr;
-    QAction* ToolButton2 = nullptr;
-    QAction* ToolButton5 = nullptr;
-    QAction* ToolButton6 = nullptr;
-    QAction* ToolButton8 = nullptr;
-    QAction* ToolButton16 = nullptr;
-    QAction* ToolButton10 = nullptr;
-    QAction* ToolButton17 = nullptr;
-    QAction* ToolButton11 = nullptr;
-    QAction* WebSiteButton = nullptr;
-    QAction* ToolButton13 = nullptr;
 };
 
 // The main window while it exists, nullptr before and after.

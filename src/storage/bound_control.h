@@ -7,7 +7,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
+class QObject;
 class TIniDat;
 class TMemIniFileU;
 
@@ -22,6 +24,9 @@ public:
 
     virtual void ReadIni() = 0;
     virtual void WriteIni() = 0;
+    // Calls `edited` each time the control's value changes (by the user or by ReadIni), as
+    // long as `context` lives.
+    virtual void connectEdits(QObject* context, const std::function<void()>& edited) = 0;
 
 protected:
     // The loaded in-memory copy of the document.

@@ -1,10 +1,12 @@
 #pragma once
-// The read pass and the write pass of a document window: for each page of its tab control
-// in order, each bound control placed directly on that page, in the order in which it was
-// placed, reads (or writes) its value. Controls nested in another container are skipped.
+// The read pass and the write pass of a document window: each of the window's bound
+// controls, in the order the window lists them, reads (or writes) its value. The order of
+// the write pass is the order of the keys a new file gets.
 // REQUIRES: the controls' TIniDat has its in-memory copy loaded.
 
-class QTabWidget;
+#include <QList>
 
-void ReadPass(QTabWidget* PageControl1);
-void WritePass(QTabWidget* PageControl1);
+class BoundControl;
+
+void ReadPass(const QList<BoundControl*>& controls);
+void WritePass(const QList<BoundControl*>& controls);

@@ -42,3 +42,8 @@ void TEditIni::leaveEvent(QEvent* event)
     QLineEdit::leaveEvent(event);
     emit OnMouseExit(this);
 }
+
+void TEditIni::connectEdits(QObject* context, const std::function<void()>& edited)
+{
+    connect(this, &QLineEdit::textChanged, context, edited);
+}

@@ -16,6 +16,7 @@ public:
 
     void ReadIni() override;
     void WriteIni() override;
+    void connectEdits(QObject* context, const std::function<void()>& edited) override;
 
 signals:
     void OnMouseEnter(QWidget* sender);

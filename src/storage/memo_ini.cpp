@@ -96,3 +96,8 @@ void TMemoIni::insertFromMimeData(const QMimeData* source)
         return;
     QPlainTextEdit::insertFromMimeData(source);
 }
+
+void TMemoIni::connectEdits(QObject* context, const std::function<void()>& edited)
+{
+    connect(this, &QPlainTextEdit::textChanged, context, edited);
+}

@@ -81,3 +81,8 @@ void TRadioGroupIni::WriteIni()
         throw AppError(QStringLiteral("Indeks listy poza zakresem (%1)").arg(index));
     ini().WriteValue(sectionBytes(), keyBytes(), win1250::fromUnicode(Values[index]));
 }
+
+void TRadioGroupIni::connectEdits(QObject* context, const std::function<void()>& edited)
+{
+    connect(this, &TRadioGroupIni::Click, context, edited);
+}

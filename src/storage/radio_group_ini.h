@@ -31,6 +31,7 @@ public:
 
     void ReadIni() override;
     void WriteIni() override;
+    void connectEdits(QObject* context, const std::function<void()>& edited) override;
 
 signals:
     // A button was selected, by the user or by ReadIni / setItemIndex.

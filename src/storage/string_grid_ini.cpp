@@ -86,3 +86,9 @@ void TStringGridIni::writeRow(int row, const QByteArray& section, const QByteArr
     for (int col = 0; col < columnCount(); ++col)
         file.WriteValue(section, cellKey(stem, col, row), win1250::fromUnicode(cell(col, row)));
 }
+
+// A cell's text changed: typed, pasted, picked or read.
+void TStringGridIni::connectEdits(QObject* context, const std::function<void()>& edited)
+{
+    connect(this, &QTableWidget::cellChanged, context, edited);
+}

@@ -22,6 +22,7 @@ public:
 
     void ReadIni() override;
     void WriteIni() override;
+    void connectEdits(QObject* context, const std::function<void()>& edited) override;
     // Writes every cell of the last row / of the current cell's row; deletes nothing.
     void AppendIni();
     void PostIni();

@@ -12,6 +12,7 @@
 #include "storage/memo_ini.h"
 #include "storage/radio_group_ini.h"
 #include "storage/string_grid_ini.h"
+#include "support/pages_of.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -58,7 +59,7 @@ protected:
 
     void clickTab(TForm5* window, int index)
     {
-        QTabBar* bar = window->PageControl1->tabBar();
+        QTabBar* bar = pagesOf(window)->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
 
@@ -87,7 +88,7 @@ TEST_F(AssessmentWindowTest, PhaShowsSevenColumnsAndNoExposurePicker)
     EXPECT_EQ(window->StringGridIni1->cell(4, 0), QStringLiteral("Skutki S"));
     EXPECT_EQ(window->StringGridIni1->cell(0, 1), QStringLiteral("Hałas"));
 
-    window->PageControl1->setCurrentIndex(3);
+    pagesOf(window)->setCurrentIndex(3);
     selectCell(window->StringGridIni1, 6, 1);
     EXPECT_TRUE(window->BitBtn1->isHidden());
     EXPECT_TRUE(window->BitBtn2->isHidden());
@@ -131,7 +132,7 @@ TEST_F(AssessmentWindowTest, PickingEInRowTwoWritesTheEntryAndTheRisk)
     EXPECT_EQ(window->StringGridIni1->cell(6, 2), QStringLiteral("1=minimalna (kilka razy w roku)"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("R = 20,0 Ryzyko bardzo małe - dopuszczalne"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("stare"));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
 }
 
 TEST_F(AssessmentWindowTest, SAndPPickersWriteTheirColumns)
@@ -153,12 +154,12 @@ TEST_F(AssessmentWindowTest, CancelledPickerStillMarksModifiedAndComputesTheRow)
     const RiskMethod m = RiskMethod::PHA;
     TForm5* window = openAssessment(assessment(
         QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", entry(m, Factor::S, 1), entry(m, Factor::P, 0), ""}}));
-    ASSERT_FALSE(window->IniDat1->Modified());
+    ASSERT_FALSE(window->file().Modified());
     selectCell(window->StringGridIni1, 5, 1);
     ASSERT_TRUE(pickWith(window->BitBtn2, -1));
     EXPECT_EQ(window->StringGridIni1->cell(5, 1), entry(m, Factor::P, 0));
     EXPECT_EQ(window->StringGridIni1->cell(6, 1), QStringLiteral("R = 2,0 Ryzyko bardzo małe - dopuszczalne"));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
 }
 
 TEST_F(AssessmentWindowTest, FactorThatIsNoNumberIsReportedAndTheRowKept)
@@ -189,7 +190,7 @@ TEST_F(AssessmentWindowTest, AssessmentWithoutMethodOffersEmptyListsAndComputesN
 TEST_F(AssessmentWindowTest, PickerButtonSitsInTheFocusedCellAndLeavesItsValueVisible)
 {
     TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "", "0,5=", ""}}));
-    window->PageControl1->setCurrentIndex(3);
+    pagesOf(window)->setCurrentIndex(3);
     selectCell(window->StringGridIni1, 5, 1);
     paint(window);
     TStringGridIni* table = window->StringGridIni1;
@@ -209,7 +210,7 @@ TEST_F(AssessmentWindowTest, ScrollingHidesThePickers)
     for (int i = 0; i < 40; ++i)
         rows.append({QStringLiteral("Zagrożenie %1").arg(i), "", "", "", "", "", ""});
     TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, rows));
-    window->PageControl1->setCurrentIndex(3);
+    pagesOf(window)->setCurrentIndex(3);
     selectCell(window->StringGridIni1, 4, 1);
     ASSERT_FALSE(window->BitBtn1->isHidden());
     window->StringGridIni1->verticalScrollBar()->setValue(5);
@@ -220,12 +221,12 @@ TEST_F(AssessmentWindowTest, F2AndAltDownOpenThePickerOfTheCurrentCell)
 {
     const RiskMethod m = RiskMethod::RiskScore;
     TForm5* window = openAssessment(assessment(QStringLiteral("RISK SCORE"), {}, {{"Hałas", "", "", "", "", "", "", ""}}));
-    window->PageControl1->setCurrentIndex(3);
+    pagesOf(window)->setCurrentIndex(3);
     TStringGridIni* table = window->StringGridIni1;
     // Opens the picker with `key`, checks its caption and confirms entry 1.
     const auto pickByKey = [&](int column, QKeyCombination key, const QString& caption) {
         selectCell(table, column, 1);
-        window->IniDat1->ClearModified();
+        window->setModified(false);
         return withPicker([&] { QTest::keyClick(table, key.key(), key.keyboardModifiers()); },
                           [&](TForm3& picker) {
                               EXPECT_EQ(picker.windowTitle(), caption);
@@ -235,7 +236,7 @@ TEST_F(AssessmentWindowTest, F2AndAltDownOpenThePickerOfTheCurrentCell)
     };
     ASSERT_TRUE(pickByKey(4, Qt::Key_F2, QStringLiteral("Skutki, stopień szkód S:")));
     EXPECT_EQ(table->cell(4, 1), entry(m, Factor::S, 1));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     ASSERT_TRUE(pickByKey(5, Qt::AltModifier | Qt::Key_Down, QStringLiteral("Prawdopodobieństwo wystąpienia zdarzenia, szkody P:")));
     EXPECT_EQ(table->cell(5, 1), entry(m, Factor::P, 1));
     ASSERT_TRUE(pickByKey(6, Qt::Key_F2, QStringLiteral("Ekspozycja na zagrożenie E:")));
@@ -249,7 +250,7 @@ TEST_F(AssessmentWindowTest, PickerKeysElsewhereOpenNoPickerAndArrowsStillMove)
 {
     TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "", "", ""},
                                                                              {"Wióry", "", "", "", "", "", ""}}));
-    window->PageControl1->setCurrentIndex(3);
+    pagesOf(window)->setCurrentIndex(3);
     TStringGridIni* table = window->StringGridIni1;
     for (const QPoint& cell : {QPoint(0, 1), QPoint(6, 1), QPoint(4, 0)}) {
         selectCell(table, cell.x(), cell.y());
@@ -284,7 +285,7 @@ TEST_F(FiveStepsTest, LoadingComputesNothing)
     TForm5* window = openWithCount(QStringLiteral("60"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QString());
     EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("stare"));
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
 }
 
 TEST_F(FiveStepsTest, TypingTheCountRecomputesEveryRowAfterEachKey)
@@ -300,7 +301,7 @@ TEST_F(FiveStepsTest, TypingTheCountRecomputesEveryRowAfterEachKey)
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 20,0 Ryzyko małe - dopuszczalne"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("stare"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("R = 16,0 Ryzyko małe - dopuszczalne"));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
@@ -318,7 +319,7 @@ TEST_F(FiveStepsTest, ClearingTheCountComputesNothingAndLocksTheTabs)
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("przed"));
 
     clickTab(window, 3);
-    EXPECT_EQ(window->PageControl1->currentIndex(), 0);
+    EXPECT_EQ(pagesOf(window)->currentIndex(), 0);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text,
               QStringLiteral("Musisz podać liczbę osób zatrudnionych (narażonych) na stanowisku."));
@@ -326,7 +327,7 @@ TEST_F(FiveStepsTest, ClearingTheCountComputesNothingAndLocksTheTabs)
 
     QTest::keyClick(window->EditIni6, Qt::Key_3);
     clickTab(window, 3);
-    EXPECT_EQ(window->PageControl1->currentIndex(), 3);
+    EXPECT_EQ(pagesOf(window)->currentIndex(), 3);
     EXPECT_EQ(prompts.messages.size(), 1);
 }
 
@@ -335,7 +336,7 @@ TEST_F(FiveStepsTest, CountFieldTakesOnlyDigitsAndThePoint)
     TForm5* window = openWithCount({});
     QTest::keyClicks(window->EditIni6, QStringLiteral("a-,x "));
     EXPECT_TRUE(window->EditIni6->text().isEmpty());
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
     EXPECT_TRUE(window->EditIni6KeyPress(u'7'));
     EXPECT_TRUE(window->EditIni6KeyPress(u'.'));
     EXPECT_TRUE(window->EditIni6KeyPress(u'\b'));
@@ -371,7 +372,7 @@ TEST_F(AssessmentWindowTest, TabsAreFreeForOtherMethodsWithoutACount)
 {
     TForm5* window = openAssessment(assessment(QStringLiteral("RISK SCORE"), {}, {}));
     clickTab(window, 4);
-    EXPECT_EQ(window->PageControl1->currentIndex(), 4);
+    EXPECT_EQ(pagesOf(window)->currentIndex(), 4);
     EXPECT_TRUE(prompts.messages.isEmpty());
     QTest::keyClick(window->EditIni6, Qt::Key_1);
     EXPECT_TRUE(prompts.messages.isEmpty()) << "no recomputation outside FIVE STEPS";
@@ -394,7 +395,7 @@ protected:
 TEST_F(ChecklistTest, AnswerListFollowsTheAnswerCell)
 {
     TForm5* window = openChecklist();
-    window->PageControl1->setCurrentIndex(4);
+    pagesOf(window)->setCurrentIndex(4);
     selectCell(window->StringGridIni2, 2, 1);
     EXPECT_FALSE(window->ComboBox1->isHidden());
     EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("TAK"));
@@ -407,21 +408,21 @@ TEST_F(ChecklistTest, AnswerListFollowsTheAnswerCell)
     EXPECT_TRUE(window->ComboBox1->isHidden());
     selectCell(window->StringGridIni2, 2, 0);
     EXPECT_TRUE(window->ComboBox1->isHidden());
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
 }
 
 TEST_F(ChecklistTest, ChoosingAnAnswerWritesItMarksModifiedAndGivesTheKeysBackToTheTable)
 {
     TForm5* window = openChecklist();
     QApplication::setActiveWindow(window);
-    window->PageControl1->setCurrentIndex(4);
+    pagesOf(window)->setCurrentIndex(4);
     selectCell(window->StringGridIni2, 2, 2);
     const QString nextAnswer = window->StringGridIni2->cell(2, 3);
     window->ComboBox1->setFocus();   // as a click on the list does
     window->ComboBox1->setCurrentIndex(1);
     emit window->ComboBox1->activated(1);
     EXPECT_EQ(window->StringGridIni2->cell(2, 2), QStringLiteral("NIE"));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
 
     ASSERT_EQ(QApplication::focusWidget(), window->StringGridIni2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -433,13 +434,13 @@ TEST_F(ChecklistTest, ChoosingAnAnswerWritesItMarksModifiedAndGivesTheKeysBackTo
 TEST_F(ChecklistTest, TypingTOrNOnTheAnswerCellAnswers)
 {
     TForm5* window = openChecklist();
-    window->PageControl1->setCurrentIndex(4);
+    pagesOf(window)->setCurrentIndex(4);
     TStringGridIni* table = window->StringGridIni2;
     selectCell(table, 2, 2);
     QTest::keyClick(table, Qt::Key_T);
     EXPECT_EQ(table->cell(2, 2), QStringLiteral("TAK"));
     EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("TAK"));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     QTest::keyClick(table, Qt::Key_N, Qt::ShiftModifier);
     EXPECT_EQ(table->cell(2, 2), QStringLiteral("NIE"));
     EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("NIE"));
@@ -457,7 +458,7 @@ TEST_F(ChecklistTest, TypingTOrNOnTheAnswerCellAnswers)
 TEST_F(ChecklistTest, F2OpensTheAnswerListAndTheChoiceIsWritten)
 {
     TForm5* window = openChecklist();
-    window->PageControl1->setCurrentIndex(4);
+    pagesOf(window)->setCurrentIndex(4);
     TStringGridIni* table = window->StringGridIni2;
     selectCell(table, 2, 1);
     paint(window);
@@ -468,7 +469,7 @@ TEST_F(ChecklistTest, F2OpensTheAnswerListAndTheChoiceIsWritten)
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(table->cell(2, 1), QStringLiteral("NIE"));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
 
     // After scrolling hid the list, Alt+Down shows it again over its cell.
     window->StringGridIni2TopLeftChanged();
@@ -484,7 +485,7 @@ TEST_F(ChecklistTest, F2OpensTheAnswerListAndTheChoiceIsWritten)
 TEST_F(ChecklistTest, AnswerListSitsOnTheAnswerCell)
 {
     TForm5* window = openChecklist();
-    window->PageControl1->setCurrentIndex(4);
+    pagesOf(window)->setCurrentIndex(4);
     selectCell(window->StringGridIni2, 2, 3);
     paint(window);
     TStringGridIni* table = window->StringGridIni2;
@@ -496,14 +497,14 @@ TEST_F(ChecklistTest, AnswerListSitsOnTheAnswerCell)
 TEST_F(ChecklistTest, DoubleClickTogglesTheAnswerOfTheRow)
 {
     TForm5* window = openChecklist();
-    window->PageControl1->setCurrentIndex(4);
+    pagesOf(window)->setCurrentIndex(4);
     TStringGridIni* table = window->StringGridIni2;
     paint(window);
     const QPoint question = table->visualRect(table->model()->index(3, 0)).center();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, question);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, question);
     EXPECT_EQ(table->cell(2, 3), QStringLiteral("TAK"));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     window->StringGridIni2DblClick();
     EXPECT_EQ(table->cell(2, 3), QStringLiteral("NIE"));
     EXPECT_EQ(textColour(table, 2, 3), GridDelegate::Red);
@@ -517,7 +518,7 @@ TEST_F(ChecklistTest, DoubleClickOnTheTitleRowChangesNothing)
     selectCell(window->StringGridIni2, 2, 0);
     window->StringGridIni2DblClick();
     EXPECT_EQ(window->StringGridIni2->cell(2, 0), QStringLiteral("Odpowiedź"));
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
 }
 
 TEST_F(ChecklistTest, ToggledAnswerIsNotLostOnClosing)
@@ -579,15 +580,15 @@ TEST_F(AssessmentWindowTest, LongTextGrowsItsRowAndShowingTheTabResetsIt)
     const QString longText = QStringLiteral("Uderzenie przez przedmioty spadające z wysokości ").repeated(6);
     TForm5* window = openAssessment(
         assessment(QStringLiteral("PHA"), {}, {{longText, "", "", "", "", "", ""}, {"krótko", "", "", "", "", "", ""}}));
-    window->PageControl1->setCurrentIndex(3);
+    pagesOf(window)->setCurrentIndex(3);
     paint(window);
     TStringGridIni* table = window->StringGridIni1;
     const int grown = table->rowHeight(1);
     EXPECT_GT(grown, 40);
     EXPECT_EQ(table->rowHeight(2), 20);
 
-    window->PageControl1->setCurrentIndex(4);
-    window->PageControl1->setCurrentIndex(3);
+    pagesOf(window)->setCurrentIndex(4);
+    pagesOf(window)->setCurrentIndex(3);
     EXPECT_EQ(table->rowHeight(1), 20);
     paint(window);
     EXPECT_EQ(table->rowHeight(1), grown);
@@ -599,13 +600,13 @@ TEST_F(AssessmentWindowTest, FieldsAndKeysInTheTablesMarkModified)
 {
     TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"a", "", "", "", "", "", ""}}));
     QTest::keyClick(window->StringGridIni1, Qt::Key_Down);
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
 
     for (QWidget* field : {static_cast<QWidget*>(window->EditIni4), static_cast<QWidget*>(window->EditIni9),
                            static_cast<QWidget*>(window->MemoIni8), static_cast<QWidget*>(window->MemoIni7)}) {
-        window->IniDat1->ClearModified();
+        window->setModified(false);
         QTest::keyClick(field, Qt::Key_X);
-        EXPECT_TRUE(window->IniDat1->Modified()) << field->objectName().toStdString();
+        EXPECT_TRUE(window->file().Modified()) << field->objectName().toStdString();
     }
 }
 
@@ -634,10 +635,10 @@ TEST_F(AssessmentWindowTest, WindowShape)
     EXPECT_EQ(window->font().family(), QStringLiteral("Arial"));
     const QStringList captions{"Opis oceny", "Opis projektu", "Ogólna charakterystyka stanowiska pracy",
                                "Zagrożenia zawodowe", "Ocena warunków bhp"};
-    ASSERT_EQ(window->PageControl1->count(), captions.size());
+    ASSERT_EQ(pagesOf(window)->count(), captions.size());
     for (int i = 0; i < captions.size(); ++i)
-        EXPECT_EQ(window->PageControl1->tabText(i), captions[i]);
-    EXPECT_EQ(window->PageControl1->currentIndex(), 0);
+        EXPECT_EQ(pagesOf(window)->tabText(i), captions[i]);
+    EXPECT_EQ(pagesOf(window)->currentIndex(), 0);
     EXPECT_FALSE(window->EditIni1->isEnabled());
     EXPECT_FALSE(window->MemoIni1->isEnabled());
     EXPECT_FALSE(window->RadioGroupIni1->isEnabled());
@@ -654,7 +655,7 @@ TEST_F(AssessmentWindowTest, WindowShape)
 TEST_F(AssessmentWindowTest, ColumnWidthsFollowTheMethod)
 {
     TForm5* window = openAssessment(assessment(QStringLiteral("FIVE STEPS"), QStringLiteral("3"), {}));
-    const int w = window->PageControl1->width() - 8;
+    const int w = pagesOf(window)->width() - 8;
     TStringGridIni* hazards = window->StringGridIni1;
     EXPECT_EQ(hazards->columnWidth(0), int(0.15 * w));
     EXPECT_EQ(hazards->columnWidth(4), int(0.10 * w));
@@ -683,7 +684,7 @@ TEST_F(AssessmentWindowTest, ResizeMovesTheSelectionOffTheSPickerAndTheAnswerLis
     EXPECT_EQ(window->StringGridIni2->currentColumn(), 0);
     EXPECT_TRUE(window->ComboBox1->isHidden());
     EXPECT_EQ(window->StringGridIni1->rowHeight(1), 20);
-    EXPECT_EQ(window->StringGridIni1->columnWidth(0), int(0.16 * (window->PageControl1->width() - 8)));
+    EXPECT_EQ(window->StringGridIni1->columnWidth(0), int(0.16 * (pagesOf(window)->width() - 8)));
 }
 
 TEST_F(AssessmentWindowTest, CommandsFollowActivationAndTabs)

@@ -4,8 +4,6 @@
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
 #include "documents/scale_picker.h"
-#include "storage/bound_pass.h"
-#include "storage/ini_dat.h"
 #include "storage/string_grid_ini.h"
 #include "support/while_modal.h"
 
@@ -35,14 +33,7 @@ DocumentWindowTest::DocumentWindowTest()
 
 void DocumentWindowTest::open(DocumentWindow* window, const QString& iniText, const QString& name)
 {
-    const QString path = folder.write(name, win1250::fromUnicode(iniText));
-    window->IniDat1->OpenIniFile(path);
-    ReadPass(window->PageControl1);
-    if (auto* assessment = qobject_cast<TForm5*>(window))
-        assessment->ShowPoCzytaniu();
-    window->IniDat1->ClearModified();
-    window->IniDat1->CloseIni();
-    window->setWindowTitle(path);
+    window->openFile(folder.write(name, win1250::fromUnicode(iniText)));
     window->show();
     QApplication::processEvents();
 }
@@ -64,7 +55,7 @@ TForm2* DocumentWindowTest::openProject(const QString& iniText, const QString& n
 TForm2* DocumentWindowTest::newProject()
 {
     auto* window = new TForm2(&host, &frame);
-    window->IniDat1->SetFileName(folder.path(QStringLiteral("PROJEKT1.rpr")));
+    window->bindToFile(folder.path(QStringLiteral("PROJEKT1.rpr")));
     window->show();
     QApplication::processEvents();
     return window;

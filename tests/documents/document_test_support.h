@@ -50,8 +50,8 @@ class DocumentWindowTest : public ::testing::Test {
 protected:
     DocumentWindowTest();
 
-    // Writes `iniText` (Windows-1250) as `name` and opens it in a new window: the read pass,
-    // ShowPoCzytaniu for an assessment, the modified flag cleared, the copy dropped.
+    // Writes `iniText` (Windows-1250) as `name` and opens it in a new window, as the open
+    // command does.
     TForm5* openAssessment(const QString& iniText, const QString& name = QStringLiteral("ocena.ron"));
     TForm2* openProject(const QString& iniText, const QString& name = QStringLiteral("projekt.rpr"));
     // A new project: nothing read, named like the file commands name one.

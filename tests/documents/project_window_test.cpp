@@ -12,6 +12,7 @@
 #include "storage/memo_ini.h"
 #include "storage/radio_group_ini.h"
 #include "storage/string_grid_ini.h"
+#include "support/pages_of.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -41,7 +42,7 @@ class ProjectWindowTest : public DocumentWindowTest {
 protected:
     void clickTab(TForm2* window, int index)
     {
-        QTabBar* bar = window->PageControl1->tabBar();
+        QTabBar* bar = pagesOf(window)->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
 
@@ -71,18 +72,18 @@ TEST_F(ProjectWindowTest, NewProjectKeepsItsFirstTabUntilAMethodIsChosen)
 {
     TForm2* window = newProject();
     clickTab(window, 2);
-    EXPECT_EQ(window->PageControl1->currentIndex(), 0);
+    EXPECT_EQ(pagesOf(window)->currentIndex(), 0);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, kMethodRequired);
     EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::None);
     clickTab(window, 1);
-    EXPECT_EQ(window->PageControl1->currentIndex(), 0);
+    EXPECT_EQ(pagesOf(window)->currentIndex(), 0);
     EXPECT_EQ(prompts.messages.size(), 2);
 
     clickMethod(window, 0);
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     clickTab(window, 3);
-    EXPECT_EQ(window->PageControl1->currentIndex(), 3);
+    EXPECT_EQ(pagesOf(window)->currentIndex(), 3);
     EXPECT_EQ(prompts.messages.size(), 2) << "no method warning without hazard rows";
 }
 
@@ -92,7 +93,7 @@ TEST_F(ProjectWindowTest, LoadingAProjectShowsNoWarningAndIsUnmodified)
     EXPECT_EQ(window->RadioGroupIni1->ItemIndex(), 0);
     EXPECT_EQ(window->StringGridIni1->rowCount(), 3);
     EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
 }
 
 TEST_F(ProjectWindowTest, MethodChangeWithHazardRowsWarnsOncePerChange)
@@ -101,7 +102,7 @@ TEST_F(ProjectWindowTest, MethodChangeWithHazardRowsWarnsOncePerChange)
     clickMethod(window, 1);
     EXPECT_EQ(shownMessages(), QStringList{kMethodChanged});
     EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Warning);
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     EXPECT_EQ(window->StringGridIni1->cell(4, 1), twoRows[4]);
 
     clickMethod(window, 1);
@@ -115,13 +116,13 @@ TEST_F(ProjectWindowTest, MethodChangeWithAnEmptyHazardTableOnlyMarksModified)
     TForm2* window = openProject(project(QStringLiteral("PHA"), {}, {{"Czy?", "Tak"}}));
     clickMethod(window, 2);
     EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
 }
 
 TEST_F(ProjectWindowTest, HazardCellsAreEditedInPlaceExceptTheSColumnAndTitles)
 {
     TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}));
-    window->PageControl1->setCurrentIndex(2);
+    pagesOf(window)->setCurrentIndex(2);
     TStringGridIni* table = window->StringGridIni1;
 
     selectCell(table, 4, 1);
@@ -143,13 +144,13 @@ TEST_F(ProjectWindowTest, HazardCellsAreEditedInPlaceExceptTheSColumnAndTitles)
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();   // the delegate commits after the key
     EXPECT_EQ(table->cell(1, 1), QStringLiteral("xy"));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
 }
 
 TEST_F(ProjectWindowTest, ChecklistCellsAreEditedInPlaceExceptTitles)
 {
     TForm2* window = openProject(project(QStringLiteral("PHA"), {}, {{"Czy?", ""}}));
-    window->PageControl1->setCurrentIndex(3);
+    pagesOf(window)->setCurrentIndex(3);
     TStringGridIni* table = window->StringGridIni2;
     selectCell(table, 1, 0);
     EXPECT_EQ(table->editTriggers(), QAbstractItemView::NoEditTriggers);
@@ -165,7 +166,7 @@ TEST_F(ProjectWindowTest, ChecklistCellsAreEditedInPlaceExceptTitles)
 TEST_F(ProjectWindowTest, SPickerOffersTheMethodsScaleAndWritesTheSCell)
 {
     TForm2* window = openProject(project(QStringLiteral("RISK SCORE"), {{"Hałas", "", "", "", ""}}));
-    window->PageControl1->setCurrentIndex(2);
+    pagesOf(window)->setCurrentIndex(2);
     selectCell(window->StringGridIni1, 4, 1);
     ASSERT_FALSE(window->BitBtn1->isHidden());
     ASSERT_TRUE(withPicker([window] { window->BitBtn1->click(); }, [](TForm3& picker) {
@@ -182,7 +183,7 @@ TEST_F(ProjectWindowTest, SPickerOffersTheMethodsScaleAndWritesTheSCell)
 TEST_F(ProjectWindowTest, F2OnTheSCellOpensThePickerAndElsewhereEditsInPlace)
 {
     TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}));
-    window->PageControl1->setCurrentIndex(2);
+    pagesOf(window)->setCurrentIndex(2);
     TStringGridIni* table = window->StringGridIni1;
     selectCell(table, 4, 1);
     ASSERT_TRUE(withPicker([table] { QTest::keyClick(table, Qt::Key_F2); }, [](TForm3& picker) {
@@ -191,7 +192,7 @@ TEST_F(ProjectWindowTest, F2OnTheSCellOpensThePickerAndElsewhereEditsInPlace)
         picker.BitBtn1->click();
     }));
     EXPECT_EQ(table->cell(4, 1), risk::scale(RiskMethod::PHA, risk::Factor::S).at(3));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     ASSERT_TRUE(withPicker([table] { QTest::keyClick(table, Qt::Key_Down, Qt::AltModifier); },
                            [](TForm3& picker) { picker.BitBtn2->click(); }));
 
@@ -223,7 +224,7 @@ TEST_F(ProjectWindowTest, CancelledSPickerMarksModifiedAndClosingAsks)
         picker.BitBtn2->click();
     }));
     EXPECT_EQ(window->StringGridIni1->cell(4, 1), twoRows[4]);
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     prompts.answers.enqueue(false);
     window->close();
     EXPECT_EQ(prompts.questions,
@@ -234,12 +235,12 @@ TEST_F(ProjectWindowTest, CancelledSPickerMarksModifiedAndClosingAsks)
 TEST_F(ProjectWindowTest, TypingIntoACellMarksModifiedAndYesSaves)
 {
     TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}));
-    window->PageControl1->setCurrentIndex(2);
+    pagesOf(window)->setCurrentIndex(2);
     selectCell(window->StringGridIni1, 0, 1);
     QTest::keyClick(window->StringGridIni1, Qt::Key_Down);
-    EXPECT_FALSE(window->IniDat1->Modified()) << "moving is no typing";
+    EXPECT_FALSE(window->file().Modified()) << "moving is no typing";
     QTest::keyClick(window->StringGridIni1, Qt::Key_A);
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     prompts.answers.enqueue(true);
     window->close();
     EXPECT_EQ(prompts.questions.size(), 1);
@@ -253,9 +254,9 @@ TEST_F(ProjectWindowTest, EveryFieldMarksModifiedTheWorkstationMemosIncluded)
     for (QWidget* field : {static_cast<QWidget*>(window->EditIni1), static_cast<QWidget*>(window->EditIni3),
                            static_cast<QWidget*>(window->MemoIni1), static_cast<QWidget*>(window->MemoIni2),
                            static_cast<QWidget*>(window->MemoIni7)}) {
-        window->IniDat1->ClearModified();
+        window->setModified(false);
         QTest::keyClick(field, Qt::Key_X);
-        EXPECT_TRUE(window->IniDat1->Modified());
+        EXPECT_TRUE(window->file().Modified());
     }
     prompts.answers.enqueue(false);
     window->close();
@@ -280,7 +281,7 @@ TEST_F(ProjectWindowTest, NothingIsPaintedRed)
 TEST_F(ProjectWindowTest, ColumnWidthsAndResize)
 {
     TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}));
-    int w = window->PageControl1->width() - 8;
+    int w = pagesOf(window)->width() - 8;
     EXPECT_EQ(window->StringGridIni1->columnWidth(0), int(0.21 * w));
     EXPECT_EQ(window->StringGridIni1->columnWidth(3), int(0.21 * w));
     EXPECT_EQ(window->StringGridIni1->columnWidth(4), int(0.16 * w) - 23);
@@ -291,7 +292,7 @@ TEST_F(ProjectWindowTest, ColumnWidthsAndResize)
     window->StringGridIni2->setRowHeight(0, 50);
     window->resize(1000, 600);
     QApplication::processEvents();
-    w = window->PageControl1->width() - 8;
+    w = pagesOf(window)->width() - 8;
     EXPECT_EQ(window->StringGridIni1->columnWidth(0), int(0.21 * w));
     EXPECT_EQ(window->StringGridIni1->currentColumn(), 2);
     EXPECT_EQ(window->StringGridIni1->currentRow(), 1);
@@ -326,9 +327,9 @@ TEST_F(ProjectWindowTest, WindowShape)
     EXPECT_LE(window->minimumSizeHint().height(), 440);
     const QStringList captions{"Opis projektu", "Ogólna charakterystyka stanowiska pracy", "Zagrożenia zawodowe",
                                "Ocena warunków bhp"};
-    ASSERT_EQ(window->PageControl1->count(), captions.size());
+    ASSERT_EQ(pagesOf(window)->count(), captions.size());
     for (int i = 0; i < captions.size(); ++i)
-        EXPECT_EQ(window->PageControl1->tabText(i), captions[i]);
+        EXPECT_EQ(pagesOf(window)->tabText(i), captions[i]);
     EXPECT_EQ(window->RadioGroupIni1->items(), risk::methodNames());
     EXPECT_EQ(window->RadioGroupIni1->ItemIndex(), -1);
     EXPECT_EQ(window->StringGridIni1->columnCount(), 5);

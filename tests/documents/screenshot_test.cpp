@@ -8,6 +8,7 @@
 #include "documents/scale_picker.h"
 #include "risk/risk_method.h"
 #include "storage/string_grid_ini.h"
+#include "support/pages_of.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -65,14 +66,14 @@ protected:
     {
         const QString pictures = QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path();
         QDir().mkpath(pictures);
-        for (int tab = 0; tab < window->PageControl1->count(); ++tab) {
-            window->PageControl1->setCurrentIndex(tab);
-            ASSERT_EQ(window->PageControl1->currentIndex(), tab);
+        for (int tab = 0; tab < pagesOf(window)->count(); ++tab) {
+            pagesOf(window)->setCurrentIndex(tab);
+            ASSERT_EQ(pagesOf(window)->currentIndex(), tab);
             paint(window);
             paint(window);
             const QString what = QStringLiteral("%1_tab%2").arg(stem).arg(tab);
             EXPECT_TRUE(window->grab().save(QDir(pictures).filePath(what + QStringLiteral(".png"))));
-            expectReadable(window->PageControl1->widget(tab), what);
+            expectReadable(pagesOf(window)->widget(tab), what);
         }
     }
 };
@@ -98,7 +99,7 @@ TEST_F(ScreenshotTest, AssessmentWindowWithRatedHazards)
         }) +
         QStringLiteral("[WARUNKI]\r\n");
     TForm5* window = openAssessment(ini);
-    window->PageControl1->setCurrentIndex(3);
+    pagesOf(window)->setCurrentIndex(3);
     selectCell(window->StringGridIni1, 5, 4);
     paint(window);
     paint(window);

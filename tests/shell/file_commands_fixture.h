@@ -17,6 +17,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -72,12 +73,17 @@ protected:
         return *form;
     }
 
-    // Runs a menu item or toolbar button as the user does.
+    // Runs a menu item (by its action's name) or a toolbar button (by its own) as the user
+    // does.
     void run(const char* command)
     {
-        QAction* action = form->findChild<QAction*>(QLatin1String(command));
-        ASSERT_NE(action, nullptr) << command;
-        action->trigger();
+        if (auto* button = form->findChild<QAbstractButton*>(QLatin1String(command))) {
+            button->click();
+        } else {
+            QAction* action = form->findChild<QAction*>(QLatin1String(command));
+            ASSERT_NE(action, nullptr) << command;
+            action->trigger();
+        }
         QApplication::processEvents();
     }
 

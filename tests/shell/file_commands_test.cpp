@@ -9,6 +9,7 @@
 #include "shell/settings_file.h"
 #include "storage/file_lock.h"
 #include "support/failing_writer.h"
+#include "support/pages_of.h"
 
 #include <QTabWidget>
 #include <QTest>
@@ -39,10 +40,10 @@ TEST_F(FileCommandsTest, NewProjectWithNoWindowOpenIsProjekt1InProjektyAndWrites
     ASSERT_EQ(windows().size(), 1);
     auto* window = qobject_cast<TForm2*>(active());
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+    EXPECT_EQ(window->file().FileName(), projekty("PROJEKT1.rpr"));
     EXPECT_EQ(window->windowTitle(), projekty("PROJEKT1.rpr"));
     EXPECT_EQ(frameOf(window)->windowTitle(), projekty("PROJEKT1.rpr"));
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
     EXPECT_FALSE(QFile::exists(projekty("PROJEKT1.rpr")));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -66,7 +67,7 @@ TEST_F(FileCommandsTest, SecondNewProjectWithOneWindowOpenIsProjekt2)
     run("ToolButton9");
     run("ToolButton9");
     ASSERT_EQ(windows().size(), 2);
-    EXPECT_EQ(windows()[1]->IniDat1->FileName(), projekty("PROJEKT2.rpr"));
+    EXPECT_EQ(windows()[1]->file().FileName(), projekty("PROJEKT2.rpr"));
     EXPECT_EQ(active(), windows()[1]);
 }
 
@@ -75,7 +76,7 @@ TEST_F(FileCommandsTest, ExistingProjekt1IsPassedOverAndKeptAsItWas)
     writeDocument(projekty("PROJEKT1.rpr"), ProjectText);
     start();
     run("Projekt1");
-    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT2.rpr"));
+    EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT2.rpr"));
     EXPECT_EQ(bytesOf(projekty("PROJEKT1.rpr")), win1250::fromUnicode(ProjectText));
 }
 
@@ -85,10 +86,10 @@ TEST_F(FileCommandsTest, WhenOneToEightAreTakenTheNextNumberAboveEightIsUsed)
         writeDocument(projekty(QStringLiteral("PROJEKT%1.rpr").arg(n)), ProjectText);
     start();
     run("Projekt1");
-    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT9.rpr"));
+    EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT9.rpr"));
     writeDocument(projekty("PROJEKT9.rpr"), ProjectText);
     run("Projekt1");
-    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT10.rpr"));
+    EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT10.rpr"));
 }
 
 TEST_F(FileCommandsTest, SearchGoesBackToAFreeOneBeforeGoingAboveEight)
@@ -98,7 +99,7 @@ TEST_F(FileCommandsTest, SearchGoesBackToAFreeOneBeforeGoingAboveEight)
     start();
     form->OpenDocument(writeDocument(projekty("karta.ron"), AssessmentText));
     run("Projekt1");
-    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+    EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT1.rpr"));
 }
 
 TEST_F(FileCommandsTest, WithMoreThanEightWindowsOpenTheSearchStartsAtOne)
@@ -108,7 +109,7 @@ TEST_F(FileCommandsTest, WithMoreThanEightWindowsOpenTheSearchStartsAtOne)
         form->OpenDocument(writeDocument(projekty(QStringLiteral("karta%1.ron").arg(i)), AssessmentText));
     ASSERT_EQ(windows().size(), 9);
     run("Projekt1");
-    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+    EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT1.rpr"));
 }
 
 TEST_F(FileCommandsTest, NameHeldByAnOpenWindowIsNotGivenAgain)
@@ -121,7 +122,7 @@ TEST_F(FileCommandsTest, NameHeldByAnOpenWindowIsNotGivenAgain)
     deleteClosed();
     ASSERT_EQ(windows().size(), 1);   // PROJEKT2, not yet written
     run("Projekt1");
-    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT3.rpr"));
+    EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT3.rpr"));
 }
 
 TEST_F(FileCommandsTest, NewAssessmentIsFilledFromTheChosenProjectWhichStaysUntouched)
@@ -134,10 +135,10 @@ TEST_F(FileCommandsTest, NewAssessmentIsFilledFromTheChosenProjectWhichStaysUnto
     EXPECT_EQ(prompts.openFolders, QStringList{projekty()});
     auto* window = qobject_cast<TForm5*>(active());
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->IniDat1->FileName(), projekty("OCENA1.ron"));
+    EXPECT_EQ(window->file().FileName(), projekty("OCENA1.ron"));
     EXPECT_EQ(window->windowTitle(), projekty("OCENA1.ron"));
-    EXPECT_FALSE(window->IniDat1->ReadTylko());
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().ReadTylko());
+    EXPECT_FALSE(window->file().Modified());
     EXPECT_EQ(window->EditIni1->text(), "Tokarz");
     EXPECT_EQ(window->StringGridIni1->columnCount(), 7) << "PHA";
     EXPECT_EQ(window->StringGridIni1->cell(4, 1), "1=małe");
@@ -171,8 +172,8 @@ TEST_F(FileCommandsTest, OpenStartsInProjektyAndFillsAProjectWindowWithTheLockTa
     EXPECT_EQ(window->EditIni3->text(), "Jan Kowalski");
     EXPECT_EQ(window->RadioGroupIni1->ItemIndex(), 0);
     EXPECT_EQ(window->StringGridIni1->cell(0, 1), "Hałas");
-    EXPECT_FALSE(window->IniDat1->Modified());
-    EXPECT_EQ(window->IniDat1->Ini(), nullptr) << "the copy lives only while loading";
+    EXPECT_FALSE(window->file().Modified());
+    EXPECT_EQ(window->file().Ini(), nullptr) << "the copy lives only while loading";
     EXPECT_TRUE(locked(path));
 }
 
@@ -226,7 +227,7 @@ TEST_F(FileCommandsTest, RonFileGivesAnAssessmentWindowFilledFromTheFile)
     EXPECT_EQ(window->StringGridIni1->cell(6, 0), "Ryzyko R");
     EXPECT_EQ(window->StringGridIni1->cell(6, 1), "R = 2,0 Ryzyko małe");
     EXPECT_EQ(window->StringGridIni2->cell(2, 1), "TAK");
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
 }
 
 TEST_F(FileCommandsTest, CancelledOpenDialogChangesNothing)
@@ -294,13 +295,13 @@ TEST_F(FileCommandsTest, SaveWritesANewProjectUnderItsProvisionalNameAndKeepsThe
     run("Projekt1");
     auto* window = qobject_cast<TForm2*>(active());
     window->EditIni1->setText(QStringLiteral("Spawacz"));
-    ASSERT_TRUE(window->IniDat1->Modified());
+    ASSERT_TRUE(window->file().Modified());
     run("Zapisz1");
     EXPECT_TRUE(prompts.messages.isEmpty());
     const QString path = projekty("PROJEKT1.rpr");
     EXPECT_TRUE(bytesOf(path).contains("Stanowisko=Spawacz\r\n"));
     EXPECT_TRUE(locked(path));
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
     EXPECT_EQ(window->windowTitle(), path);
 }
 
@@ -327,7 +328,7 @@ TEST_F(FileCommandsTest, SaveWhileACellIsBeingEditedWritesWhatWasTyped)
     start();
     form->OpenDocument(path);
     auto* window = qobject_cast<TForm2*>(active());
-    window->PageControl1->setCurrentIndex(2);
+    pagesOf(window)->setCurrentIndex(2);
     TStringGridIni* table = window->StringGridIni1;
     table->setFocus();
     table->setCurrentCell(1, 1);
@@ -337,7 +338,7 @@ TEST_F(FileCommandsTest, SaveWhileACellIsBeingEditedWritesWhatWasTyped)
     // The toolbar button takes no focus: the cell's editor stays open while the save runs.
     run("ToolButton2");
     EXPECT_TRUE(bytesOf(path).contains("TABELA1/1=Tokarka CNC\r\n"));
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
 
     // Closing with the editor still open asks and saves what it holds as well.
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" 2"));
@@ -372,7 +373,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheNameWithoutFolderAndExtensionAndTakesT
     EXPECT_TRUE(QFile::exists(saved));
     EXPECT_EQ(window->windowTitle(), saved);
     EXPECT_EQ(frameOf(window)->windowTitle(), saved);
-    EXPECT_EQ(window->IniDat1->FileName(), saved);
+    EXPECT_EQ(window->file().FileName(), saved);
     EXPECT_TRUE(locked(saved));
     EXPECT_FALSE(QFile::exists(projekty("PROJEKT1.rpr")));
 }
@@ -419,7 +420,7 @@ TEST_F(FileCommandsTest, SaveAsReleasesTheOldFileWhichKeepsItsLastSavedContent)
     EXPECT_EQ(bytesOf(old), before);
     EXPECT_TRUE(locked(projekty("frezer.rpr")));
     EXPECT_TRUE(bytesOf(projekty("frezer.rpr")).contains("Stanowisko=Frezer\r\n"));
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
 }
 
 TEST_F(FileCommandsTest, SaveAsUnderTheSameNameSavesInPlaceAndKeepsTheLock)
@@ -441,11 +442,11 @@ TEST_F(FileCommandsTest, CancelledSaveAsChangesNothing)
 {
     start();
     run("Projekt1");
-    active()->IniDat1->SetModified();
+    active()->setModified(true);
     prompts.fileNames.enqueue(QString());
     run("Zapiszjako1");
-    EXPECT_TRUE(active()->IniDat1->Modified());
-    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+    EXPECT_TRUE(active()->file().Modified());
+    EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT1.rpr"));
     EXPECT_TRUE(QDir(projekty()).isEmpty());
 }
 
@@ -454,13 +455,13 @@ TEST_F(FileCommandsTest, SaveAsOntoAFileOpenInAnotherWindowIsRefused)
     start();
     run("Projekt1");   // PROJEKT1, not yet written
     run("Projekt1");   // PROJEKT2
-    active()->IniDat1->SetModified();
+    active()->setModified(true);
     prompts.fileNames.enqueue(projekty("PROJEKT1"));
     run("Zapiszjako1");
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("otwarty w innym oknie")));
-    EXPECT_EQ(active()->IniDat1->FileName(), projekty("PROJEKT2.rpr"));
-    EXPECT_TRUE(active()->IniDat1->Modified());
+    EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT2.rpr"));
+    EXPECT_TRUE(active()->file().Modified());
     EXPECT_FALSE(QFile::exists(projekty("PROJEKT1.rpr")));
 }
 
@@ -525,7 +526,7 @@ TEST_F(FileCommandsTest, RecentFileItemsFollowTheNineFixedItemsAndOpenTheirFile)
     EXPECT_EQ(items[10]->statusTip(), path);
     items[10]->trigger();
     ASSERT_EQ(windows().size(), 1);
-    EXPECT_EQ(windows()[0]->IniDat1->FileName(), path);
+    EXPECT_EQ(windows()[0]->file().FileName(), path);
 }
 
 TEST_F(FileCommandsTest, WithoutRememberingRecentFilesSavingChangesNoMenuItem)
@@ -543,13 +544,16 @@ TEST_F(FileCommandsTest, WithoutRememberingRecentFilesSavingChangesNoMenuItem)
 TEST_F(FileCommandsTest, ActivatingADocumentWindowSwitchesTheCommandsItAllows)
 {
     start();
-    const auto enabled = [this](const char* name) { return form->findChild<QAction*>(QLatin1String(name))->isEnabled(); };
+    // A menu item's action or a toolbar button, by its name.
+    const auto enabled = [this](const char* name) {
+        return form->findChild<QObject*>(QLatin1String(name))->property("enabled").toBool();
+    };
     run("Projekt1");
     DocumentWindow* project = active();
     EXPECT_TRUE(enabled("ToolButton17"));
     EXPECT_FALSE(enabled("ToolButton8"));
     project->RadioGroupIni1->setItemIndex(0);
-    project->PageControl1->setCurrentIndex(2);
+    pagesOf(project)->setCurrentIndex(2);
     EXPECT_TRUE(enabled("Dodajwierszdoprojektu1"));
 
     form->OpenDocument(writeDocument(projekty("karta.ron"), AssessmentText));
@@ -559,7 +563,7 @@ TEST_F(FileCommandsTest, ActivatingADocumentWindowSwitchesTheCommandsItAllows)
     form->mdiArea()->setActiveSubWindow(frameOf(project));
     EXPECT_TRUE(enabled("ToolButton8"));
 
-    project->IniDat1->ClearModified();
+    project->setModified(false);
     run("Zamknijwszystkie1");
     EXPECT_FALSE(enabled("ToolButton17"));
     EXPECT_FALSE(enabled("ToolButton8"));
@@ -571,14 +575,14 @@ TEST_F(FileCommandsTest, CloseClosesOnlyTheActiveWindowAfterItsQuestion)
     run("Projekt1");
     run("Projekt1");
     DocumentWindow* second = active();
-    second->IniDat1->SetModified();
+    second->setModified(true);
     prompts.answers.enqueue(false);
     run("Zamknij");
     deleteClosed();
     EXPECT_EQ(prompts.questions,
               QStringList{QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rPROJEKT2.rpr\rWciśnij Yes jeśli tak No jeśli nie.")});
     ASSERT_EQ(windows().size(), 1);
-    EXPECT_EQ(windows()[0]->IniDat1->FileName(), projekty("PROJEKT1.rpr"));
+    EXPECT_EQ(windows()[0]->file().FileName(), projekty("PROJEKT1.rpr"));
     EXPECT_FALSE(QFile::exists(projekty("PROJEKT2.rpr")));
 }
 
@@ -589,7 +593,7 @@ TEST_F(FileCommandsTest, CloseAllAsksOnceForTheOneModifiedWindowAndClosesAllThre
     run("Projekt1");
     form->OpenDocument(path);
     run("Projekt1");
-    windows()[1]->IniDat1->SetModified();
+    windows()[1]->setModified(true);
     prompts.answers.enqueue(false);
     run("Zamknijwszystkie1");
     deleteClosed();
@@ -668,7 +672,7 @@ TEST_F(ReadOnlyDocument, SaveWritesNothingSaysSoAndKeepsTheDocumentModified)
     TForm2* window = openHeldProject();
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.startsWith(ReadOnlyWarningStart));
-    EXPECT_FALSE(window->IniDat1->Locked());
+    EXPECT_FALSE(window->file().Locked());
 
     run("Zapisz1");
     ASSERT_EQ(prompts.messages.size(), 2);
@@ -677,7 +681,7 @@ TEST_F(ReadOnlyDocument, SaveWritesNothingSaysSoAndKeepsTheDocumentModified)
                              "„Zapisz jako”, aby zapisać je w innym pliku.")
                   .arg(QDir::toNativeSeparators(path)));
     EXPECT_EQ(bytesOf(path), win1250::fromUnicode(ProjectText));
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     EXPECT_TRUE(recentItems().isEmpty());
     EXPECT_TRUE(form->RecentFiles().isEmpty());
     EXPECT_TRUE(locked(path)) << "the other user's lock stays";
@@ -691,7 +695,7 @@ TEST_F(ReadOnlyDocument, ClosingAsksAgainAndAWindowWhoseSaveWasRefusedStaysOpen)
     EXPECT_EQ(prompts.questions.size(), 1);
     EXPECT_EQ(prompts.messages.size(), 2);
     ASSERT_EQ(windows().size(), 1);
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
 
     prompts.answers.enqueue(false);
     EXPECT_TRUE(form->close());
@@ -706,7 +710,7 @@ TEST_F(ReadOnlyDocument, SaveAsUnderAnotherNameWritesTheChanges)
     run("Zapiszjako1");
     EXPECT_EQ(prompts.messages.size(), 1) << "only the warning given on opening";
     EXPECT_TRUE(bytesOf(projekty("moja.rpr")).contains("Stanowisko=Zmienione\r\n"));
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
     EXPECT_TRUE(locked(path)) << "a lock that was not ours is not lifted";
     EXPECT_EQ(recentItems(), QStringList{projekty("moja.rpr")});
 }
@@ -718,15 +722,15 @@ TEST_F(FileCommandsTest, SaveAsOntoAFileSomeoneElseHoldsChangesNothing)
     const QString own = writeDocument(projekty("tokarz.rpr"), ProjectText);
     start();
     form->OpenDocument(own);
-    active()->IniDat1->SetModified();
+    active()->setModified(true);
     prompts.fileNames.enqueue(projekty("cudzy"));
     prompts.answers.enqueue(true);   // replace it
     run("Zapiszjako1");
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("jest tylko do odczytu")));
-    EXPECT_EQ(active()->IniDat1->FileName(), own);
-    EXPECT_TRUE(active()->IniDat1->Locked()) << "the window keeps its own file";
-    EXPECT_TRUE(active()->IniDat1->Modified());
+    EXPECT_EQ(active()->file().FileName(), own);
+    EXPECT_TRUE(active()->file().Locked()) << "the window keeps its own file";
+    EXPECT_TRUE(active()->file().Modified());
     EXPECT_EQ(bytesOf(foreign), win1250::fromUnicode(ProjectText));
 }
 
@@ -735,16 +739,16 @@ TEST_F(FileCommandsTest, SaveWhoseWriteFailsShowsTheErrorAndKeepsTheDocumentModi
     start(true);
     run("Projekt1");
     DocumentWindow* window = active();
-    window->IniDat1->SetModified();
+    window->setModified(true);
     // A name longer than any file system allows.
     prompts.fileNames.enqueue(projekty(QString(300, QLatin1Char('x'))));
     run("Zapiszjako1");
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("Nie można zapisać pliku")));
     EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     EXPECT_TRUE(recentItems().isEmpty());
-    EXPECT_EQ(window->IniDat1->Ini(), nullptr);
+    EXPECT_EQ(window->file().Ini(), nullptr);
 
     prompts.answers.enqueue(false);
     run("Zamknij");
@@ -764,18 +768,18 @@ TEST_P(FailingStep, SaveShowsTheErrorAndKeepsTheOldFileAndTheChanges)
     auto* window = qobject_cast<TForm2*>(active());
     FailingWriter writer;
     writer.failure = GetParam();
-    window->IniDat1->SetWriter(&writer);
+    window->setWriter(&writer);
     window->EditIni1->setText(QStringLiteral("Zmienione"));
     run("Zapisz1");
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("Nie można zapisać pliku")));
     EXPECT_EQ(bytesOf(path), opened);
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     EXPECT_TRUE(locked(path));
 
     writer.failure = FailingWriter::Failure::None;
     run("Zapisz1");
-    EXPECT_FALSE(window->IniDat1->Modified());
+    EXPECT_FALSE(window->file().Modified());
     EXPECT_TRUE(bytesOf(path).contains("Stanowisko=Zmienione"));
 }
 
@@ -798,7 +802,7 @@ TEST_F(FileCommandsTest, SaveIntoAMissingProjektyFolderNamesTheFolderAndKeepsThe
                        QDir::toNativeSeparators(folder.path(QStringLiteral("PROJEKTY")))));
     EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
     EXPECT_EQ(windows().size(), 1);
-    EXPECT_TRUE(window->IniDat1->Modified());
+    EXPECT_TRUE(window->file().Modified());
     EXPECT_FALSE(QDir(projekty()).exists()) << "the program never creates it";
 }
 
@@ -807,14 +811,14 @@ TEST_F(FileCommandsTest, SaveAsIntoAMissingFolderKeepsTheCurrentFileAndItsLock)
     const QString path = writeDocument(projekty("tokarz.rpr"), ProjectText);
     start();
     form->OpenDocument(path);
-    active()->IniDat1->SetModified();
+    active()->setModified(true);
     prompts.fileNames.enqueue(folder.path(QStringLiteral("brak/nowy")));
     run("Zapiszjako1");
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.contains(QDir::toNativeSeparators(folder.path(QStringLiteral("brak")))));
-    EXPECT_EQ(active()->IniDat1->FileName(), path);
+    EXPECT_EQ(active()->file().FileName(), path);
     EXPECT_TRUE(locked(path));
-    EXPECT_TRUE(active()->IniDat1->Modified());
+    EXPECT_TRUE(active()->file().Modified());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "documents/find_dialog.h"
 #include "documents/hazard_picker.h"
 #include "documents/project_window.h"
+#include "support/pages_of.h"
 #include "support/while_modal.h"
 
 #include <QClipboard>
@@ -78,8 +79,8 @@ protected:
     // The table on `tab` of `window`, that tab shown, `row` selected and focused.
     static TStringGridIni* select(DocumentWindow* window, int tab, int column, int row)
     {
-        window->PageControl1->setCurrentIndex(tab);
-        auto* table = tab == window->PageControl1->count() - 1 ? window->StringGridIni2 : window->StringGridIni1;
+        pagesOf(window)->setCurrentIndex(tab);
+        auto* table = tab == pagesOf(window)->count() - 1 ? window->StringGridIni2 : window->StringGridIni1;
         table->setFocus();
         table->setCurrentCell(row, column);
         return table;
@@ -118,7 +119,7 @@ TEST_P(RowCommands, ChangeTheTableOfTheActiveTab)
     EXPECT_EQ(table->currentRow(), c.current);
     EXPECT_EQ(pickers, c.pickers);
     EXPECT_EQ(prompts.questions.size(), c.answers.size());
-    EXPECT_TRUE(project->IniDat1->Modified());
+    EXPECT_TRUE(project->file().Modified());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -140,7 +141,7 @@ TEST_F(HazardRowsTest, RowCommandsAreEnabledButChangeNothingInAnAssessment)
     TStringGridIni* table = select(assessment, 3, 0, 1);
     prompts.answers.append(true);
     for (const char* command : {"ToolButton8", "ToolButton16", "ToolButton10"}) {
-        EXPECT_TRUE(form->findChild<QAction*>(command)->isEnabled()) << command;
+        EXPECT_TRUE(form->findChild<QWidget*>(command)->isEnabled()) << command;
         run(command);
     }
     EXPECT_EQ(column0(table), QStringList{"a"});
@@ -342,7 +343,7 @@ TEST_P(CopyAndPaste, MoveACellsTextBetweenWindows)
     EXPECT_EQ(table->cell(c.column, c.row), c.copied.isNull() ? QString() : c.copied);
     EXPECT_EQ(assessment->StringGridIni1->cell(6, 1), c.risk);
     EXPECT_EQ(prompts.messages.size(), c.messages);
-    EXPECT_TRUE(assessment->IniDat1->Modified());
+    EXPECT_TRUE(assessment->file().Modified());
 }
 
 INSTANTIATE_TEST_SUITE_P(

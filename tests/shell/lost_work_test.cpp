@@ -36,7 +36,7 @@ TEST_P(SaveAsOntoASavedDocument, ReplacesItOnlyWhenTheUserSaysSoAndNoWindowHolds
     EXPECT_EQ(prompts.questions,
               QStringList{QStringLiteral("Plik „%1” już istnieje.\rCzy chcesz go zastąpić?").arg(QDir::toNativeSeparators(b))});
     EXPECT_EQ(bytesOf(b).contains("Stanowisko=Tokarz"), c.replaced);
-    EXPECT_EQ(window->IniDat1->FileName(), c.replaced ? b : a);
+    EXPECT_EQ(window->file().FileName(), c.replaced ? b : a);
     EXPECT_TRUE(locked(a) != c.replaced) << "the window keeps the file it is bound to";
     EXPECT_EQ(bytesOf(a), win1250::fromUnicode(ProjectA));
 }
@@ -91,7 +91,7 @@ TEST_P(CancelledClosingQuestion, KeepsEveryWindowOpenAndModifiedAndStopsTheClosi
     run("Projekt1");
     run("Projekt1");
     for (DocumentWindow* window : windows())
-        window->IniDat1->SetModified();
+        window->setModified(true);
     prompts.choices.enqueue(Prompts::Answer::Cancel);
     if (const char* command = GetParam(); *command)
         run(command);
@@ -102,7 +102,7 @@ TEST_P(CancelledClosingQuestion, KeepsEveryWindowOpenAndModifiedAndStopsTheClosi
     EXPECT_EQ(prompts.questions.size(), 1) << "the closing ends at the first Anuluj";
     ASSERT_EQ(windows().size(), 2);
     for (DocumentWindow* window : windows())
-        EXPECT_TRUE(window->IniDat1->Modified());
+        EXPECT_TRUE(window->file().Modified());
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(QDir(projekty()).isEmpty());
 }

@@ -9,6 +9,7 @@
 #include "storage/edit_ini.h"
 #include "storage/memo_ini.h"
 #include "storage/string_grid_ini.h"
+#include "support/pages_of.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -105,7 +106,7 @@ TEST_F(SaveShortcut, CtrlZInATableCellEditorSaves)
     ASSERT_NE(document, nullptr);
     QSignalSpy saves(form->findChild<QAction*>(QStringLiteral("Zapisz1")), &QAction::triggered);
     TStringGridIni* table = document->StringGridIni1;
-    document->PageControl1->setCurrentWidget(table->parentWidget());
+    pagesOf(document)->setCurrentWidget(table->parentWidget());
     table->setRowCount(2);
     table->setCell(0, 1, QString());
     table->setCurrentCell(1, 0);

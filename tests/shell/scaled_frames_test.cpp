@@ -5,6 +5,7 @@
 #include "file_commands_fixture.h"
 
 #include "documents/document_window.h"
+#include "support/pages_of.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -38,10 +39,10 @@ TEST_P(ScaledDocumentWindow, IsFramedWholeAndShowsAllItsContent)
 
     const QString pictures = QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path();
     QDir().mkpath(pictures);
-    for (int tab = 0; tab < window->PageControl1->count(); ++tab) {
-        window->PageControl1->setCurrentIndex(tab);
+    for (int tab = 0; tab < pagesOf(window)->count(); ++tab) {
+        pagesOf(window)->setCurrentIndex(tab);
         QApplication::processEvents();
-        QWidget* page = window->PageControl1->currentWidget();
+        QWidget* page = pagesOf(window)->currentWidget();
         for (const QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (control->isVisible()) {
                 EXPECT_TRUE(page->rect().contains(control->geometry())) << control->metaObject()->className();

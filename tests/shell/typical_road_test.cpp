@@ -9,6 +9,7 @@
 #include "documents/project_window.h"
 #include "documents/scale_picker.h"
 #include "risk/risk_method.h"
+#include "support/pages_of.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -73,7 +74,7 @@ protected:
         for (int i = 0; i < memos.size(); ++i)
             memos[i]->setLines({QStringLiteral("Opis %1: ściana, podłoga, światło").arg(i + 1)});
         project->RadioGroupIni1->setItemIndex(1);   // RISK SCORE
-        project->PageControl1->setCurrentIndex(2);
+        pagesOf(project)->setCurrentIndex(2);
 
         TStringGridIni* hazards = project->StringGridIni1;
         hazards->setRowCount(3);
@@ -111,14 +112,14 @@ protected:
         assessment->EditIni9->setText(QStringLiteral("Zespół BHP"));
         assessment->MemoIni8->setLines({QStringLiteral("Ryzyko hałasu zmniejszyć."), QStringLiteral("Wióry: nadzór.")});
 
-        assessment->PageControl1->setCurrentIndex(3);
+        pagesOf(assessment)->setCurrentIndex(3);
         for (int r = 1; r <= 2; ++r) {
             selectCell(assessment->StringGridIni1, 5, r);
             EXPECT_TRUE(pickEntry([assessment] { assessment->BitBtn2->click(); }, r));
             selectCell(assessment->StringGridIni1, 6, r);
             EXPECT_TRUE(pickEntry([assessment] { assessment->BitBtn3->click(); }, r + 2));
         }
-        assessment->PageControl1->setCurrentIndex(4);
+        pagesOf(assessment)->setCurrentIndex(4);
         selectCell(assessment->StringGridIni2, 2, 1);
         assessment->ComboBox1->setCurrentIndex(1);   // "NIE"
         assessment->ComboBox1Change();
@@ -133,10 +134,10 @@ TEST_F(TypicalRoad, ProjectAndAssessmentSavedAndReopenedInAFreshMainWindowHoldEv
     start();
 
     TForm2* project = describeProject();
-    ASSERT_TRUE(project->IniDat1->Modified());
+    ASSERT_TRUE(project->file().Modified());
     run("Zapisz1");
     const QString projectPath = projekty("PROJEKT1.rpr");
-    EXPECT_FALSE(project->IniDat1->Modified());
+    EXPECT_FALSE(project->file().Modified());
     const QStringList sScale = risk::scale(RiskMethod::RiskScore, Factor::S);
     EXPECT_EQ(project->StringGridIni1->cell(4, 1), sScale[2]);
     EXPECT_EQ(project->StringGridIni1->cell(4, 2), sScale[3]);
@@ -146,7 +147,7 @@ TEST_F(TypicalRoad, ProjectAndAssessmentSavedAndReopenedInAFreshMainWindowHoldEv
     TForm5* assessment = assessProject(projectPath);
     // Numbering starts after the one window already open.
     const QString assessmentPath = projekty("OCENA2.ron");
-    EXPECT_EQ(assessment->IniDat1->FileName(), assessmentPath);
+    EXPECT_EQ(assessment->file().FileName(), assessmentPath);
     EXPECT_EQ(assessment->EditIni1->text(), project->EditIni1->text());
     EXPECT_EQ(assessment->StringGridIni1->columnCount(), 8) << "RISK SCORE";
     for (int r = 1; r <= 2; ++r) {
@@ -161,7 +162,7 @@ TEST_F(TypicalRoad, ProjectAndAssessmentSavedAndReopenedInAFreshMainWindowHoldEv
     EXPECT_EQ(assessment->StringGridIni2->cell(2, 2), "TAK");
     run("Zapisz1");
     EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_FALSE(assessment->IniDat1->Modified());
+    EXPECT_FALSE(assessment->file().Modified());
     expectWindows1250WithCrLf(bytesOf(assessmentPath), "Zesp\xF3\xB3 BHP");
     EXPECT_EQ(bytesOf(projectPath), projectBytes) << "making the assessment leaves the project as saved";
 
@@ -183,8 +184,8 @@ TEST_F(TypicalRoad, ProjectAndAssessmentSavedAndReopenedInAFreshMainWindowHoldEv
     EXPECT_EQ(snapshot(reopenedAssessment), assessmentValues);
     EXPECT_EQ(reopenedAssessment->StringGridIni1->rowCount(), 3);
     EXPECT_EQ(reopenedAssessment->MemoIni8->lines().size(), 2);
-    EXPECT_FALSE(reopenedProject->IniDat1->Modified());
-    EXPECT_FALSE(reopenedAssessment->IniDat1->Modified());
+    EXPECT_FALSE(reopenedProject->file().Modified());
+    EXPECT_FALSE(reopenedAssessment->file().Modified());
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
