@@ -8,8 +8,6 @@
 #include "documents/assessment_window.h"
 #include "documents/document_host.h"
 #include "risk/risk_method.h"
-#include "storage/bound_pass.h"
-#include "storage/ini_dat.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,6 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -60,14 +59,12 @@ struct Setting {
 
 Setting* setting = nullptr;
 
-// The open sequence of a window on an existing file: what its controls then show.
-AssessmentSnapshot open(TForm5& window, const QString& path)
+// The open sequence of a window on an existing file: what its controls then show. A file
+// without a single section is no document and is not shown at all.
+std::optional<AssessmentSnapshot> open(TForm5& window, const QString& path)
 {
-    TIniDat* file = window.IniDat1;
-    file->OpenIniFile(path);
-    ReadPass(window.PageControl1);
-    window.ShowPoCzytaniu();
-    file->CloseIni();
+    if (!window.openFile(path))
+        return std::nullopt;
     return window.snapshot();
 }
 
@@ -105,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
 
-    AssessmentSnapshot shown;
+    std::optional<AssessmentSnapshot> shown;
     {
         TForm5 window(&setting->host);
         try {
@@ -113,19 +110,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const AppError&) {
             return 0; // a control refused what the file holds: nothing was bound or saved
         }
-        TIniDat* file = window.IniDat1;
-        file->OpenIni();
-        WritePass(window.PageControl1);
-        file->Ini()->WriteToDisk();
-        file->CloseIni();
+        if (!shown)
+            return 0;
+        window.saveFile(path);
     }
 
     TForm5 reopened(&setting->host);
-    const AssessmentSnapshot reread = open(reopened, path);
-    check(reread == shown, "the saved document does not show what was read");
+    const std::optional<AssessmentSnapshot> reread = open(reopened, path);
+    check(reread && *reread == *shown, "the saved document does not show what was read");
 
-    for (const QStringList& row : reread.hazards)
+    for (const QStringList& row : reread->hazards)
         for (int method = 0; method < 4; ++method)
-            rate(risk::methodFromIndex(method), row, reread.employees);
+            rate(risk::methodFromIndex(method), row, reread->employees);
     return 0;
 }
