@@ -38,6 +38,17 @@ void titleBox(WordBasic& word, const QString& title)
     InsertEmptyParagraphs(word, 2);
 }
 
+// Leaves the column selection, rules the whole table and ends with its first cell to fill.
+void leaveColumnAndRuleTable(WordBasic& word)
+{
+    word.Cancel();
+    word.Cancel();
+    word.TableSelectTable();
+    word.FormatBordersAndShading(RuledTableBorders);
+    word.Cancel();
+    word.Cancel();
+}
+
 // A ruled table of one row with the given column widths, selected for filling its first cell.
 void boxedRow(WordBasic& word, const QStringList& widths)
 {
@@ -48,12 +59,7 @@ void boxedRow(WordBasic& word, const QStringList& widths)
             word.NextCell();
         word.TableColumnWidth(widths[i], QStringLiteral("0,25 cm"));
     }
-    word.Cancel();
-    word.Cancel();
-    word.TableSelectTable();
-    word.FormatBordersAndShading(RuledTableBorders);
-    word.Cancel();
-    word.Cancel();
+    leaveColumnAndRuleTable(word);
 }
 
 // A value in 11 pt over its caption in centred italic 10 pt.
@@ -367,12 +373,7 @@ void acknowledgementSheet(WordBasic& word, const AssessmentSnapshot& a)
         if (i < 3)
             word.NextCell();
     }
-    word.Cancel();
-    word.Cancel();
-    word.TableSelectTable();
-    word.FormatBordersAndShading(RuledTableBorders);
-    word.Cancel();
-    word.Cancel();
+    leaveColumnAndRuleTable(word);
     endTable(word);
 }
 
