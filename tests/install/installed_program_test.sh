@@ -3,10 +3,13 @@
 # starts it from the file manager: with a risk assessment to open. The installed program
 # writes only into the user's folders, and it opens the document, which takes the
 # document's write lock (its write permission bits go while it is open).
-# Usage: installed_program_test.sh CMAKE BUILD_FOLDER
+# Usage: installed_program_test.sh CMAKE BUILD_FOLDER DATA_FOLDER TOOLS_FOLDER (the last two
+# relative to the prefix)
 set -eu
 cmake=$1
 build=$2
+data=$3
+tools=$4
 work=$(mktemp -d)
 program=
 cleanup() {
@@ -18,6 +21,14 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null
+# What the program reads from the install, and what the desktop reads.
+for file in "$data/ZAGROZENIA.txt" "$data/TARVEN.qch" "$data/KELPOR/karta5.html" "$tools/halas.so" \
+    share/applications/ocena-ryzyka.desktop share/mime/packages/ocena-ryzyka.xml \
+    share/icons/hicolor/scalable/apps/ocena-ryzyka.svg \
+    share/icons/hicolor/scalable/mimetypes/application-x-ocena-ryzyka-projekt.svg \
+    share/icons/hicolor/scalable/mimetypes/application-x-ocena-ryzyka-ocena.svg; do
+    [ -f "$work/prefix/$file" ] || fail "the install has no $file"
+done
 # The folders of an install belong to root: the user may not write into them.
 chmod -R a-w "$work/prefix"
 
