@@ -20,7 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's standard buttons, the toolbar's icon theme and the reports' font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, libqt6svg6, libqt6sql6-sqlite, qt6-translations-l10n, adwaita-icon-theme, fonts-liberation")
-# What turns the menu entry, the document types and the icons into the desktop's caches.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, shared-mime-info, hicolor-icon-theme")
+# What turns the menu entry, the document types and the icons into the desktop's caches, and
+# what opens a written report or the maker's web page in the user's own programs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, shared-mime-info, hicolor-icon-theme, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
