@@ -11,8 +11,11 @@
 //
 // Tables: a new table has rows of equal-width columns across the text width, no lines and
 // the cell margins of 0,125 cm left and right; TableColumnWidth fixes a column's width, and
-// FormatBordersAndShading rules the selected table (see BordersAndShading). A table asked
-// for with no rows gets one, so its header row has a place.
+// FormatBordersAndShading rules the selected table (see BordersAndShading). Applied to cells
+// it fills the cell of the insertion point with its shading; the cell keeps the lines of its
+// table's ruling. A table asked for with no rows gets one, so its header row has a place.
+//
+// InsertBreak starts a new paragraph at the top of a new page.
 //
 // Every command that needs a table outside one throws AppError, as a word processor refuses.
 
@@ -61,6 +64,7 @@ public:
     void FileSaveAs(const QString& fileName) override;
     void Insert(const QString& text) override;
     void InsertPara() override;
+    void InsertBreak(int type) override;
     void CenterPara() override;
     void LeftPara() override;
     void JustifyPara() override;
