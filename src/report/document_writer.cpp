@@ -7,6 +7,8 @@
 #include <QTextBlock>
 #include <QTextTable>
 
+#include <cmath>
+
 namespace {
 
 // What a new cell of a table starts with: the alignment and font size in force where the
@@ -29,6 +31,28 @@ double centimetres(const QString& width)
     if (!ok || value <= 0)
         throw AppError(QStringLiteral("Niepoprawna szerokość kolumny: \"%1\".").arg(width));
     return value;
+}
+
+// The fill of a cell's shading: the pattern's share of the foreground colour over the
+// background colour; invalid for no fill. Throws AppError on a pattern or colour it has not.
+QColor shadingFill(const std::array<int, 3>& shading)
+{
+    static const int tints[] = {0, 100, 5, 10, 20, 25, 30, 40, 50, 60, 70, 75, 80, 90};
+    static const QRgb colours[] = {0x000000, 0x000000, 0x0000FF, 0x00FFFF, 0x00FF00, 0xFF00FF, 0xFF0000, 0xFFFF00, 0xFFFFFF,
+                                   0x000080, 0x008080, 0x008000, 0x800080, 0x800000, 0x808000, 0x808080, 0xC0C0C0};
+    const auto [pattern, foreground, background] = shading;
+    const auto colourCount = static_cast<int>(std::size(colours));
+    if (pattern < 0 || pattern >= static_cast<int>(std::size(tints)) || foreground < 0 || foreground >= colourCount
+        || background < 0 || background >= colourCount)
+        throw AppError(QStringLiteral("Nieobsługiwane cieniowanie: %1, %2, %3.").arg(pattern).arg(foreground).arg(background));
+    if (pattern == 0)
+        return {};
+    const QColor ahead(colours[foreground]);
+    // The automatic colour is white behind.
+    const QColor behind(background == 0 ? QRgb(0xFFFFFF) : colours[background]);
+    const double share = tints[pattern] / 100.0;
+    const auto mix = [share](int a, int b) { return static_cast<int>(std::lround(b + (a - b) * share)); };
+    return QColor(mix(ahead.red(), behind.red()), mix(ahead.green(), behind.green()), mix(ahead.blue(), behind.blue()));
 }
 
 } // namespace
@@ -179,13 +203,26 @@ void DocumentWriter::InsertPara()
     newParagraph();
 }
 
+void DocumentWriter::InsertBreak(int type)
+{
+    if (type != 0)
+        throw AppError(QStringLiteral("Nieobsługiwany rodzaj podziału: %1.").arg(type));
+    InsertPara();
+    QTextBlockFormat format;
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor_.mergeBlockFormat(format);
+}
+
 void DocumentWriter::newParagraph()
 {
     // An empty paragraph keeps the size it was left with, so it is as high as its text would be.
     if (cursor_.block().length() == 1)
         cursor_.mergeBlockCharFormat(typingFormat());
     endStyle();
-    cursor_.insertBlock(cursor_.blockFormat(), typingFormat());
+    // A page break belongs to the paragraph it was inserted before, not to those after it.
+    QTextBlockFormat next = cursor_.blockFormat();
+    next.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    cursor_.insertBlock(next, typingFormat());
 }
 
 void DocumentWriter::setAlignment(Qt::Alignment alignment)
@@ -323,6 +360,17 @@ void DocumentWriter::TableSelectTable()
 void DocumentWriter::FormatBordersAndShading(const BordersAndShading& borders)
 {
     QTextTable* table = requireTable("FormatBordersAndShading");
+    if (borders.appliesTo() == ApplyToCells) {
+        enterSelectedTable();
+        QTextTableCell cell = table->cellAt(cursor_);
+        QTextTableCellFormat format = cell.format().toTableCellFormat();
+        if (const QColor fill = shadingFill(borders.shading); fill.isValid())
+            format.setBackground(fill);
+        else
+            format.clearBackground();
+        cell.setFormat(format);
+        return;
+    }
     QTextTableFormat format = table->format();
     // With collapsed borders Qt draws the frame at the table's border width and one-pixel
     // (0,75 pt) lines between the cells.

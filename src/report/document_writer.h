@@ -11,8 +11,11 @@
 //
 // Tables: a new table has rows of equal-width columns across the text width, no lines and
 // the cell margins of 0,125 cm left and right; TableColumnWidth fixes a column's width, and
-// FormatBordersAndShading rules the selected table (see BordersAndShading). A table asked
-// for with no rows gets one, so its header row has a place.
+// FormatBordersAndShading rules the selected table (see BordersAndShading). Applied to cells
+// it fills the cell of the insertion point with its shading; the cell keeps the lines of its
+// table's ruling. A table asked for with no rows gets one, so its header row has a place.
+//
+// InsertBreak starts a new paragraph at the top of a new page.
 //
 // Speed: a QTextTable rebuilds its whole grid of cells after every change of its rows, and
 // removing rows costs time for each cell of the table, so a table that grows row by row
@@ -72,6 +75,7 @@ public:
     void FileSaveAs(const QString& fileName) override;
     void Insert(const QString& text) override;
     void InsertPara() override;
+    void InsertBreak(int type) override;
     void CenterPara() override;
     void LeftPara() override;
     void JustifyPara() override;

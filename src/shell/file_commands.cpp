@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -167,6 +168,9 @@ Window* FileCommands::createWindow(const QString& path)
     window->scaleForScreen();
     const QSize content = window->size();
     QMdiSubWindow* frame = area_->addSubWindow(window);
+    // The frame shows the kind of its document, as the file manager does.
+    frame->setWindowIcon(QIcon(window->Extension == ProjectExtension ? QStringLiteral(":/icons/project.svg")
+                                                                     : QStringLiteral(":/icons/assessment.svg")));
     // Ctrl+F4 belongs to the main window's "Zamknij"; the frame's menu keeps its item.
     for (QAction* item : frame->systemMenu()->actions()) {
         if (item->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4))
