@@ -207,6 +207,7 @@ void DocumentWriter::InsertBreak(int type)
 {
     if (type != 0)
         throw AppError(QStringLiteral("Nieobsługiwany rodzaj podziału: %1.").arg(type));
+    writePendingRows();
     InsertPara();
     QTextBlockFormat format;
     format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
