@@ -3,6 +3,7 @@
 // standard error, and the exit code.
 
 #include "base/win1250.h"
+#include "support/real_reader.h"
 #include "support/temp_folder.h"
 
 #include <QFileInfo>
@@ -18,14 +19,6 @@ const QString Assessment = QStringLiteral(
     "TABELA4/1=3=duże\r\nTABELA5/1=2=średnie\r\nTABELA6/1=R = 6,0 Ryzyko średnie - dopuszczalne\r\n"
     "[WARUNKI]\r\nTABELA0/1=Czy są osłony?\r\nTABELA2/1=NIE\r\n");
 const QString Project = QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\n[WARUNKI]\r\nTABELA0/1=Czy są osłony?\r\n");
-
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 struct CommandCase {
     const char* name;
