@@ -1,5 +1,6 @@
 // The assessment window's overview tab: looking at it stores nothing, it follows the ratings
-// whether they change while it is shown or hidden, and it exports a PNG picture and PDF pages.
+// whether they change while it is shown or hidden, and it exports a PNG picture and PDF pages,
+// telling why when the file cannot be written.
 
 #include "document_test_support.h"
 #include "documents/assessment_window.h"
@@ -124,6 +125,7 @@ struct ExportCase {
     QString typed;      // the name given in the save dialog, "" to cancel
     QString written;    // the file expected, "" for none
     QByteArray magic;
+    bool fails = false; // an error is shown
 };
 
 class OverviewExportTest : public DocumentWindowTest, public testing::WithParamInterface<ExportCase> {};
@@ -138,7 +140,11 @@ TEST_P(OverviewExportTest, WritesTheChosenFile)
     prompts.fileNames.enqueue(c.typed.isEmpty() ? QString() : folder.path(c.typed));
     (c.pdf ? window->OverviewPage->PdfButton : window->OverviewPage->PngButton)->click();
 
-    EXPECT_TRUE(prompts.messages.isEmpty());
+    ASSERT_EQ(prompts.messages.size(), c.fails ? 1 : 0);
+    if (c.fails) {
+        EXPECT_TRUE(prompts.messages[0].text.contains(QDir::toNativeSeparators(folder.path(c.typed))))
+            << prompts.messages[0].text.toStdString();
+    }
     ASSERT_EQ(prompts.proposedPaths.size(), 1);
     EXPECT_EQ(prompts.proposedPaths[0],
               folder.path(QStringLiteral("karta - podsumowanie") + (c.pdf ? QStringLiteral(".pdf") : QStringLiteral(".png"))));
@@ -167,7 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
     Formats, OverviewExportTest,
     testing::Values(ExportCase{"Png", false, "obraz", "obraz.png", QByteArray("\x89PNG\r\n\x1a\n")},
                     ExportCase{"Pdf", true, "wydruk.pdf", "wydruk.pdf", QByteArray("%PDF-")},
-                    ExportCase{"Cancelled", true, "", "", {}}),
+                    ExportCase{"Cancelled", true, "", "", {}},
+                    ExportCase{"FolderMissing", false, "brak/obraz.png", "", {}, true}),
     [](const testing::TestParamInfo<ExportCase>& test) { return test.param.name; });
 
 } // namespace

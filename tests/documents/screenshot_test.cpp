@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
@@ -240,6 +241,9 @@ TEST_P(OverviewScreenshotTest, TabOfADozenRatedHazards)
     EXPECT_TRUE(window->grab().save(QDir(pictures).filePath(QStringLiteral("overview_%1.png").arg(c.name))));
     const RiskOverviewView* view = window->OverviewPage->view();
     EXPECT_TRUE(view->picture().save(QDir(pictures).filePath(QStringLiteral("overview_%1_export.png").arg(c.name))));
+    QFile pages(QDir(pictures).filePath(QStringLiteral("overview_%1.pdf").arg(c.name)));
+    ASSERT_TRUE(pages.open(QIODevice::WriteOnly));
+    EXPECT_GT(pages.write(view->pdf()), 1000);
 
     const std::array<int, 5>& counts = view->overview().levelCounts;
     EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0), 12);

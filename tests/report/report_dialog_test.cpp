@@ -7,6 +7,7 @@
 #include "documents/project_window.h"
 #include "report/progress_window.h"
 #include "report/report_dialog.h"
+#include "support/real_reader.h"
 #include "../documents/document_test_support.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QProgressBar>
 #include <QTest>
 #include <QToolButton>
@@ -37,14 +37,6 @@ QString documentText()
            + QStringLiteral("[WARUNKI]\r\n")
            + tableLines({{QStringLiteral("Czy maszyna ma osłony?"), QStringLiteral("Założyć osłony"),
                           QStringLiteral("NIE")}});
-}
-
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // Records the files the desktop was asked to open.
