@@ -13,6 +13,7 @@ packages=(
   adwaita-icon-theme libqt6svg6 fonts-liberation
   libquazip1-qt6-dev python3-docx poppler-utils
   locales
+  desktop-file-utils libxml2-utils shared-mime-info dpkg-dev
 )
 
 missing=()

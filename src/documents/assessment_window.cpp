@@ -2,6 +2,7 @@
 
 #include "base/error_boundary.h"
 #include "base/prompts.h"
+#include "documents/risk_overview_page.h"
 #include "storage/edit_ini.h"
 #include "storage/ini_dat.h"
 #include "storage/memo_ini.h"
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -65,6 +67,8 @@ TForm5::TForm5(DocumentHost* host, QWidget* parent)
     buildWorkstationMemos(addPage(QStringLiteral("Ogólna charakterystyka stanowiska pracy")));
     buildHazardTab(addPage(QStringLiteral("Zagrożenia zawodowe")));
     buildChecklistTab(addPage(QStringLiteral("Ocena warunków bhp")));
+    // After every tab of the document, so their indexes stay as they are.
+    buildOverviewTab(addPage(QStringLiteral("Podsumowanie")));
     setBoundControls({
         {EditIni4, EditIni5, EditIni6, EditIni7, EditIni8, EditIni9, MemoIni8},
         {EditIni1, EditIni2, EditIni3, MemoIni1, RadioGroupIni1},
@@ -134,6 +138,16 @@ void TForm5::buildChecklistTab(QWidget* page)
             &TForm5::StringGridIni2TopLeftChanged);
     connect(StringGridIni2, &QTableWidget::cellDoubleClicked, this, &TForm5::StringGridIni2DblClick);
     connect(ComboBox1, &QComboBox::activated, this, &TForm5::ComboBox1Change);
+}
+
+void TForm5::buildOverviewTab(QWidget* page)
+{
+    OverviewPage = new RiskOverviewPage([this] { return snapshot(); }, page);
+    OverviewPage->watch(StringGridIni1->model());
+    OverviewPage->watch(StringGridIni2->model());
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(OverviewPage);
 }
 
 void TForm5::FormCreate()

@@ -13,6 +13,7 @@
 #include "documents/document_window.h"
 
 class QComboBox;
+class RiskOverviewPage;
 
 class TForm5 : public DocumentWindow {
     Q_OBJECT
@@ -36,6 +37,8 @@ public:
     QToolButton* BitBtn3;
     // The answer list ("TAK", "NIE") over column 2 of the checklist.
     QComboBox* ComboBox1;
+    // The last tab, "Podsumowanie": where the risk lies, computed from the tables.
+    RiskOverviewPage* OverviewPage;
 
     // Reads the controls from the project `projectPath` without taking its lock or writing
     // to it; the window stays bound to its own file, which the read leaves unmodified.
@@ -85,6 +88,7 @@ private:
     void buildCard(QWidget* page);
     void buildHazardTab(QWidget* page);
     void buildChecklistTab(QWidget* page);
+    void buildOverviewTab(QWidget* page);
     void setColumnWidths();
     void pick(int mode, risk::Factor factor);
     // ObliczWiersz, showing its error.

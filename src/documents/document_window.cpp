@@ -408,7 +408,9 @@ void DocumentWindow::scaleForScreen()
 
 void DocumentWindow::PageControl1Change()
 {
-    host_->setRowCommandsEnabled(PageControl1->currentIndex() >= firstTableTab_);
+    // Only the tabs of the two tables take rows; a tab after them (the overview) does not.
+    const int tab = PageControl1->currentIndex();
+    host_->setRowCommandsEnabled(tab == firstTableTab_ || tab == firstTableTab_ + 1);
 }
 
 void DocumentWindow::TabSheet3Show()

@@ -40,6 +40,7 @@ void CommandRecorder::FileNew(const QString& templateName) { record("FileNew", {
 void CommandRecorder::FileSaveAs(const QString& fileName) { record("FileSaveAs", {fileName}); }
 void CommandRecorder::Insert(const QString& text) { record("Insert", {text}); }
 void CommandRecorder::InsertPara() { record("InsertPara"); }
+void CommandRecorder::InsertBreak(int type) { record("InsertBreak", {type}); }
 void CommandRecorder::CenterPara() { record("CenterPara"); }
 void CommandRecorder::LeftPara() { record("LeftPara"); }
 void CommandRecorder::JustifyPara() { record("JustifyPara"); }

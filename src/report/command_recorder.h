@@ -18,6 +18,7 @@ public:
     void FileSaveAs(const QString& fileName) override;
     void Insert(const QString& text) override;
     void InsertPara() override;
+    void InsertBreak(int type) override;
     void CenterPara() override;
     void LeftPara() override;
     void JustifyPara() override;

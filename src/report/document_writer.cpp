@@ -7,13 +7,14 @@
 #include <QTextBlock>
 #include <QTextTable>
 
+#include <cmath>
+
 namespace {
 
 // What a new cell of a table starts with: the alignment and font size in force where the
 // table was inserted.
 constexpr int CellAlignmentProperty = QTextFormat::UserProperty + 2;
 constexpr int CellFontSizeProperty = QTextFormat::UserProperty + 3;
-constexpr int SpareRowBatch = 1024;
 
 double pixelsFromPoints(double points)
 {
@@ -30,6 +31,28 @@ double centimetres(const QString& width)
     if (!ok || value <= 0)
         throw AppError(QStringLiteral("Niepoprawna szerokość kolumny: \"%1\".").arg(width));
     return value;
+}
+
+// The fill of a cell's shading: the pattern's share of the foreground colour over the
+// background colour; invalid for no fill. Throws AppError on a pattern or colour it has not.
+QColor shadingFill(const std::array<int, 3>& shading)
+{
+    static const int tints[] = {0, 100, 5, 10, 20, 25, 30, 40, 50, 60, 70, 75, 80, 90};
+    static const QRgb colours[] = {0x000000, 0x000000, 0x0000FF, 0x00FFFF, 0x00FF00, 0xFF00FF, 0xFF0000, 0xFFFF00, 0xFFFFFF,
+                                   0x000080, 0x008080, 0x008000, 0x800080, 0x800000, 0x808000, 0x808080, 0xC0C0C0};
+    const auto [pattern, foreground, background] = shading;
+    const auto colourCount = static_cast<int>(std::size(colours));
+    if (pattern < 0 || pattern >= static_cast<int>(std::size(tints)) || foreground < 0 || foreground >= colourCount
+        || background < 0 || background >= colourCount)
+        throw AppError(QStringLiteral("Nieobsługiwane cieniowanie: %1, %2, %3.").arg(pattern).arg(foreground).arg(background));
+    if (pattern == 0)
+        return {};
+    const QColor ahead(colours[foreground]);
+    // The automatic colour is white behind.
+    const QColor behind(background == 0 ? QRgb(0xFFFFFF) : colours[background]);
+    const double share = tints[pattern] / 100.0;
+    const auto mix = [share](int a, int b) { return static_cast<int>(std::lround(b + (a - b) * share)); };
+    return QColor(mix(ahead.red(), behind.red()), mix(ahead.green(), behind.green()), mix(ahead.blue(), behind.blue()));
 }
 
 } // namespace
@@ -67,10 +90,26 @@ void DocumentWriter::FileNew(const QString&)
 
     cursor_ = QTextCursor(document_.get());
     selectedTable_ = nullptr;
-    spareRows_.clear();
+    pending_.reset();
     fontSize_ = DefaultFontSize;
     endStyle();
     cursor_.setBlockCharFormat(typingFormat());
+    editing_ = false;
+    beginEditing();
+}
+
+void DocumentWriter::beginEditing()
+{
+    if (!editing_)
+        cursor_.beginEditBlock();
+    editing_ = true;
+}
+
+void DocumentWriter::endEditing()
+{
+    if (editing_)
+        cursor_.endEditBlock();
+    editing_ = false;
 }
 
 void DocumentWriter::FileSaveAs(const QString& fileName)
@@ -80,40 +119,35 @@ void DocumentWriter::FileSaveAs(const QString& fileName)
 
 const QTextDocument& DocumentWriter::document()
 {
-    while (!spareRows_.empty())
-        dropSpareRows(spareRows_.begin()->first);
+    writePendingRows();
+    endEditing();
     return *document_;
 }
 
-int DocumentWriter::rowsInUse(QTextTable* table) const
+bool DocumentWriter::held(std::function<void()> command)
 {
-    const auto spare = spareRows_.find(table);
-    return table->rows() - (spare == spareRows_.end() ? 0 : spare->second);
+    if (!pending_)
+        return false;
+    pending_->commands.push_back(std::move(command));
+    return true;
 }
 
-void DocumentWriter::appendRow(QTextTable* table)
+void DocumentWriter::writePendingRows()
 {
-    // Every structural change makes QTextTable rebuild its grid of cells, so rows are added
-    // in batches (a quarter of the table, at most SpareRowBatch) and the rows not used yet
-    // are dropped when the table is left, which costs time for each row dropped.
-    int& spare = spareRows_[table];
-    if (spare == 0) {
-        const int rows = table->rows();
-        spare = std::clamp(rows / 4, 1, SpareRowBatch);
-        table->appendRows(spare);
-        formatNewCells(table, rows);
-    }
-    --spare;
-}
-
-void DocumentWriter::dropSpareRows(QTextTable* table)
-{
-    const auto spare = spareRows_.find(table);
-    if (spare == spareRows_.end())
+    if (!pending_)
         return;
-    if (spare->second > 0)
-        table->removeRows(table->rows() - spare->second, spare->second);
-    spareRows_.erase(spare);
+    const PendingRows rows = std::move(*pending_);
+    pending_.reset();
+    const int firstRow = rows.table->rows();
+    // The insertion point is in the last cell, where the rows go in: it stays there.
+    const int anchor = cursor_.anchor();
+    const int position = cursor_.position();
+    rows.table->appendRows(rows.rows);
+    cursor_.setPosition(anchor);
+    cursor_.setPosition(position, QTextCursor::KeepAnchor);
+    formatNewCells(rows.table, firstRow);
+    for (const auto& command : rows.commands)
+        command();
 }
 
 QTextCharFormat DocumentWriter::typingFormat() const
@@ -147,6 +181,8 @@ void DocumentWriter::selectCell(const QTextTableCell& cell)
 
 void DocumentWriter::Insert(const QString& text)
 {
+    if (held([this, text] { Insert(text); }))
+        return;
     enterSelectedTable();
     cursor_.removeSelectedText();
     const QStringList paragraphs = text.split(QLatin1Char('\r'));
@@ -160,9 +196,22 @@ void DocumentWriter::Insert(const QString& text)
 
 void DocumentWriter::InsertPara()
 {
+    if (held([this] { InsertPara(); }))
+        return;
     enterSelectedTable();
     cursor_.removeSelectedText();
     newParagraph();
+}
+
+void DocumentWriter::InsertBreak(int type)
+{
+    if (type != 0)
+        throw AppError(QStringLiteral("Nieobsługiwany rodzaj podziału: %1.").arg(type));
+    writePendingRows();
+    InsertPara();
+    QTextBlockFormat format;
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor_.mergeBlockFormat(format);
 }
 
 void DocumentWriter::newParagraph()
@@ -171,11 +220,16 @@ void DocumentWriter::newParagraph()
     if (cursor_.block().length() == 1)
         cursor_.mergeBlockCharFormat(typingFormat());
     endStyle();
-    cursor_.insertBlock(cursor_.blockFormat(), typingFormat());
+    // A page break belongs to the paragraph it was inserted before, not to those after it.
+    QTextBlockFormat next = cursor_.blockFormat();
+    next.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    cursor_.insertBlock(next, typingFormat());
 }
 
 void DocumentWriter::setAlignment(Qt::Alignment alignment)
 {
+    if (held([this, alignment] { setAlignment(alignment); }))
+        return;
     enterSelectedTable();
     QTextBlockFormat format;
     format.setAlignment(alignment);
@@ -185,13 +239,29 @@ void DocumentWriter::setAlignment(Qt::Alignment alignment)
 void DocumentWriter::CenterPara() { setAlignment(Qt::AlignHCenter); }
 void DocumentWriter::LeftPara() { setAlignment(Qt::AlignLeft); }
 void DocumentWriter::JustifyPara() { setAlignment(Qt::AlignJustify); }
-void DocumentWriter::FontSize(int points) { fontSize_ = points; }
-void DocumentWriter::Bold() { bold_ = true; }
-void DocumentWriter::Italic() { italic_ = true; }
+
+void DocumentWriter::FontSize(int points)
+{
+    if (!held([this, points] { FontSize(points); }))
+        fontSize_ = points;
+}
+
+void DocumentWriter::Bold()
+{
+    if (!held([this] { Bold(); }))
+        bold_ = true;
+}
+
+void DocumentWriter::Italic()
+{
+    if (!held([this] { Italic(); }))
+        italic_ = true;
+}
 
 void DocumentWriter::TableInsertTable(const QString&, int columns, int rows, const QString&, int, int)
 {
     using namespace report_page;
+    writePendingRows();
     enterSelectedTable();
     cursor_.removeSelectedText();
     columns = std::max(columns, 1);
@@ -214,7 +284,10 @@ void DocumentWriter::TableInsertTable(const QString&, int columns, int rows, con
     const QTextCharFormat mark = cursor_.blockCharFormat();
     const int position = cursor_.block().position();
     const bool emptyParagraph = cursor_.block().length() == 1;
+    // The new table becomes one of the document's frames when its edit block ends.
+    endEditing();
     QTextTable* table = cursor_.insertTable(rows, columns, format);
+    beginEditing();
     QTextCursor after(document_.get());
     after.setPosition(table->lastPosition() + 1);
     after.setBlockFormat(paragraph);
@@ -253,8 +326,9 @@ void DocumentWriter::formatNewCells(QTextTable* table, int firstRow)
     }
 }
 
-QTextTable* DocumentWriter::requireTable(const char* command) const
+QTextTable* DocumentWriter::requireTable(const char* command)
 {
+    writePendingRows();
     if (selectedTable_)
         return selectedTable_;
     if (QTextTable* table = cursor_.currentTable())
@@ -287,6 +361,17 @@ void DocumentWriter::TableSelectTable()
 void DocumentWriter::FormatBordersAndShading(const BordersAndShading& borders)
 {
     QTextTable* table = requireTable("FormatBordersAndShading");
+    if (borders.appliesTo() == ApplyToCells) {
+        enterSelectedTable();
+        QTextTableCell cell = table->cellAt(cursor_);
+        QTextTableCellFormat format = cell.format().toTableCellFormat();
+        if (const QColor fill = shadingFill(borders.shading); fill.isValid())
+            format.setBackground(fill);
+        else
+            format.clearBackground();
+        cell.setFormat(format);
+        return;
+    }
     QTextTableFormat format = table->format();
     // With collapsed borders Qt draws the frame at the table's border width and one-pixel
     // (0,75 pt) lines between the cells.
@@ -302,6 +387,17 @@ void DocumentWriter::Cancel() {}
 
 void DocumentWriter::NextCell()
 {
+    // The held rows are written once they reach a quarter of the table and another is begun.
+    if (pending_ && pending_->column + 1 == pending_->table->columns()
+        && pending_->rows >= std::max(pending_->table->rows() / 4, 1))
+        writePendingRows();
+    if (held([this] { NextCell(); })) {
+        if (++pending_->column == pending_->table->columns()) {
+            pending_->column = 0;
+            ++pending_->rows;
+        }
+        return;
+    }
     endStyle();
     if (selectedTable_) {
         enterSelectedTable();
@@ -309,20 +405,27 @@ void DocumentWriter::NextCell()
     }
     QTextTable* table = requireTable("NextCell");
     const QTextTableCell cell = table->cellAt(cursor_);
-    int next = cell.row() * table->columns() + cell.column() + 1;
-    if (next == rowsInUse(table) * table->columns())
-        appendRow(table);
+    const int next = cell.row() * table->columns() + cell.column() + 1;
+    if (next == table->rows() * table->columns()) {
+        // The last cell: the new row is appended with the rows typed after it.
+        pending_.emplace();
+        pending_->table = table;
+        pending_->commands.push_back([this] { NextCell(); });
+        return;
+    }
     selectCell(table->cellAt(next / table->columns(), next % table->columns()));
 }
 
 void DocumentWriter::LineDown(int count)
 {
+    writePendingRows();
     for (int i = 0; i < count; ++i)
         lineDown();
 }
 
 void DocumentWriter::LineUp(int count)
 {
+    writePendingRows();
     for (int i = 0; i < count; ++i)
         lineUp();
 }
@@ -331,7 +434,7 @@ void DocumentWriter::lineDown()
 {
     // From a selected table the insertion point goes down from its end.
     if (selectedTable_)
-        cursor_ = selectedTable_->cellAt(rowsInUse(selectedTable_) - 1, selectedTable_->columns() - 1).lastCursorPosition();
+        cursor_ = selectedTable_->cellAt(selectedTable_->rows() - 1, selectedTable_->columns() - 1).lastCursorPosition();
     selectedTable_ = nullptr;
     cursor_.clearSelection();
     endStyle();
@@ -345,12 +448,10 @@ void DocumentWriter::lineDown()
         cursor_.movePosition(QTextCursor::NextBlock);
         return;
     }
-    if (cell.row() + 1 < rowsInUse(table)) {
+    if (cell.row() + 1 < table->rows())
         cursor_ = table->cellAt(cell.row() + 1, cell.column()).firstCursorPosition();
-    } else {
-        dropSpareRows(table);
+    else
         cursor_.setPosition(table->lastPosition() + 1);
-    }
 }
 
 void DocumentWriter::lineUp()

@@ -11,8 +11,20 @@
 //
 // Tables: a new table has rows of equal-width columns across the text width, no lines and
 // the cell margins of 0,125 cm left and right; TableColumnWidth fixes a column's width, and
-// FormatBordersAndShading rules the selected table (see BordersAndShading). A table asked
-// for with no rows gets one, so its header row has a place.
+// FormatBordersAndShading rules the selected table (see BordersAndShading). Applied to cells
+// it fills the cell of the insertion point with its shading; the cell keeps the lines of its
+// table's ruling. A table asked for with no rows gets one, so its header row has a place.
+//
+// InsertBreak starts a new paragraph at the top of a new page.
+//
+// Speed: a QTextTable rebuilds its whole grid of cells after every change of its rows, and
+// removing rows costs time for each cell of the table, so a table that grows row by row
+// would cost time by the square of its rows. The commands typed into rows past the table's
+// end (NextCell, Insert, paragraphs and their style) are therefore kept, and carried out
+// once the rows they need are appended together: when the held rows reach a quarter of the
+// table, or at the first other command. The document is written in one edit block (closed
+// only while a table is inserted and when the document is read), so Qt neither re-scans its
+// frames nor lays out a paragraph after every command.
 //
 // Every command that needs a table outside one throws AppError, as a word processor refuses.
 
@@ -22,8 +34,10 @@
 #include <QTextDocument>
 #include <QTextFormat>
 
-#include <map>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QTextTable;
 class QTextTableCell;
@@ -61,6 +75,7 @@ public:
     void FileSaveAs(const QString& fileName) override;
     void Insert(const QString& text) override;
     void InsertPara() override;
+    void InsertBreak(int type) override;
     void CenterPara() override;
     void LeftPara() override;
     void JustifyPara() override;
@@ -89,20 +104,31 @@ private:
     void selectCell(const QTextTableCell& cell);
     // The new cells of `table` from `firstRow` on take its cells' starting format.
     void formatNewCells(QTextTable* table, int firstRow);
-    // The rows of `table` written to so far, and how rows are added and the spare ones dropped.
-    int rowsInUse(QTextTable* table) const;
-    void appendRow(QTextTable* table);
-    void dropSpareRows(QTextTable* table);
-    // The table of the insertion point (or the selected one); throws AppError outside one.
-    QTextTable* requireTable(const char* command) const;
+    // Holds `command` while rows are pending; false when it is to be carried out now.
+    bool held(std::function<void()> command);
+    // Appends the pending rows and carries out the commands held for them.
+    void writePendingRows();
+    void beginEditing();
+    void endEditing();
+    // The table of the insertion point (or the selected one), once the pending rows are
+    // written; throws AppError outside one.
+    QTextTable* requireTable(const char* command);
     void lineDown();
     void lineUp();
 
     std::unique_ptr<QTextDocument> document_;
     QTextCursor cursor_;
     QTextTable* selectedTable_ = nullptr;
-    // Rows appended ahead of use, per table, until the table is left.
-    std::map<QTextTable*, int> spareRows_;
+    // Rows typed past the end of `table`: how many, the cell of the last one being typed,
+    // and the commands that fill them.
+    struct PendingRows {
+        QTextTable* table = nullptr;
+        int rows = 1;
+        int column = 0;
+        std::vector<std::function<void()>> commands;
+    };
+    std::optional<PendingRows> pending_;
+    bool editing_ = false;
     int fontSize_ = report_page::DefaultFontSize;
     bool bold_ = false;
     bool italic_ = false;

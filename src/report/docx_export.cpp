@@ -132,6 +132,8 @@ private:
     {
         xml_.writeStartElement(W, QStringLiteral("p"));
         xml_.writeStartElement(W, QStringLiteral("pPr"));
+        if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            element(QStringLiteral("pageBreakBefore"), {});
         const Qt::Alignment alignment = block.blockFormat().alignment();
         const QString jc = alignment & Qt::AlignHCenter ? QStringLiteral("center")
                            : alignment & Qt::AlignJustify ? QStringLiteral("both")
@@ -216,8 +218,12 @@ private:
                 xml_.writeStartElement(W, QStringLiteral("tcPr"));
                 element(QStringLiteral("tcW"),
                         {{QStringLiteral("w"), widths[column]}, {QStringLiteral("type"), QStringLiteral("dxa")}});
-                xml_.writeEndElement();
                 const QTextTableCell cell = table->cellAt(row, column);
+                if (const QBrush fill = cell.format().background(); fill.style() != Qt::NoBrush)
+                    element(QStringLiteral("shd"), {{QStringLiteral("val"), QStringLiteral("clear")},
+                                                    {QStringLiteral("color"), QStringLiteral("auto")},
+                                                    {QStringLiteral("fill"), fill.color().name().mid(1).toUpper()}});
+                xml_.writeEndElement();
                 for (auto it = cell.begin(); !it.atEnd(); ++it)
                     paragraph(it.currentBlock());
                 xml_.writeEndElement();

@@ -9,10 +9,12 @@
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
 #include "report/progress_window.h"
+#include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -87,6 +89,18 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
     RadioGroup1Buttons->button(0)->setChecked(true);
     RadioGroup1->setVisible(qobject_cast<TForm5*>(document) != nullptr);
 
+    // Beside the group, in the room left of the buttons, so the dialog keeps its size.
+    CheckBox1 = new QCheckBox(QStringLiteral("Dołącz podsumowanie ryzyka"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setGeometry(264, 86, 224, 22);
+    CheckBox1->setVisible(RadioGroup1->isVisibleTo(this));
+    CheckBox1->setEnabled(false);
+    connect(RadioGroup1Buttons, &QButtonGroup::idToggled, CheckBox1,
+            [this](int id, bool checked) {
+                if (id == 1)
+                    CheckBox1->setEnabled(checked);
+            });
+
     SpeedButton2 = speedButton(this, "SpeedButton2", QStringLiteral("Utwórz"), QStringLiteral("Utwórz raport."),
                                QRect(496, 56, 89, 22));
     SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -98,7 +112,8 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { runCommand([this] { SpeedButton2Click(); }); });
     connect(SpeedButton3, &QToolButton::clicked, this, &TForm7::SpeedButton3Click);
     setTabOrder(SpeedButton1, RadioGroup1Buttons->button(0));
-    setTabOrder(RadioGroup1Buttons->button(0), SpeedButton2);
+    setTabOrder(RadioGroup1Buttons->button(0), CheckBox1);
+    setTabOrder(CheckBox1, SpeedButton2);
     setTabOrder(SpeedButton2, SpeedButton3);
     SpeedButton1->setFocus();
 }
@@ -173,8 +188,11 @@ void TForm7::createReport(const QString& fileName)
         BuildChecklistReport(word, snapshot, ChecklistVariant::Project, rowWritten);
     else if (RadioGroup1Buttons->checkedId() == 0)
         BuildChecklistReport(word, snapshot, ChecklistVariant::Assessment, rowWritten);
-    else
+    else {
         BuildRiskReport(word, snapshot, rowWritten);
+        if (CheckBox1->isChecked())
+            WriteRiskOverviewAppendix(word, snapshot);
+    }
     word.FileSaveAs(fileName);
 }
 

@@ -5,6 +5,8 @@
 // (the group is hidden for a project). The report is built from a snapshot of the window
 // taken when "Utwórz" is pressed, unsaved edits included, while TForm8 shows the progress.
 // After each report the user is offered to open it; the dialog stays open for more.
+// CheckBox1 adds the risk overview appendix to the full risk report; it is shown with the
+// group and can be ticked only while the risk report is chosen.
 //
 // A report that cannot be written shows why (the file and the cause) and leaves no file; an
 // existing file is replaced only after the user agreed in the save dialog.
@@ -13,6 +15,7 @@
 
 class DocumentWindow;
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +34,7 @@ public:
     QToolButton* SpeedButton1;
     QGroupBox* RadioGroup1;
     QButtonGroup* RadioGroup1Buttons;   // 0 checklist report, 1 risk assessment report
+    QCheckBox* CheckBox1;               // "Dołącz podsumowanie ryzyka", off at creation
     QToolButton* SpeedButton2;
     QToolButton* SpeedButton3;
 

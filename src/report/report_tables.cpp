@@ -25,8 +25,13 @@ void RuleTable(WordBasic& word, int columns)
 
 void AddDataRow(WordBasic& word, int number, const QStringList& texts)
 {
+    AddDataRow(word, QString::number(number), texts);
+}
+
+void AddDataRow(WordBasic& word, const QString& first, const QStringList& texts)
+{
     word.NextCell();
-    word.Insert(QString::number(number));
+    word.Insert(first);
     for (const QString& text : texts) {
         word.NextCell();
         word.LeftPara();

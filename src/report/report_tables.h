@@ -21,4 +21,6 @@ void RuleTable(WordBasic& word, int columns);
 // The row number in decimal in the first cell (with the alignment the table carries), then
 // each text left-aligned in the next cell.
 void AddDataRow(WordBasic& word, int number, const QStringList& texts);
+// The same row with `first` in place of the number.
+void AddDataRow(WordBasic& word, const QString& first, const QStringList& texts);
 void InsertEmptyParagraphs(WordBasic& word, int count);

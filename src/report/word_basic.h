@@ -17,9 +17,13 @@
 #include <array>
 
 // The arguments of FormatBordersAndShading: 14 integers, a text, 3 integers, a text and an
-// integer. Of the integers, 2 to 5 are the line styles of the table's top, left, bottom and
-// right edges and 6 and 7 those of the lines between rows and between columns (0 none,
-// n a single line n x 0,75 pt wide).
+// integer. The first integer says what they apply to: 3 the selected table, 2 the selected
+// cells. Of the integers, 2 to 5 are the line styles of the top, left, bottom and right
+// edges and 6 and 7 those of the lines between rows and between columns (0 none, n a single
+// line n x 0,75 pt wide). `shading` is the fill: a pattern (0 none, 1 solid, 2 to 13 a
+// tint of 5, 10, 20, 25, 30, 40, 50, 60, 70, 75, 80 or 90 % of the foreground over the
+// background), then the foreground and the background colour as colour indexes (see
+// WordColour).
 struct BordersAndShading {
     std::array<int, 14> lines;
     QString distance;
@@ -27,9 +31,18 @@ struct BordersAndShading {
     QString pattern;
     int foreground;
 
+    int appliesTo() const { return lines[0]; }
     int outerLine() const { return lines[2]; }
     int innerLine() const { return lines[6]; }
 };
+
+constexpr int ApplyToCells = 2;
+constexpr int ApplyToTable = 3;
+
+// The colour indexes of the shading: 0 automatic (black ahead, white behind), then black,
+// blue, turquoise, bright green, pink, red, yellow, white, dark blue, teal, green, violet,
+// dark red, dark yellow, grey 50 % and grey 25 %.
+enum class WordColour { Auto, Black, Blue, Turquoise, BrightGreen, Pink, Red, Yellow, White };
 
 // The borders of every ruled table of the reports: a frame of 1,5 pt, 0,75 pt lines inside.
 inline const BordersAndShading RuledTableBorders{
@@ -48,6 +61,8 @@ public:
     // Typed at the insertion point, replacing a selection; "\r" ends a paragraph.
     virtual void Insert(const QString& text) = 0;
     virtual void InsertPara() = 0;
+    // The builders pass 0: a page break, so what is typed next starts a new page.
+    virtual void InsertBreak(int type) = 0;
     // Alignment of the current paragraph.
     virtual void CenterPara() = 0;
     virtual void LeftPara() = 0;

@@ -34,6 +34,8 @@ int main(int argc, char* argv[])
     ProgramApplication app(argc, argv);
     // The name of the user's configuration folder of an installed program.
     QApplication::setApplicationName(QStringLiteral("ocena-ryzyka"));
+    // The menu entry of an install, by which the desktop gives the windows their icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ocena-ryzyka"));
     // No display name: Qt would append it to every window's title, while only the main
     // window carries the product's name.
     MessageBoxPrompts messageBoxes;

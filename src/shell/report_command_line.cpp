@@ -4,6 +4,7 @@
 #include "documents/document_file_reader.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
+#include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"
 #include "shell/start_up.h"
 
@@ -21,6 +22,7 @@ const QString kRiskReport = QStringLiteral("--raport");
 const QString kChecklistReport = QStringLiteral("--lista-kontrolna");
 const QString kFolder = QStringLiteral("--folder-wyjściowy");
 const QString kFormat = QStringLiteral("--format");
+const QString kOverview = QStringLiteral("--podsumowanie");
 const QString kHelp = QStringLiteral("--help");
 const QStringList kFormats = {QStringLiteral("docx"), QStringLiteral("odt"), QStringLiteral("pdf")};
 
@@ -30,7 +32,7 @@ constexpr int ExitUsage = 2;
 
 const QString kUsage = QStringLiteral(
     "Użycie:\n"
-    "  OcenaRyzyka --raport OCENA.ron WYNIK.docx\n"
+    "  OcenaRyzyka --raport [--podsumowanie] OCENA.ron WYNIK.docx\n"
     "  OcenaRyzyka --lista-kontrolna DOKUMENT.ron|DOKUMENT.rpr WYNIK.docx\n"
     "  OcenaRyzyka --raport|--lista-kontrolna --folder-wyjściowy FOLDER [--format docx|odt|pdf] PLIK...\n"
     "\n"
@@ -38,6 +40,7 @@ const QString kUsage = QStringLiteral(
     "\n"
     "Opcje:\n"
     "  --raport                   pełny raport oceny ryzyka zawodowego (z pliku oceny .ron)\n"
+    "  --podsumowanie             dołącza do raportu --raport załącznik: podsumowanie ryzyka\n"
     "  --lista-kontrolna          lista kontrolna (z pliku oceny .ron albo projektu .rpr)\n"
     "  --folder-wyjściowy FOLDER  raport każdego podanego pliku w folderze FOLDER, nazwany jak plik\n"
     "  --format docx|odt|pdf      format raportów zapisywanych w folderze (domyślnie docx)\n"
@@ -57,6 +60,7 @@ struct Job {
 
 struct CommandLine {
     ReportKind kind = ReportKind::Risk;
+    bool overview = false;   // the risk report gets the risk overview appendix
     QString folder;   // the folder of the reports, made when missing; empty for one report
     QList<Job> jobs;
 };
@@ -66,6 +70,7 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
 {
     std::optional<ReportKind> kind;
     std::optional<QString> folder;
+    bool overview = false;
     QString format = kFormats.first();
     QStringList files;
     const auto fail = [&err](const QString& why) {
@@ -79,6 +84,8 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
             if (kind && *kind != asked)
                 return fail(QStringLiteral("Podaj tylko jedno z: --raport, --lista-kontrolna."));
             kind = asked;
+        } else if (argument == kOverview) {
+            overview = true;
         } else if (argument == kFolder || argument == kFormat) {
             if (i + 1 == arguments.size())
                 return fail(QStringLiteral("Po %1 brakuje wartości.").arg(argument));
@@ -95,10 +102,12 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
     }
     if (!kind)
         return fail(QStringLiteral("Podaj rodzaj raportu: --raport albo --lista-kontrolna."));
+    if (overview && *kind != ReportKind::Risk)
+        return fail(QStringLiteral("Podsumowanie ryzyka dołącza się tylko do raportu --raport."));
     if (!kFormats.contains(format.toLower()))
         return fail(QStringLiteral("Nieznany format raportu: %1").arg(format));
 
-    CommandLine line{.kind = *kind, .folder = folder.value_or(QString()), .jobs = {}};
+    CommandLine line{.kind = *kind, .overview = overview, .folder = folder.value_or(QString()), .jobs = {}};
     if (folder) {
         if (files.isEmpty())
             return fail(QStringLiteral("Podaj co najmniej jeden plik dokumentu."));
@@ -114,14 +123,17 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
 }
 
 // Writes the report of one job; throws AppError with the cause.
-void writeReport(ReportKind kind, const Job& job)
+void writeReport(const CommandLine& line, const Job& job)
 {
     DocumentWriter word;
     word.AppShow();
     word.FileNew(QStringLiteral("Normal"));
-    if (kind == ReportKind::Risk)
-        BuildRiskReport(word, readAssessmentFile(job.input));
-    else if (QFileInfo(job.input).suffix().compare(QLatin1String("rpr"), Qt::CaseInsensitive) == 0)
+    if (line.kind == ReportKind::Risk) {
+        const AssessmentSnapshot assessment = readAssessmentFile(job.input);
+        BuildRiskReport(word, assessment);
+        if (line.overview)
+            WriteRiskOverviewAppendix(word, assessment);
+    } else if (QFileInfo(job.input).suffix().compare(QLatin1String("rpr"), Qt::CaseInsensitive) == 0)
         BuildChecklistReport(word, readProjectFile(job.input), ChecklistVariant::Project);
     else
         BuildChecklistReport(word, readAssessmentFile(job.input), ChecklistVariant::Assessment);
@@ -150,7 +162,7 @@ int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& er
             if (written.contains(output))
                 throw AppError(QStringLiteral("raport o nazwie \"%1\" zapisano już z innego pliku")
                                    .arg(QDir::toNativeSeparators(job.output)));
-            writeReport(line->kind, job);
+            writeReport(*line, job);
             written.insert(output);
             out << QStringLiteral("Zapisano raport: %1").arg(QDir::toNativeSeparators(job.output)) << Qt::endl;
         } catch (const AppError& error) {
@@ -167,7 +179,7 @@ int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& er
 
 bool isReportCommandLine(int argc, char* argv[])
 {
-    const QStringList options{kRiskReport, kChecklistReport, kFolder, kFormat, kHelp};
+    const QStringList options{kRiskReport, kChecklistReport, kOverview, kFolder, kFormat, kHelp};
     for (int i = 1; i < argc; ++i) {
         if (options.contains(QString::fromLocal8Bit(argv[i])))
             return true;

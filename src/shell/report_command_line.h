@@ -1,10 +1,11 @@
 #pragma once
 // The reports written from the command line, with no window and no single-instance lock:
 //
-//   OcenaRyzyka --raport OCENA.ron WYNIK.docx
+//   OcenaRyzyka --raport [--podsumowanie] OCENA.ron WYNIK.docx
 //   OcenaRyzyka --lista-kontrolna DOKUMENT.ron|DOKUMENT.rpr WYNIK.pdf
 //   OcenaRyzyka --raport --folder-wyjściowy FOLDER [--format docx|odt|pdf] A.ron B.ron ...
 //
+// --podsumowanie adds the risk overview appendix to the risk reports.
 // The format follows the output's extension (in a folder: --format, .docx unless given).
 // Documents are read without their lock and never written. Each written file gets one line
 // on standard output, each file that fails one line on standard error naming it and the

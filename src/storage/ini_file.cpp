@@ -59,21 +59,78 @@ QByteArray oneLine(const QByteArray& value)
 
 constexpr QByteArrayView lineEnd = "\r\n";
 
+// The reading rules for one line of the file: blank lines and comments are skipped,
+// "[name]" starts a section, any other line belongs to the current one.
+enum class LineKind { Skipped, Header, Content };
+
+LineKind kindOf(QByteArrayView trimmedLine)
+{
+    if (trimmedLine.isEmpty() || trimmedLine.startsWith(';'))
+        return LineKind::Skipped;
+    if (trimmedLine.startsWith('[') && trimmedLine.endsWith(']'))
+        return LineKind::Header;
+    return LineKind::Content;
+}
+
+// Calls `visit(line)` with every line of `text`, each without its line break, until `visit`
+// returns false.
+template <typename Visit>
+void forEachLine(QByteArrayView text, Visit&& visit)
+{
+    while (!text.isEmpty()) {
+        const qsizetype length =
+            std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }) - text.begin();
+        if (!visit(text.first(length)))
+            return;
+        text = text.sliced(length);
+        if (!text.isEmpty())
+            text = text.sliced(lineBreakAt(text, 0));
+    }
+}
+
+// Calls `visit(key, value)` for every key line and `visit(line)` for every other line of the
+// section whose lines start at the beginning of `text`, up to the next section header; keys,
+// values and lines come trimmed, as the copy keeps them.
+template <typename Visit>
+void forEachSectionLine(QByteArrayView text, Visit&& visit)
+{
+    forEachLine(text, [&](QByteArrayView line) {
+        line = trimmed(line);
+        const LineKind kind = kindOf(line);
+        if (kind == LineKind::Content) {
+            const qsizetype eq = line.indexOf('=');
+            if (eq < 0)
+                visit(line);
+            else
+                visit(trimmed(line.first(eq)), trimmed(line.sliced(eq + 1)));
+        }
+        return kind != LineKind::Header;
+    });
+}
+
 } // namespace
 
 struct TMemIniFile::Data {
-    // A section of the list: its name, kept in `names`, and its lines, made at its first
-    // line, so that a file of many empty sections takes little more memory than its text.
+    static constexpr std::uint32_t none = UINT32_MAX;
+
+    // A section of the list: its name, kept in `names`, and its lines. A section read from a
+    // file keeps its lines unparsed in `source` until they are first used, and a section
+    // gets an IniSection only when it has lines; so a file of many small sections that
+    // nobody reads takes little more memory than its text.
     struct Section {
         std::uint32_t nameStart = 0;
         std::uint32_t nameSize = 0;
-        std::unique_ptr<IniSection> lines;
+        std::uint32_t unparsed = none; // offset in `source` of its lines, while not parsed
+        std::uint32_t lines = none;    // index in `lineSets`, once it has parsed lines
     };
 
     QString fileName;
     QByteArray names;              // the names of all sections, one after another
     std::vector<Section> sections;
     NameIndex<Data> index;
+    std::vector<std::unique_ptr<IniSection>> lineSets;
+    QByteArray source;             // the bytes read, while a section's lines are unparsed
+    std::size_t unparsedSections = 0;
     AtomicFileWriter* writer = nullptr;
 
     QByteArrayView nameOf(const Section& section) const
@@ -90,18 +147,46 @@ struct TMemIniFile::Data {
         return found == index.none ? nullptr : &sections[found];
     }
 
+    // The lines of `section` once parsed, or nullptr when it has none.
+    IniSection* parsedLines(Section& section)
+    {
+        if (section.unparsed != none)
+            parse(section);
+        return section.lines == none ? nullptr : lineSets[section.lines].get();
+    }
+
     // The lines of the section found under `name`, or nullptr when it is missing or empty.
     const IniSection* linesOf(QByteArrayView name) const
     {
-        const Section* found = const_cast<Data*>(this)->find(name);
-        return found ? found->lines.get() : nullptr;
+        Data* self = const_cast<Data*>(this);
+        Section* found = self->find(name);
+        return found ? self->parsedLines(*found) : nullptr;
     }
 
-    static IniSection& linesOf(Section& section)
+    IniSection& linesOf(Section& section)
     {
-        if (!section.lines)
-            section.lines = std::make_unique<IniSection>();
-        return *section.lines;
+        if (IniSection* lines = parsedLines(section))
+            return *lines;
+        section.lines = std::uint32_t(lineSets.size());
+        return *lineSets.emplace_back(std::make_unique<IniSection>());
+    }
+
+    // Turns the unparsed lines of `section` into its IniSection. The source goes when no
+    // section needs it any more.
+    void parse(Section& section)
+    {
+        const qsizetype start = section.unparsed;
+        section.unparsed = none;
+        IniSection& lines = linesOf(section);
+        forEachSectionLine(QByteArrayView(source).sliced(start), [&lines](QByteArrayView text, auto... value) {
+            if constexpr (sizeof...(value) == 1)
+                lines.appendKeyLine(text, value...);
+            else
+                lines.appendLine(text);
+        });
+        lines.squeeze();
+        if (--unparsedSections == 0)
+            source = QByteArray();
     }
 
     // Appends a section; it becomes the one found under its name.
@@ -109,7 +194,7 @@ struct TMemIniFile::Data {
     {
         if (names.size() + name.size() > qsizetype(UINT32_MAX))
             throw AppError(QStringLiteral("Plik jest za duży."));
-        sections.push_back({std::uint32_t(names.size()), std::uint32_t(name.size()), nullptr});
+        sections.push_back({std::uint32_t(names.size()), std::uint32_t(name.size())});
         names.append(name);
         index.add(*this, std::uint32_t(sections.size() - 1));
         return sections.back();
@@ -120,34 +205,27 @@ struct TMemIniFile::Data {
         index.clear();
         sections.clear();
         names.clear();
+        lineSets.clear();
+        source = QByteArray();
+        unparsedSections = 0;
     }
 
-    // The reading rules for one line of the file; `current` is the section that the
-    // line belongs to, none before the first header. It may move when a section is added.
-    void read(QByteArrayView line, Section*& current)
+    // Appends the lines of `section` to `out`, each followed by the line end, parsing them
+    // on the way when the section holds them unparsed.
+    void writeLines(const Section& section, QByteArray& out) const
     {
-        line = trimmed(line);
-        if (line.isEmpty() || line.startsWith(';'))
-            return;
-        if (line.startsWith('[') && line.endsWith(']')) {
-            squeeze(current);
-            current = &add(trimmed(line.sliced(1, line.size() - 2)));
+        if (section.lines != none) {
+            lineSets[section.lines]->writeLines(out, lineEnd);
             return;
         }
-        if (!current)
+        if (section.unparsed == none)
             return;
-        const qsizetype eq = line.indexOf('=');
-        if (eq < 0)
-            linesOf(*current).appendLine(line);
-        else
-            linesOf(*current).appendKeyLine(trimmed(line.first(eq)), trimmed(line.sliced(eq + 1)));
-    }
-
-    // A section that has been read whole gives back the room its text grew into.
-    static void squeeze(Section* section)
-    {
-        if (section && section->lines)
-            section->lines->squeeze();
+        forEachSectionLine(QByteArrayView(source).sliced(section.unparsed), [&out](QByteArrayView text, auto... value) {
+            out.append(text);
+            if constexpr (sizeof...(value) == 1)
+                out.append('=').append(value...);
+            out.append(lineEnd);
+        });
     }
 };
 
@@ -166,21 +244,31 @@ const QString& TMemIniFile::FileName() const
 void TMemIniFile::LoadFromBytes(const QByteArray& bytes)
 {
     d->clear();
+    if (bytes.size() >= qsizetype(Data::none))
+        throw AppError(QStringLiteral("Plik jest za duży."));
     const qsizetype nul = bytes.indexOf('\0');
-    QByteArrayView rest = QByteArrayView(bytes).first(nul < 0 ? bytes.size() : nul);
+    d->source = nul < 0 ? bytes : bytes.first(nul);
     // Room for every line that starts with a bracket, so the list of sections does not
     // pass through twice its size while a file of many sections is read.
-    d->sections.reserve(size_t(rest.startsWith('[') + bytes.count("\n[") + bytes.count("\r[")));
+    const QByteArrayView text(d->source);
+    d->sections.reserve(size_t(text.startsWith('[') + d->source.count("\n[") + d->source.count("\r[")));
+    // Only the headers are read here; a section's lines are parsed when they are first used.
     Data::Section* current = nullptr;
-    while (!rest.isEmpty()) {
-        const qsizetype length =
-            std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; }) - rest.begin();
-        d->read(rest.first(length), current);
-        rest = rest.sliced(length);
-        if (!rest.isEmpty())
-            rest = rest.sliced(lineBreakAt(rest, 0));
-    }
-    Data::squeeze(current);
+    qsizetype linesStart = 0; // where the lines of the current section begin
+    forEachLine(text, [&](QByteArrayView line) {
+        const QByteArrayView content = trimmed(line);
+        const LineKind kind = kindOf(content);
+        if (kind == LineKind::Header) {
+            current = &d->add(trimmed(content.sliced(1, content.size() - 2)));
+            linesStart = line.end() - text.begin();
+        } else if (kind == LineKind::Content && current && current->unparsed == Data::none) {
+            current->unparsed = std::uint32_t(linesStart);
+            ++d->unparsedSections;
+        }
+        return true;
+    });
+    if (d->unparsedSections == 0)
+        d->source = QByteArray();
     d->names.squeeze();
     if (d->sections.capacity() > d->sections.size() + d->sections.size() / 4)
         d->sections.shrink_to_fit();
@@ -203,18 +291,20 @@ void TMemIniFile::LoadFromFile()
 
 QByteArray TMemIniFile::ToBytes() const
 {
-    qsizetype size = 0;
+    // Unparsed lines are written straight from the source, which bounds their size.
+    qsizetype size = d->source.size();
     for (const Data::Section& section : d->sections) {
         size += section.nameSize + 2 + 2 * lineEnd.size();
-        if (section.lines)
-            size += section.lines->byteCount() + section.lines->lineCount() * lineEnd.size();
+        if (section.lines != Data::none) {
+            const IniSection& lines = *d->lineSets[section.lines];
+            size += lines.byteCount() + lines.lineCount() * lineEnd.size();
+        }
     }
     QByteArray out;
     out.reserve(size);
     for (const Data::Section& section : d->sections) {
         out.append('[').append(d->nameOf(section)).append(']').append(lineEnd);
-        if (section.lines)
-            section.lines->writeLines(out, lineEnd);
+        d->writeLines(section, out);
         out.append(lineEnd);
     }
     return out;
@@ -230,13 +320,14 @@ QByteArray TMemIniFile::ReadValue(const QByteArray& section, const QByteArray& k
 void TMemIniFile::WriteValue(const QByteArray& section, const QByteArray& key, const QByteArray& value)
 {
     Data::Section* found = d->find(section);
-    Data::linesOf(found ? *found : d->add(section)).write(key, oneLine(value));
+    d->linesOf(found ? *found : d->add(section)).write(key, oneLine(value));
 }
 
 void TMemIniFile::DeleteValue(const QByteArray& section, const QByteArray& key)
 {
-    if (Data::Section* found = d->find(section); found && found->lines)
-        found->lines->remove(key);
+    if (Data::Section* found = d->find(section))
+        if (IniSection* lines = d->parsedLines(*found))
+            lines->remove(key);
 }
 
 QList<QByteArray> TMemIniFile::SectionNames() const

@@ -634,7 +634,7 @@ TEST_F(AssessmentWindowTest, WindowShape)
     EXPECT_LE(window->minimumSizeHint().height(), 440);
     EXPECT_EQ(window->font().family(), QStringLiteral("Arial"));
     const QStringList captions{"Opis oceny", "Opis projektu", "Ogólna charakterystyka stanowiska pracy",
-                               "Zagrożenia zawodowe", "Ocena warunków bhp"};
+                               "Zagrożenia zawodowe", "Ocena warunków bhp", "Podsumowanie"};
     ASSERT_EQ(pagesOf(window)->count(), captions.size());
     for (int i = 0; i < captions.size(); ++i)
         EXPECT_EQ(pagesOf(window)->tabText(i), captions[i]);
@@ -693,9 +693,9 @@ TEST_F(AssessmentWindowTest, CommandsFollowActivationAndTabs)
     window->FormActivate();
     EXPECT_EQ(host.report, true);
     EXPECT_EQ(host.rowCommands, false);
-    for (int tab : {3, 4, 2, 1}) {
+    for (int tab : {3, 4, 5, 2, 1}) {
         clickTab(window, tab);
-        EXPECT_EQ(host.rowCommands, tab >= 3) << tab;
+        EXPECT_EQ(host.rowCommands, tab == 3 || tab == 4) << tab;
     }
     clickTab(window, 3);
     window->FormDeactivate();

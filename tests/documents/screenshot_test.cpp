@@ -6,6 +6,8 @@
 #include "documents/assessment_window.h"
 #include "documents/grid_delegate.h"
 #include "documents/project_window.h"
+#include "documents/risk_overview_page.h"
+#include "documents/risk_overview_view.h"
 #include "documents/scale_picker.h"
 #include "risk/risk_method.h"
 #include "storage/string_grid_ini.h"
@@ -13,14 +15,17 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
@@ -218,5 +223,73 @@ TEST_F(ScreenshotTest, PickerWithTheLongestScaleReadsWell)
         EXPECT_TRUE(picker.RadioGroup1->contentsRect().contains(button->geometry())) << button->text().toStdString();
     }
 }
+
+// Twelve hazards of a metalworking shop: name, source, preventive actions.
+const QList<QStringList> kShopHazards = {
+    {"Hałas", "Tokarki, szlifierki", "Ochronniki słuchu, przerwy w pracy"},
+    {"Porażenie prądem", "Uszkodzona izolacja przewodów", "Przeglądy instalacji, wyłącznik różnicowoprądowy"},
+    {"Wióry", "Obróbka skrawaniem", "Okulary ochronne, osłony"},
+    {"Poślizgnięcie", "Rozlane chłodziwo", "Sprzątanie stanowiska, obuwie antypoślizgowe"},
+    {"Pochwycenie przez wirujące części", "Wrzeciono tokarki", "Osłony, zakaz pracy w rękawicach"},
+    {"Dźwiganie", "Ręczne przenoszenie półfabrykatów", "Wózki, podnośniki, szkolenie"},
+    {"Pył", "Szlifowanie", "Wyciąg miejscowy, półmaska"},
+    {"Oparzenie", "Gorące detale po obróbce", "Rękawice, oznakowanie"},
+    {"Uderzenie spadającym przedmiotem", "Regały z materiałem", "Mocowanie ładunków, kaski"},
+    {"Wibracje", "Narzędzia ręczne pneumatyczne", "Narzędzia antywibracyjne, przerwy"},
+    {"Zmęczenie wzroku", "Niewystarczające oświetlenie", "Oświetlenie miejscowe"},
+    {"Pożar", "Materiały łatwopalne", "Gaśnice, zakaz palenia"},
+};
+
+struct OverviewPicture {
+    const char* name;
+    QString method;
+    QList<QStringList> factors;   // one per hazard of kShopHazards
+};
+
+class OverviewScreenshotTest : public ScreenshotTest, public testing::WithParamInterface<OverviewPicture> {};
+
+// The overview tab of an assessment with a dozen rated hazards: saved for a person to look
+// at, shown whole (the view takes its full height inside the scroll area) and counting them all.
+TEST_P(OverviewScreenshotTest, TabOfADozenRatedHazards)
+{
+    const OverviewPicture& c = GetParam();
+    QList<QStringList> rows;
+    for (int i = 0; i < kShopHazards.size(); ++i)
+        rows.append(QStringList{kShopHazards[i][0], kShopHazards[i][1], QStringLiteral("Urazy"), kShopHazards[i][2]} +
+                    c.factors[i] + QStringList{QString()});
+    TForm5* window = openAssessment(QStringLiteral("[OPISOC]\r\nZatrudnienie=5\r\n[OPIS]\r\nMetoda=") + c.method +
+                                    QStringLiteral("\r\n[ZAGROZENIA]\r\n") + tableLines(rows) +
+                                    QStringLiteral("[WARUNKI]\r\n") + checklistLines());
+    frame.resize(900, 720);
+    window->resize(900, 720);
+    pagesOf(window)->setCurrentIndex(5);
+    paint(window);
+    paint(window);
+    const QString pictures = QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path();
+    EXPECT_TRUE(window->grab().save(QDir(pictures).filePath(QStringLiteral("overview_%1.png").arg(c.name))));
+    const RiskOverviewView* view = window->OverviewPage->view();
+    EXPECT_TRUE(view->picture().save(QDir(pictures).filePath(QStringLiteral("overview_%1_export.png").arg(c.name))));
+    QFile pages(QDir(pictures).filePath(QStringLiteral("overview_%1.pdf").arg(c.name)));
+    ASSERT_TRUE(pages.open(QIODevice::WriteOnly));
+    EXPECT_GT(pages.write(view->pdf()), 1000);
+
+    const std::array<int, 5>& counts = view->overview().levelCounts;
+    EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0), 12);
+    EXPECT_GE(view->height(), view->heightForWidth(view->width()));
+    EXPECT_LT(window->OverviewPage->findChild<QScrollArea*>()->viewport()->height(), view->height());
+    EXPECT_GE(view->width(), view->minimumSizeHint().width());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Methods, OverviewScreenshotTest,
+    testing::Values(
+        OverviewPicture{"risk_score", "RISK SCORE",
+                        {{"7=", "3=", "6="}, {"40=", "10=", "2="}, {"3=", "1=", "6="}, {"1=", "3=", "6="},
+                         {"15=", "3=", "6="}, {"7=", "6=", "3="}, {"3=", "6=", "6="}, {"3=", "3=", "6="},
+                         {"15=", "1=", "3="}, {"7=", "6=", "10="}, {"1=", "6=", "10="}, {"40=", "0,5=", "1="}}},
+        OverviewPicture{"matrix", "Matrycowa (PN-N-18002)",
+                        {{"2=", "3="}, {"3=", "2="}, {"1=", "2="}, {"1=", "3="}, {"3=", "3="}, {"2=", "2="},
+                         {"2=", "2="}, {"1=", "1="}, {"3=", "1="}, {"2=", "1="}, {"1=", "1="}, {"3=", "2="}}}),
+    [](const testing::TestParamInfo<OverviewPicture>& test) { return test.param.name; });
 
 } // namespace

@@ -5,25 +5,15 @@
 #include "documents/document_snapshot.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
+#include "support/real_reader.h"
 #include "support/temp_folder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Runs `program` and returns its standard output; fails the test when it does not end well.
-QByteArray run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return process.readAllStandardOutput();
-}
 
 void writeChecklistReport(DocumentWriter& writer, ChecklistVariant variant)
 {
@@ -63,9 +53,7 @@ TEST(DocxExport, RealReaderFindsTablesWidthsPolishTextAndBoldTitle)
     writeChecklistReport(writer, ChecklistVariant::Assessment);
     writer.FileSaveAs(path);
 
-    const QJsonObject found = QJsonDocument::fromJson(run(QStringLiteral("/usr/bin/python3"),
-                                                          {QStringLiteral("-c"), QString::fromUtf8(ReadDocx), path}))
-                                  .object();
+    const QJsonObject found = QJsonDocument::fromJson(readWithPython(ReadDocx, path)).object();
     const QJsonArray tables = found[QLatin1String("tables")].toArray();
     ASSERT_EQ(tables.size(), 2);
     EXPECT_EQ(tables[0].toObject()[QLatin1String("widths")].toArray(), (QJsonArray{1.8, 6.2, 6.5, 2.0}));
@@ -98,9 +86,7 @@ TEST(DocumentExport, OdtAndPdfAreWrittenWhateverTheExtensionsCase)
         if (path.endsWith(QLatin1String(".odt")))
             EXPECT_TRUE(bytes.startsWith("PK")) << "an OpenDocument file is a zip package";
         else
-            EXPECT_TRUE(QString::fromUtf8(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}))
-                            .contains(QStringLiteral("ZAGROŻENIA ZAWODOWE")))
-                << name;
+            EXPECT_TRUE(pdfText(path).contains(QStringLiteral("ZAGROŻENIA ZAWODOWE"))) << name;
     }
 }
 

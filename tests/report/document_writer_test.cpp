@@ -264,10 +264,11 @@ TEST(Writer, RefusesTableCommandsOutsideATableAndBadWidths)
 }
 
 // The report's own sequence, played on the writer: n rows give a table of n + 1 rows, and
-// none gives the header row over one empty row.
+// none gives the header row over one empty row. A long table (its rows are appended in
+// several batches) keeps every row in place and the alignment given to its last cell.
 TEST(Writer, ChecklistTablesHoldTheHeaderAndOneRowPerEntry)
 {
-    for (int rows : {0, 1, 3}) {
+    for (int rows : {0, 1, 3, 10, 40}) {
         ProjectSnapshot document;
         for (int r = 0; r < rows; ++r) {
             document.checklist.append({QStringLiteral("pytanie"), QStringLiteral("działanie")});
@@ -281,6 +282,12 @@ TEST(Writer, ChecklistTablesHoldTheHeaderAndOneRowPerEntry)
             auto* t = qobject_cast<QTextTable*>(frame);
             EXPECT_EQ(t->rows(), std::max(rows, 1) + 1) << rows << " rows";
             EXPECT_EQ(t->columns(), 4);
+            for (int r = 1; r <= rows; ++r)
+                EXPECT_EQ(t->cellAt(r, 0).firstCursorPosition().block().text(), QString::number(r));
+            if (rows > 0) {
+                EXPECT_EQ(t->cellAt(rows, 3).firstCursorPosition().blockFormat().alignment(), Qt::AlignJustify)
+                    << rows << " rows";
+            }
         }
     }
 }

@@ -7,15 +7,16 @@
 #include "documents/project_window.h"
 #include "report/progress_window.h"
 #include "report/report_dialog.h"
+#include "support/real_reader.h"
 #include "../documents/document_test_support.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QProgressBar>
 #include <QTest>
 #include <QToolButton>
@@ -36,14 +37,6 @@ QString documentText()
            + QStringLiteral("[WARUNKI]\r\n")
            + tableLines({{QStringLiteral("Czy maszyna ma osłony?"), QStringLiteral("Założyć osłony"),
                           QStringLiteral("NIE")}});
-}
-
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // Records the files the desktop was asked to open.
@@ -80,6 +73,8 @@ struct ReportCase {
     const char* name;
     bool assessment;
     int chosen;            // RadioGroup1
+    bool overview;         // CheckBox1 ticked
+    bool appendix;         // the report holds the risk overview appendix
     const char* file;
     const char* title;     // found in the written report
     const char* notTitle;  // not found in it
@@ -87,7 +82,8 @@ struct ReportCase {
 
 class ReportChoice : public ReportDialogTest, public testing::WithParamInterface<ReportCase> {};
 
-// A project always gets the checklist report, whatever the (hidden) group holds.
+// A project always gets the checklist report, whatever the (hidden) group holds. The
+// overview check box goes with the group and counts for the risk report alone.
 TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
 {
     const ReportCase& c = GetParam();
@@ -95,8 +91,12 @@ TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
                                           : openProject(documentText());
     TForm7& dialog = dialogOf(window);
     EXPECT_EQ(dialog.RadioGroup1->isVisible(), c.assessment);
+    EXPECT_EQ(dialog.CheckBox1->isVisible(), c.assessment);
     EXPECT_EQ(dialog.RadioGroup1Buttons->checkedId(), 0);
+    EXPECT_FALSE(dialog.CheckBox1->isChecked());
     dialog.RadioGroup1Buttons->button(c.chosen)->setChecked(true);
+    EXPECT_EQ(dialog.CheckBox1->isEnabled(), c.chosen == 1);
+    dialog.CheckBox1->setChecked(c.overview);
     const QString path = folder.path(QLatin1String(c.file));
     dialog.Edit1->setText(path);
     prompts.answers.enqueue(false);
@@ -109,15 +109,19 @@ TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
     const QString text = pdfText(path);
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.title))) << text.toStdString();
     EXPECT_FALSE(text.contains(QString::fromUtf8(c.notTitle)));
+    EXPECT_EQ(text.contains(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA")), c.appendix);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Report, ReportChoice,
-    testing::Values(ReportCase{"ProjectChecklist", false, 0, "projekt.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
-                    ReportCase{"ProjectIgnoresTheGroup", false, 1, "projekt.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
-                    ReportCase{"AssessmentChecklist", true, 0, "ocena.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
-                    ReportCase{"AssessmentRiskReport", true, 1, "ocena.pdf", "RAPORT Z OCENY RYZYKA ZAWODOWEGO",
-                               "LISTA KONTROLNA"}),
+    testing::Values(
+        ReportCase{"ProjectChecklist", false, 0, false, false, "projekt.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
+        ReportCase{"ProjectIgnoresTheGroup", false, 1, true, false, "projekt.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
+        ReportCase{"AssessmentChecklist", true, 0, true, false, "ocena.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
+        ReportCase{"AssessmentRiskReport", true, 1, false, false, "ocena.pdf", "RAPORT Z OCENY RYZYKA ZAWODOWEGO",
+                   "LISTA KONTROLNA"},
+        ReportCase{"AssessmentRiskReportWithOverview", true, 1, true, true, "ocena.pdf",
+                   "RAPORT Z OCENY RYZYKA ZAWODOWEGO", "LISTA KONTROLNA"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ReportDialogTest, WithoutAFileNameAsksForOne)

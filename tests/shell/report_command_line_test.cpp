@@ -3,6 +3,7 @@
 // standard error, and the exit code.
 
 #include "base/win1250.h"
+#include "support/real_reader.h"
 #include "support/temp_folder.h"
 
 #include <QFileInfo>
@@ -25,14 +26,17 @@ struct CommandCase {
     int exitCode;
     QStringList written;          // report files expected in the folder
     QStringList errorFiles;       // the inputs named on standard error, one line each
+    bool appendix;                // a written PDF holds the risk overview appendix
 };
 
 const CommandCase Cases[] = {
     {"FolderOfAssessmentsWithABrokenOne",
      {"--raport", "--folder-wyjściowy", "@/raporty", "@/a.ron", "@/zepsuta.ron", "@/b.ron"},
-     1, {"raporty/a.docx", "raporty/b.docx"}, {"zepsuta.ron"}},
-    {"ChecklistOfAProjectAsPdf", {"--lista-kontrolna", "@/projekt.rpr", "@/lista.pdf"}, 0, {"lista.pdf"}, {}},
-    {"MissingInput", {"--raport", "@/brak.ron", "@/wynik.odt"}, 1, {}, {"brak.ron"}},
+     1, {"raporty/a.docx", "raporty/b.docx"}, {"zepsuta.ron"}, false},
+    {"ChecklistOfAProjectAsPdf", {"--lista-kontrolna", "@/projekt.rpr", "@/lista.pdf"}, 0, {"lista.pdf"}, {}, false},
+    {"RiskReportAsPdf", {"--raport", "@/a.ron", "@/raport.pdf"}, 0, {"raport.pdf"}, {}, false},
+    {"RiskReportWithOverview", {"--raport", "--podsumowanie", "@/a.ron", "@/raport.pdf"}, 0, {"raport.pdf"}, {}, true},
+    {"MissingInput", {"--raport", "@/brak.ron", "@/wynik.odt"}, 1, {}, {"brak.ron"}, false},
 };
 
 class ReportCommandLineTest : public ::testing::TestWithParam<CommandCase> {
@@ -69,6 +73,10 @@ TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
         EXPECT_TRUE(out[i].startsWith(QStringLiteral("Zapisano raport: "))) << out[i].toStdString();
         EXPECT_TRUE(out[i].endsWith(c.written[i])) << out[i].toStdString();
         EXPECT_GT(QFileInfo(folder.path(c.written[i])).size(), 1000) << c.written[i].toStdString();
+        if (c.written[i].endsWith(QLatin1String(".pdf"))) {
+            EXPECT_EQ(pdfText(folder.path(c.written[i])).contains(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA")),
+                      c.appendix);
+        }
     }
     ASSERT_EQ(err.size(), c.errorFiles.size()) << err.join('\n').toStdString();
     for (int i = 0; i < c.errorFiles.size(); ++i)

@@ -198,6 +198,21 @@ TEST(IniWriting, EverySectionIsHeaderLinesAndOneEmptyLineWithCrLf)
               "[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\n\r\n");
 }
 
+TEST(IniWriting, WrittenFormIsTheSameWhetherTheSectionsWereReadOrNot)
+{
+    // A section's lines are parsed when first used; until then they are written from the
+    // file's text by the same rules.
+    for (const QByteArray& bytes : {blanksAroundEquals, lowerCaseNames, twoOpisSections, duplicateKey, keyWithoutValue,
+                                    valueWithEquals, openBracketOnly, noLastLineEnd, commentsAndBlanks, mixedLineEnds,
+                                    nulInside, linesBeforeHeader, controlBytesAndNbsp}) {
+        const auto untouched = loaded(bytes);
+        const auto read = loaded(bytes);
+        for (const QByteArray& name : read->SectionNames())
+            read->SectionKeys(name);
+        EXPECT_EQ(untouched->ToBytes(), read->ToBytes()) << bytes.toStdString();
+    }
+}
+
 TEST(IniWriting, SectionWhoseLinesWereAllDeletedIsStillWritten)
 {
     const auto ini = loaded("[S]\r\nA=1\r\nB=2\r\n[T]\r\nC=3\r\n");

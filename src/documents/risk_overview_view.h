@@ -1,0 +1,70 @@
+#pragma once
+// RiskOverviewView: the picture of a RiskOverview, painted with QPainter: the hazards at each
+// of the five levels as a bar chart with the hazards not rated, the S x P grid of the
+// two-factor methods or the R values of the others on a logarithmic scale with the level
+// limits, the unacceptable hazards with their sources and preventive actions, and the
+// checklist's RBHP index. Every level colour carries the level's number, so the picture
+// also reads in greyscale print.
+//
+// The picture is a column of blocks laid out for a width. The widget shows it whole at its
+// own width (its height follows the width, for the scroll area around it); the same blocks
+// are painted into an image or onto A4 pages, a page break falling only between blocks.
+
+#include "documents/risk_overview.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class QPaintDevice;
+
+class RiskOverviewView : public QWidget {
+    Q_OBJECT
+public:
+    explicit RiskOverviewView(QWidget* parent = nullptr);
+
+    // Shows `overview` from now on.
+    void setOverview(const RiskOverview& overview);
+    // The overview being painted.
+    const RiskOverview& overview() const { return overview_; }
+
+    // The picture at the widget's width on white, at twice the pixel density for print.
+    QImage picture() const;
+    // The picture on A4 pages, as the bytes of a PDF file; empty when it cannot be made.
+    QByteArray pdf() const;
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // One part of the picture: its height at the width it was laid out for and how it paints
+    // itself, from its top-left corner at (0, 0).
+    struct Block {
+        int height;
+        std::function<void(QPainter&)> paint;
+    };
+    // The blocks for a column `width` wide, measured with the fonts as `device` shows them.
+    QList<Block> blocks(int width, const QPaintDevice* device) const;
+    // The height of the whole picture of `blocks`, margins included.
+    static int pictureHeight(const QList<Block>& blocks);
+    // Paints `blocks` one under the other inside the margins of the picture.
+    static void paintPicture(QPainter& painter, const QList<Block>& blocks);
+
+    void addTitle(QList<Block>& out, int width, const QPaintDevice* device) const;
+    void addLevelBars(QList<Block>& out, int width, const QPaintDevice* device) const;
+    void addGrid(QList<Block>& out, int width, const QPaintDevice* device) const;
+    void addRScale(QList<Block>& out, int width, const QPaintDevice* device) const;
+    void addUnacceptable(QList<Block>& out, int width, const QPaintDevice* device) const;
+    void addChecklist(QList<Block>& out, int width, const QPaintDevice* device) const;
+
+    QFont headingFont() const;
+    // A heading line and, under it, wrapped lines of ordinary text.
+    Block textBlock(const QString& heading, const QStringList& lines, int width, const QPaintDevice* device) const;
+
+    RiskOverview overview_;
+};

@@ -1,0 +1,140 @@
+#include "report/risk_overview_appendix.h"
+
+#include "documents/risk_overview.h"
+#include "report/report_tables.h"
+#include "report/word_basic.h"
+
+namespace {
+
+// The fill of a level, from light green to red: a tint of the level's colour over white
+// (over yellow for the orange of level 3), light enough for black text.
+BordersAndShading levelShading(int level)
+{
+    struct Fill {
+        int pattern;
+        WordColour ahead;
+        WordColour behind;
+    };
+    static const Fill fills[] = {{5, WordColour::BrightGreen, WordColour::White}, // 25 %
+                                 {8, WordColour::Yellow, WordColour::White},      // 50 %
+                                 {7, WordColour::Red, WordColour::Yellow},        // 40 %
+                                 {8, WordColour::Red, WordColour::White},         // 50 %
+                                 {11, WordColour::Red, WordColour::White}};       // 75 %
+    const Fill& fill = fills[level - 1];
+    // The cell's own edges are single lines, as inside the ruled table.
+    return {{ApplyToCells, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0},
+            QStringLiteral("0 pt"),
+            {fill.pattern, static_cast<int>(fill.ahead), static_cast<int>(fill.behind)},
+            QStringLiteral("0"),
+            -1};
+}
+
+// A numbered heading in bold 11 pt; what follows is 10 pt, centred as the tables are.
+void heading(WordBasic& word, int number, const QString& text)
+{
+    word.FontSize(11);
+    word.Bold();
+    word.LeftPara();
+    word.Insert(QStringLiteral("%1. %2\r").arg(number).arg(text));
+    word.FontSize(10);
+    word.CenterPara();
+}
+
+void endTable(WordBasic& word)
+{
+    word.LineDown(1);
+    InsertEmptyParagraphs(word, 2);
+}
+
+void levelCounts(WordBasic& word, const RiskOverview& overview)
+{
+    word.TableInsertTable(QString(), 3, 6, QString(), 0, 0);
+    AddHeaderColumn(word, QStringLiteral("2,0 cm"), QStringLiteral("Poziom"), false);
+    AddHeaderColumn(word, QStringLiteral("10,2 cm"), QStringLiteral("Ocena ryzyka"), false);
+    AddHeaderColumn(word, QStringLiteral("4,0 cm"), QStringLiteral("Liczba zagrożeń"), true);
+    RuleTable(word, 3);
+    for (int level = 1; level <= 5; ++level)
+        AddDataRow(word, level, {risk::levelText(level), QString::number(overview.levelCounts[level - 1])});
+    AddDataRow(word, QStringLiteral("–"), {QStringLiteral("Zagrożenia nieocenione"), QString::number(overview.unrated)});
+    endTable(word);
+}
+
+// Rows S, columns P, as on the scales; each cell holds its number of hazards over the level
+// of S x P.
+void grid(WordBasic& word, const RiskOverview& overview)
+{
+    word.LeftPara();
+    word.Insert(QStringLiteral("Wiersze: ciężkość skutków S, kolumny: prawdopodobieństwo P. W każdej komórce liczba "
+                               "zagrożeń i poziom ryzyka iloczynu S x P.\r"));
+    word.CenterPara();
+    const auto columns = static_cast<int>(overview.grid.first().size());
+    word.TableInsertTable(QString(), columns + 1, static_cast<int>(overview.grid.size()), QString(), 0, 0);
+    AddHeaderColumn(word, QStringLiteral("1,8 cm"), QStringLiteral("S \\ P"), false);
+    // The grid's columns share the rest of the 16,2 cm text width.
+    const QString width = QString::number(14.4 / columns, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" cm");
+    for (int p = 1; p <= columns; ++p)
+        AddHeaderColumn(word, width, QString::number(p), p == columns);
+    RuleTable(word, columns + 1);
+    for (int s = 1; s <= overview.grid.size(); ++s) {
+        word.NextCell();
+        word.Insert(QString::number(s));
+        for (int p = 1; p <= columns; ++p) {
+            const int level = risk::level(overview.method, s * p);
+            word.NextCell();
+            word.CenterPara();
+            word.FormatBordersAndShading(levelShading(level));
+            word.Insert(QString::number(overview.grid[s - 1][p - 1]) + QLatin1Char('\r'));
+            word.Italic();
+            word.Insert(QStringLiteral("poziom %1").arg(level));
+        }
+    }
+    endTable(word);
+}
+
+void unacceptable(WordBasic& word, const RiskOverview& overview)
+{
+    if (overview.unacceptable.isEmpty()) {
+        word.LeftPara();
+        word.Insert(QStringLiteral("Brak zagrożeń o ryzyku niedopuszczalnym.\r"));
+        return;
+    }
+    word.TableInsertTable(QString(), 5, static_cast<int>(overview.unacceptable.size()), QString(), 0, 0);
+    AddHeaderColumn(word, QStringLiteral("1,2 cm"), QStringLiteral("Nr"), false);
+    AddHeaderColumn(word, QStringLiteral("3,6 cm"), QStringLiteral("Zagrożenie"), false);
+    AddHeaderColumn(word, QStringLiteral("3,2 cm"), QStringLiteral("Źródło zagrożenia"), false);
+    AddHeaderColumn(word, QStringLiteral("4,0 cm"), QStringLiteral("Poziom ryzyka"), false);
+    AddHeaderColumn(word, QStringLiteral("4,2 cm"), QStringLiteral("Działania zapobiegawcze"), true);
+    RuleTable(word, 5);
+    // Numbered as in the report's hazard tables, so that each can be found there.
+    for (const RatedHazard& hazard : overview.unacceptable)
+        AddDataRow(word, hazard.row,
+                   {hazard.hazard, hazard.sources, risk::riskText(overview.method, hazard.r), hazard.actions});
+    endTable(word);
+}
+
+} // namespace
+
+void WriteRiskOverviewAppendix(WordBasic& word, const AssessmentSnapshot& assessment)
+{
+    const RiskOverview overview = riskOverview(assessment);
+    word.InsertBreak(0);
+    word.FontSize(12);
+    word.Bold();
+    word.CenterPara();
+    word.Insert(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA\r"));
+    word.FontSize(10);
+    if (overview.method != RiskMethod::None)
+        word.Insert(QStringLiteral("Metoda oceny ryzyka: ") + risk::methodNames().at(static_cast<int>(overview.method))
+                    + QLatin1Char('\r'));
+    InsertEmptyParagraphs(word, 1);
+
+    int number = 0;
+    heading(word, ++number, QStringLiteral("Liczba zagrożeń na poziomach ryzyka"));
+    levelCounts(word, overview);
+    if (hasGrid(overview.method)) {
+        heading(word, ++number, QStringLiteral("Macierz ryzyka S x P"));
+        grid(word, overview);
+    }
+    heading(word, ++number, QStringLiteral("Zagrożenia o ryzyku niedopuszczalnym (poziomy 4 i 5)"));
+    unacceptable(word, overview);
+}

@@ -1,0 +1,180 @@
+// The assessment window's overview tab: looking at it stores nothing, it follows the ratings
+// whether they change while it is shown or hidden, and it exports a PNG picture and PDF pages,
+// telling why when the file cannot be written.
+
+#include "document_test_support.h"
+#include "documents/assessment_window.h"
+#include "documents/risk_overview_page.h"
+#include "documents/risk_overview_view.h"
+#include "storage/ini_dat.h"
+#include "storage/string_grid_ini.h"
+#include "support/pages_of.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int OverviewTab = 5;
+
+// A hazard row with its factors from column 4 on (S, P and, for three factors, E) and an
+// empty risk cell.
+QStringList hazard(const QString& name, const QStringList& factors)
+{
+    return QStringList{name, QStringLiteral("źródło ") + name, QStringLiteral("skutek"),
+                       QStringLiteral("działanie ") + name} +
+           factors + QStringList{QString()};
+}
+
+QString assessmentText(const QString& method, const QString& employees, const QList<QStringList>& hazards)
+{
+    return QStringLiteral("[OPISOC]\r\nZatrudnienie=%1\r\n[OPIS]\r\nMetoda=%2\r\n[ZAGROZENIA]\r\n")
+               .arg(employees, method) +
+           tableLines(hazards) + QStringLiteral("[WARUNKI]\r\n") +
+           tableLines({{"Czy przejścia są wolne?", "Uprzątnąć", "NIE"}, {"Czy jest apteczka?", "", "TAK"}});
+}
+
+struct FollowCase {
+    const char* name;
+    QString method;
+    QString employees;
+    QList<QStringList> hazards;   // the last one is not rated
+    int editedRow;                // the S cell of this row takes `newS`
+    QString newS;
+    std::array<int, 5> before;
+    std::array<int, 5> after;
+};
+
+class OverviewFollowsTest : public DocumentWindowTest, public testing::WithParamInterface<FollowCase> {};
+
+TEST_P(OverviewFollowsTest, ShownTabFollowsTheRatings)
+{
+    const FollowCase& c = GetParam();
+    TForm5* window = openAssessment(assessmentText(c.method, c.employees, c.hazards));
+    const RiskOverviewView* view = window->OverviewPage->view();
+    const auto shows = [&](const std::array<int, 5>& counts) {
+        EXPECT_EQ(view->overview().levelCounts, counts);
+        EXPECT_EQ(view->overview().unrated, 1);
+        EXPECT_EQ(view->overview().levelCounts, riskOverview(window->snapshot()).levelCounts);
+    };
+    pagesOf(window)->setCurrentIndex(OverviewTab);
+    shows(c.before);
+
+    // Changed while the tab is shown.
+    const QString oldS = window->StringGridIni1->cell(4, c.editedRow);
+    window->StringGridIni1->setCell(4, c.editedRow, c.newS);
+    QApplication::processEvents();
+    shows(c.after);
+
+    // Changed while another tab is shown.
+    pagesOf(window)->setCurrentIndex(3);
+    window->StringGridIni1->setCell(4, c.editedRow, oldS);
+    pagesOf(window)->setCurrentIndex(OverviewTab);
+    shows(c.before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Methods, OverviewFollowsTest,
+    testing::Values(
+        // PHA levels: S x P up to 2, 4, 9, 12, above.
+        FollowCase{"Pha", "PHA", "", {hazard("a", {"1=", "1="}), hazard("b", {"3=", "3="}), hazard("c", {"", ""})},
+                   2, "5=", {1, 0, 1, 0, 0}, {1, 0, 0, 0, 1}},
+        // RISK SCORE levels: R up to 20, 70, 200, 400, above.
+        FollowCase{"RiskScore", "RISK SCORE", "",
+                   {hazard("a", {"1=", "1=", "1="}), hazard("b", {"7=", "3=", "6="}), hazard("c", {"", "", ""})},
+                   2, "40=", {1, 0, 1, 0, 0}, {1, 0, 0, 0, 1}},
+        // FIVE STEPS, 3 employees (I = 2): R up to 5, 20, 50, 500, above.
+        FollowCase{"FiveSteps", "FIVE STEPS", "3",
+                   {hazard("a", {"0,5=", "2=", "2,5="}), hazard("b", {"4=", "8=", "6="}), hazard("c", {"1=", "", ""})},
+                   1, "15=", {1, 0, 0, 1, 0}, {0, 0, 0, 2, 0}},
+        // PN-N-18002 levels: S x P up to 1, 2, 4, 6, above.
+        FollowCase{"Matrix", "Matrycowa (PN-N-18002)", "",
+                   {hazard("a", {"1=", "1="}), hazard("b", {"2=", "2="}), hazard("c", {"2=", ""})},
+                   2, "3=", {1, 0, 1, 0, 0}, {1, 0, 0, 1, 0}}),
+    [](const testing::TestParamInfo<FollowCase>& test) { return test.param.name; });
+
+TEST_F(DocumentWindowTest, OverviewIsTheLastTabAndLookingAtItStoresNothing)
+{
+    const QString text = assessmentText(QStringLiteral("RISK SCORE"), QStringLiteral("4"),
+                                        {hazard("a", {"7=", "3=", "6="}), hazard("b", {"40=", "10=", "2="})});
+    TForm5* unseen = openAssessment(text, QStringLiteral("pierwsza.ron"));
+    unseen->saveFileAs(folder.path(QStringLiteral("bez.ron")));
+
+    TForm5* seen = openAssessment(text, QStringLiteral("druga.ron"));
+    ASSERT_EQ(pagesOf(seen)->count(), OverviewTab + 1);
+    EXPECT_EQ(pagesOf(seen)->tabText(OverviewTab), QStringLiteral("Podsumowanie"));
+    EXPECT_EQ(pagesOf(seen)->widget(OverviewTab)->findChild<RiskOverviewPage*>(), seen->OverviewPage);
+    pagesOf(seen)->setCurrentIndex(OverviewTab);
+    paint(seen);
+    EXPECT_EQ(seen->OverviewPage->view()->overview().unacceptable.size(), 1);
+    EXPECT_FALSE(seen->file().Modified());
+    seen->saveFileAs(folder.path(QStringLiteral("z.ron")));
+
+    EXPECT_FALSE(folder.read(QStringLiteral("z.ron")).isEmpty());
+    EXPECT_EQ(folder.read(QStringLiteral("z.ron")), folder.read(QStringLiteral("bez.ron")));
+}
+
+struct ExportCase {
+    const char* name;
+    bool pdf;
+    QString typed;      // the name given in the save dialog, "" to cancel
+    QString written;    // the file expected, "" for none
+    QByteArray magic;
+    bool fails = false; // an error is shown
+};
+
+class OverviewExportTest : public DocumentWindowTest, public testing::WithParamInterface<ExportCase> {};
+
+TEST_P(OverviewExportTest, WritesTheChosenFile)
+{
+    const ExportCase& c = GetParam();
+    TForm5* window = openAssessment(
+        assessmentText(QStringLiteral("PHA"), {}, {hazard("Hałas", {"4=", "5="}), hazard("Pył", {"1=", "2="})}),
+        QStringLiteral("karta.ron"));
+    pagesOf(window)->setCurrentIndex(OverviewTab);
+    prompts.fileNames.enqueue(c.typed.isEmpty() ? QString() : folder.path(c.typed));
+    (c.pdf ? window->OverviewPage->PdfButton : window->OverviewPage->PngButton)->click();
+
+    ASSERT_EQ(prompts.messages.size(), c.fails ? 1 : 0);
+    if (c.fails) {
+        EXPECT_TRUE(prompts.messages[0].text.contains(QDir::toNativeSeparators(folder.path(c.typed))))
+            << prompts.messages[0].text.toStdString();
+    }
+    ASSERT_EQ(prompts.proposedPaths.size(), 1);
+    EXPECT_EQ(prompts.proposedPaths[0],
+              folder.path(QStringLiteral("karta - podsumowanie") + (c.pdf ? QStringLiteral(".pdf") : QStringLiteral(".png"))));
+    const QStringList files = QDir(folder.root()).entryList({QStringLiteral("*.p??")}, QDir::Files);
+    if (c.written.isEmpty()) {
+        EXPECT_TRUE(files.isEmpty());
+        return;
+    }
+    EXPECT_EQ(files, QStringList{c.written});
+    const QByteArray bytes = folder.read(c.written);
+    EXPECT_TRUE(bytes.startsWith(c.magic));
+    if (!c.pdf) {
+        const QImage picture = QImage::fromData(bytes, "PNG");
+        EXPECT_GT(picture.height(), picture.width() / 2);
+        return;
+    }
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {folder.path(c.written), QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Podsumowanie oceny ryzyka"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Wiersz 1: Hałas"))) << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, OverviewExportTest,
+    testing::Values(ExportCase{"Png", false, "obraz", "obraz.png", QByteArray("\x89PNG\r\n\x1a\n")},
+                    ExportCase{"Pdf", true, "wydruk.pdf", "wydruk.pdf", QByteArray("%PDF-")},
+                    ExportCase{"Cancelled", true, "", "", {}},
+                    ExportCase{"FolderMissing", false, "brak/obraz.png", "", {}, true}),
+    [](const testing::TestParamInfo<ExportCase>& test) { return test.param.name; });
+
+} // namespace

@@ -1,0 +1,114 @@
+// The risk overview appendix of the risk report, saved as .docx and read back by
+// python3-docx: the page break it starts with, the counts per level, the shaded S x P grid
+// with the numbers in its cells, and the unacceptable hazards, most severe first.
+
+#include "documents/document_snapshot.h"
+#include "report/document_writer.h"
+#include "report/risk_overview_appendix.h"
+#include "report/risk_report.h"
+#include "support/real_reader.h"
+#include "support/temp_folder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// Every table as rows of cells, a cell as its text (lines joined by a blank) followed by its
+// fill when it is shaded; and the paragraphs that start a new page.
+const char ReadAppendix[] = R"(
+import docx, json, sys
+d = docx.Document(sys.argv[1])
+def cell(c):
+    return ' '.join([c.text.replace('\n', ' ')] + c._tc.xpath('./w:tcPr/w:shd/@w:fill'))
+tables = [[[cell(c) for c in r.cells] for r in t.rows] for t in d.tables]
+breaks = [p.text for p in d.paragraphs if p._p.xpath('./w:pPr/w:pageBreakBefore')]
+print(json.dumps({"tables": tables, "breaks": breaks}))
+)";
+
+constexpr int ReportTables = 10;   // the tables of the report before the appendix
+
+// Hazard `name` with its source, preventive actions and ratings from column 4 on.
+QStringList hazard(const QString& name, const QStringList& ratings)
+{
+    return QStringList{name, QStringLiteral("źródło ") + name, QStringLiteral("skutek"), QStringLiteral("działania ") + name}
+           + ratings + QStringList{QString()};
+}
+
+using Lines = std::vector<std::string>;
+
+struct AppendixCase {
+    const char* name;
+    RiskMethod method;
+    TableRows hazards;
+    Lines counts;          // levels 1 to 5, then not rated
+    Lines grid;            // rows S of the grid: S, then "count poziom level fill" per P
+    Lines unacceptable;    // number, hazard, source, risk, actions
+};
+
+class RiskOverviewAppendix : public testing::TestWithParam<AppendixCase> {};
+
+// The rows of a table below its header, each with its cells joined by "|", or the cells of
+// one column only.
+Lines rows(const QJsonValue& table, int column = -1)
+{
+    Lines lines;
+    const QJsonArray all = table.toArray();
+    for (auto row = all.begin() + 1; row < all.end(); ++row) {
+        QStringList cells;
+        for (const QJsonValue& cell : row->toArray())
+            cells.append(cell.toString());
+        lines.push_back((column < 0 ? cells.join(QLatin1Char('|')) : cells.value(column)).toStdString());
+    }
+    return lines;
+}
+
+TEST_P(RiskOverviewAppendix, RealReaderFindsCountsShadedGridAndUnacceptableHazards)
+{
+    const AppendixCase& c = GetParam();
+    AssessmentSnapshot assessment;
+    assessment.method = c.method;
+    assessment.hazards = c.hazards;
+    DocumentWriter writer;
+    BuildRiskReport(writer, assessment);
+    WriteRiskOverviewAppendix(writer, assessment);
+    TempFolder folder;
+    const QString path = folder.path(QStringLiteral("raport.docx"));
+    writer.FileSaveAs(path);
+
+    const QJsonObject found = QJsonDocument::fromJson(readWithPython(ReadAppendix, path)).object();
+
+    EXPECT_EQ(found[QLatin1String("breaks")].toArray(), QJsonArray{"ZAŁĄCZNIK: PODSUMOWANIE RYZYKA"});
+    const QJsonArray tables = found[QLatin1String("tables")].toArray();
+    ASSERT_EQ(tables.size(), ReportTables + (c.grid.empty() ? 2 : 3));
+    EXPECT_EQ(rows(tables[ReportTables], 2), c.counts);
+    if (!c.grid.empty()) {
+        EXPECT_EQ(rows(tables[ReportTables + 1]), c.grid);
+    }
+    EXPECT_EQ(rows(tables.last()), c.unacceptable);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Report, RiskOverviewAppendix,
+    testing::Values(
+        AppendixCase{"Matrix",
+                     RiskMethod::Matrycowa,
+                     {hazard("A", {"3=duże", "3=wysoce"}), hazard("B", {"2=średnie", "2=prawdopodobne"}),
+                      hazard("C", {"1=małe", "3=wysoce"}), hazard("D", {"3=duże", "2=prawdopodobne"}),
+                      hazard("E", {"2=średnie", "1=mało"}), hazard("F", {"", ""})},
+                     {"0", "1", "2", "1", "1", "1"},
+                     {"1|0 poziom 1 BFFFBF|0 poziom 2 FFFF80|1 poziom 3 FF9900",
+                      "2|1 poziom 2 FFFF80|1 poziom 3 FF9900|0 poziom 4 FF8080",
+                      "3|0 poziom 3 FF9900|1 poziom 4 FF8080|1 poziom 5 FF4040"},
+                     {"1|A|źródło A|R = 9,0 Ryzyko bardzo duże - niedopuszczalne|działania A",
+                      "4|D|źródło D|R = 6,0 Ryzyko duże - niedopuszczalne|działania D"}},
+        AppendixCase{"RiskScoreHasNoGrid",
+                     RiskMethod::RiskScore,
+                     {hazard("A", {"1=a", "1=b", "1=c"}), hazard("B", {"40=a", "6=b", "3=c"})},
+                     {"1", "0", "0", "0", "1", "0"},
+                     {},
+                     {"2|B|źródło B|R = 720,0 Ryzyko bardzo duże - niedopuszczalne|działania B"}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+} // namespace
