@@ -1,6 +1,7 @@
 // The reports from the command line, run as the real program in a process with no display
 // given: the files written, one line per file on standard output, one per bad file on
-// standard error, and the exit code.
+// standard error, and the exit code; --help and a command line that cannot be understood
+// print the usage.
 
 #include "base/win1250.h"
 #include "support/real_reader.h"
@@ -20,13 +21,16 @@ const QString Assessment = QStringLiteral(
     "[WARUNKI]\r\nTABELA0/1=Czy są osłony?\r\nTABELA2/1=NIE\r\n");
 const QString Project = QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\n[WARUNKI]\r\nTABELA0/1=Czy są osłony?\r\n");
 
+enum class Usage { None, OnOutput, OnError };
+
 struct CommandCase {
     const char* name;
     QStringList arguments;        // "@" stands for the test's folder
     int exitCode;
     QStringList written;          // report files expected in the folder
-    QStringList errorFiles;       // the inputs named on standard error, one line each
+    QStringList errorLines;       // what each line on standard error names (a bad input, a bad option)
     bool appendix;                // a written PDF holds the risk overview appendix
+    Usage usage = Usage::None;    // where the usage is printed, after those lines
 };
 
 const CommandCase Cases[] = {
@@ -37,7 +41,20 @@ const CommandCase Cases[] = {
     {"RiskReportAsPdf", {"--raport", "@/a.ron", "@/raport.pdf"}, 0, {"raport.pdf"}, {}, false},
     {"RiskReportWithOverview", {"--raport", "--podsumowanie", "@/a.ron", "@/raport.pdf"}, 0, {"raport.pdf"}, {}, true},
     {"MissingInput", {"--raport", "@/brak.ron", "@/wynik.odt"}, 1, {}, {"brak.ron"}, false},
+    {"Help", {"--help"}, 0, {}, {}, false, Usage::OnOutput},
+    {"UnknownOption", {"--raport", "--nieznana", "@/a.ron", "@/wynik.docx"}, 2, {}, {"--nieznana"}, false, Usage::OnError},
+    {"NoReportFile", {"--lista-kontrolna", "@/a.ron"}, 2, {}, {"Podaj plik dokumentu"}, false, Usage::OnError},
+    {"OverviewOfAChecklist", {"--lista-kontrolna", "--podsumowanie", "@/a.ron", "@/lista.pdf"}, 2, {},
+     {"tylko do raportu --raport"}, false, Usage::OnError},
 };
+
+// The lines before the usage, if the usage is printed whole, else all lines.
+QStringList linesBeforeUsage(const QString& text, bool* usagePrinted)
+{
+    const qsizetype usage = text.indexOf(QStringLiteral("Użycie:\n  OcenaRyzyka --raport"));
+    *usagePrinted = usage >= 0 && text.endsWith(QStringLiteral("2 - błędne wywołanie.\n"));
+    return text.left(usage < 0 ? text.size() : usage).split('\n', Qt::SkipEmptyParts);
+}
 
 class ReportCommandLineTest : public ::testing::TestWithParam<CommandCase> {
 protected:
@@ -66,8 +83,12 @@ TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
 
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), c.exitCode);
-    const QStringList out = QString::fromUtf8(program.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    const QStringList err = QString::fromUtf8(program.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    bool usageOnOutput = false;
+    bool usageOnError = false;
+    const QStringList out = linesBeforeUsage(QString::fromUtf8(program.readAllStandardOutput()), &usageOnOutput);
+    const QStringList err = linesBeforeUsage(QString::fromUtf8(program.readAllStandardError()), &usageOnError);
+    EXPECT_EQ(usageOnOutput, c.usage == Usage::OnOutput);
+    EXPECT_EQ(usageOnError, c.usage == Usage::OnError);
     ASSERT_EQ(out.size(), c.written.size()) << out.join('\n').toStdString();
     for (int i = 0; i < c.written.size(); ++i) {
         EXPECT_TRUE(out[i].startsWith(QStringLiteral("Zapisano raport: "))) << out[i].toStdString();
@@ -78,9 +99,9 @@ TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
                       c.appendix);
         }
     }
-    ASSERT_EQ(err.size(), c.errorFiles.size()) << err.join('\n').toStdString();
-    for (int i = 0; i < c.errorFiles.size(); ++i)
-        EXPECT_TRUE(err[i].contains(c.errorFiles[i])) << err[i].toStdString();
+    ASSERT_EQ(err.size(), c.errorLines.size()) << err.join('\n').toStdString();
+    for (int i = 0; i < c.errorLines.size(); ++i)
+        EXPECT_TRUE(err[i].contains(c.errorLines[i])) << err[i].toStdString();
     EXPECT_FALSE(QFileInfo::exists(folder.path("raporty/zepsuta.docx")));
     EXPECT_EQ(folder.read("a.ron"), original) << "documents are only read";
 }
