@@ -40,9 +40,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-// The toolbar's images: the standard ones from the desktop's icon theme, with Adwaita (which
+// The standard images of Qt's dialogs come from the desktop's icon theme, with Adwaita (which
 // the setup installs) where the desktop names no theme or its theme lacks an image; the
-// ones drawn for this program from a resource compiled into the shell library.
+// toolbar's and the windows' images are drawn for this program, in a resource compiled into
+// the shell library.
 static void prepareIcons()
 {
     Q_INIT_RESOURCE(icons);
@@ -291,11 +292,9 @@ void TForm1::createToolBars()
     // Each button runs the command of its menu item through the same action; the button
     // carries its own published name.
     prepareIcons();
+    // The buttons' images are drawn for the program in one style: the pale images of some
+    // themes look like disabled buttons beside them.
     const auto drawn = [](const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); };
-    // A standard command takes the theme's image; a theme without it gets the drawn one.
-    const auto themed = [&drawn](const char* name, const char* fallback) {
-        return QIcon::fromTheme(QLatin1String(name), drawn(fallback));
-    };
     const struct {
         QAction* command;   // nullptr: a separator
         const char* name;
@@ -303,21 +302,21 @@ void TForm1::createToolBars()
     } buttons[] = {
         {Projekt1, "ToolButton9", drawn("new_project")},
         {Ocenaryzyka1, "ToolButton15", drawn("new_assessment")},
-        {FileOpenItem, "ToolButton1", themed("document-open", "open")},
-        {Zapisz1, "ToolButton2", themed("document-save", "save")},
+        {FileOpenItem, "ToolButton1", drawn("open")},
+        {Zapisz1, "ToolButton2", drawn("save")},
         {nullptr, nullptr, {}},
-        {CopyItem, "ToolButton5", themed("edit-copy", "copy")},
-        {PasteItem, "ToolButton6", themed("edit-paste", "paste")},
+        {CopyItem, "ToolButton5", drawn("copy")},
+        {PasteItem, "ToolButton6", drawn("paste")},
         {nullptr, nullptr, {}},
         {Dodajwierszdoprojektu1, "ToolButton8", drawn("row_add")},
         {Wstawwierszdoprojektu1, "ToolButton16", drawn("row_insert")},
         {Usuwierszzprojektu1, "ToolButton10", drawn("row_delete")},
         {PrzeniedoWorda1, "ToolButton17", drawn("to_word")},
         {nullptr, nullptr, {}},
-        {Pomoc1, "ToolButton11", themed("help-browser", "help")},
-        {WebSiteItem, "WebSiteButton", themed("web-browser", "web")},
+        {Pomoc1, "ToolButton11", drawn("help")},
+        {WebSiteItem, "WebSiteButton", drawn("web")},
         {nullptr, nullptr, {}},
-        {FileExitItem, "ToolButton13", themed("application-exit", "exit")},
+        {FileExitItem, "ToolButton13", drawn("exit")},
     };
     for (const auto& button : buttons) {
         if (!button.command) {
