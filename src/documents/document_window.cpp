@@ -341,8 +341,10 @@ void DocumentWindow::resetRowHeights(TStringGridIni* table)
 
 void DocumentWindow::setColumnWidths(TStringGridIni* table, const QList<int>& widths)
 {
+    // A column is never narrower than its title, whatever the font.
+    const auto* delegate = qobject_cast<const GridDelegate*>(table->itemDelegate());
     for (int c = 0; c < widths.size() && c < table->columnCount(); ++c)
-        table->setColumnWidth(c, widths[c]);
+        table->setColumnWidth(c, delegate ? qMax(widths[c], delegate->titleWidth(c)) : widths[c]);
 }
 
 int DocumentWindow::widthPart(double factor) const

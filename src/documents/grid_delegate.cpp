@@ -2,6 +2,7 @@
 
 #include "risk/risk_method.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTextOption>
@@ -14,6 +15,7 @@ namespace {
 // a row is grown to the wrapped text's height plus 2 pixels.
 constexpr int TextMargin = 2;
 constexpr int RowSlack = 2;
+constexpr int GridLine = 1;
 
 QRect textRect(const QRect& cell)
 {
@@ -38,6 +40,19 @@ bool GridDelegate::isRed(const QString& text) const
         break;
     }
     return false;
+}
+
+QFont GridDelegate::titleFont() const
+{
+    QFont font = table_->font();
+    font.setBold(style_.boldTitles);
+    return font;
+}
+
+int GridDelegate::titleWidth(int column) const
+{
+    const QString title = table_->model()->index(0, column).data().toString();
+    return QFontMetrics(titleFont()).horizontalAdvance(title) + 2 * TextMargin + GridLine;
 }
 
 QColor GridDelegate::textColour(const QModelIndex& index) const
@@ -75,9 +90,7 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     painter->setPen(textColour(index));
 
     if (index.row() == 0) {
-        QFont font = option.font;
-        font.setBold(style_.boldTitles);
-        painter->setFont(font);
+        painter->setFont(titleFont());
         painter->drawText(textRect(cell), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     } else {
         painter->setFont(option.font);

@@ -9,6 +9,7 @@
 #include "storage/win1250_input.h"
 
 #include <QColor>
+#include <QFont>
 #include <functional>
 
 class QTableWidget;
@@ -33,6 +34,10 @@ public:
 
     GridDelegate(QTableWidget* table, Style style);
 
+    // The font of the title row's texts, and the width a column needs to show its title
+    // whole.
+    QFont titleFont() const;
+    int titleWidth(int column) const;
     // The colours a cell is painted with, as painting decides them now.
     QColor textColour(const QModelIndex& index) const;
     QColor backgroundColour(const QModelIndex& index) const;

@@ -46,7 +46,7 @@ enum class WordColour { Auto, Black, Blue, Turquoise, BrightGreen, Pink, Red, Ye
 
 // The borders of every ruled table of the reports: a frame of 1,5 pt, 0,75 pt lines inside.
 inline const BordersAndShading RuledTableBorders{
-    {3, 0, 2, 2, 2, 2, 1, 1, 0, 0, 0, 0, 0, 0}, QStringLiteral("0 pt"), {0, 0, 0}, QStringLiteral("0"), -1};
+    {ApplyToTable, 0, 2, 2, 2, 2, 1, 1, 0, 0, 0, 0, 0, 0}, QStringLiteral("0 pt"), {0, 0, 0}, QStringLiteral("0"), -1};
 
 class WordBasic {
 public:

@@ -176,6 +176,13 @@ Window* FileCommands::createWindow(const QString& path)
         if (item->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4))
             item->setShortcut({});
     }
+    // A minimised frame is too narrow for the full path, which would read the same in
+    // every window: it shows the file name, and the full path again once restored.
+    const auto showTitle = [frame, window] {
+        frame->setWindowTitle(frame->isMinimized() ? QFileInfo(window->windowTitle()).fileName() : window->windowTitle());
+    };
+    connect(frame, &QMdiSubWindow::windowStateChanged, frame, showTitle);
+    connect(window, &QWidget::windowTitleChanged, frame, showTitle);
     frame->show();
     const bool maximised = frame->isMaximized();
     frame->showNormal();

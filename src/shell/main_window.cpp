@@ -40,9 +40,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-// The toolbar's images: the standard ones from the desktop's icon theme, with Adwaita (which
+// The standard images of Qt's dialogs come from the desktop's icon theme, with Adwaita (which
 // the setup installs) where the desktop names no theme or its theme lacks an image; the
-// ones drawn for this program from a resource compiled into the shell library.
+// toolbar's and the windows' images are drawn for this program, in a resource compiled into
+// the shell library.
 static void prepareIcons()
 {
     Q_INIT_RESOURCE(icons);
@@ -134,8 +135,11 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
 
 TForm1::~TForm1()
 {
-    // The document windows go with the area after this window has stopped being one.
+    // The document windows go with the area after this window has stopped being one: their
+    // frames must no longer tell it of their activation or their state.
     MdiArea->disconnect(this);
+    for (QMdiSubWindow* frame : MdiArea->subWindowList())
+        frame->disconnect(this);
     setHelpHandler(nullptr);
     theMainWindow = nullptr;
 }
@@ -153,13 +157,28 @@ void TForm1::createDocumentArea()
     connect(fileCommands_, &FileCommands::documentSaved, this, &TForm1::rememberSavedFile);
 }
 
+// The commands work on the active window while it is shown. A minimised window shows
+// nothing to work on: Qt keeps one active when every window is minimised, and then the
+// commands are off as with no window at all, until a window is restored.
 void TForm1::documentWindowActivated(QMdiSubWindow* subWindow)
 {
     if (activeDocument_)
         activeDocument_->FormDeactivate();
-    activeDocument_ = subWindow ? qobject_cast<DocumentWindow*>(subWindow->widget()) : nullptr;
+    activeDocument_ = subWindow && !subWindow->isMinimized() ? qobject_cast<DocumentWindow*>(subWindow->widget())
+                                                              : nullptr;
     if (activeDocument_)
         activeDocument_->FormActivate();
+    if (subWindow)
+        connect(subWindow, &QMdiSubWindow::windowStateChanged, this, &TForm1::documentWindowStateChanged,
+                Qt::UniqueConnection);
+}
+
+void TForm1::documentWindowStateChanged()
+{
+    QMdiSubWindow* active = MdiArea->activeSubWindow();
+    const bool shown = active && !active->isMinimized();
+    if (shown != (activeDocument_ != nullptr))
+        documentWindowActivated(active);
 }
 
 QAction* TForm1::createAction(const char* name, const QString& caption, const QString& hint, void (TForm1::*slot)())
@@ -273,30 +292,31 @@ void TForm1::createToolBars()
     // Each button runs the command of its menu item through the same action; the button
     // carries its own published name.
     prepareIcons();
-    const auto themed = [](const char* name) { return QIcon::fromTheme(QLatin1String(name)); };
+    // The buttons' images are drawn for the program in one style: the pale images of some
+    // themes look like disabled buttons beside them.
     const auto drawn = [](const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); };
     const struct {
         QAction* command;   // nullptr: a separator
         const char* name;
         QIcon icon;
     } buttons[] = {
-        {Projekt1, "ToolButton9", themed("document-new")},
+        {Projekt1, "ToolButton9", drawn("new_project")},
         {Ocenaryzyka1, "ToolButton15", drawn("new_assessment")},
-        {FileOpenItem, "ToolButton1", themed("document-open")},
-        {Zapisz1, "ToolButton2", themed("document-save")},
+        {FileOpenItem, "ToolButton1", drawn("open")},
+        {Zapisz1, "ToolButton2", drawn("save")},
         {nullptr, nullptr, {}},
-        {CopyItem, "ToolButton5", themed("edit-copy")},
-        {PasteItem, "ToolButton6", themed("edit-paste")},
+        {CopyItem, "ToolButton5", drawn("copy")},
+        {PasteItem, "ToolButton6", drawn("paste")},
         {nullptr, nullptr, {}},
-        {Dodajwierszdoprojektu1, "ToolButton8", themed("list-add")},
+        {Dodajwierszdoprojektu1, "ToolButton8", drawn("row_add")},
         {Wstawwierszdoprojektu1, "ToolButton16", drawn("row_insert")},
-        {Usuwierszzprojektu1, "ToolButton10", themed("list-remove")},
+        {Usuwierszzprojektu1, "ToolButton10", drawn("row_delete")},
         {PrzeniedoWorda1, "ToolButton17", drawn("to_word")},
         {nullptr, nullptr, {}},
-        {Pomoc1, "ToolButton11", themed("help-browser")},
-        {WebSiteItem, "WebSiteButton", themed("web-browser")},
+        {Pomoc1, "ToolButton11", drawn("help")},
+        {WebSiteItem, "WebSiteButton", drawn("web")},
         {nullptr, nullptr, {}},
-        {FileExitItem, "ToolButton13", themed("application-exit")},
+        {FileExitItem, "ToolButton13", drawn("exit")},
     };
     for (const auto& button : buttons) {
         if (!button.command) {
@@ -409,7 +429,10 @@ void TForm1::updateWindowMenu()
     windowListSeparator->setVisible(!windows.isEmpty());
     for (qsizetype i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
-        QAction* item = Window1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(literalCaption(window->windowTitle())));
+        // The document's full path, also for a minimised window, whose frame shows only the
+        // file name.
+        const QString title = window->widget()->windowTitle();
+        QAction* item = Window1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(literalCaption(title)));
         item->setCheckable(true);
         item->setChecked(window == MdiArea->activeSubWindow());
         connect(item, &QAction::triggered, window, [this, window] { MdiArea->setActiveSubWindow(window); });

@@ -115,8 +115,11 @@ private:
     void ShowRecentFiles();
     // A document was saved to `path`: it becomes the newest recent file when they are kept.
     void rememberSavedFile(const QString& path);
-    // Tells the document window that stops being the active one, and the one that becomes it.
+    // Tells the document window that stops being the active one, and the one that becomes it;
+    // a minimised window is not one to work on.
     void documentWindowActivated(QMdiSubWindow* subWindow);
+    // The active window was minimised or restored.
+    void documentWindowStateChanged();
     void updateWindowMenu();
     void WelcomeScreenMessage();
     // Whether a key pressed in `focused`, a widget of this window, goes to this window's command.

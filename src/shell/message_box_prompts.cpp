@@ -1,13 +1,16 @@
 #include "shell/message_box_prompts.h"
 
 #include "shell/product.h"
+#include "shell/window_title_width.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpacerItem>
 #include <utility>
 
 namespace {
@@ -40,10 +43,16 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
 
 // Shows `box` and returns the button chosen. The text is always plain text: a file name such
 // as "<h1>a</h1>.rpr" is shown as typed, never as markup. The question buttons read "Tak",
-// "Nie" and "Anuluj" whatever translation is installed.
+// "Nie" and "Anuluj" whatever translation is installed. A box with a short text is made
+// wide enough for its whole title, which QMessageBox alone clips beside the title bar's
+// buttons ("Ocena Ryzy…awodowego").
 int run(QMessageBox& box)
 {
     box.setTextFormat(Qt::PlainText);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(windowTitleWidth(box.windowTitle()), 0, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     const std::pair<QMessageBox::StandardButton, const char*> names[] = {
         {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}};
     for (const auto& [button, name] : names) {

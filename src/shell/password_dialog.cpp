@@ -3,6 +3,7 @@
 #include "documents/auto_scale.h"
 #include "shell/dialog_font.h"
 #include "shell/password_field.h"
+#include "shell/window_title_width.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,7 +18,7 @@ TPaswortF::TPaswortF(QWidget* parent)
     setObjectName(QStringLiteral("PaswortF"));
     setWindowTitle(QStringLiteral("Hasło."));
     setFont(dialogFont());
-    setFixedSize(307, 131);
+    setFixedSize(qMax(307, windowTitleWidth(windowTitle())), 131);
 
     auto* frame = new QGroupBox(this);
     auto* label = new QLabel(QStringLiteral("Wprowadź hasło:"), frame);

@@ -659,7 +659,7 @@ TEST_F(AssessmentWindowTest, ColumnWidthsFollowTheMethod)
     TStringGridIni* hazards = window->StringGridIni1;
     EXPECT_EQ(hazards->columnWidth(0), int(0.15 * w));
     EXPECT_EQ(hazards->columnWidth(4), int(0.10 * w));
-    EXPECT_EQ(hazards->columnWidth(6), int(0.09 * w));
+    EXPECT_GE(hazards->columnWidth(6), int(0.09 * w)) << "its share, or more for its whole title";
     EXPECT_EQ(hazards->columnWidth(7), int(0.11 * w) - 24);
     EXPECT_EQ(window->StringGridIni2->columnWidth(0), int(0.42 * w));
     EXPECT_EQ(window->StringGridIni2->columnWidth(2), int(0.16 * w) - 23);

@@ -4,6 +4,7 @@
 
 #include "document_test_support.h"
 #include "documents/assessment_window.h"
+#include "documents/grid_delegate.h"
 #include "documents/project_window.h"
 #include "documents/risk_overview_page.h"
 #include "documents/risk_overview_view.h"
@@ -43,10 +44,25 @@ int reddishPixels(const QImage& image, const QRect& area)
     return count;
 }
 
-// Every label of `page` shows its whole text, and no two of its visible controls overlap
-// (the picker buttons and the answer list lie over their table on purpose).
+// Every column title of the tables of `page` fits its column: its text in the title font,
+// the cell's margins (2 pixels a side) and the grid line.
+void expectTitlesFit(QWidget* page, const QString& what)
+{
+    for (TStringGridIni* table : page->findChildren<TStringGridIni*>()) {
+        const QFontMetrics metrics(static_cast<GridDelegate*>(table->itemDelegate())->titleFont());
+        for (int c = 0; c < table->columnCount(); ++c) {
+            EXPECT_GE(table->columnWidth(c), metrics.horizontalAdvance(table->cell(c, 0)) + 5)
+                << what.toStdString() << ": " << table->cell(c, 0).toStdString();
+        }
+    }
+}
+
+// Every label of `page` shows its whole text, every column title too, and no two of its
+// visible controls overlap (the picker buttons and the answer list lie over their table on
+// purpose).
 void expectReadable(QWidget* page, const QString& what)
 {
+    expectTitlesFit(page, what);
     for (QLabel* label : page->findChildren<QLabel*>()) {
         EXPECT_GE(label->width(), label->sizeHint().width()) << what.toStdString() << ": " << label->text().toStdString();
         EXPECT_GE(label->height(), label->sizeHint().height()) << what.toStdString() << ": " << label->text().toStdString();
@@ -176,6 +192,18 @@ TEST_F(ScreenshotTest, EveryTabOfAFiveStepsAssessmentReadsWell)
     saveEveryTab(window, QStringLiteral("assessment"));
 }
 
+class ColumnTitles : public DocumentWindowTest, public ::testing::WithParamInterface<const char*> {};
+
+// The assessment's tables have the most columns: eight with the exposure E.
+TEST_P(ColumnTitles, FitTheirColumnsAtTheDefaultSize)
+{
+    TForm5* window = openAssessment(QStringLiteral("[OPIS]\r\nMetoda=%1\r\n").arg(QLatin1String(GetParam())));
+    for (int tab = 0; tab < pagesOf(window)->count(); ++tab)
+        expectTitlesFit(pagesOf(window)->widget(tab), QLatin1String(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(, ColumnTitles,
+                         ::testing::Values("PHA", "RISK SCORE", "FIVE STEPS", "Matrycowa (PN-N-18002)"));
 
 TEST_F(ScreenshotTest, PickerWithTheLongestScaleReadsWell)
 {

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QStyle>
 #include <QStatusTipEvent>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -159,9 +160,14 @@ TEST_F(MainWindowLayout, HelpMenuHoldsHelpTutorialWebSiteAndAbout)
     expectItems({actions[3], actions[4]}, {separator("N3"), {"HelpAboutItem", "O programie", "O programie"}}, "Help1");
 }
 
-// Every button runs its menu item's own action: one state, one hint, one command.
+// Every button runs its menu item's own action: one state, one hint, one command; and it
+// has an image of its own, none of Qt's or the program's general ones.
 TEST_F(MainWindowLayout, ToolbarButtonsShareTheActionsOfTheirMenuItems)
 {
+    const auto image = [](const QIcon& icon) { return icon.pixmap(32, 32).toImage(); };
+    QList<QImage> images{image(QApplication::windowIcon()),
+                         image(QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton)),
+                         image(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning))};
     const auto* toolBar = form.findChild<QToolBar*>("ToolBar1");
     ASSERT_NE(toolBar, nullptr);
     const QList<QAction*> actions = toolBar->actions();
@@ -200,6 +206,8 @@ TEST_F(MainWindowLayout, ToolbarButtonsShareTheActionsOfTheirMenuItems)
         EXPECT_EQ(action->toolTip(), item.hint) << item.button;
         EXPECT_EQ(action->statusTip(), item.hint) << item.button;
         EXPECT_FALSE(action->icon().pixmap(32, 32).isNull()) << item.button << " has an image";
+        EXPECT_FALSE(images.contains(image(action->icon()))) << item.button << " has an image of its own";
+        images.append(image(action->icon()));
         EXPECT_FALSE(action->isIconVisibleInMenu()) << item.button;
         auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action));
         ASSERT_NE(button, nullptr) << item.button;

@@ -2,6 +2,7 @@
 
 #include "shell/message_box_prompts.h"
 #include "shell/product.h"
+#include "support/title_room.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -93,6 +94,25 @@ TEST_F(MessageBoxPromptsTest, EveryBoxShowsItsTextAsPlainText)
         show();
         EXPECT_EQ(format, Qt::PlainText);
         EXPECT_EQ(shown, "Czy chcesz zapisać zmiany w pliku:\n<h1 style='color:red'>A</h1>.rpr");
+    }
+}
+
+// A box with a short text still shows its whole title, the program's name above all.
+TEST_F(MessageBoxPromptsTest, EveryBoxIsWideEnoughForItsTitle)
+{
+    const std::function<void()> boxes[] = {[&] { prompts.message("Błąd", Prompts::Icon::Error, {}); },
+                                           [&] { prompts.question("Tak?", {}); },
+                                           [&] { prompts.questionWithCancel("Tak?", {}); },
+                                           [&] { prompts.message("", Prompts::Icon::None, "Nie można zapisać pliku"); }};
+    for (const auto& show : boxes) {
+        QString title;
+        int width = 0;
+        whenMessageBoxShows([&](QMessageBox& box) {
+            title = box.windowTitle();
+            width = box.width();
+        });
+        show();
+        EXPECT_GE(width, titleRoom(title)) << title.toStdString();
     }
 }
 

@@ -44,6 +44,8 @@ const CommandCase Cases[] = {
     {"Help", {"--help"}, 0, {}, {}, false, Usage::OnOutput},
     {"UnknownOption", {"--raport", "--nieznana", "@/a.ron", "@/wynik.docx"}, 2, {}, {"--nieznana"}, false, Usage::OnError},
     {"NoReportFile", {"--lista-kontrolna", "@/a.ron"}, 2, {}, {"Podaj plik dokumentu"}, false, Usage::OnError},
+    {"OverviewOfAChecklist", {"--lista-kontrolna", "--podsumowanie", "@/a.ron", "@/lista.pdf"}, 2, {},
+     {"tylko do raportu --raport"}, false, Usage::OnError},
 };
 
 // The lines before the usage, if the usage is printed whole, else all lines.

@@ -9,6 +9,7 @@
 #include "shell/options_dialog.h"
 #include "shell/password_dialog.h"
 #include "shell/welcome_screen.h"
+#include "support/title_room.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -21,7 +22,8 @@ class ShellScreenshots : public FileCommandsTest {
 protected:
     void SetUp() override { start(); }
 
-    // Saves `window` as `name`.png and checks that every visible label shows its whole text.
+    // Saves `window` as `name`.png and checks that its title and every visible label show
+    // their whole texts.
     static void picture(QWidget* window, const QString& name)
     {
         window->show();
@@ -30,6 +32,7 @@ protected:
         const QImage image = window->grab().toImage();
         QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
         EXPECT_TRUE(image.save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(name))) << name.toStdString();
+        EXPECT_GE(window->width(), titleRoom(window->windowTitle())) << name.toStdString();
         for (const QLabel* label : window->findChildren<QLabel*>()) {
             if (label->isVisible() && !label->wordWrap() && !label->text().isEmpty()) {
                 EXPECT_GE(label->width(), label->sizeHint().width())

@@ -26,8 +26,9 @@ protected:
         form.resize(900, 700);
         form.show();
         for (const char* title : {"/dok/PROJEKT1.rpr", "/dok/PROJEKT2.rpr", "/dok/OCENA1.ron"}) {
-            QMdiSubWindow* window = form.mdiArea()->addSubWindow(new QWidget);
-            window->setWindowTitle(title);
+            auto* document = new QWidget;
+            document->setWindowTitle(title);
+            QMdiSubWindow* window = form.mdiArea()->addSubWindow(document);
             window->setGeometry(10, 10, 300, 200);
             window->show();
             windows.append(window);
