@@ -36,6 +36,8 @@ const QStringList& hazardTitles()
     return titles;
 }
 
+const QString kPickerKeys = QStringLiteral("F2 lub Alt+Strzałka w dół otwiera listę wartości.");
+
 bool hasExposure(RiskMethod method)
 {
     return risk::hazardColumns(method).e >= 0;
@@ -126,6 +128,8 @@ void TForm5::buildChecklistTab(QWidget* page)
                                QStringLiteral("Działania naprawcze"), QStringLiteral("Odpowiedź")},
                               23, {.boldTitles = true, .evenRowsWindowText = true,
                                    .red = GridDelegate::RedRule::ContainsNie});
+    setKeysHint(StringGridIni2, QStringLiteral("Odpowiedź: T – TAK, N – NIE; F2 lub Alt+Strzałka w dół otwiera "
+                                               "listę odpowiedzi."));
     ComboBox1 = new QComboBox(page);
     ComboBox1->addItems({QStringLiteral("TAK"), QStringLiteral("NIE")});
     ComboBox1->hide();
@@ -187,6 +191,8 @@ void TForm5::ShowPoCzytaniu()
     for (int c = 0; c < count - 1; ++c)
         StringGridIni1->setCell(c, 0, hazardTitles()[c]);
     StringGridIni1->setCell(count - 1, 0, QStringLiteral("Ryzyko R"));
+    setKeysHint(StringGridIni1, hasExposure(method()) ? QStringLiteral("Kolumny S, P i E: %1").arg(kPickerKeys)
+                                                      : QStringLiteral("Kolumny S i P: %1").arg(kPickerKeys));
     setColumnWidths();
 }
 

@@ -6,6 +6,7 @@
 #include "documents/document_host.h"
 #include "documents/help_context.h"
 #include "documents/scale_picker.h"
+#include "documents/title_row_header.h"
 #include "storage/bound_pass.h"
 #include "storage/edit_ini.h"
 #include "storage/ini_dat.h"
@@ -274,7 +275,9 @@ TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, c
     for (int c = 0; c < titles.size(); ++c)
         table->setCell(c, 0, titles[c]);
 
-    table->horizontalHeader()->hide();
+    // The titles stay in view while the rows under them scroll, a whole row at a time.
+    new TitleRowHeader(table);
+    table->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     table->verticalHeader()->hide();
     table->verticalHeader()->setMinimumSectionSize(1);
     table->verticalHeader()->setDefaultSectionSize(defaultRowHeight);
@@ -300,6 +303,12 @@ TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, c
     layout->addWidget(table);
     page->installEventFilter(this);
     return table;
+}
+
+void DocumentWindow::setKeysHint(TStringGridIni* table, const QString& hint)
+{
+    table->setToolTip(hint);
+    table->setStatusTip(hint);
 }
 
 QToolButton* DocumentWindow::addPickerButton(QWidget* page)

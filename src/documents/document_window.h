@@ -154,9 +154,11 @@ protected:
     void buildProjectDescription(QWidget* page);
     // MemoIni2..MemoIni7 with their labels, top to bottom.
     void buildWorkstationMemos(QWidget* page);
-    // The tables fill their page; row 0 holds `titles`.
+    // The tables fill their page; row 0 holds `titles` and stays at the top as the header.
     TStringGridIni* addTable(QWidget* page, const QString& sekcja, const QStringList& titles, int defaultRowHeight,
                              GridDelegate::Style style);
+    // Tells the user, in the table's tooltip and status-bar hint, which keys serve its cells.
+    static void setKeysHint(TStringGridIni* table, const QString& hint);
     QToolButton* addPickerButton(QWidget* page);
     // Starts watching the tab changes; called once every page exists.
     void finishCreation();

@@ -121,13 +121,22 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
 
 // Rows grow while painting but never shrink. The height changes after the painting, so
 // the rows painted later in the same pass keep the positions they were laid out with.
+// A focused cell that was wholly in view stays so (Ctrl+End shows the last row whole).
 void GridDelegate::growRow(int row, int height) const
 {
     QMetaObject::invokeMethod(
         table_,
         [table = table_, row, height] {
-            if (row < table->rowCount() && table->rowHeight(row) < height)
-                table->setRowHeight(row, height);
+            if (row >= table->rowCount() || table->rowHeight(row) >= height)
+                return;
+            const QModelIndex current = table->currentIndex();
+            const bool inView = current.isValid() && table->viewport()->rect().contains(table->visualRect(current));
+            table->setRowHeight(row, height);
+            if (inView) {
+                // The scroll range follows the new height only later; it must know it now.
+                table->doItemsLayout();
+                table->scrollTo(current);
+            }
         },
         Qt::QueuedConnection);
 }

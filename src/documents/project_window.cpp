@@ -62,6 +62,7 @@ TForm2::TForm2(DocumentHost* host, QWidget* parent)
 void TForm2::buildHazardTab(QWidget* page)
 {
     StringGridIni1 = addTable(page, QStringLiteral("ZAGROZENIA"), hazardTitles(), 20, hazardStyle);
+    setKeysHint(StringGridIni1, QStringLiteral("Stopień szkód S: F2 lub Alt+Strzałka w dół otwiera listę wartości."));
     BitBtn1 = addPickerButton(page);
     static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->focusedCellPainted = [this](int column, int row) {
         StringGridIni1DrawCell(column, row);

@@ -6,6 +6,7 @@
 #include "storage/win1250_input.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <algorithm>
 
 using stored::cellKey;
@@ -85,6 +86,31 @@ void TStringGridIni::writeRow(int row, const QByteArray& section, const QByteArr
     TMemIniFile& file = ini();
     for (int col = 0; col < columnCount(); ++col)
         file.WriteValue(section, cellKey(stem, col, row), win1250::fromUnicode(cell(col, row)));
+}
+
+void TStringGridIni::scrollContentsBy(int dx, int dy)
+{
+    QTableWidget::scrollContentsBy(dx, dy);
+    keepTopRowWhole();
+}
+
+void TStringGridIni::updateGeometries()
+{
+    QTableWidget::updateGeometries();
+    keepTopRowWhole();
+}
+
+void TStringGridIni::keepTopRowWhole()
+{
+    const QScrollBar* bar = verticalScrollBar();
+    if (verticalScrollMode() != ScrollPerItem || bar->value() != bar->maximum())
+        return;
+    const int offset = verticalHeader()->offset();
+    verticalHeader()->setOffsetToSectionPosition(bar->value());
+    if (verticalHeader()->offset() != offset) {
+        updateEditorGeometries();
+        viewport()->update();
+    }
 }
 
 // A cell's text changed: typed, pasted, picked or read.

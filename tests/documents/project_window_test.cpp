@@ -289,7 +289,7 @@ TEST_F(ProjectWindowTest, ColumnWidthsAndResize)
     EXPECT_EQ(window->StringGridIni2->columnWidth(1), int(0.54 * w) - 23);
 
     selectCell(window->StringGridIni1, 4, 1);
-    window->StringGridIni2->setRowHeight(0, 50);
+    window->StringGridIni1->setRowHeight(1, 50);
     window->resize(1000, 600);
     QApplication::processEvents();
     w = pagesOf(window)->width() - 8;
@@ -297,7 +297,7 @@ TEST_F(ProjectWindowTest, ColumnWidthsAndResize)
     EXPECT_EQ(window->StringGridIni1->currentColumn(), 2);
     EXPECT_EQ(window->StringGridIni1->currentRow(), 1);
     EXPECT_TRUE(window->BitBtn1->isHidden());
-    EXPECT_EQ(window->StringGridIni2->rowHeight(0), 20);
+    EXPECT_EQ(window->StringGridIni1->rowHeight(1), 20);
 }
 
 TEST_F(ProjectWindowTest, RowCommandsOnTheTableTabs)

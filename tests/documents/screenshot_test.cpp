@@ -192,19 +192,6 @@ TEST_F(ScreenshotTest, EveryTabOfAFiveStepsAssessmentReadsWell)
     saveEveryTab(window, QStringLiteral("assessment"));
 }
 
-class ColumnTitles : public DocumentWindowTest, public ::testing::WithParamInterface<const char*> {};
-
-// The assessment's tables have the most columns: eight with the exposure E.
-TEST_P(ColumnTitles, FitTheirColumnsAtTheDefaultSize)
-{
-    TForm5* window = openAssessment(QStringLiteral("[OPIS]\r\nMetoda=%1\r\n").arg(QLatin1String(GetParam())));
-    for (int tab = 0; tab < pagesOf(window)->count(); ++tab)
-        expectTitlesFit(pagesOf(window)->widget(tab), QLatin1String(GetParam()));
-}
-
-INSTANTIATE_TEST_SUITE_P(, ColumnTitles,
-                         ::testing::Values("PHA", "RISK SCORE", "FIVE STEPS", "Matrycowa (PN-N-18002)"));
-
 TEST_F(ScreenshotTest, PickerWithTheLongestScaleReadsWell)
 {
     // Nine entries of the FIVE STEPS P scale, the longest list any picker shows.

@@ -1,12 +1,9 @@
 #pragma once
-// The least width a window must have for a window manager to show its whole title: the
-// title in the bold face title bars use, beside an icon and three buttons about as wide as
-// the bar is high.
+// The least width a window needs for a window manager to show its whole title: the title
+// in bold, as title bars set it, beside an icon and three buttons as wide as the bar is high.
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QString>
 
 inline int titleRoom(const QString& title)
 {
