@@ -90,6 +90,7 @@ void DocumentWriter::FileNew(const QString&)
 
     cursor_ = QTextCursor(document_.get());
     selectedTable_ = nullptr;
+    selectedCell_ = {};
     pending_.reset();
     fontSize_ = DefaultFontSize;
     endStyle();
@@ -169,14 +170,38 @@ void DocumentWriter::enterSelectedTable()
 {
     if (!selectedTable_)
         return;
-    selectCell(selectedTable_->cellAt(0, 0));
+    selectCell(selectedTable_, 0);
     selectedTable_ = nullptr;
 }
 
-void DocumentWriter::selectCell(const QTextTableCell& cell)
+int DocumentWriter::cellStart(QTextTable* table, int index)
 {
-    cursor_ = cell.firstCursorPosition();
-    cursor_.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return table->cellAt(index / table->columns(), index % table->columns()).firstPosition();
+}
+
+int DocumentWriter::cellEnd(QTextTable* table, int index)
+{
+    // A cell ends where the next one begins: asking the cell for its end searches the table.
+    return index + 1 < table->rows() * table->columns() ? cellStart(table, index + 1) - 1 : table->lastPosition();
+}
+
+void DocumentWriter::selectCell(QTextTable* table, int index)
+{
+    cursor_.setPosition(cellStart(table, index));
+    cursor_.setPosition(cellEnd(table, index), QTextCursor::KeepAnchor);
+    selectedCell_ = {table, index};
+}
+
+int DocumentWriter::cellIndex(QTextTable* table) const
+{
+    // Finding the cell of a position searches the table's cells, so the cell selected last is
+    // tried first.
+    const int position = cursor_.position();
+    if (selectedCell_.table == table && cellStart(table, selectedCell_.index) <= position
+        && position <= cellEnd(table, selectedCell_.index))
+        return selectedCell_.index;
+    const QTextTableCell cell = table->cellAt(position);
+    return cell.row() * table->columns() + cell.column();
 }
 
 void DocumentWriter::Insert(const QString& text)
@@ -404,8 +429,7 @@ void DocumentWriter::NextCell()
         return;
     }
     QTextTable* table = requireTable("NextCell");
-    const QTextTableCell cell = table->cellAt(cursor_);
-    const int next = cell.row() * table->columns() + cell.column() + 1;
+    const int next = cellIndex(table) + 1;
     if (next == table->rows() * table->columns()) {
         // The last cell: the new row is appended with the rows typed after it.
         pending_.emplace();
@@ -413,7 +437,7 @@ void DocumentWriter::NextCell()
         pending_->commands.push_back([this] { NextCell(); });
         return;
     }
-    selectCell(table->cellAt(next / table->columns(), next % table->columns()));
+    selectCell(table, next);
 }
 
 void DocumentWriter::LineDown(int count)

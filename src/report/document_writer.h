@@ -101,7 +101,12 @@ private:
     void endStyle();
     // A selected table gives the insertion point to its first cell, content selected.
     void enterSelectedTable();
-    void selectCell(const QTextTableCell& cell);
+    // Cells by their index in reading order: where the content of one starts and ends, its
+    // selection, and the cell of the insertion point.
+    static int cellStart(QTextTable* table, int index);
+    static int cellEnd(QTextTable* table, int index);
+    void selectCell(QTextTable* table, int index);
+    int cellIndex(QTextTable* table) const;
     // The new cells of `table` from `firstRow` on take its cells' starting format.
     void formatNewCells(QTextTable* table, int firstRow);
     // Holds `command` while rows are pending; false when it is to be carried out now.
@@ -119,6 +124,11 @@ private:
     std::unique_ptr<QTextDocument> document_;
     QTextCursor cursor_;
     QTextTable* selectedTable_ = nullptr;
+    struct CellIndex {
+        QTextTable* table = nullptr;
+        int index = 0;
+    };
+    CellIndex selectedCell_;
     // Rows typed past the end of `table`: how many, the cell of the last one being typed,
     // and the commands that fill them.
     struct PendingRows {

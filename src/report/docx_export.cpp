@@ -211,6 +211,9 @@ private:
             element(QStringLiteral("gridCol"), {{QStringLiteral("w"), width}});
         xml_.writeEndElement();
 
+        // The cells' paragraphs are taken in document order, each cell's up to where the next
+        // cell begins (asking a cell for its end searches the table's cells).
+        QTextBlock block = table->document()->findBlock(table->firstPosition());
         for (int row = 0; row < table->rows(); ++row) {
             xml_.writeStartElement(W, QStringLiteral("tr"));
             for (int column = 0; column < table->columns(); ++column) {
@@ -224,8 +227,11 @@ private:
                                                     {QStringLiteral("color"), QStringLiteral("auto")},
                                                     {QStringLiteral("fill"), fill.color().name().mid(1).toUpper()}});
                 xml_.writeEndElement();
-                for (auto it = cell.begin(); !it.atEnd(); ++it)
-                    paragraph(it.currentBlock());
+                const int cellEnd = column + 1 < table->columns() ? table->cellAt(row, column + 1).firstPosition()
+                                    : row + 1 < table->rows()     ? table->cellAt(row + 1, 0).firstPosition()
+                                                                  : table->lastPosition() + 1;
+                for (; block.isValid() && block.position() < cellEnd; block = block.next())
+                    paragraph(block);
                 xml_.writeEndElement();
             }
             xml_.writeEndElement();
