@@ -15,6 +15,7 @@
 #include "storage/string_grid_ini.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QStatusTipEvent>
 #include <QStringList>
 #include <QTabWidget>
 #include <QToolButton>
@@ -490,6 +492,11 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
+    }
+    // The keys of a table reach the status bar also when the keyboard comes into it.
+    if (event->type() == QEvent::FocusIn && (watched == StringGridIni1 || watched == StringGridIni2)) {
+        QStatusTipEvent tip(static_cast<QWidget*>(watched)->statusTip());
+        QCoreApplication::sendEvent(watched, &tip);
     }
     if (event->type() == QEvent::Show) {
         if (StringGridIni1 && watched == StringGridIni1->parentWidget())

@@ -157,7 +157,8 @@ protected:
     // The tables fill their page; row 0 holds `titles` and stays at the top as the header.
     TStringGridIni* addTable(QWidget* page, const QString& sekcja, const QStringList& titles, int defaultRowHeight,
                              GridDelegate::Style style);
-    // Tells the user, in the table's tooltip and status-bar hint, which keys serve its cells.
+    // Tells the user, in the table's tooltip and status-bar hint, which keys serve its cells;
+    // the hint also shows when the table gets the focus.
     static void setKeysHint(TStringGridIni* table, const QString& hint);
     QToolButton* addPickerButton(QWidget* page);
     // Starts watching the tab changes and gives the first bound control the focus; called

@@ -1,12 +1,15 @@
 // The keyboard in a document window that has just appeared: the first field of its first
 // tab has the focus, whether the window is new or opened, and Tab reaches the method buttons
-// of a new project, where none is chosen yet.
+// of a new project, where none is chosen yet; a table that gets the focus shows its keys in
+// the status bar.
 
 #include "file_commands_fixture.h"
 
 #include "documents/assessment_window.h"
 
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
@@ -60,6 +63,21 @@ TEST_F(FileCommandsTest, TabReachesTheMethodOfANewProject)
     EXPECT_TRUE(window->RadioGroupIni1->isAncestorOf(button));
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(window->method(), RiskMethod::PHA);
+}
+
+TEST_F(FileCommandsTest, TableWithTheFocusShowsItsKeysInTheStatusBar)
+{
+    writeDocument(projekty("tokarz.rpr"), Project);
+    start();
+    prompts.fileNames.enqueue(projekty("tokarz.rpr"));
+    run("FileOpenItem");
+    DocumentWindow* window = active();
+    ASSERT_NE(window, nullptr);
+    window->findChild<QTabWidget*>()->setCurrentIndex(2);
+    window->StringGridIni1->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(form->statusBar()->currentMessage(), window->StringGridIni1->statusTip());
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("F2")));
 }
 
 } // namespace
