@@ -2,9 +2,15 @@
 
 #include "base/program_settings.h"
 
+#include <QCheckBox>
 #include <QFont>
+#include <QHeaderView>
 #include <QMdiSubWindow>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QTableView>
+#include <QToolBar>
 #include <QWidget>
 
 namespace {
@@ -60,6 +66,26 @@ void collectControls(const QWidget* parent, QList<QWidget*>& controls)
     }
 }
 
+// What a control draws at a size of its own rather than at its geometry: the rows of a
+// table (and so its title row), the icons of a toolbar, the circle of a radio button and
+// the box of a check box.
+void scaleDrawnSizes(QWidget* control, int m, int d)
+{
+    if (auto* table = qobject_cast<QTableView*>(control)) {
+        QHeaderView* rows = table->verticalHeader();
+        rows->setDefaultSectionSize(scaled(rows->defaultSectionSize(), m, d));
+    } else if (auto* toolBar = qobject_cast<QToolBar*>(control)) {
+        toolBar->setIconSize(scaled(toolBar->iconSize(), m, d));
+    } else if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control)) {
+        const bool radio = qobject_cast<QRadioButton*>(control);
+        const int size = control->style()->pixelMetric(
+            radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, control);
+        control->setStyleSheet(QStringLiteral("%1::indicator { width: %2px; height: %2px; }")
+                                   .arg(QLatin1String(radio ? "QRadioButton" : "QCheckBox"))
+                                   .arg(scaled(size, m, d)));
+    }
+}
+
 } // namespace
 
 void ScaleWidgetTree(QWidget* window, int m, int d)
@@ -93,6 +119,7 @@ void ScaleWidgetTree(QWidget* window, int m, int d)
         scaleLimits(o->widget, o->minimum, o->maximum, m, d);
         o->widget->setGeometry(scaled(o->geometry.x(), m, d), scaled(o->geometry.y(), m, d),
                                scaled(o->geometry.width(), m, d), scaled(o->geometry.height(), m, d));
+        scaleDrawnSizes(o->widget, m, d);
     }
     // The window keeps its place on the screen; a maximised window keeps the screen's size.
     if (!(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))

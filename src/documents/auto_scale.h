@@ -2,7 +2,9 @@
 // ApplyAutoScale: when the AutoScale setting is on, scales a window laid out for an
 // 800-pixel-wide screen at 96 pixels per inch to the real screen: every position, size and
 // font of the window and its controls is multiplied by M / D (M = screen width x 96,
-// D = logical DPI x 800), each result rounded. Does nothing when AutoScale is off.
+// D = logical DPI x 800), each result rounded; so are the sizes controls draw at on their
+// own: table rows, toolbar icons, radio circles and check boxes. Does nothing when AutoScale
+// is off.
 // Called from the show handler of every window but the welcome screen. It lives with the
 // document windows: the layers below them (base, the storage core, risk) link Qt Core alone.
 

@@ -21,6 +21,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QStringList>
 #include <QTabWidget>
@@ -240,6 +241,15 @@ void DocumentWindow::buildProjectDescription(QWidget* page)
     RadioGroupIni1->setItems(risk::methodNames());
     RadioGroupIni1->Values = risk::methodNames();
 
+    // Tab follows the page from the top; the memo takes Tab as text, so the method buttons
+    // come before it.
+    QWidget* previous = EditIni3;
+    for (QRadioButton* button : RadioGroupIni1->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, MemoIni1);
+
     grid->addWidget(RadioGroupIni1, 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("Opis projektu"), page), 4, 0, Qt::AlignTop);
     grid->addWidget(MemoIni1, 4, 1);
@@ -324,6 +334,9 @@ void DocumentWindow::finishCreation()
 {
     shownTab_ = PageControl1->currentIndex();
     connect(PageControl1, &QTabWidget::currentChanged, this, &DocumentWindow::tabChanged);
+    // A new or opened window starts in the first field of its first tab.
+    if (auto* first = dynamic_cast<QWidget*>(boundControls_.value(0)))
+        first->setFocus();
 }
 
 void DocumentWindow::placeOverCell(QWidget* widget, TStringGridIni* table, int column, int row, QSize size)

@@ -160,7 +160,8 @@ protected:
     // Tells the user, in the table's tooltip and status-bar hint, which keys serve its cells.
     static void setKeysHint(TStringGridIni* table, const QString& hint);
     QToolButton* addPickerButton(QWidget* page);
-    // Starts watching the tab changes; called once every page exists.
+    // Starts watching the tab changes and gives the first bound control the focus; called
+    // once every page exists.
     void finishCreation();
     // The data both kinds hold: description, method, workstation memos, both tables.
     void fillSnapshot(ProjectSnapshot& snapshot) const;

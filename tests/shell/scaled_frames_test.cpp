@@ -1,14 +1,19 @@
 // Document windows under the autoscale rule on a screen 1024 pixels wide at 120 pixels per
 // inch (factor 1.024): the frame shows the whole scaled window, and the scaled window
-// shows all of its content.
+// shows all of its content; what the controls draw at sizes of their own (table rows and
+// title rows, "..." buttons, radio circles, toolbar icons) scales with them.
 
 #include "file_commands_fixture.h"
 
+#include "documents/auto_scale.h"
 #include "documents/document_window.h"
+#include "documents/project_window.h"
 #include "support/pages_of.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QRadioButton>
+#include <QToolBar>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
@@ -58,5 +63,47 @@ TEST_P(ScaledDocumentWindow, IsFramedWholeAndShowsAllItsContent)
 }
 
 INSTANTIATE_TEST_SUITE_P(, ScaledDocumentWindow, ::testing::Values("Projekt1", "FileOpenItem"));
+
+struct Ratio {
+    const char* name;
+    int m;   // 0: the screen's own ratio
+    int d;
+};
+
+class ScaledDrawing : public FileCommandsTest, public ::testing::WithParamInterface<Ratio> {};
+
+TEST_P(ScaledDrawing, FollowsTheWindow)
+{
+    writeDocument(projekty("tokarz.rpr"), Project);
+    start();
+    prompts.fileNames.enqueue(projekty("tokarz.rpr"));
+    run("FileOpenItem");
+    auto* window = static_cast<TForm2*>(active());
+    ASSERT_NE(window, nullptr);
+    const ScaleRatio ratio = GetParam().m ? ScaleRatio{GetParam().m, GetParam().d} : ScreenScaleRatio(window);
+    const auto scaled = [&ratio](int value) { return qRound(double(value) * ratio.m / ratio.d); };
+    QRadioButton* method = window->RadioGroupIni1->findChild<QRadioButton*>();
+    const auto circle = [method] { return method->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, method); };
+    const int circleBefore = circle();
+
+    ScaleWidgetTree(form.get(), ratio.m, ratio.d);
+    ScaleWidgetTree(window, ratio.m, ratio.d);
+    QApplication::processEvents();
+
+    EXPECT_EQ(form->findChild<QToolBar*>(QStringLiteral("ToolBar1"))->iconSize(), QSize(scaled(32), scaled(32)));
+    EXPECT_EQ(window->BitBtn1->size(), QSize(scaled(20), scaled(20)));
+    EXPECT_EQ(circle(), scaled(circleBefore));
+    for (const TStringGridIni* table : {window->StringGridIni1, window->StringGridIni2}) {
+        EXPECT_EQ(table->verticalHeader()->defaultSectionSize(), scaled(20));
+        EXPECT_GE(table->horizontalHeader()->height(), scaled(20)) << "the title row";
+        EXPECT_GT(table->horizontalHeader()->height(), QFontMetrics(table->font()).height())
+            << "the title text is not cut";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, ScaledDrawing,
+                         ::testing::Values(Ratio{"Screen", 0, 0}, Ratio{"Double", 2, 1}, Ratio{"FiveQuarters", 5, 4},
+                                           Ratio{"TwoThirds", 2, 3}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

@@ -1,0 +1,65 @@
+// The keyboard in a document window that has just appeared: the first field of its first
+// tab has the focus, whether the window is new or opened, and Tab reaches the method buttons
+// of a new project, where none is chosen yet.
+
+#include "file_commands_fixture.h"
+
+#include "documents/assessment_window.h"
+
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+const QString Project = QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\n");
+
+struct FocusCase {
+    const char* command;
+    const char* file;   // what the open dialog answers; empty: no dialog
+    bool assessment;    // the first field is the assessment card's, else the project's
+};
+
+class FirstField : public FileCommandsTest, public ::testing::WithParamInterface<FocusCase> {};
+
+TEST_P(FirstField, HasTheFocusOfANewWindow)
+{
+    writeDocument(projekty("tokarz.rpr"), Project);
+    writeDocument(projekty("tokarz.ron"), Project);
+    start();
+    if (*GetParam().file)
+        prompts.fileNames.enqueue(projekty(QLatin1String(GetParam().file)));
+    run(GetParam().command);
+    DocumentWindow* window = active();
+    ASSERT_NE(window, nullptr);
+    QWidget* first = GetParam().assessment ? static_cast<QWidget*>(static_cast<TForm5*>(window)->EditIni4)
+                                           : static_cast<QWidget*>(window->EditIni1);
+    EXPECT_EQ(QApplication::focusWidget(), first);
+}
+
+INSTANTIATE_TEST_SUITE_P(, FirstField,
+                         ::testing::Values(FocusCase{"Projekt1", "", false},
+                                           FocusCase{"FileOpenItem", "tokarz.rpr", false},
+                                           FocusCase{"Ocenaryzyka1", "tokarz.rpr", true},
+                                           FocusCase{"FileOpenItem", "tokarz.ron", true}),
+                         [](const auto& test) {
+                             return std::string(test.param.command) + "_" +
+                                    std::to_string(test.index);
+                         });
+
+TEST_F(FileCommandsTest, TabReachesTheMethodOfANewProject)
+{
+    start();
+    run("Projekt1");
+    DocumentWindow* window = active();
+    ASSERT_NE(window, nullptr);
+    window->EditIni1->setFocus();
+    for (int press = 0; press < 5 && !qobject_cast<QRadioButton*>(QApplication::focusWidget()); ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* button = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+    ASSERT_NE(button, nullptr) << "Tab stays in " << QApplication::focusWidget()->metaObject()->className();
+    EXPECT_TRUE(window->RadioGroupIni1->isAncestorOf(button));
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(window->method(), RiskMethod::PHA);
+}
+
+} // namespace
