@@ -133,6 +133,16 @@ INSTANTIATE_TEST_SUITE_P(
                        w.Insert("after");
                    },
                    {"L10 before", "[0,0] L10 a", "[1,0] L10 b", "L10 after"}},
+        WriterCase{"NextCellGoesOnFromWhereLineDownLeftTheInsertionPoint",
+                   [](WordBasic& w) {
+                       table(w, 2, 2);
+                       w.Insert("a");
+                       w.NextCell();
+                       w.LineDown(1);
+                       w.NextCell();
+                       w.Insert("c");
+                   },
+                   {"L10 ", "[0,0] L10 a", "[0,1] L10 ", "[1,0] L10 ", "[1,1] L10 ", "[2,0] L10 c", "[2,1] L10 ", "L10 "}},
         WriterCase{"LineDownWithinACellMovesAParagraph",
                    [](WordBasic& w) {
                        table(w, 1, 1);
