@@ -187,6 +187,9 @@ Window* FileCommands::createWindow(const QString& path)
     const bool maximised = frame->isMaximized();
     frame->showNormal();
     frame->resize(frame->size() - window->size() + content);
+    // The area places a frame larger than itself partly left of or above it, out of reach
+    // of the mouse: such a frame starts at the area's edge.
+    frame->move(qMax(frame->x(), 0), qMax(frame->y(), 0));
     if (maximised)
         frame->showMaximized();
     return window;

@@ -1,7 +1,7 @@
 // How the document windows are framed in the document area: a window created or opened
 // over a maximised one opens maximised and draws at the area's size; the frames tell their
 // documents apart by their icons and, minimised, by their file names; the commands follow
-// the active window.
+// the active window; a window larger than the area starts at its top-left corner.
 
 #include "file_commands_fixture.h"
 
@@ -51,6 +51,27 @@ TEST_P(OverAMaximisedWindow, TheNewWindowOpensMaximisedAndDrawsAtTheAreasSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(, OverAMaximisedWindow, ::testing::Values("Projekt1", "Ocenaryzyka1", "FileOpenItem"));
+
+class InASmallArea : public FileCommandsTest, public ::testing::WithParamInterface<const char*> {};
+
+// A window larger than the document area (a document opened while the main window is still
+// coming up, a scaled window) starts with its title bar and left edge in the area.
+TEST_P(InASmallArea, TheNewWindowStartsAtTheAreasTopLeft)
+{
+    writeDocument(projekty("tokarz.rpr"), Project);
+    start();
+    form->resize(420, 320);
+    QApplication::processEvents();
+    prompts.fileNames.enqueue(projekty("tokarz.rpr"));
+    run(GetParam());
+
+    QMdiSubWindow* frame = form->mdiArea()->currentSubWindow();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_GT(frame->width(), form->mdiArea()->viewport()->width());
+    EXPECT_EQ(frame->pos(), QPoint(0, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(, InASmallArea, ::testing::Values("Projekt1", "Ocenaryzyka1", "FileOpenItem"));
 
 // A new project and a new assessment, all minimised, then restored one at a time: each
 // frame has an icon of its kind, shows its file name while minimised, and the row and
