@@ -14,6 +14,7 @@
 #include "storage/radio_group_ini.h"
 #include "storage/string_grid_ini.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -493,9 +494,13 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
             }
         }
     }
-    // The keys of a table reach the status bar also when the keyboard comes into it.
-    if (event->type() == QEvent::FocusIn && (watched == StringGridIni1 || watched == StringGridIni2)) {
-        QStatusTipEvent tip(static_cast<QWidget*>(watched)->statusTip());
+    // The keys of a table reach the status bar also when the keyboard comes into it, and go
+    // when the focus leaves the table and its cell editor.
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        && (watched == StringGridIni1 || watched == StringGridIni2)) {
+        auto* table = static_cast<QWidget*>(watched);
+        const bool inside = table->isAncestorOf(QApplication::focusWidget());
+        QStatusTipEvent tip(event->type() == QEvent::FocusIn || inside ? table->statusTip() : QString());
         QCoreApplication::sendEvent(watched, &tip);
     }
     if (event->type() == QEvent::Show) {

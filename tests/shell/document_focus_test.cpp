@@ -1,7 +1,7 @@
 // The keyboard in a document window that has just appeared: the first field of its first
 // tab has the focus, whether the window is new or opened, and Tab reaches the method buttons
 // of a new project, where none is chosen yet; a table that gets the focus shows its keys in
-// the status bar.
+// the status bar until the focus leaves it.
 
 #include "file_commands_fixture.h"
 
@@ -78,6 +78,11 @@ TEST_F(FileCommandsTest, TableWithTheFocusShowsItsKeysInTheStatusBar)
     QApplication::processEvents();
     EXPECT_EQ(form->statusBar()->currentMessage(), window->StringGridIni1->statusTip());
     EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("F2")));
+    // Leaving the table takes its keys off the status bar.
+    window->findChild<QTabWidget*>()->setCurrentIndex(0);
+    window->EditIni1->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
 }
 
 } // namespace
