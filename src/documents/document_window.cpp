@@ -337,7 +337,11 @@ void DocumentWindow::finishCreation()
 {
     shownTab_ = PageControl1->currentIndex();
     connect(PageControl1, &QTabWidget::currentChanged, this, &DocumentWindow::tabChanged);
-    // A new or opened window starts in the first field of its first tab.
+    focusFirstField();
+}
+
+void DocumentWindow::focusFirstField()
+{
     if (auto* first = dynamic_cast<QWidget*>(boundControls_.value(0)))
         first->setFocus();
 }

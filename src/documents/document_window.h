@@ -113,6 +113,9 @@ public:
     // Applies the autoscale rule once; the first showing does it unless it was done before,
     // so whoever frames the window can size the frame to the scaled content.
     void scaleForScreen();
+    // Gives the first field of the first tab the focus, as a new or opened window starts;
+    // whoever frames the window calls it again once the frame has its final state.
+    void focusFirstField();
     virtual void FormResize() = 0;
     // Whether the current tab may be left; shows the reason when it may not.
     virtual bool PageControl1Changing() = 0;

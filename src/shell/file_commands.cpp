@@ -192,6 +192,9 @@ Window* FileCommands::createWindow(const QString& path)
     frame->move(qMax(frame->x(), 0), qMax(frame->y(), 0));
     if (maximised)
         frame->showMaximized();
+    // Framed over a maximised window (shown, made normal, maximised again), the window would
+    // start in its second field.
+    window->focusFirstField();
     return window;
 }
 

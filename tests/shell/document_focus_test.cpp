@@ -1,7 +1,7 @@
 // The keyboard in a document window that has just appeared: the first field of its first
-// tab has the focus, whether the window is new or opened, and Tab reaches the method buttons
-// of a new project, where none is chosen yet; a table that gets the focus shows its keys in
-// the status bar until the focus leaves it.
+// tab has the focus, whether the window is new or opened, alone or over a maximised one, and
+// Tab reaches the method buttons of a new project, where none is chosen yet; a table that
+// gets the focus shows its keys in the status bar until the focus leaves it.
 
 #include "file_commands_fixture.h"
 
@@ -20,6 +20,7 @@ struct FocusCase {
     const char* command;
     const char* file;   // what the open dialog answers; empty: no dialog
     bool assessment;    // the first field is the assessment card's, else the project's
+    bool overMaximised; // the window comes over a maximised one
 };
 
 class FirstField : public FileCommandsTest, public ::testing::WithParamInterface<FocusCase> {};
@@ -29,6 +30,11 @@ TEST_P(FirstField, HasTheFocusOfANewWindow)
     writeDocument(projekty("tokarz.rpr"), Project);
     writeDocument(projekty("tokarz.ron"), Project);
     start();
+    if (GetParam().overMaximised) {
+        prompts.fileNames.enqueue(projekty("tokarz.rpr"));
+        run("FileOpenItem");
+        form->mdiArea()->currentSubWindow()->showMaximized();
+    }
     if (*GetParam().file)
         prompts.fileNames.enqueue(projekty(QLatin1String(GetParam().file)));
     run(GetParam().command);
@@ -40,10 +46,12 @@ TEST_P(FirstField, HasTheFocusOfANewWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(, FirstField,
-                         ::testing::Values(FocusCase{"Projekt1", "", false},
-                                           FocusCase{"FileOpenItem", "tokarz.rpr", false},
-                                           FocusCase{"Ocenaryzyka1", "tokarz.rpr", true},
-                                           FocusCase{"FileOpenItem", "tokarz.ron", true}),
+                         ::testing::Values(FocusCase{"Projekt1", "", false, false},
+                                           FocusCase{"FileOpenItem", "tokarz.rpr", false, false},
+                                           FocusCase{"Ocenaryzyka1", "tokarz.rpr", true, false},
+                                           FocusCase{"FileOpenItem", "tokarz.ron", true, false},
+                                           FocusCase{"Ocenaryzyka1", "tokarz.rpr", true, true},
+                                           FocusCase{"FileOpenItem", "tokarz.ron", true, true}),
                          [](const auto& test) {
                              return std::string(test.param.command) + "_" +
                                     std::to_string(test.index);
