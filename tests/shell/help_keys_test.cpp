@@ -1,12 +1,18 @@
 // F1 in each window, the "Pomoc" command and button of the main window and the "Pomoc"
-// button of the options dialog ask for their help topics.
+// button of the options dialog ask for their help topics; a document window's topic names
+// every tab of the window.
 
 #include "file_commands_fixture.h"
 
 #include "base/help_request.h"
+#include "shell/help_window.h"
 #include "shell/options_dialog.h"
+#include "support/pages_of.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QTabWidget>
+#include <QTextBrowser>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -44,6 +50,23 @@ TEST_F(HelpKeys, EachWindowAndHelpCommandAsksForItsTopic)
         asked.clear();
         act();
         EXPECT_EQ(asked, QList<int>{context}) << what;
+    }
+}
+
+TEST_F(HelpKeys, TheTopicOfEachDocumentWindowNamesEveryTab)
+{
+    const QString project = writeDocument(projekty("P.rpr"), QStringLiteral("[OPIS]\r\nMetoda=PHA\r\n"));
+    QFile::copy(QStringLiteral(HELP_FILE), folder.path(QStringLiteral("TARVEN.qch")));
+    HelpWindow help(folder.root(), nullptr);
+    for (DocumentWindow* window : {form->fileCommands()->OpenDocument(project),
+                                   form->fileCommands()->CreateAssessmentFromProject(project, projekty("O.ron"))}) {
+        asked.clear();
+        QTest::keyClick(window->StringGridIni1, Qt::Key_F1);
+        ASSERT_EQ(asked.size(), 1);
+        help.showContext(asked.front());
+        for (int tab = 0; tab < pagesOf(window)->count(); ++tab)
+            EXPECT_TRUE(help.Topic->toPlainText().contains(pagesOf(window)->tabText(tab)))
+                << pagesOf(window)->tabText(tab).toStdString();
     }
 }
 
