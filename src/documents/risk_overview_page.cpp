@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -27,6 +29,12 @@ RiskOverviewPage::RiskOverviewPage(std::function<AssessmentSnapshot()> snapshot,
     scroll->setWidget(view_);
     scroll->setWidgetResizable(true);
     scroll->setBackgroundRole(QPalette::Base);
+    // Home and End go to the top and the foot of the overview, as on any long page.
+    QScrollBar* bar = scroll->verticalScrollBar();
+    new QShortcut(QKeySequence(Qt::Key_Home), scroll, [bar] { bar->setValue(bar->minimum()); },
+                  Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence(Qt::Key_End), scroll, [bar] { bar->setValue(bar->maximum()); },
+                  Qt::WidgetWithChildrenShortcut);
 
     PngButton = new QPushButton(QStringLiteral("Eksportuj do PNG…"), this);
     PdfButton = new QPushButton(QStringLiteral("Eksportuj do PDF…"), this);

@@ -15,6 +15,9 @@
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -117,6 +120,24 @@ TEST_F(DocumentWindowTest, OverviewIsTheLastTabAndLookingAtItStoresNothing)
 
     EXPECT_FALSE(folder.read(QStringLiteral("z.ron")).isEmpty());
     EXPECT_EQ(folder.read(QStringLiteral("z.ron")), folder.read(QStringLiteral("bez.ron")));
+}
+
+TEST_F(DocumentWindowTest, HomeAndEndGoToTheTopAndTheFootOfTheOverview)
+{
+    QList<QStringList> hazards;
+    for (int i = 1; i <= 40; ++i)
+        hazards.append(hazard(QString::number(i), {"40=", "10=", "6="}));
+    TForm5* window = openAssessment(assessmentText(QStringLiteral("RISK SCORE"), QString(), hazards));
+    pagesOf(window)->setCurrentIndex(OverviewTab);
+    paint(window);
+    auto* scroll = window->OverviewPage->findChild<QScrollArea*>();
+    const QScrollBar* bar = scroll->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    for (const auto& [key, expected] : {std::pair{Qt::Key_End, bar->maximum()}, {Qt::Key_Home, bar->minimum()}}) {
+        scroll->setFocus();
+        QTest::keyClick(scroll, key);
+        EXPECT_EQ(bar->value(), expected) << QKeySequence(key).toString().toStdString();
+    }
 }
 
 struct ExportCase {
