@@ -14,21 +14,17 @@
 
 namespace {
 
-const QString Project = QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\n");
+// New project, new assessment, open: the command decides how the new window comes.
+class NewWindow : public FileCommandsTest, public ::testing::WithParamInterface<const char*> {};
 
-class OverAMaximisedWindow : public FileCommandsTest, public ::testing::WithParamInterface<const char*> {};
-
-// New project, new assessment, open: the command decides how the second window comes.
-TEST_P(OverAMaximisedWindow, TheNewWindowOpensMaximisedAndDrawsAtTheAreasSize)
+TEST_P(NewWindow, OverAMaximisedOneOpensMaximisedAndDrawsAtTheAreasSize)
 {
-    writeDocument(projekty("tokarz.rpr"), Project);
     start();
     run("Projekt1");
     QMdiSubWindow* first = form->mdiArea()->currentSubWindow();
     first->showMaximized();
     QApplication::processEvents();
-    prompts.fileNames.enqueue(projekty("tokarz.rpr"));
-    run(GetParam());
+    runOnProject(GetParam());
 
     QMdiSubWindow* second = form->mdiArea()->currentSubWindow();
     ASSERT_NE(second, first);
@@ -50,20 +46,14 @@ TEST_P(OverAMaximisedWindow, TheNewWindowOpensMaximisedAndDrawsAtTheAreasSize)
     EXPECT_EQ(first->geometry(), area);
 }
 
-INSTANTIATE_TEST_SUITE_P(, OverAMaximisedWindow, ::testing::Values("Projekt1", "Ocenaryzyka1", "FileOpenItem"));
-
-class InASmallArea : public FileCommandsTest, public ::testing::WithParamInterface<const char*> {};
-
 // A window larger than the document area (a document opened while the main window is still
 // coming up, a scaled window) starts with its title bar and left edge in the area.
-TEST_P(InASmallArea, TheNewWindowStartsAtTheAreasTopLeft)
+TEST_P(NewWindow, LargerThanTheAreaStartsAtItsTopLeft)
 {
-    writeDocument(projekty("tokarz.rpr"), Project);
     start();
     form->resize(420, 320);
     QApplication::processEvents();
-    prompts.fileNames.enqueue(projekty("tokarz.rpr"));
-    run(GetParam());
+    runOnProject(GetParam());
 
     QMdiSubWindow* frame = form->mdiArea()->currentSubWindow();
     ASSERT_NE(frame, nullptr);
@@ -71,18 +61,16 @@ TEST_P(InASmallArea, TheNewWindowStartsAtTheAreasTopLeft)
     EXPECT_EQ(frame->pos(), QPoint(0, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(, InASmallArea, ::testing::Values("Projekt1", "Ocenaryzyka1", "FileOpenItem"));
+INSTANTIATE_TEST_SUITE_P(, NewWindow, ::testing::Values("Projekt1", "Ocenaryzyka1", "FileOpenItem"));
 
 // A new project and a new assessment, all minimised, then restored one at a time: each
 // frame has an icon of its kind, shows its file name while minimised, and the row and
 // report commands are off while the active window is minimised.
 TEST_F(FileCommandsTest, MinimisedFramesShowTheirFileNamesAndLeaveTheCommandsOff)
 {
-    writeDocument(projekty("tokarz.rpr"), Project);
     start();
     run("Projekt1");
-    prompts.fileNames.enqueue(projekty("tokarz.rpr"));
-    run("Ocenaryzyka1");
+    runOnProject("Ocenaryzyka1");
     pagesOf(active())->setCurrentIndex(3);   // the hazard table, where every command applies
     const auto image = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
     QList<QImage> icons{QImage(), image(QApplication::windowIcon()),

@@ -105,6 +105,16 @@ protected:
         return path;
     }
 
+    // Writes a one-hazard project as tokarz.rpr and runs `command` with it as the file the
+    // user picks: a new project, a new assessment built from it, or the project opened.
+    void runOnProject(const char* command)
+    {
+        prompts.fileNames.enqueue(writeDocument(
+            projekty(QStringLiteral("tokarz.rpr")),
+            QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\n[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\nTABELA4/1=1=małe\r\n")));
+        run(command);
+    }
+
     static QByteArray bytesOf(const QString& path)
     {
         QFile file(path);

@@ -20,20 +20,15 @@
 
 namespace {
 
-const QString Project = QStringLiteral(
-    "[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\n[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\nTABELA4/1=1=małe\r\n");
-
 class ScaledDocumentWindow : public FileCommandsTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(ScaledDocumentWindow, IsFramedWholeAndShowsAllItsContent)
 {
     ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().width(), 1024);
-    writeDocument(projekty("tokarz.rpr"), Project);
     start();
     form->showMaximized();
     programSettings().AutoScale = true;
-    prompts.fileNames.enqueue(projekty("tokarz.rpr"));
-    run(GetParam());
+    runOnProject(GetParam());
 
     QMdiSubWindow* frame = form->mdiArea()->currentSubWindow();
     ASSERT_NE(frame, nullptr);
@@ -74,10 +69,8 @@ class ScaledDrawing : public FileCommandsTest, public ::testing::WithParamInterf
 
 TEST_P(ScaledDrawing, FollowsTheWindow)
 {
-    writeDocument(projekty("tokarz.rpr"), Project);
     start();
-    prompts.fileNames.enqueue(projekty("tokarz.rpr"));
-    run("FileOpenItem");
+    runOnProject("FileOpenItem");
     auto* window = static_cast<TForm2*>(active());
     ASSERT_NE(window, nullptr);
     const ScaleRatio ratio = GetParam().m ? ScaleRatio{GetParam().m, GetParam().d} : ScreenScaleRatio(window);
