@@ -51,11 +51,7 @@ INSTANTIATE_TEST_SUITE_P(, FirstField,
                                            FocusCase{"Ocenaryzyka1", "tokarz.rpr", true, false},
                                            FocusCase{"FileOpenItem", "tokarz.ron", true, false},
                                            FocusCase{"Ocenaryzyka1", "tokarz.rpr", true, true},
-                                           FocusCase{"FileOpenItem", "tokarz.ron", true, true}),
-                         [](const auto& test) {
-                             return std::string(test.param.command) + "_" +
-                                    std::to_string(test.index);
-                         });
+                                           FocusCase{"FileOpenItem", "tokarz.ron", true, true}));
 
 TEST_F(FileCommandsTest, TabReachesTheMethodOfANewProject)
 {
