@@ -2,11 +2,11 @@
 
 #include "documents/auto_scale.h"
 #include "shell/dialog_font.h"
+#include "shell/drawn_icon.h"
 #include "shell/product.h"
 
 #include <QDesktopServices>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -65,7 +65,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     auto* header = new QHBoxLayout;
     auto* icon = new QLabel(panel);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/program.svg")).pixmap(64, 64));
+    icon->setPixmap(drawnIcon("program").pixmap(64, 64));
     header->addWidget(icon);
     auto* titles = new QVBoxLayout;
     ProductName = new QLabel(::ProductName, panel);

@@ -5,13 +5,13 @@
 #include "base/prompts.h"
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
+#include "shell/drawn_icon.h"
 #include "storage/file_lock.h"
 #include "storage/ini_dat.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -169,8 +169,7 @@ Window* FileCommands::createWindow(const QString& path)
     const QSize content = window->size();
     QMdiSubWindow* frame = area_->addSubWindow(window);
     // The frame shows the kind of its document, as the file manager does.
-    frame->setWindowIcon(QIcon(window->Extension == ProjectExtension ? QStringLiteral(":/icons/project.svg")
-                                                                     : QStringLiteral(":/icons/assessment.svg")));
+    frame->setWindowIcon(drawnIcon(window->Extension == ProjectExtension ? "project" : "assessment"));
     // Ctrl+F4 belongs to the main window's "Zamknij"; the frame's menu keeps its item.
     for (QAction* item : frame->systemMenu()->actions()) {
         if (item->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4))

@@ -11,6 +11,7 @@
 #include "documents/document_window.h"
 #include "documents/row_commands.h"
 #include "report/report_dialog.h"
+#include "shell/drawn_icon.h"
 #include "shell/file_commands.h"
 #include "shell/help_key.h"
 #include "shell/about_box.h"
@@ -58,7 +59,7 @@ static void prepareIcons()
     if (QIcon::themeName().isEmpty())
         QIcon::setThemeName(QStringLiteral("Adwaita"));
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/program.svg")));
+    QApplication::setWindowIcon(drawnIcon("program"));
 }
 
 namespace {
@@ -294,29 +295,28 @@ void TForm1::createToolBars()
     prepareIcons();
     // The buttons' images are drawn for the program in one style: the pale images of some
     // themes look like disabled buttons beside them.
-    const auto drawn = [](const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); };
     const struct {
         QAction* command;   // nullptr: a separator
         const char* name;
-        QIcon icon;
+        const char* image;  // its drawn image
     } buttons[] = {
-        {Projekt1, "ToolButton9", drawn("new_project")},
-        {Ocenaryzyka1, "ToolButton15", drawn("new_assessment")},
-        {FileOpenItem, "ToolButton1", drawn("open")},
-        {Zapisz1, "ToolButton2", drawn("save")},
-        {nullptr, nullptr, {}},
-        {CopyItem, "ToolButton5", drawn("copy")},
-        {PasteItem, "ToolButton6", drawn("paste")},
-        {nullptr, nullptr, {}},
-        {Dodajwierszdoprojektu1, "ToolButton8", drawn("row_add")},
-        {Wstawwierszdoprojektu1, "ToolButton16", drawn("row_insert")},
-        {Usuwierszzprojektu1, "ToolButton10", drawn("row_delete")},
-        {PrzeniedoWorda1, "ToolButton17", drawn("to_word")},
-        {nullptr, nullptr, {}},
-        {Pomoc1, "ToolButton11", drawn("help")},
-        {WebSiteItem, "WebSiteButton", drawn("web")},
-        {nullptr, nullptr, {}},
-        {FileExitItem, "ToolButton13", drawn("exit")},
+        {Projekt1, "ToolButton9", "new_project"},
+        {Ocenaryzyka1, "ToolButton15", "new_assessment"},
+        {FileOpenItem, "ToolButton1", "open"},
+        {Zapisz1, "ToolButton2", "save"},
+        {nullptr, nullptr, nullptr},
+        {CopyItem, "ToolButton5", "copy"},
+        {PasteItem, "ToolButton6", "paste"},
+        {nullptr, nullptr, nullptr},
+        {Dodajwierszdoprojektu1, "ToolButton8", "row_add"},
+        {Wstawwierszdoprojektu1, "ToolButton16", "row_insert"},
+        {Usuwierszzprojektu1, "ToolButton10", "row_delete"},
+        {PrzeniedoWorda1, "ToolButton17", "to_word"},
+        {nullptr, nullptr, nullptr},
+        {Pomoc1, "ToolButton11", "help"},
+        {WebSiteItem, "WebSiteButton", "web"},
+        {nullptr, nullptr, nullptr},
+        {FileExitItem, "ToolButton13", "exit"},
     };
     for (const auto& button : buttons) {
         if (!button.command) {
@@ -324,7 +324,7 @@ void TForm1::createToolBars()
             continue;
         }
         // The menus show no images, as before the commands had buttons.
-        button.command->setIcon(button.icon);
+        button.command->setIcon(drawnIcon(button.image));
         button.command->setIconVisibleInMenu(false);
         ToolBar1->addAction(button.command);
         QWidget* widget = ToolBar1->widgetForAction(button.command);

@@ -4,6 +4,7 @@
 #include "base/program_settings.h"
 #include "base/prompts.h"
 #include "shell/dialog_font.h"
+#include "shell/drawn_icon.h"
 #include "shell/file_commands.h"
 #include "shell/image_activ.h"
 #include "shell/main_window.h"
@@ -11,7 +12,6 @@
 #include "shell/settings_file.h"
 
 #include <QCheckBox>
-#include <QIcon>
 
 namespace {
 
@@ -63,8 +63,7 @@ TForm6::TForm6(TForm1* mainWindow)
 TImageActiv* TForm6::addButton(int index, QPoint place, const char* image, const QString& label,
                                void (TForm6::*action)())
 {
-    const QPixmap picture =
-        QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(image))).pixmap(ImageSize, ImageSize);
+    const QPixmap picture = drawnIcon(image).pixmap(ImageSize, ImageSize);
     auto* plain = new QLabel(this);
     plain->setPixmap(picture);
     plain->setGeometry(QRect(place, QSize(ImageSize, ImageSize)));

@@ -25,14 +25,15 @@ protected:
     {
         start();
         setHelpHandler([this](int context) { asked.append(context); });
+        project = writeDocument(projekty("P.rpr"), QStringLiteral("[OPIS]\r\nMetoda=PHA\r\n"));
     }
 
     QList<int> asked;
+    QString project;
 };
 
 TEST_F(HelpKeys, EachWindowAndHelpCommandAsksForItsTopic)
 {
-    const QString project = writeDocument(projekty("P.rpr"), QStringLiteral("[OPIS]\r\nMetoda=PHA\r\n"));
     DocumentWindow* projectWindow = form->fileCommands()->OpenDocument(project);
     DocumentWindow* assessmentWindow = form->fileCommands()->CreateAssessmentFromProject(project, projekty("O.ron"));
     TForm190 options(folder.root(), form.get());
@@ -55,7 +56,6 @@ TEST_F(HelpKeys, EachWindowAndHelpCommandAsksForItsTopic)
 
 TEST_F(HelpKeys, TheTopicOfEachDocumentWindowNamesEveryTab)
 {
-    const QString project = writeDocument(projekty("P.rpr"), QStringLiteral("[OPIS]\r\nMetoda=PHA\r\n"));
     QFile::copy(QStringLiteral(HELP_FILE), folder.path(QStringLiteral("TARVEN.qch")));
     HelpWindow help(folder.root(), nullptr);
     for (DocumentWindow* window : {form->fileCommands()->OpenDocument(project),

@@ -75,43 +75,30 @@ TEST_F(MessageBoxPromptsTest, QuestionAnswersYesOnlyForYes)
     }
 }
 
-// A file name with markup in a message or a question is shown as typed.
-TEST_F(MessageBoxPromptsTest, EveryBoxShowsItsTextAsPlainText)
+// Every box shows its text as typed, markup in a file name included, and a box with a short
+// text is still wide enough for its whole title, the program's name above all.
+TEST_F(MessageBoxPromptsTest, EveryBoxShowsItsPlainTextAndItsWholeTitle)
 {
-    const QString text = QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r<h1 style='color:red'>A</h1>.rpr");
+    const QString text = QStringLiteral("Plik:\r<b>A</b>.rpr");
     const std::function<void()> boxes[] = {[&] { prompts.message(text, Prompts::Icon::Error, {}); },
                                            [&] { prompts.question(text, {}); },
-                                           [&] { prompts.questionWithCancel(text, {}); }};
+                                           [&] { prompts.questionWithCancel(text, {}); },
+                                           [&] { prompts.message(text, Prompts::Icon::None, "Nie można zapisać pliku"); }};
     for (const auto& show : boxes) {
         Qt::TextFormat format = Qt::RichText;
-        QString shown;
+        QString shown, title;
+        int width = 0;
         whenMessageBoxShows([&](QMessageBox& box) {
             const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             ASSERT_NE(label, nullptr);
             format = label->textFormat();
             shown = label->text();
-        });
-        show();
-        EXPECT_EQ(format, Qt::PlainText);
-        EXPECT_EQ(shown, "Czy chcesz zapisać zmiany w pliku:\n<h1 style='color:red'>A</h1>.rpr");
-    }
-}
-
-// A box with a short text still shows its whole title, the program's name above all.
-TEST_F(MessageBoxPromptsTest, EveryBoxIsWideEnoughForItsTitle)
-{
-    const std::function<void()> boxes[] = {[&] { prompts.message("Błąd", Prompts::Icon::Error, {}); },
-                                           [&] { prompts.question("Tak?", {}); },
-                                           [&] { prompts.questionWithCancel("Tak?", {}); },
-                                           [&] { prompts.message("", Prompts::Icon::None, "Nie można zapisać pliku"); }};
-    for (const auto& show : boxes) {
-        QString title;
-        int width = 0;
-        whenMessageBoxShows([&](QMessageBox& box) {
             title = box.windowTitle();
             width = box.width();
         });
         show();
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_EQ(shown, "Plik:\n<b>A</b>.rpr");
         EXPECT_GE(width, titleRoom(title)) << title.toStdString();
     }
 }

@@ -1,13 +1,11 @@
 // The options dialog: the switches it writes, the password cases of "Zamknij" and
-// "Sprawdź hasło", the password fields, and the password asked at the next start.
+// "Sprawdź hasło" and the password fields.
 
 #include "shell/options_dialog.h"
 
 #include "base/program_settings.h"
-#include "shell/main_window.h"
 #include "shell/password_dialog.h"
 #include "shell/settings_file.h"
-#include "support/modal_dialog.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -42,8 +40,6 @@ class OptionsDialog : public ::testing::Test {
 protected:
     void SetUp() override { programSettings() = ProgramSettings{}; }
     void TearDown() override { programSettings() = ProgramSettings{}; }
-
-    QString fileValue(SettingsKey key) const { return SettingsFile(folder.root()).readString(key, NoKey); }
 
     TempFolder folder;
     PromptsScope scope;
@@ -84,28 +80,28 @@ TEST_F(OptionsDialog, PasswordCases)
         dialog.CheckBox1->setChecked(true);
         dialog.CheckBox2->setChecked(true);
         dialog.CheckBox3->setChecked(false);
-        dialog.MaskEdit1->setText(c.typed[0]);
-        dialog.MaskEdit2->setText(c.typed[1]);
-        dialog.MaskEdit3->setText(c.typed[2]);
+        const QList<QLineEdit*> fields{dialog.MaskEdit1, dialog.MaskEdit2, dialog.MaskEdit3};
+        for (int i = 0; i < 3; ++i)
+            fields[i]->setText(c.typed[i]);
         (c.button == Button::Close ? dialog.SpeedButton1 : dialog.SpeedButton5)->click();
 
-        QStringList shown;
+        QStringList shown, fieldsAfter;
         for (const auto& message : scope.prompts.messages)
             shown.append(message.text);
+        for (const QLineEdit* field : fields)
+            fieldsAfter.append(field->text());
         EXPECT_EQ(shown, c.message.isEmpty() ? QStringList() : QStringList{c.message});
-        EXPECT_EQ((QStringList{dialog.MaskEdit1->text(), dialog.MaskEdit2->text(), dialog.MaskEdit3->text()}),
-                  c.fieldsAfter);
+        EXPECT_EQ(fieldsAfter, c.fieldsAfter);
         EXPECT_EQ(dialog.isVisible(), c.staysOpen);
         const SettingsFile file(caseFolder.root());
-        EXPECT_EQ(file.readString(AccessPasswordKey, NoKey), c.openPAfter);
         EXPECT_EQ(programSettings().AccessPassword, c.openPAfter == NoKey ? c.stored : c.openPAfter);
         // "Zamknij" writes the switches and puts them in force before it looks at a password.
         const bool written = c.button == Button::Close;
-        EXPECT_EQ(file.readString(AutoScaleKey, NoKey), written ? "1" : NoKey);
-        EXPECT_EQ(file.readString(RememberRecentKey, NoKey), written ? "1" : NoKey);
-        EXPECT_EQ(file.readString(ShowWelcomeKey, NoKey), written ? "0" : NoKey);
-        EXPECT_EQ(programSettings().AutoScale, written);
-        EXPECT_EQ(programSettings().RememberRecent, written);
+        const auto stored = [&file](SettingsKey key) { return file.readString(key, NoKey); };
+        EXPECT_EQ((QStringList{stored(AccessPasswordKey), stored(AutoScaleKey), stored(RememberRecentKey),
+                               stored(ShowWelcomeKey)}),
+                  (QStringList{c.openPAfter, written ? "1" : NoKey, written ? "1" : NoKey, written ? "0" : NoKey}));
+        EXPECT_EQ((QList<bool>{programSettings().AutoScale, programSettings().RememberRecent}), QList<bool>(2, written));
     }
 }
 
@@ -142,30 +138,6 @@ TEST_F(OptionsDialog, PasswordFieldsTakeSixCharactersShownAsStars)
         QTest::keyClicks(field, "haslo12");
         EXPECT_EQ(field->text(), "haslo1");
         EXPECT_EQ(field->displayText(), "******");
-    }
-}
-
-TEST_F(OptionsDialog, PasswordSetHereIsAskedAtTheNextStart)
-{
-    SettingsFile(folder.root()).writeBool(ShowWelcomeKey, false);
-    {
-        TForm190 dialog(folder.root(), &mainWindowStandIn);
-        dialog.show();
-        dialog.MaskEdit2->setText("Abc");
-        dialog.MaskEdit3->setText("Abc");
-        dialog.SpeedButton1->click();
-    }
-    QString typed = "abc";
-    for (bool runs : {false, true}) {
-        answerNextModal<TPaswortF>([typed](TPaswortF& asked) {
-            asked.MaskEdit1->setText(typed);
-            asked.SpeedButton1->click();
-        });
-        TForm1 form(folder.root());
-        form.show();
-        QApplication::processEvents();
-        EXPECT_EQ(form.isVisible(), runs) << typed.toStdString();
-        typed = "Abc";
     }
 }
 
