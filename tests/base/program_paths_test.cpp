@@ -29,6 +29,8 @@ protected:
     TempFolder programFolder;
 };
 
+// Each file lies where its layout puts it; only the installed layout makes the folders it
+// writes into, and leaves the settings file itself for the program to write.
 TEST_F(ProgramPathsTest, EachFileLiesWhereItsLayoutPutsIt)
 {
     const ProgramPaths own(programFolder.root());
@@ -57,6 +59,10 @@ TEST_F(ProgramPathsTest, EachFileLiesWhereItsLayoutPutsIt)
         EXPECT_EQ(c.path(own), c.ownLayout) << c.what;
         EXPECT_EQ(c.path(install), c.installedLayout) << c.what;
     }
+    for (const QString& written : {install.documentsFolder(), user().configuration, user().cache})
+        EXPECT_TRUE(QFileInfo(written).isDir()) << written.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(install.settingsFile()));
+    EXPECT_FALSE(QFileInfo::exists(own.documentsFolder()));
 }
 
 TEST_F(ProgramPathsTest, TheProgramFolderIsItsOwnOnlyWhileTheUserMayWriteAndNoInstallLiesBesideIt)
@@ -80,18 +86,6 @@ TEST_F(ProgramPathsTest, TheProgramFolderIsItsOwnOnlyWhileTheUserMayWriteAndNoIn
                   c.installed ? user().configuration : c.folder);
     }
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
-TEST_F(ProgramPathsTest, OnlyTheInstalledLayoutMakesTheFoldersItWritesInto)
-{
-    const ProgramPaths install = ProgramPaths::installed(bin(), user());
-    EXPECT_TRUE(QFileInfo(install.documentsFolder()).isDir());
-    EXPECT_TRUE(QFileInfo(QFileInfo(install.settingsFile()).absolutePath()).isDir());
-    EXPECT_TRUE(QFileInfo(QFileInfo(install.helpCollection()).absolutePath()).isDir());
-    EXPECT_FALSE(QFileInfo::exists(install.settingsFile())) << "the settings file itself is the program's to write";
-
-    const ProgramPaths own(programFolder.root());
-    EXPECT_FALSE(QFileInfo::exists(own.documentsFolder()));
 }
 
 } // namespace

@@ -153,12 +153,6 @@ protected:
         return false;
     }
 
-    QString writeDocument()
-    {
-        programFolder.write("TARVEN.INI", "[USTAWIENIA]\r\nPowitalny=0\r\n");
-        return documents.write("OCENA.ron", "[OPIS]\r\nMetoda=PHA\r\n");
-    }
-
     TempFolder programFolder;
     TempFolder documents;
     TempFolder runtime;
@@ -194,25 +188,22 @@ TEST_F(RunningProgram, StartsAgainAfterTheFirstRunWasKilled)
     EXPECT_EQ(second.state(), QProcess::Running);
 }
 
-TEST_F(RunningProgram, OpensTheDocumentsNamedOnItsCommandLine)
+// The first start opens the documents on its command line; a second start hands its own to
+// the running copy and ends without a word.
+TEST_F(RunningProgram, OpensTheDocumentsOfItsOwnAndOfASecondStart)
 {
-    const QString document = writeDocument();
-    start(first, {document});
-    EXPECT_TRUE(waitForDocumentLocked(document));
-    EXPECT_EQ(first.state(), QProcess::Running);
-}
-
-TEST_F(RunningProgram, ASecondStartHandsItsDocumentsToTheRunningCopyAndEndsSilently)
-{
-    const QString document = writeDocument();
-    start(first);
+    programFolder.write("TARVEN.INI", "[USTAWIENIA]\r\nPowitalny=0\r\n");
+    const QString own = documents.write("A.ron", "[OPIS]\r\nMetoda=PHA\r\n");
+    const QString handed = documents.write("B.ron", "[OPIS]\r\nMetoda=PHA\r\n");
+    start(first, {own});
+    EXPECT_TRUE(waitForDocumentLocked(own));
     ASSERT_TRUE(waitForLockOwner(first.processId()));
 
-    start(second, {"OCENA.ron"}, documents.root());   // a name relative to the second start's folder
+    start(second, {"B.ron"}, documents.root());   // a name relative to the second start's folder
     ASSERT_TRUE(second.waitForFinished(60000)) << "a message box would keep it waiting";
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(waitForDocumentLocked(document)) << "the running copy opened it";
+    EXPECT_TRUE(waitForDocumentLocked(handed)) << "the running copy opened it";
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
