@@ -24,19 +24,13 @@
 
 namespace {
 
-const QString Document = QStringLiteral(
-    "[OPISOC]\r\nJednostka=Wydział mechaniczny\r\nStanowisko=Tokarz\r\nZatrudnienie=4\r\n"
-    "[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\nOPISA1=Hala nr 2\r\nOPISA2=@NUL@\r\n");
-
 QString documentText()
 {
-    return Document + QStringLiteral("[ZAGROZENIA]\r\n")
-           + tableLines({{QStringLiteral("Hałas"), QStringLiteral("Tokarka"), QStringLiteral("Głuchota"),
-                          QStringLiteral("Ochronniki słuchu"), QStringLiteral("2=lekkie"), QStringLiteral("3=doraźne"),
-                          QStringLiteral("R = 6,0 Ryzyko średnie - dopuszczalne")}})
-           + QStringLiteral("[WARUNKI]\r\n")
-           + tableLines({{QStringLiteral("Czy maszyna ma osłony?"), QStringLiteral("Założyć osłony"),
-                          QStringLiteral("NIE")}});
+    return QStringLiteral("[OPISOC]\r\nJednostka=Wydział mechaniczny\r\nStanowisko=Tokarz\r\nZatrudnienie=4\r\n"
+                          "[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\nOPISA1=Hala nr 2\r\nOPISA2=@NUL@\r\n[ZAGROZENIA]\r\n")
+           + tableLines({{"Hałas", "Tokarka", "Głuchota", "Ochronniki słuchu", "2=lekkie", "3=doraźne",
+                          "R = 6,0 Ryzyko średnie - dopuszczalne"}})
+           + QStringLiteral("[WARUNKI]\r\n") + tableLines({{"Czy maszyna ma osłony?", "Założyć osłony", "NIE"}});
 }
 
 // Records the files the desktop was asked to open.
@@ -61,11 +55,6 @@ protected:
         return *dialog_;
     }
 
-    QString created(const QString& file) const
-    {
-        return QStringLiteral("Utworzono dokument:\r") + file + QStringLiteral("\rczy chcesz otworzyć dokument.");
-    }
-
     std::unique_ptr<TForm7> dialog_;
 };
 
@@ -78,6 +67,7 @@ struct ReportCase {
     const char* file;
     const char* title;     // found in the written report
     const char* notTitle;  // not found in it
+    bool open;             // "Tak" to the offer to open it
 };
 
 class ReportChoice : public ReportDialogTest, public testing::WithParamInterface<ReportCase> {};
@@ -87,6 +77,7 @@ class ReportChoice : public ReportDialogTest, public testing::WithParamInterface
 TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
 {
     const ReportCase& c = GetParam();
+    Opener opener;
     DocumentWindow* window = c.assessment ? static_cast<DocumentWindow*>(openAssessment(documentText()))
                                           : openProject(documentText());
     TForm7& dialog = dialogOf(window);
@@ -99,11 +90,15 @@ TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
     dialog.CheckBox1->setChecked(c.overview);
     const QString path = folder.path(QLatin1String(c.file));
     dialog.Edit1->setText(path);
-    prompts.answers.enqueue(false);
+    prompts.answers.enqueue(c.open);
 
     dialog.SpeedButton2->click();
+    EXPECT_TRUE(opener.opened.isEmpty()) << "opened once the command has ended";
+    QApplication::processEvents();
 
-    EXPECT_EQ(prompts.questions, QStringList{created(path)});
+    EXPECT_EQ(opener.opened, c.open ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>{});
+    EXPECT_EQ(prompts.questions,
+              QStringList{QStringLiteral("Utworzono dokument:\r%1\rczy chcesz otworzyć dokument.").arg(path)});
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open for more reports";
     const QString text = pdfText(path);
@@ -112,29 +107,17 @@ TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
     EXPECT_EQ(text.contains(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA")), c.appendix);
 }
 
+const char Risk[] = "RAPORT Z OCENY RYZYKA ZAWODOWEGO";
+const char Checklist[] = "LISTA KONTROLNA";
+
 INSTANTIATE_TEST_SUITE_P(
     Report, ReportChoice,
-    testing::Values(
-        ReportCase{"ProjectChecklist", false, 0, false, false, "projekt.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
-        ReportCase{"ProjectIgnoresTheGroup", false, 1, true, false, "projekt.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
-        ReportCase{"AssessmentChecklist", true, 0, true, false, "ocena.pdf", "LISTA KONTROLNA", "RAPORT Z OCENY"},
-        ReportCase{"AssessmentRiskReport", true, 1, false, false, "ocena.pdf", "RAPORT Z OCENY RYZYKA ZAWODOWEGO",
-                   "LISTA KONTROLNA"},
-        ReportCase{"AssessmentRiskReportWithOverview", true, 1, true, true, "ocena.pdf",
-                   "RAPORT Z OCENY RYZYKA ZAWODOWEGO", "LISTA KONTROLNA"}),
+    testing::Values(ReportCase{"ProjectIgnoresTheGroup", false, 1, true, false, "projekt.pdf", Checklist, Risk, true},
+                    ReportCase{"AssessmentChecklist", true, 0, true, false, "ocena.pdf", Checklist, Risk, false},
+                    ReportCase{"AssessmentRiskReport", true, 1, false, false, "ocena.pdf", Risk, Checklist, false},
+                    ReportCase{"AssessmentRiskReportWithOverview", true, 1, true, true, "ocena.pdf", Risk, Checklist, false}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(ReportDialogTest, WithoutAFileNameAsksForOne)
-{
-    TForm7& dialog = dialogOf(openProject(documentText()));
-    dialog.SpeedButton2->click();
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Podaj nazwę pliku."));
-    EXPECT_TRUE(prompts.questions.isEmpty());
-}
-
-// "Nie" to the question about an existing file shows the dialog again; nothing is replaced
-// without the user's "Tak".
 TEST_F(ReportDialogTest, SaveDialogOffersThreeFormatsAndAsksBeforeReplacing)
 {
     TForm7& dialog = dialogOf(openAssessment(documentText()));
@@ -154,38 +137,28 @@ TEST_F(ReportDialogTest, SaveDialogOffersThreeFormatsAndAsksBeforeReplacing)
     EXPECT_EQ(folder.read(existing), "raport");
 }
 
-// The message names the file and the cause; no file is left, no success is claimed and the
-// dialog stays open to choose another file.
-TEST_F(ReportDialogTest, FailedWriteShowsFileAndCauseAndKeepsTheDialogOpen)
+// Without a file name, or when the file cannot be written, a message says why (naming the
+// file and the cause), no success is claimed, no folder is made and the dialog stays open.
+TEST_F(ReportDialogTest, RefusedWriteSaysWhyAndKeepsTheDialogOpen)
 {
     TForm7& dialog = dialogOf(openAssessment(documentText()));
-    const QString path = folder.path(QStringLiteral("brak/raport.docx"));
-    dialog.Edit1->setText(path);
-
-    dialog.SpeedButton2->click();
-
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].text.contains(path));
-    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("folder nie istnieje")));
+    const QString unwritable = folder.path(QStringLiteral("brak/raport.docx"));
+    const struct {
+        QString file;
+        QStringList message;   // parts of the message
+    } cases[] = {{QString(), {QStringLiteral("Podaj nazwę pliku.")}},
+                 {unwritable, {unwritable, QStringLiteral("folder nie istnieje")}}};
+    for (const auto& c : cases) {
+        prompts.messages.clear();
+        dialog.Edit1->setText(c.file);
+        dialog.SpeedButton2->click();
+        ASSERT_EQ(prompts.messages.size(), 1) << c.file.toStdString();
+        for (const QString& part : c.message)
+            EXPECT_TRUE(prompts.messages[0].text.contains(part)) << prompts.messages[0].text.toStdString();
+    }
     EXPECT_TRUE(prompts.questions.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("brak"))));
     EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST_F(ReportDialogTest, YesOpensTheReportOnceTheCommandHasEnded)
-{
-    Opener opener;
-    TForm7& dialog = dialogOf(openProject(documentText()));
-    const QString path = folder.path(QStringLiteral("lista.docx"));
-    dialog.Edit1->setText(path);
-    prompts.answers.enqueue(true);
-
-    dialog.SpeedButton2->click();
-    EXPECT_TRUE(opener.opened.isEmpty());
-    QApplication::processEvents();
-
-    EXPECT_EQ(opener.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
-    EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST_F(ReportDialogTest, F1AsksForItsHelpTopic)

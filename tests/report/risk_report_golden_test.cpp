@@ -6,13 +6,13 @@
 #include "report/command_recorder.h"
 #include "report/document_writer.h"
 #include "report/risk_report.h"
+#include "support/real_reader.h"
 #include "../documents/document_test_support.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
@@ -83,11 +83,7 @@ TEST_F(RiskReportGolden, RealReaderFindsSectionsCardIndexAndAcknowledgement)
     const QString path = folder.path(QStringLiteral("raport.docx"));
     writer.FileSaveAs(path);
 
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(ReadReport), path});
-    ASSERT_TRUE(python.waitForFinished(60000));
-    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    const QJsonObject found = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    const QJsonObject found = QJsonDocument::fromJson(readWithPython(ReadReport, path)).object();
 
     QStringList order;
     for (const QJsonValue& item : found[QLatin1String("order")].toArray())

@@ -56,16 +56,14 @@ QStringList linesBeforeUsage(const QString& text, bool* usagePrinted)
     return text.left(usage < 0 ? text.size() : usage).split('\n', Qt::SkipEmptyParts);
 }
 
-class ReportCommandLineTest : public ::testing::TestWithParam<CommandCase> {
-protected:
-    TempFolder folder;
-};
+class ReportCommandLineTest : public ::testing::TestWithParam<CommandCase> {};
 
 TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
 {
     const CommandCase& c = GetParam();
-    folder.write("a.ron", win1250::fromUnicode(Assessment));
-    folder.write("b.ron", win1250::fromUnicode(Assessment));
+    TempFolder folder;
+    for (const char* name : {"a.ron", "b.ron"})
+        folder.write(name, win1250::fromUnicode(Assessment));
     folder.write("projekt.rpr", win1250::fromUnicode(Project));
     folder.write("zepsuta.ron", QByteArray("\x89PNG\r\n\x1a\n\0\0garbage", 18));
     const QByteArray original = folder.read("a.ron");
