@@ -1,6 +1,6 @@
 // The whole risk report of a small fixed assessment: its recorded command sequence against
-// a reviewed expected file (any change of order or text shows), and the .docx of it read
-// back by python3-docx.
+// a reviewed expected file (any change of order or text shows), and tables of the .docx of
+// it read back by python3-docx.
 
 #include "documents/assessment_window.h"
 #include "report/command_recorder.h"
@@ -58,25 +58,15 @@ TEST_F(RiskReportGolden, CommandSequenceIsTheReviewedOne)
     EXPECT_EQ(actual.toStdString(), reviewed.toStdString());
 }
 
-// Headings, the risk card's rows with formula and risk text, the RBHP line and the
-// acknowledgement table, where python3-docx finds them.
+// The order of the report is the reviewed sequence above; here python3-docx finds the risk
+// card's cells with formula and risk text, and the acknowledgement table.
 const char ReadReport[] = R"(
 import docx, json, sys
 d = docx.Document(sys.argv[1])
-body = d.element.body
-order = []
-for child in body.iterchildren():
-    tag = child.tag.split('}')[1]
-    if tag == 'p':
-        text = ''.join(t.text or '' for t in child.iter('{http://schemas.openxmlformats.org/wordprocessingml/2006/main}t'))
-        if text.strip(): order.append(text)
-    elif tag == 'tbl':
-        order.append('[table]')
-tables = [[[c.text for c in r.cells] for r in t.rows] for t in d.tables]
-print(json.dumps({"order": order, "tables": tables}))
+print(json.dumps({"tables": [[[c.text for c in r.cells] for r in t.rows] for t in d.tables]}))
 )";
 
-TEST_F(RiskReportGolden, RealReaderFindsSectionsCardIndexAndAcknowledgement)
+TEST_F(RiskReportGolden, RealReaderFindsTheCardAndTheAcknowledgement)
 {
     DocumentWriter writer;
     BuildRiskReport(writer, snapshot());
@@ -84,25 +74,6 @@ TEST_F(RiskReportGolden, RealReaderFindsSectionsCardIndexAndAcknowledgement)
     writer.FileSaveAs(path);
 
     const QJsonObject found = QJsonDocument::fromJson(readWithPython(ReadReport, path)).object();
-
-    QStringList order;
-    for (const QJsonValue& item : found[QLatin1String("order")].toArray())
-        order.append(item.toString());
-    qsizetype at = 0;
-    for (const char* expected : {"[table]", "[table]", "1. Opis, charakterystyka stanowiska pracy",
-                                 "2. Identyfikacja zagrożeń występujących na stanowisku pracy", "[table]",
-                                 "3. Metoda oceny ryzyka zawodowego", "R=S*F*P*I",
-                                 "4. Działania zapobiegawcze ograniczające poziom zagrożenia.", "[table]",
-                                 "5. Wynik prowadzonej oceny, wnioski i uwagi", "Wprowadzić ochronniki.",
-                                 "6. Karta oceny ryzyka zawodowego", "[table]",
-                                 "7. Ocena warunków bhp na stanowisku pracy", "[table]", "Wskaźnik RBHP =0,67",
-                                 "Stopień przestrzegania zasad bhp: bardzo mały", "[table]", "[table]", "[table]",
-                                 "OŚWIADCZENIE", "[table]"}) {
-        const qsizetype next = order.indexOf(QString::fromUtf8(expected), at);
-        ASSERT_GE(next, 0) << "missing or out of order: " << expected;
-        at = next + 1;
-    }
-
     const QJsonArray tables = found[QLatin1String("tables")].toArray();
     ASSERT_EQ(tables.size(), 10);
     const QJsonArray card = tables[4].toArray();
