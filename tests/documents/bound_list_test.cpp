@@ -7,39 +7,19 @@
 #include "storage/bound_control.h"
 
 #include <QSet>
-#include <functional>
 
-namespace {
-
-struct WindowKind {
-    const char* name;
-    std::function<DocumentWindow*(DocumentHost*, QWidget*)> create;
-};
-
-class BoundList : public DocumentWindowTest, public ::testing::WithParamInterface<WindowKind> {};
-
-} // namespace
-
-TEST_P(BoundList, HoldsEveryBoundControlOfTheWindowOnce)
+TEST_F(DocumentWindowTest, BoundListHoldsEveryBoundControlOfTheWindowOnce)
 {
-    DocumentWindow* window = GetParam().create(&host, &frame);
-    QSet<BoundControl*> held;
-    for (QWidget* child : window->findChildren<QWidget*>()) {
-        if (auto* control = dynamic_cast<BoundControl*>(child))
-            held.insert(control);
+    for (DocumentWindow* window : {static_cast<DocumentWindow*>(new TForm2(&host, &frame)),
+                                   static_cast<DocumentWindow*>(new TForm5(&host, &frame))}) {
+        QSet<BoundControl*> held;
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            if (auto* control = dynamic_cast<BoundControl*>(child))
+                held.insert(control);
+        }
+        const QList<BoundControl*>& listed = window->boundControls();
+        const QSet<BoundControl*> listedOnce(listed.cbegin(), listed.cend());
+        EXPECT_EQ(listedOnce.size(), listed.size()) << window->metaObject()->className() << ": a control listed twice";
+        EXPECT_EQ(listedOnce, held) << window->metaObject()->className();
     }
-    const QList<BoundControl*>& listed = window->boundControls();
-    const QSet<BoundControl*> listedOnce(listed.cbegin(), listed.cend());
-    EXPECT_EQ(listedOnce.size(), listed.size()) << "a control listed twice";
-    EXPECT_EQ(listedOnce, held);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    DocumentWindows, BoundList,
-    ::testing::Values(WindowKind{"Project", [](DocumentHost* host, QWidget* parent) -> DocumentWindow* {
-                                     return new TForm2(host, parent);
-                                 }},
-                      WindowKind{"Assessment", [](DocumentHost* host, QWidget* parent) -> DocumentWindow* {
-                                     return new TForm5(host, parent);
-                                 }}),
-    [](const ::testing::TestParamInfo<WindowKind>& param) { return std::string(param.param.name); });

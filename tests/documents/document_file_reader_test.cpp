@@ -1,10 +1,13 @@
 // A document read without a window gives the snapshot the window gives after opening it,
-// and reading it leaves the file (locked by the window) exactly as it was.
+// and reading it leaves the file (locked by the window) exactly as it was. The window's
+// snapshot holds its data as it stands (unsaved edits included), the title rows left out.
 
 #include "documents/assessment_window.h"
 #include "documents/document_file_reader.h"
 #include "documents/project_window.h"
 #include "document_test_support.h"
+#include "storage/edit_ini.h"
+#include "storage/string_grid_ini.h"
 
 #include <QFileInfo>
 
@@ -76,5 +79,35 @@ TEST_P(DocumentFileReaderTest, ReadsWhatTheWindowShowsAndLeavesTheFileAsItIs)
 
 INSTANTIATE_TEST_SUITE_P(Documents, DocumentFileReaderTest, ::testing::ValuesIn(Cases),
                          [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(DocumentWindowTest, SnapshotHoldsTheWindowAsItStands)
+{
+    TForm5* window = openAssessment(Cases[0].iniText);
+    window->EditIni6->setText(QStringLiteral("12"));
+    window->StringGridIni1->setCell(1, 2, QStringLiteral("Wiertarka"));
+
+    const AssessmentSnapshot snapshot = window->snapshot();
+
+    EXPECT_EQ(snapshot.fileName, folder.path(QStringLiteral("ocena.ron")));
+    EXPECT_EQ(snapshot.method, RiskMethod::RiskScore);
+    EXPECT_EQ(snapshot.workstation, QStringLiteral("Tokarz"));
+    EXPECT_EQ(snapshot.createdOn, QStringLiteral("01.02.2026"));
+    EXPECT_EQ(snapshot.unit, QStringLiteral("Wydział"));
+    EXPECT_EQ(snapshot.employees, QStringLiteral("12")) << "an unsaved edit is in the snapshot";
+    EXPECT_EQ(snapshot.remarks, (QStringList{"Wniosek", "", "drugi"}));
+    EXPECT_EQ(snapshot.workstationMemos[0], (QStringList{"Hala nr 2", "", "brama"}));
+    EXPECT_EQ(snapshot.workstationMemos[1], QStringList{});
+    EXPECT_EQ(snapshot.workstationMemos[5], QStringList{"Inne"});
+    ASSERT_EQ(snapshot.hazards.size(), 2) << "the title row is not data";
+    EXPECT_EQ(snapshot.hazards[0],
+              (QStringList{"Hałas", "Tokarka", "Głuchota", "Ochronniki", "15=duże", "6=częsta", "3=możliwe", "R = 270,0"}));
+    EXPECT_EQ(snapshot.hazards[1][1], QStringLiteral("Wiertarka"));
+    EXPECT_EQ(snapshot.checklist, (TableRows{{"Czy są osłony?", "Założyć", "NIE"}, {"Czy jest apteczka?", "", "TAK"}}));
+
+    const ProjectSnapshot empty = newProject()->snapshot();
+    EXPECT_TRUE(empty.hazards.isEmpty() && empty.checklist.isEmpty()) << "a new project's title rows are no data";
+    EXPECT_TRUE(empty.description.isEmpty());
+    EXPECT_EQ(empty.workstationMemos, decltype(empty.workstationMemos){});
+}
 
 } // namespace

@@ -72,9 +72,14 @@ protected:
     }
 };
 
-TEST_P(DocumentTable, TitleRowStaysWhileWholeRowsScroll)
+TEST_P(DocumentTable, TitleRowStaysWhileWholeRowsScrollAndTheHintNamesTheKeys)
 {
     TStringGridIni* table = openTable();
+    EXPECT_EQ(table->statusTip(), table->toolTip());
+    EXPECT_EQ(table->toolTip().isEmpty(), GetParam().keys.isEmpty());
+    for (const QString& key : GetParam().keys)
+        EXPECT_TRUE(table->toolTip().contains(key)) << table->toolTip().toStdString() << " lacks " << key.toStdString();
+
     EXPECT_TRUE(table->isRowHidden(0)) << "row 0 is shown as the header";
     QTest::keyClick(table, Qt::Key_End, Qt::ControlModifier);
     settle(table);
@@ -89,15 +94,6 @@ TEST_P(DocumentTable, TitleRowStaysWhileWholeRowsScroll)
     table->verticalScrollBar()->setValue(DataRows / 2 + 3);
     settle(table);
     expectShape(table, table->rowAt(0));
-}
-
-TEST_P(DocumentTable, HintNamesTheKeysOfTheCells)
-{
-    const TStringGridIni* table = openTable();
-    EXPECT_EQ(table->statusTip(), table->toolTip());
-    EXPECT_EQ(table->toolTip().isEmpty(), GetParam().keys.isEmpty());
-    for (const QString& key : GetParam().keys)
-        EXPECT_TRUE(table->toolTip().contains(key)) << table->toolTip().toStdString() << " lacks " << key.toStdString();
 }
 
 const QString F2 = QStringLiteral("F2 lub Alt+Strzałka w dół");
