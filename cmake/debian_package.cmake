@@ -7,14 +7,16 @@ set(CPACK_PACKAGE_VENDOR "Pracownia Oprogramowania BHP")
 set(CPACK_PACKAGE_CONTACT "Pracownia Oprogramowania BHP <kontakt@ocena-ryzyka.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Ocena ryzyka zawodowego na stanowisku pracy")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Program dla służby BHP: opis stanowiska pracy i jego zagrożeń, ocena ryzyka zawodowego\n\
-jedną z czterech metod (PHA, RISK SCORE, FIVE STEPS, macierz wg PN-N-18002), lista\n\
-kontrolna i raporty (.docx, .odt, .pdf). Projekty (.rpr) i oceny ryzyka (.ron) otwiera\n\
-także z menedżera plików.")
+  "Program dla służby BHP: opis stanowiska pracy i jego zagrożeń, ocena\n\
+ryzyka zawodowego jedną z czterech metod (PHA, RISK SCORE, FIVE STEPS,\n\
+macierz wg PN-N-18002), lista kontrolna i raporty (.docx, .odt, .pdf).\n\
+Projekty (.rpr) i oceny ryzyka (.ron) otwiera także z menedżera plików.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.ocena-ryzyka.example")
+if(MAKER_WEB_ADDRESS)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${MAKER_WEB_ADDRESS}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform plugins, the SVG images, the help's database driver, the Polish texts of
 # Qt's standard buttons, the toolbar's icon theme and the reports' font.

@@ -4,7 +4,8 @@
 # sudo is called only when not run as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/setup.sh
+bash scripts/build.sh --program
 (cd build && cpack -G DEB >/dev/null)
 package=$(ls -t build/ocena-ryzyka_*.deb | head -n 1)
 SUDO=""

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the program.
+# Installs what the program needs, builds it and starts it (a graphical session is needed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/setup.sh
+bash scripts/build.sh --program
 exec ./build/bin/OcenaRyzyka

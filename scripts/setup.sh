@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program, its tests and benchmarks need.
-# Idempotent: when everything is present it installs nothing and returns at once.
+# Installs the Debian packages the program needs; with --tests also those of its tests,
+# fuzzers and benchmarks. Idempotent: when everything is present it installs nothing and returns at once.
 set -euo pipefail
 
+# What the program needs to build and run.
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config dpkg-dev
   qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-translations-l10n qt6-qpa-plugins
-  qt6-tools-dev libqt6help6 qt6-documentation-tools
-  libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  qt6-tools-dev libqt6help6 libqt6sql6-sqlite qt6-documentation-tools
+  libgl-dev libquazip1-qt6-dev
   adwaita-icon-theme libqt6svg6 fonts-liberation
-  libquazip1-qt6-dev python3-docx poppler-utils
-  locales
-  desktop-file-utils libxml2-utils shared-mime-info dpkg-dev
 )
+# What the tests, the fuzzers and the benchmarks need besides: GoogleTest, Google Benchmark,
+# clang for the fuzzers, the real readers of the reports, the locales the tests switch
+# between, the desktop's checkers and the Debian package's checkers.
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    python3-docx poppler-utils
+    locales
+    desktop-file-utils libxml2-utils shared-mime-info
+    lintian devscripts
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,7 +39,7 @@ if ((${#missing[@]})); then
 fi
 
 # The tests switch between a Polish and an English locale.
-if ! locale -a 2>/dev/null | grep -qi '^pl_PL.utf8$' || ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then
+if [ "${1:-}" = "--tests" ] && { ! locale -a 2>/dev/null | grep -qi '^pl_PL.utf8$' || ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; }; then
   SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO=sudo
   $SUDO sed -i -E 's/^# *(pl_PL.UTF-8 UTF-8|en_US.UTF-8 UTF-8)/\1/' /etc/locale.gen

@@ -3,7 +3,7 @@
 # The fuzzers are built first with clang, on their own, and run as tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh --tests
 
 fuzzers=()
 if command -v clang++ >/dev/null; then

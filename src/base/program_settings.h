@@ -1,7 +1,8 @@
 #pragma once
 // The process-wide settings read from TARVEN.INI at start and changed at run time by the
-// options dialog and the welcome screen. All switches are off and the password empty until
-// the settings file has been read.
+// options dialog and the welcome screen. All switches are off and no password is set until
+// the settings file has been read. The password is known only by its salted hash
+// (shell/password_hash.h); an empty hash means no password.
 
 #include <QString>
 
@@ -9,7 +10,7 @@ struct ProgramSettings {
     bool AutoScale = false;
     bool RememberRecent = false;
     bool ShowWelcome = false;
-    QString AccessPassword;
+    QString AccessPasswordHash;
 };
 
 ProgramSettings& programSettings();

@@ -56,7 +56,6 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("O programie"));
     setFont(dialogFont());
-    setFixedSize(367, 345);
 
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -106,6 +105,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     column->addLayout(addresses);
     Label10 = new AddressLabel(MakerWebAddress, QUrl(MakerWebAddress), panel);
     Label10->setObjectName(QStringLiteral("Label10"));
+    Label10->setVisible(!MakerWebAddress.isEmpty());
     column->addWidget(Label10);
     column->addStretch();
 
@@ -116,6 +116,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel, 1);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+    // Never narrower than the product's name in its large font and the window's title.
+    setFixedSize(layout->sizeHint().expandedTo(QSize(367, 345)));
 }
 
 void TAboutBox::showEvent(QShowEvent* event)

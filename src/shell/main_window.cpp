@@ -22,6 +22,7 @@
 #include "shell/mdi_arrange.h"
 #include "shell/options_dialog.h"
 #include "shell/password_dialog.h"
+#include "shell/password_hash.h"
 #include "shell/product.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
@@ -73,6 +74,7 @@ constexpr int TutorialFirstCard = 5;
 // The items of Plik1 from "Nowy" to "Zakończ"; the recent files follow them.
 constexpr int FixedFileItems = 9;
 
+const QString WrongAccessPassword = QStringLiteral("Nieprawidłowe hasło.");
 const QString SettingsReadError = QStringLiteral(
     "Problemy z otwarciem pliku \"TARVEN.INI\". Niektóre z ustawień nie będą załadowane.");
 const QString ToolScanError = QStringLiteral(
@@ -242,6 +244,7 @@ void TForm1::createActions()
     Samouczek1 = createAction("Samouczek1", QStringLiteral("Samouczek"), QStringLiteral("Samouczek"),
                               &TForm1::Samouczek1Click);
     WebSiteItem = createAction("WebSiteItem", MakerWebAddress, webSiteHint, &TForm1::WebSiteItemClick);
+    WebSiteItem->setVisible(!MakerWebAddress.isEmpty());
     HelpAboutItem = createAction("HelpAboutItem", QStringLiteral("O programie"), QStringLiteral("O programie"),
                                  &TForm1::HelpAbout1Execute);
 
@@ -345,7 +348,7 @@ void TForm1::createStatusBar()
 void TForm1::readSettings()
 {
     try {
-        const SettingsFile settings(paths_);
+        SettingsFile settings(paths_);
         settings.readProgramSettings(programSettings());
         checkAccessPassword();
         if (programSettings().RememberRecent)
@@ -355,13 +358,15 @@ void TForm1::readSettings()
     }
 }
 
-// A wrong password closes the window as soon as the event loop runs, before anything
-// else it has queued (the welcome screen).
+// A wrong password is named, then closes the window as soon as the event loop runs, before
+// anything else it has queued (the welcome screen).
 void TForm1::checkAccessPassword()
 {
-    const QString& password = programSettings().AccessPassword;
-    if (!password.isEmpty() && AskPassword() != password)
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    const QString& hash = programSettings().AccessPasswordHash;
+    if (hash.isEmpty() || passwordMatches(hash, AskPassword()))
+        return;
+    prompts().message(WrongAccessPassword, Prompts::Icon::Error);
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TForm1::scanToolLibrariesReportingFailure()

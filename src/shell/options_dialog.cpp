@@ -8,6 +8,7 @@
 #include "documents/help_context.h"
 #include "shell/dialog_font.h"
 #include "shell/password_field.h"
+#include "shell/password_hash.h"
 #include "shell/settings_file.h"
 
 #include <QCheckBox>
@@ -202,8 +203,7 @@ bool TForm190::saveSettings()
     if (!CheckPasswordFields())
         return false;
     // The current password with both new fields empty removes the password.
-    current.AccessPassword = MaskEdit2->text();
-    settings.writeString(AccessPasswordKey, current.AccessPassword);
+    current.AccessPasswordHash = settings.writeAccessPassword(MaskEdit2->text());
     return true;
 }
 
@@ -235,7 +235,7 @@ void TForm190::SpeedButton5Click()
 
 bool TForm190::CheckPasswordFields()
 {
-    if (MaskEdit1->text() != programSettings().AccessPassword) {
+    if (!passwordMatches(programSettings().AccessPasswordHash, MaskEdit1->text())) {
         prompts().message(WrongPassword);
         for (QLineEdit* field : {MaskEdit1, MaskEdit2, MaskEdit3})
             field->clear();

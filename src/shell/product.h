@@ -10,4 +10,6 @@ inline const QString MakerName = QStringLiteral("Pracownia Oprogramowania BHP");
 inline const QString MakerStreet = QStringLiteral("ul. Bezpieczna 1");
 inline const QString MakerTown = QStringLiteral("00-950 Warszawa");
 inline const QString MakerEmail = QStringLiteral("kontakt@ocena-ryzyka.example");
-inline const QString MakerWebAddress = QStringLiteral("https://www.ocena-ryzyka.example");
+// Given at build time (-DMAKER_WEB_ADDRESS=...); empty when the build names none, and then
+// the program offers no web page at all.
+inline const QString MakerWebAddress = QString::fromUtf8(MAKER_WEB_ADDRESS);

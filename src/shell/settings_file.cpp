@@ -3,6 +3,7 @@
 #include "base/app_error.h"
 #include "base/regional_format.h"
 #include "base/win1250.h"
+#include "shell/password_hash.h"
 #include "storage/ini_file.h"
 
 
@@ -81,14 +82,27 @@ void SettingsFile::writeBool(SettingsKey key, bool value)
     changeFile(fileName_, [&](TMemIniFile& ini) { ini.WriteValue(key.section, key.key, flagText(value)); });
 }
 
-void SettingsFile::readProgramSettings(ProgramSettings& settings) const
+void SettingsFile::readProgramSettings(ProgramSettings& settings)
 {
-    withFile(fileName_, [&settings](const TMemIniFile& ini) {
+    const QString plainPassword = withFile(fileName_, [&settings](const TMemIniFile& ini) {
         settings.AutoScale = readFlag(ini, AutoScaleKey, false);
         settings.RememberRecent = readFlag(ini, RememberRecentKey, false);
-        settings.AccessPassword = readText(ini, AccessPasswordKey, {});
+        settings.AccessPasswordHash = readText(ini, AccessPasswordHashKey, {});
         settings.ShowWelcome = readFlag(ini, ShowWelcomeKey, true);
+        return readText(ini, PlainPasswordKey, {});
     });
+    if (!plainPassword.isEmpty() && settings.AccessPasswordHash.isEmpty())
+        settings.AccessPasswordHash = writeAccessPassword(plainPassword);
+}
+
+QString SettingsFile::writeAccessPassword(const QString& password)
+{
+    const QString hash = password.isEmpty() ? QString() : hashPassword(password);
+    changeFile(fileName_, [&hash](TMemIniFile& ini) {
+        ini.WriteValue(AccessPasswordHashKey.section, AccessPasswordHashKey.key, win1250::fromUnicode(hash));
+        ini.DeleteValue(PlainPasswordKey.section, PlainPasswordKey.key);
+    });
+    return hash;
 }
 
 QStringList SettingsFile::readRecentFiles() const

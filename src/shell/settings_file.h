@@ -22,7 +22,10 @@ struct SettingsKey {
 
 inline constexpr SettingsKey AutoScaleKey{"SKALA", "Powieksz"};
 inline constexpr SettingsKey RememberRecentKey{"OSTATNIE", "Pamietaj"};
-inline constexpr SettingsKey AccessPasswordKey{"USTAWIENIA", "OpenP"};
+// The password's salted hash. Older versions kept the password itself under OpenP; such a key
+// is read once, replaced by the hash and removed.
+inline constexpr SettingsKey AccessPasswordHashKey{"USTAWIENIA", "OpenPHash"};
+inline constexpr SettingsKey PlainPasswordKey{"USTAWIENIA", "OpenP"};
 inline constexpr SettingsKey ShowWelcomeKey{"USTAWIENIA", "Powitalny"};
 // The recent files lie in OSTATNIE under the keys "0" (the newest) to "4".
 inline constexpr int MaxRecentFiles = 5;
@@ -39,8 +42,12 @@ public:
     void writeBool(SettingsKey key, bool value);
 
     // The four settings read at start, in this order: AutoScale (default false),
-    // RememberRecent (false), AccessPassword (empty), ShowWelcome (true).
-    void readProgramSettings(ProgramSettings& settings) const;
+    // RememberRecent (false), AccessPasswordHash (empty), ShowWelcome (true). A password
+    // still kept as text is replaced in the file by its hash here.
+    void readProgramSettings(ProgramSettings& settings);
+
+    // Sets the access password (empty: none), kept as its hash, and returns the hash written.
+    QString writeAccessPassword(const QString& password);
 
     // The recent files, oldest first: the non-empty keys from "4" down to "0".
     QStringList readRecentFiles() const;

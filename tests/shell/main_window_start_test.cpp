@@ -72,7 +72,7 @@ TEST_F(MainWindowStart, WithoutSettingsFileEverySwitchIsOffAndTheWelcomeScreenIs
     auto form = startAndShow();
     EXPECT_FALSE(programSettings().AutoScale);
     EXPECT_FALSE(programSettings().RememberRecent);
-    EXPECT_EQ(programSettings().AccessPassword, "");
+    EXPECT_EQ(programSettings().AccessPasswordHash, "");
     EXPECT_TRUE(programSettings().ShowWelcome);
     EXPECT_EQ(welcomeRequests, 1);
     EXPECT_TRUE(form->isVisible());
@@ -138,9 +138,12 @@ TEST_F(MainWindowStart, AnyOtherPasswordClosesTheWindowBeforeTheWelcomeScreen)
         writeIni("[USTAWIENIA]\r\nOpenP=haslo\r\n");
         answerPassword(typed);
         welcomeRequests = 0;
+        scope.prompts.messages.clear();
         auto form = startAndShow();
         EXPECT_FALSE(form->isVisible()) << typed.toStdString();
         EXPECT_EQ(welcomeRequests, 0) << typed.toStdString();
+        ASSERT_EQ(scope.prompts.messages.size(), 1);
+        EXPECT_EQ(scope.prompts.messages[0].text, "Nieprawidłowe hasło.");
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/program_settings.h"
 #include "shell/password_dialog.h"
+#include "shell/password_hash.h"
 #include "shell/settings_file.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -27,13 +28,13 @@ enum class Button { Close, Check };
 
 struct PasswordCase {
     const char* name;
-    QString stored;         // the password in force and in OpenP; empty: no OpenP key
+    QString stored;         // the password in force and in the file; empty: none
     QStringList typed;      // current, new, repeated
     Button button;
     QString message;        // the one message shown, or none
     QStringList fieldsAfter;
     bool staysOpen;
-    QString openPAfter;     // NoKey: the file has no OpenP
+    QString openPAfter;     // the password in force after, NoKey: the one before
 };
 
 class OptionsDialog : public ::testing::Test {
@@ -69,10 +70,9 @@ TEST_F(OptionsDialog, PasswordCases)
     for (const PasswordCase& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder caseFolder;
-        if (!c.stored.isEmpty())
-            SettingsFile(caseFolder.root()).writeString(AccessPasswordKey, c.stored);
         programSettings() = ProgramSettings{};
-        programSettings().AccessPassword = c.stored;
+        if (!c.stored.isEmpty())
+            programSettings().AccessPasswordHash = SettingsFile(caseFolder.root()).writeAccessPassword(c.stored);
         scope.prompts.messages.clear();
 
         TForm190 dialog(caseFolder.root(), &mainWindowStandIn);
@@ -94,13 +94,15 @@ TEST_F(OptionsDialog, PasswordCases)
         EXPECT_EQ(fieldsAfter, c.fieldsAfter);
         EXPECT_EQ(dialog.isVisible(), c.staysOpen);
         const SettingsFile file(caseFolder.root());
-        EXPECT_EQ(programSettings().AccessPassword, c.openPAfter == NoKey ? c.stored : c.openPAfter);
+        const QString inForce = c.openPAfter == NoKey ? c.stored : c.openPAfter;
+        EXPECT_TRUE(passwordMatches(programSettings().AccessPasswordHash, inForce));
+        EXPECT_TRUE(passwordMatches(file.readString(AccessPasswordHashKey), inForce));
         // "Zamknij" writes the switches and puts them in force before it looks at a password.
         const bool written = c.button == Button::Close;
         const auto stored = [&file](SettingsKey key) { return file.readString(key, NoKey); };
-        EXPECT_EQ((QStringList{stored(AccessPasswordKey), stored(AutoScaleKey), stored(RememberRecentKey),
+        EXPECT_EQ((QStringList{stored(PlainPasswordKey), stored(AutoScaleKey), stored(RememberRecentKey),
                                stored(ShowWelcomeKey)}),
-                  (QStringList{c.openPAfter, written ? "1" : NoKey, written ? "1" : NoKey, written ? "0" : NoKey}));
+                  (QStringList{NoKey, written ? "1" : NoKey, written ? "1" : NoKey, written ? "0" : NoKey}));
         EXPECT_EQ((QList<bool>{programSettings().AutoScale, programSettings().RememberRecent}), QList<bool>(2, written));
     }
 }
@@ -125,7 +127,7 @@ TEST_F(OptionsDialog, StartsFromTheSettingsInForceAndCancelWritesNothing)
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(folder.read("TARVEN.INI"), before);
     EXPECT_TRUE(programSettings().AutoScale);
-    EXPECT_EQ(programSettings().AccessPassword, "");
+    EXPECT_EQ(programSettings().AccessPasswordHash, "");
 }
 
 TEST_F(OptionsDialog, PasswordFieldsTakeSixCharactersShownAsStars)

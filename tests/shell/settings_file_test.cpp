@@ -2,6 +2,7 @@
 
 #include "base/app_error.h"
 #include "base/win1250.h"
+#include "shell/password_hash.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
@@ -32,11 +33,11 @@ TEST_F(SettingsFileTest, LiesInTheGivenFolderUnderItsFixedName)
 TEST_F(SettingsFileTest, MissingFileGivesTheDefaultOfEverySetting)
 {
     ProgramSettings read;
-    read.AccessPassword = "stale";
+    read.AccessPasswordHash = "stale";
     settings.readProgramSettings(read);
     EXPECT_FALSE(read.AutoScale);
     EXPECT_FALSE(read.RememberRecent);
-    EXPECT_EQ(read.AccessPassword, "");
+    EXPECT_EQ(read.AccessPasswordHash, "");
     EXPECT_TRUE(read.ShowWelcome);
     EXPECT_FALSE(QFile::exists(settings.fileName())) << "reading never creates the file";
 }
@@ -45,13 +46,46 @@ TEST_F(SettingsFileTest, EachSettingIsReadFromItsOwnSectionAndKey)
 {
     writeIni("[SKALA]\r\nPowieksz=1\r\n"
              "[OSTATNIE]\r\nPamietaj=1\r\n"
-             "[USTAWIENIA]\r\nOpenP=tajne\r\nPowitalny=0\r\n");
+             "[USTAWIENIA]\r\nOpenPHash=pbkdf2-sha256:1:c29s:a2V5\r\nPowitalny=0\r\n");
     ProgramSettings read;
     settings.readProgramSettings(read);
     EXPECT_TRUE(read.AutoScale);
     EXPECT_TRUE(read.RememberRecent);
-    EXPECT_EQ(read.AccessPassword, "tajne");
+    EXPECT_EQ(read.AccessPasswordHash, "pbkdf2-sha256:1:c29s:a2V5");
     EXPECT_FALSE(read.ShowWelcome);
+}
+
+// The password is never on disk as text: a hash with its own salt, checked by its password
+// alone, and a plain password of an older settings file is replaced at the first read.
+TEST_F(SettingsFileTest, PasswordIsKeptAsASaltedHash)
+{
+    writeIni("[USTAWIENIA]\r\nOpenP=tajne\r\nPowitalny=0\r\n");
+    ProgramSettings read;
+    settings.readProgramSettings(read);
+    const QByteArray migrated = iniBytes();
+    EXPECT_FALSE(migrated.contains("tajne"));
+    EXPECT_FALSE(migrated.contains("OpenP="));
+    EXPECT_TRUE(migrated.contains("Powitalny=0"));
+    EXPECT_EQ(settings.readString(AccessPasswordHashKey), read.AccessPasswordHash);
+    settings.readProgramSettings(read);
+    EXPECT_EQ(iniBytes(), migrated) << "migrated once";
+
+    const QString again = settings.writeAccessPassword("tajne");
+    EXPECT_NE(again, read.AccessPasswordHash) << "a fresh salt for every hash";
+    const struct {
+        QString stored;
+        QString candidate;
+        bool matches;
+    } cases[] = {
+        {read.AccessPasswordHash, "tajne", true}, {again, "tajne", true},  {again, "TAJNE", false},
+        {again, "tajn", false},                   {again, "", false},      {"", "", true},
+        {"", "tajne", false},                     {"tajne", "tajne", false}, {"pbkdf2-sha256:0:c29s:a2V5", "", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(passwordMatches(c.stored, c.candidate), c.matches) << c.stored.toStdString() << " / "
+                                                                     << c.candidate.toStdString();
+    EXPECT_EQ(settings.writeAccessPassword({}), "");
+    EXPECT_EQ(settings.readString(AccessPasswordHashKey, "(brak)"), "");
 }
 
 TEST_F(SettingsFileTest, KeysInTheWrongSectionDoNotCount)
@@ -61,7 +95,7 @@ TEST_F(SettingsFileTest, KeysInTheWrongSectionDoNotCount)
     settings.readProgramSettings(read);
     EXPECT_FALSE(read.AutoScale);
     EXPECT_FALSE(read.RememberRecent);
-    EXPECT_EQ(read.AccessPassword, "");
+    EXPECT_EQ(read.AccessPasswordHash, "");
     EXPECT_TRUE(read.ShowWelcome);
 }
 
@@ -105,7 +139,7 @@ TEST_F(SettingsFileTest, BooleansAreWrittenAsOneAndZero)
 TEST_F(SettingsFileTest, EveryWriteReachesTheDiskAtOnceAndKeepsTheRest)
 {
     writeIni("[INNE]\r\nKlucz=wartość\r\n");
-    settings.writeString(AccessPasswordKey, "abc");
+    settings.writeString(PlainPasswordKey, "abc");
     const QByteArray afterFirst = iniBytes();
     EXPECT_TRUE(afterFirst.contains("OpenP=abc"));
     EXPECT_TRUE(afterFirst.contains("[INNE]"));
@@ -122,9 +156,9 @@ TEST_F(SettingsFileTest, EveryWriteReachesTheDiskAtOnceAndKeepsTheRest)
 TEST_F(SettingsFileTest, ReadsSeeTheFileAsItIsNow)
 {
     writeIni("[USTAWIENIA]\r\nOpenP=pierwsze\r\n");
-    EXPECT_EQ(settings.readString(AccessPasswordKey), "pierwsze");
+    EXPECT_EQ(settings.readString(PlainPasswordKey), "pierwsze");
     writeIni("[USTAWIENIA]\r\nOpenP=drugie\r\n");
-    EXPECT_EQ(settings.readString(AccessPasswordKey), "drugie");
+    EXPECT_EQ(settings.readString(PlainPasswordKey), "drugie");
 }
 
 TEST_F(SettingsFileTest, TextIsWindows1250)
