@@ -304,8 +304,10 @@ TEST_P(FailedOpenTest, IsReportedAndLeavesNoWindowBoundToTheFile)
     }
     ASSERT_EQ(prompts.messages.size(), c.messages) << c.cause;
     EXPECT_EQ(prompts.messages.back().icon, Prompts::Icon::Error);
-    if (c.says)
-        EXPECT_TRUE(prompts.messages.back().text.contains(QString::fromUtf8(c.says))) << prompts.messages.back().text;
+    if (c.says) {
+        EXPECT_TRUE(prompts.messages.back().text.contains(QString::fromUtf8(c.says)))
+            << prompts.messages.back().text.toStdString();
+    }
     deleteClosed();
     EXPECT_TRUE(windows().isEmpty()) << c.cause;
     EXPECT_EQ(QFile::permissions(path), before) << c.cause;

@@ -113,7 +113,14 @@ TEST_F(MessageBoxPromptsTest, QuestionWithCancelNamesItsButtonsInPolishAndEscCan
         {[](QMessageBox& box) { box.button(QMessageBox::No)->click(); }, Answer::No},
         {[](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); }, Answer::Cancel},
         {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, Answer::Cancel},
-        {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_N, Qt::AltModifier); }, Answer::No},
+        {[](QMessageBox& box) {
+             box.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+             QTest::keyClick(&box, Qt::Key_N, Qt::AltModifier);
+             // A mnemonic presses its button with a short animation.
+             EXPECT_TRUE(QTest::qWaitFor([&box] { return !box.isVisible(); }));
+         },
+         Answer::No},
         {[](QMessageBox& box) { box.close(); }, Answer::Cancel},
     };
     for (const auto& [handle, expected] : cases) {
