@@ -182,6 +182,17 @@ bool TForm5::readProject(const QString& projectPath)
 void TForm5::controlsRead()
 {
     ShowPoCzytaniu();
+    // A risk stored beside a factor that is off the method's scale was computed from a value
+    // the method does not have: it is not shown as if it held.
+    const int riskColumn = risk::hazardColumns(method()).risk;
+    for (int r = 1; r < StringGridIni1->rowCount(); ++r) {
+        for (int c = 0; c < riskColumn; ++c) {
+            if (isOffScale(c, r)) {
+                StringGridIni1->setCell(riskColumn, r, QString());
+                break;
+            }
+        }
+    }
 }
 
 void TForm5::ShowPoCzytaniu()
@@ -215,8 +226,8 @@ void TForm5::ObliczWiersz(int row)
     QStringList cells;
     for (int c = 0; c < StringGridIni1->columnCount(); ++c)
         cells.append(StringGridIni1->cell(c, row));
-    if (const auto text = risk::ObliczWiersz(current, cells, EditIni6->text()))
-        StringGridIni1->setCell(risk::hazardColumns(current).risk, row, *text);
+    const std::optional<QString> text = risk::ObliczWiersz(current, cells, EditIni6->text());
+    StringGridIni1->setCell(risk::hazardColumns(current).risk, row, text.value_or(QString()));
 }
 
 void TForm5::recomputeAllRows()
@@ -341,8 +352,7 @@ void TForm5::recomputeRow(int row)
 
 void TForm5::pick(int mode, risk::Factor factor)
 {
-    openScalePicker(mode, factor);
-    if (const int row = StringGridIni1->currentRow(); row >= 1)
+    if (const int row = StringGridIni1->currentRow(); openScalePicker(mode, factor) && row >= 1)
         recomputeRow(row);
 }
 

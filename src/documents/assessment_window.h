@@ -47,11 +47,12 @@ public:
     bool readProject(const QString& projectPath);
     // After the bound controls have been read: 8 hazard columns for RISK SCORE and
     // FIVE STEPS, 7 otherwise, and the column widths. Computes no risk.
+    // (controlsRead also empties the risk cell of every row with an off-scale factor.)
     void ShowPoCzytaniu();
-    // Writes the risk text of hazard row `row` (1 or more) from its factors; leaves the row
-    // as it is without a method or with an empty factor cell.
-    // Throws AppError on a factor or a FIVE STEPS count that is not a number; nothing is
-    // changed then.
+    // Writes the risk text of hazard row `row` (1 or more) from its factors, or empties the
+    // risk cell when they give no risk (no method, a factor empty or off the method's
+    // scale), so it never shows a risk from factors it no longer has.
+    // Throws AppError on a FIVE STEPS count that is not a number; nothing is changed then.
     void ObliczWiersz(int row);
     // A rating cell (S, P or E) of hazard row `row` took a new text other than through its
     // picker: the row's risk is computed again, as after a picker, and an error is shown.

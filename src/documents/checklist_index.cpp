@@ -2,15 +2,20 @@
 
 #include "base/regional_format.h"
 
-#include <algorithm>
 #include <cmath>
 
 ChecklistCount countAnswers(const TableRows& checklist)
 {
-    const auto no = std::count_if(checklist.begin(), checklist.end(), [](const QStringList& row) {
-        return row.value(2) == QLatin1String("NIE");
-    });
-    return {static_cast<int>(checklist.size()), static_cast<int>(no)};
+    ChecklistCount count;
+    count.questions = static_cast<int>(checklist.size());
+    for (const QStringList& row : checklist) {
+        const QString answer = row.value(2);
+        if (answer == QLatin1String("NIE"))
+            ++count.noAnswers;
+        else if (answer != QLatin1String("TAK"))
+            ++count.unanswered;
+    }
+    return count;
 }
 
 QString rbhpIndex(int noAnswers, int questions)
@@ -29,4 +34,9 @@ QString rbhpLevelName(int noAnswers, int questions)
 QString rbhpLevel(int noAnswers, int questions)
 {
     return QStringLiteral("Stopień przestrzegania zasad bhp: ") + rbhpLevelName(noAnswers, questions) + QLatin1Char('\r');
+}
+
+QString unansweredLine(const ChecklistCount& count)
+{
+    return QStringLiteral("Pytania bez odpowiedzi: %1 z %2.").arg(count.unanswered).arg(count.questions);
 }

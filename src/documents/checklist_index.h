@@ -6,7 +6,12 @@
 
 struct ChecklistCount {
     int questions = 0;
-    int noAnswers = 0;   // rows answered "NIE"
+    int noAnswers = 0;    // rows answered "NIE"
+    int unanswered = 0;   // rows answered neither "TAK" nor "NIE"
+
+    // The index counts "NIE" among all the questions, so it says nothing until at least one
+    // question is answered.
+    bool indexComputed() const { return questions > unanswered; }
 };
 ChecklistCount countAnswers(const TableRows& checklist);
 
@@ -16,3 +21,5 @@ QString rbhpIndex(int noAnswers, int questions);
 QString rbhpLevel(int noAnswers, int questions);
 // The level alone: "bardzo duży", "duży", "średni", "mały" or "bardzo mały".
 QString rbhpLevelName(int noAnswers, int questions);
+// "Pytania bez odpowiedzi: 2 z 5."
+QString unansweredLine(const ChecklistCount& count);

@@ -1,6 +1,8 @@
 #include "documents/clipboard_commands.h"
 
+#include "base/prompts.h"
 #include "documents/assessment_window.h"
+#include "risk/risk_method.h"
 #include "storage/edit_ini.h"
 #include "storage/memo_ini.h"
 #include "storage/string_grid_ini.h"
@@ -14,6 +16,19 @@ namespace {
 QClipboard* clipboard()
 {
     return QApplication::clipboard();
+}
+
+QString refusedRating(RiskMethod method, risk::Factor factor, const QString& text)
+{
+    const QString shown = text.trimmed().isEmpty() ? QStringLiteral("Schowek nie zawiera tekstu.")
+                                                   : QStringLiteral("Tekstu „%1” nie można wkleić.").arg(text.trimmed().left(60));
+    const QStringList& entries = risk::scale(method, factor);
+    if (entries.isEmpty())
+        return shown + QStringLiteral("\rNie wybrano metody oceny ryzyka, więc ta kolumna nie przyjmuje wartości.");
+    const QString example = entries.first().left(entries.first().indexOf(QLatin1Char('=')));
+    return shown + QStringLiteral("\rDo tej kolumny można wkleić tylko wartość ze skali metody %1: całą pozycję "
+                                  "skali albo samą jej liczbę (np. „%2”).\rKomórka zachowała poprzednią wartość.")
+                       .arg(risk::methodNames().value(static_cast<int>(method)), example);
 }
 
 } // namespace
@@ -35,18 +50,29 @@ void Paste(DocumentWindow* window)
 {
     if (!window)
         return;
-    window->setModified(true);
     QWidget* focused = window->focusWidget();
+    auto* table = qobject_cast<TStringGridIni*>(focused);
+    QString text = clipboard()->text();
+    const int column = table ? table->currentColumn() : -1;
+    const int row = table ? table->currentRow() : -1;
+    // A factor cell takes only an entry of the method's scale, whole or by its number.
+    if (const auto factor = risk::factorOfColumn(window->method(), column);
+        factor && table == window->StringGridIni1 && row >= 1) {
+        const std::optional<QString> entry = risk::enteredEntry(window->method(), *factor, text);
+        if (!entry) {
+            prompts().message(refusedRating(window->method(), *factor, text), Prompts::Icon::Warning);
+            return;
+        }
+        text = *entry;
+    }
+    window->setModified(true);
     if (auto* edit = qobject_cast<TEditIni*>(focused))
         edit->paste();
     else if (auto* memo = qobject_cast<TMemoIni*>(focused))
         memo->paste();
-    else if (auto* table = qobject_cast<TStringGridIni*>(focused); table && table->currentRow() >= 0) {
-        const QString text = clipboard()->text();
+    else if (table && row >= 0) {
         if (refuseUnencodable(text))
             return;
-        const int column = table->currentColumn();
-        const int row = table->currentRow();
         table->setCell(column, row, text);
         if (auto* assessment = qobject_cast<TForm5*>(window); assessment && table == assessment->StringGridIni1)
             assessment->ratingChanged(column, row);

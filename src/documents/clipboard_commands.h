@@ -12,10 +12,12 @@ namespace clipboard_commands {
 // Does nothing when `window` is null.
 void Copy(DocumentWindow* window);
 // Marks the document modified whether or not anything is pasted (nothing when `window` is
-// null). A table cell takes the clipboard's whole text, empty when it holds none; text that
-// Windows-1250 cannot hold is refused with a beep. A rating cell (S, P or E) of an
-// assessment's hazard table that takes a text has its row's risk computed again, as after
-// a picker; a computation error is shown.
+// null), except when a rating is refused. A table cell takes the clipboard's whole text,
+// empty when it holds none; text that Windows-1250 cannot hold is refused with a beep. A
+// rating cell (S, P or E) of a hazard table takes only an entry of the method's scale: the
+// whole entry, or its number alone, which is completed to the entry; anything else (an
+// empty clipboard included) is refused with a message and the cell keeps its text. In an
+// assessment the row's risk is then computed again, as after a picker.
 void Paste(DocumentWindow* window);
 
 } // namespace clipboard_commands

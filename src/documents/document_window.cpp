@@ -200,6 +200,13 @@ RiskMethod DocumentWindow::method() const
     return risk::methodFromIndex(RadioGroupIni1->ItemIndex());
 }
 
+bool DocumentWindow::isOffScale(int column, int row) const
+{
+    const std::optional<risk::Factor> factor = risk::factorOfColumn(method(), column);
+    const QString text = row >= 1 ? StringGridIni1->cell(column, row) : QString();
+    return factor && !text.isEmpty() && !risk::scaleValue(method(), *factor, text);
+}
+
 QWidget* DocumentWindow::addPage(const QString& caption)
 {
     auto* page = new QWidget(PageControl1);
@@ -337,6 +344,13 @@ void DocumentWindow::finishCreation()
 {
     shownTab_ = PageControl1->currentIndex();
     connect(PageControl1, &QTabWidget::currentChanged, this, &DocumentWindow::tabChanged);
+    connect(StringGridIni1, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        if (QToolButton* picker = pickerOfCell(column, row))
+            picker->click();
+    });
+    static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->offScale = [this](int column, int row) {
+        return isOffScale(column, row);
+    };
     focusFirstField();
 }
 
@@ -381,10 +395,12 @@ int DocumentWindow::widthPart(double factor) const
     return static_cast<int>(factor * (PageControl1->width() - 8));
 }
 
-void DocumentWindow::openScalePicker(int mode, risk::Factor factor)
+bool DocumentWindow::openScalePicker(int mode, risk::Factor factor)
 {
-    IniDat1->SetModified();
-    ShowScalePicker(mode, risk::scale(method(), factor), StringGridIni1, this);
+    const bool changed = ShowScalePicker(mode, risk::scale(method(), factor), StringGridIni1, this);
+    if (changed)
+        IniDat1->SetModified();
+    return changed;
 }
 
 void DocumentWindow::FormActivate()

@@ -101,6 +101,9 @@ public:
     DocumentHost* host() const { return host_; }
     // The method selected in RadioGroupIni1 (None while no button is selected).
     RiskMethod method() const;
+    // Whether the hazard table's cell is a factor cell holding a text that is not an entry
+    // of the method's scale (drawn with a warning until it is picked again).
+    bool isOffScale(int column, int row) const;
 
     void FormActivate();
     void FormDeactivate();
@@ -165,7 +168,8 @@ protected:
     static void setKeysHint(TStringGridIni* table, const QString& hint);
     QToolButton* addPickerButton(QWidget* page);
     // Starts watching the tab changes and gives the first bound control the focus; called
-    // once every page exists.
+    // once every page exists. From then on a double-click on a hazard cell with a picker
+    // opens it, and the off-scale factor cells are flagged.
     void finishCreation();
     // The data both kinds hold: description, method, workstation memos, both tables.
     void fillSnapshot(ProjectSnapshot& snapshot) const;
@@ -180,9 +184,10 @@ protected:
     // `factor` times the page control's width less 8 pixels, truncated to whole pixels.
     int widthPart(double factor) const;
 
-    // Marks the document modified, then lets the user pick an entry of the method's
-    // `factor` scale for the hazard table's current cell (mode 1 S, 2 P, 3 E).
-    void openScalePicker(int mode, risk::Factor factor);
+    // Lets the user pick an entry of the method's `factor` scale for the hazard table's
+    // current cell (mode 1 S, 2 P, 3 E). True, and the document modified, when the cell
+    // took a new text.
+    bool openScalePicker(int mode, risk::Factor factor);
 
     // A key pressed in a table or in a table's in-place editor.
     virtual void tableKeyPress(QKeyEvent* event) = 0;

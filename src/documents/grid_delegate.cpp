@@ -3,6 +3,8 @@
 #include "risk/risk_method.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTextOption>
@@ -42,6 +44,28 @@ bool GridDelegate::isRed(const QString& text) const
     return false;
 }
 
+bool GridDelegate::isOffScale(const QModelIndex& index) const
+{
+    return offScale && index.row() > 0 && offScale(index.column(), index.row());
+}
+
+QString GridDelegate::cellToolTip(const QModelIndex& index) const
+{
+    return isOffScale(index) ? QStringLiteral("Wartość spoza skali metody – wybierz ponownie") : QString();
+}
+
+bool GridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                             const QModelIndex& index)
+{
+    if (event->type() == QEvent::ToolTip) {
+        if (const QString tip = cellToolTip(index); !tip.isEmpty()) {
+            QToolTip::showText(event->globalPos(), tip, view);
+            return true;
+        }
+    }
+    return Win1250CellDelegate::helpEvent(event, view, option, index);
+}
+
 QFont GridDelegate::titleFont() const
 {
     QFont font = table_->font();
@@ -62,6 +86,8 @@ QColor GridDelegate::textColour(const QModelIndex& index) const
         return palette.color(QPalette::ButtonText);
     if (isRed(index.data().toString()))
         return Red;
+    if (isOffScale(index))
+        return palette.color(QPalette::Text);
     const bool focused = index == table_->currentIndex();
     if (index.row() % 2 == 0)
         return style_.evenRowsWindowText && !focused ? palette.color(QPalette::WindowText)
@@ -75,6 +101,8 @@ QColor GridDelegate::backgroundColour(const QModelIndex& index) const
     const QPalette& palette = table_->palette();
     if (index.row() == 0)
         return palette.color(QPalette::Button);
+    if (isOffScale(index))
+        return Warning;
     if (index.row() % 2 == 0)
         return palette.color(QPalette::ToolTipBase);
     return table_->selectionModel()->isSelected(index) ? palette.color(QPalette::Highlight)

@@ -1,7 +1,8 @@
 #pragma once
 // GridDelegate: paints the cells of a document table: the title row on the button face,
 // even data rows on the tooltip background, word-wrapped text, rows grown to their text,
-// and pure red text for the cells the table's red rule picks. It also tells its window when
+// pure red text for the cells the table's red rule picks, and the warning background (with
+// its tooltip) for the cells its window flags as off-scale. It also tells its window when
 // the focused cell has been painted, so a picker button or the answer list can sit on it.
 // Its in-place editors refuse what Windows-1250 cannot hold and put every change into the
 // cell at once. Owned by its table (QObject parent).
@@ -31,6 +32,8 @@ public:
     };
 
     inline static const QColor Red{255, 0, 0};
+    // The background of a factor cell whose text is not an entry of the method's scale.
+    inline static const QColor Warning{255, 196, 110};
 
     GridDelegate(QTableWidget* table, Style style);
 
@@ -47,12 +50,19 @@ public:
     std::function<void(int column, int row)> focusedCellPainted;
     // Receives the key events of every in-place editor the delegate opens.
     QObject* editorKeyWatcher = nullptr;
+    // Whether the cell holds a factor off the method's scale; unset: no cell is.
+    std::function<bool(int column, int row)> offScale;
+    // The tooltip of a cell: the off-scale warning, or empty for the table's own tooltip.
+    QString cellToolTip(const QModelIndex& index) const;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     bool isRed(const QString& text) const;
+    bool isOffScale(const QModelIndex& index) const;
     void growRow(int row, int height) const;
 
     QTableWidget* table_;

@@ -130,12 +130,31 @@ void TForm2::RadioGroupIni1Click(int index)
         return;
     chosenMethod_ = index;
     // While a project is read the hazard table is still empty: its tab comes after the method.
-    if (StringGridIni1->rowCount() > 1)
-        prompts().message(QStringLiteral("Po zmianie metody oceny ryzyka należy wprowadzić ponownie „Stopień szkód S") +
-                              QStringLiteral("\"") +
-                              QStringLiteral(" w tabeli zagrożenia zawodowe.\rAktualne współczynniki S nie są "
-                                             "odpowiednie dla zmienionej metody."),
-                          Prompts::Icon::Warning);
+    if (StringGridIni1->rowCount() <= 1)
+        return;
+    const QString warning =
+        QStringLiteral("Po zmianie metody oceny ryzyka należy wprowadzić ponownie „Stopień szkód S") +
+        QStringLiteral("\"") +
+        QStringLiteral(" w tabeli zagrożenia zawodowe.\rAktualne współczynniki S nie są odpowiednie dla zmienionej "
+                       "metody.");
+    QList<int> offScaleRows;
+    for (int r = 1; r < StringGridIni1->rowCount(); ++r)
+        if (isOffScale(SColumn, r))
+            offScaleRows.append(r);
+    if (offScaleRows.isEmpty()) {
+        prompts().message(warning, Prompts::Icon::Warning);
+        return;
+    }
+    const QString question =
+        warning + QStringLiteral("\r\rWartości S spoza skali metody %1: %2. Czy je usunąć?\r"
+                                 "Tak – usuń je, Nie – zostaw je oznaczone do ponownego wyboru.")
+                      .arg(risk::methodNames().value(index))
+                      .arg(offScaleRows.size());
+    if (!prompts().question(question))
+        return;
+    for (const int r : offScaleRows)
+        StringGridIni1->setCell(SColumn, r, QString());
+    IniDat1->SetModified();
 }
 
 void TForm2::StringGridIni1Click()

@@ -12,7 +12,7 @@ bool isBlank(const QStringList& row)
     return std::all_of(row.begin(), row.end(), [](const QString& cell) { return cell.trimmed().isEmpty(); });
 }
 
-// R of a row, or nullopt when it is not rated (an empty or unreadable factor).
+// R of a row, or nullopt when it is not rated (an empty factor, an unreadable count).
 std::optional<double> ratedValue(const AssessmentSnapshot& a, const QStringList& row)
 {
     try {
@@ -55,6 +55,10 @@ RiskOverview riskOverview(const AssessmentSnapshot& assessment)
         ++number;
         if (isBlank(row))
             continue;
+        if (risk::hasOffScaleFactor(method, row)) {
+            ++overview.wrongFactors;
+            continue;
+        }
         const std::optional<double> r = ratedValue(assessment, row);
         if (!r) {
             ++overview.unrated;

@@ -3,8 +3,9 @@
 // hazards sit at each of the five levels, how many are not rated yet, the S x P grid of the
 // two-factor methods, the R values of RISK SCORE and FIVE STEPS, the unacceptable hazards
 // (levels 4 and 5) most severe first, and the checklist's RBHP counts. A hazard's R and
-// level come from its factors as the table computes them; a row with an empty or unreadable
-// factor counts as not rated. Rows with no text at all are not hazards.
+// level come from its factors as the table computes them; a row with a factor off the
+// method's scale counts under wrong factors, any other row without R (an empty factor, an
+// unreadable count) as not rated. Rows with no text at all are not hazards.
 
 #include "documents/checklist_index.h"
 #include "documents/document_snapshot.h"
@@ -24,6 +25,7 @@ struct RiskOverview {
     RiskMethod method = RiskMethod::None;
     std::array<int, 5> levelCounts{};   // index 0 is level 1
     int unrated = 0;
+    int wrongFactors = 0;               // rows with a factor off the method's scale
     // PHA and Matrycowa: grid[s - 1][p - 1] hazards rated S = s and P = p; empty otherwise.
     QList<QList<int>> grid;
     // RISK SCORE and FIVE STEPS: R of every rated hazard, in table order; empty otherwise.

@@ -244,10 +244,12 @@ void RiskOverviewView::addTitle(QList<Block>& out, int width, const QPaintDevice
                                : QStringLiteral("Metoda oceny ryzyka: %1")
                                      .arg(risk::methodNames().at(static_cast<int>(overview_.method)));
     out.append(textBlock(QStringLiteral("Podsumowanie oceny ryzyka"),
-                         {method, QStringLiteral("Zagrożenia w tabeli: %1, w tym ocenione: %2, bez oceny: %3.")
-                                      .arg(rated + overview_.unrated)
+                         {method, QStringLiteral("Zagrożenia w tabeli: %1, w tym ocenione: %2, bez oceny: %3, "
+                                                 "z wartością spoza skali metody: %4.")
+                                      .arg(rated + overview_.unrated + overview_.wrongFactors)
                                       .arg(rated)
-                                      .arg(overview_.unrated)},
+                                      .arg(overview_.unrated)
+                                      .arg(overview_.wrongFactors)},
                          width, device));
 }
 
@@ -263,8 +265,10 @@ void RiskOverviewView::addLevelBars(QList<Block>& out, int width, const QPaintDe
     const int barStart = labelWidth + 10 + badge + 4;
     const int barSpace = std::max(40, width - barStart - metrics.horizontalAdvance(QStringLiteral("0000")) - 8);
     const int most = std::max(1, *std::max_element(overview_.levelCounts.begin(), overview_.levelCounts.end()));
-    const QString unrated = QStringLiteral("Zagrożenia bez oceny ryzyka (niewypełnione lub błędne czynniki): %1")
-                                .arg(overview_.unrated);
+    const QString unrated = QStringLiteral("Zagrożenia bez oceny ryzyka: niewypełnione czynniki – %1, wartości spoza "
+                                           "skali metody – %2")
+                                .arg(overview_.unrated)
+                                .arg(overview_.wrongFactors);
     const int top = headingMetrics.height() + LineGap + 4;
     const int unratedTop = top + 5 * rowHeight + 6;
     const int unratedHeight = wrappedHeight(metrics, width, unrated);
@@ -494,14 +498,18 @@ void RiskOverviewView::addUnacceptable(QList<Block>& out, int width, const QPain
 void RiskOverviewView::addChecklist(QList<Block>& out, int width, const QPaintDevice* device) const
 {
     const ChecklistCount& count = overview_.checklist;
-    const QStringList lines =
-        count.questions == 0
-            ? QStringList{QStringLiteral("Lista kontrolna nie zawiera pytań.")}
-            : QStringList{QStringLiteral("Wskaźnik RBHP = %1, stopień przestrzegania zasad bhp: %2.")
-                              .arg(rbhpIndex(count.noAnswers, count.questions),
-                                   rbhpLevelName(count.noAnswers, count.questions)),
-                          QStringLiteral("Odpowiedzi „NIE”: %1 (pytań na liście: %2).")
-                              .arg(count.noAnswers)
-                              .arg(count.questions)};
+    QStringList lines;
+    if (count.questions == 0) {
+        lines.append(QStringLiteral("Lista kontrolna nie zawiera pytań."));
+    } else if (!count.indexComputed()) {
+        lines.append(QStringLiteral("Wskaźnik RBHP nie został obliczony: brak odpowiedzi na pytania listy kontrolnej."));
+    } else {
+        lines.append(QStringLiteral("Wskaźnik RBHP = %1, stopień przestrzegania zasad bhp: %2.")
+                         .arg(rbhpIndex(count.noAnswers, count.questions),
+                              rbhpLevelName(count.noAnswers, count.questions)));
+        lines.append(QStringLiteral("Odpowiedzi „NIE”: %1 (pytań na liście: %2).").arg(count.noAnswers).arg(count.questions));
+    }
+    if (count.unanswered > 0)
+        lines.append(unansweredLine(count));
     out.append(textBlock(QStringLiteral("Ocena warunków bhp"), lines, width, device));
 }

@@ -1,11 +1,12 @@
 #include "documents/scale_picker.h"
 
+#include "base/app_error.h"
 #include "documents/auto_scale.h"
+#include "risk/risk_method.h"
 #include "storage/string_grid_ini.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,9 +36,6 @@ QPushButton* makeButton(const QString& text, const QRect& geometry, QWidget* par
     font.setBold(true);
     button->setFont(font);
     button->setGeometry(geometry);
-    // Neither Enter nor Escape confirms or cancels.
-    button->setAutoDefault(false);
-    button->setDefault(false);
     return button;
 }
 
@@ -67,6 +65,8 @@ TForm3::TForm3(int mode, TStringGridIni* target, QWidget* parent)
 
     BitBtn1 = makeButton(QStringLiteral("O.K."), QRect(552, 228, 91, 25), this);
     BitBtn2 = makeButton(QStringLiteral("Anuluj"), QRect(448, 228, 91, 25), this);
+    // Enter chooses wherever the focus is among the entries; Esc cancels (QDialog's reject).
+    BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
 }
@@ -99,11 +99,32 @@ void TForm3::setItemIndex(int index)
         button->setChecked(true);
 }
 
+void TForm3::selectCellEntry()
+{
+    const QString cell = target_ ? target_->cell(target_->currentColumn(), target_->currentRow()) : QString();
+    const QStringList texts = entries();
+    cellEntry_ = texts.indexOf(cell);
+    if (cellEntry_ < 0 && cell.contains(QLatin1Char('='))) {
+        try {
+            const double value = risk::entryValue(cell);
+            for (qsizetype i = 0; i < texts.size() && cellEntry_ < 0; ++i)
+                if (risk::entryValue(texts[i]) == value)
+                    cellEntry_ = int(i);
+        } catch (const AppError&) {
+            // Not a number: the cell holds no entry of this scale.
+        }
+    }
+    setItemIndex(cell.isEmpty() ? 0 : cellEntry_);
+}
+
 void TForm3::BitBtn1Click()
 {
     // With an empty list (a document without a method) there is nothing to write.
-    if (QAbstractButton* chosen = group_->checkedButton(); chosen && target_)
+    QAbstractButton* chosen = group_->checkedButton();
+    if (chosen && target_ && ItemIndex() != cellEntry_) {
         target_->setCell(target_->currentColumn(), target_->currentRow(), chosen->text());
+        changed_ = true;
+    }
     close();
 }
 
@@ -126,22 +147,13 @@ void TForm3::showEvent(QShowEvent* event)
     FormShow();
 }
 
-void TForm3::keyPressEvent(QKeyEvent* event)
-{
-    // QDialog would reject on Escape; the picker has no cancel key.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void ShowScalePicker(int mode, const QStringList& entries, TStringGridIni* target, QWidget* owner)
+bool ShowScalePicker(int mode, const QStringList& entries, TStringGridIni* target, QWidget* owner)
 {
     if (Form3())
-        return;
+        return false;
     const auto picker = std::make_unique<TForm3>(mode, target, owner);
     picker->addEntries(entries);
-    picker->setItemIndex(0);
+    picker->selectCellEntry();
     picker->exec();
+    return picker->changedCell();
 }

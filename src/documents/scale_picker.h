@@ -1,7 +1,8 @@
 #pragma once
 // TForm3: the modal scale picker. The caller fills RadioGroup1 with the entries of one
-// factor's scale; "O.K." writes the chosen entry's whole text into the current cell of the
-// table it was opened for, "Anuluj" and the close box change nothing.
+// factor's scale; "O.K." (also Enter) writes the chosen entry's whole text into the current
+// cell of the table it was opened for, unless it is the entry the cell already held;
+// "Anuluj", Esc and the close box change nothing.
 // At most one picker exists at a time; Form3() is the process-wide reference to it.
 
 #include <QDialog>
@@ -31,6 +32,12 @@ public:
     // The selected entry's position, -1 when none is selected.
     int ItemIndex() const;
     void setItemIndex(int index);
+    // Selects the entry the target cell holds (same text, or the same number in front of
+    // "="), the first entry for an empty cell, none for a text off the scale; O.K. on the
+    // cell's own entry leaves the cell as it is.
+    void selectCellEntry();
+    // Whether O.K. wrote a new text into the cell.
+    bool changedCell() const { return changed_; }
 
     void BitBtn1Click();
     void BitBtn2Click();
@@ -38,10 +45,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TStringGridIni* target_;
+    int cellEntry_ = -1;
+    bool changed_ = false;
     QButtonGroup* group_;
     QVBoxLayout* entriesLayout_;
 };
@@ -51,5 +59,6 @@ TForm3* Form3();
 
 // Opens the picker for the current cell of `target` (a document's hazard table): creates
 // it in `mode` unless one exists already (then nothing happens), adds `entries`, selects
-// the first, shows it modally and destroys it, also when an error leaves the modal loop.
-void ShowScalePicker(int mode, const QStringList& entries, TStringGridIni* target, QWidget* owner);
+// the cell's entry (selectCellEntry), shows it modally and destroys it, also when an error
+// leaves the modal loop. True when the cell took a new text.
+bool ShowScalePicker(int mode, const QStringList& entries, TStringGridIni* target, QWidget* owner);

@@ -56,6 +56,9 @@ void levelCounts(WordBasic& word, const RiskOverview& overview)
     for (int level = 1; level <= 5; ++level)
         AddDataRow(word, level, {risk::levelText(level), QString::number(overview.levelCounts[level - 1])});
     AddDataRow(word, QStringLiteral("–"), {QStringLiteral("Zagrożenia nieocenione"), QString::number(overview.unrated)});
+    if (overview.wrongFactors > 0)
+        AddDataRow(word, QStringLiteral("–"), {QStringLiteral("Zagrożenia z wartością spoza skali metody"),
+                                               QString::number(overview.wrongFactors)});
     endTable(word);
 }
 

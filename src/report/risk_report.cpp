@@ -246,7 +246,9 @@ void cardSection(WordBasic& word, const AssessmentSnapshot& a)
         word.NextCell();
         word.LeftPara();
         const CardFormula card = cardFormula(a.method, row, factorI);
-        if (card.riskColumn >= 0) {
+        // A row whose factors give no R (one empty or off the method's scale) shows none,
+        // whatever its risk cell still holds.
+        if (card.riskColumn >= 0 && risk::riskValue(a.method, row, a.employees)) {
             word.Insert(card.formula);
             word.Insert(row.value(card.riskColumn));
         }
@@ -283,17 +285,21 @@ void checklistSection(WordBasic& word, const AssessmentSnapshot& a, const RowWri
     dataRows(word, a.checklist, {0, 1, 2}, rowWritten);
     endTable(word);
 
-    const auto [questions, noAnswers] = countAnswers(a.checklist);
+    const ChecklistCount count = countAnswers(a.checklist);
     word.FontSize(11);
     word.CenterPara();
-    if (questions == 0) {
+    if (count.questions == 0) {
         // No question, no index: a division by zero would give no number to write.
         word.Insert(QStringLiteral("Wskaźnik RBHP nie został obliczony: lista kontrolna nie zawiera pytań.\r"));
+    } else if (!count.indexComputed()) {
+        word.Insert(QStringLiteral("Wskaźnik RBHP nie został obliczony: brak odpowiedzi na pytania listy kontrolnej.\r"));
     } else {
-        word.Insert(QStringLiteral("Wskaźnik RBHP =") + rbhpIndex(noAnswers, questions) + QLatin1Char('\r'));
+        word.Insert(QStringLiteral("Wskaźnik RBHP =") + rbhpIndex(count.noAnswers, count.questions) + QLatin1Char('\r'));
         word.FontSize(10);
         word.LeftPara();
-        word.Insert(rbhpLevel(noAnswers, questions));
+        word.Insert(rbhpLevel(count.noAnswers, count.questions));
+        if (count.unanswered > 0)
+            word.Insert(unansweredLine(count) + QLatin1Char('\r'));
     }
     InsertEmptyParagraphs(word, 3);
 }

@@ -1,6 +1,9 @@
 #include "risk/risk_method.h"
 
+#include "base/app_error.h"
 #include "base/regional_format.h"
+
+#include <QRegularExpression>
 
 #include <QtGlobal>
 #include <array>
@@ -178,6 +181,40 @@ double entryValue(const QString& cellText)
     return regional::parseFloat(equals < 0 ? QString() : cellText.left(equals));
 }
 
+std::optional<double> scaleValue(RiskMethod method, Factor factor, const QString& cellText)
+{
+    if (!cellText.contains(QLatin1Char('=')))
+        return std::nullopt;
+    double value = 0;
+    try {
+        value = entryValue(cellText);
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+    // The scale's own texts always read as numbers, and the same text gives the same double.
+    for (const QString& entry : scale(method, factor))
+        if (entryValue(entry) == value)
+            return value;
+    return std::nullopt;
+}
+
+std::optional<QString> enteredEntry(RiskMethod method, Factor factor, const QString& text)
+{
+    const QString typed = text.trimmed();
+    const QStringList& entries = scale(method, factor);
+    const bool shortEntry = method == RiskMethod::Matrycowa && factor == Factor::S && shortMatrycowaS().contains(typed);
+    if (entries.contains(typed) || shortEntry)
+        return typed;
+    static const QRegularExpression number(QStringLiteral("^\\d+([,.]\\d+)?$"));
+    if (!number.match(typed).hasMatch())
+        return std::nullopt;
+    const double value = regional::parseFloat(QString(typed).replace(QLatin1Char('.'), QLatin1Char(',')));
+    for (const QString& entry : entries)
+        if (entryValue(entry) == value)
+            return entry;
+    return std::nullopt;
+}
+
 int factorI(qint32 employees)
 {
     // Taken as unsigned, so a negative count lands in the top band.
@@ -244,22 +281,58 @@ HazardColumns hazardColumns(RiskMethod method)
     return {4, 5, -1, 6, 7};
 }
 
-std::optional<double> riskValue(RiskMethod method, const QStringList& cells, const QString& employees)
+std::optional<Factor> factorOfColumn(RiskMethod method, int column)
 {
     if (method == RiskMethod::None)
         return std::nullopt;
     const HazardColumns columns = hazardColumns(method);
-    QList<int> factorColumns = {columns.s, columns.p};
-    if (columns.e >= 0)
-        factorColumns.append(columns.e);
-    for (const int column : factorColumns)
-        if (cells.value(column).isEmpty())
-            return std::nullopt;
+    if (column == columns.s)
+        return Factor::S;
+    if (column == columns.p)
+        return Factor::P;
+    if (column == columns.e)
+        return Factor::E;
+    return std::nullopt;
+}
 
+namespace {
+
+// The factor columns of the method's hazard table with their factors, S first.
+QList<std::pair<int, Factor>> factorColumns(RiskMethod method)
+{
+    const HazardColumns columns = hazardColumns(method);
+    QList<std::pair<int, Factor>> result = {{columns.s, Factor::S}, {columns.p, Factor::P}};
+    if (columns.e >= 0)
+        result.append({columns.e, Factor::E});
+    return result;
+}
+
+} // namespace
+
+bool hasOffScaleFactor(RiskMethod method, const QStringList& cells)
+{
+    if (method == RiskMethod::None)
+        return false;
+    for (const auto& [column, factor] : factorColumns(method)) {
+        const QString text = cells.value(column);
+        if (!text.isEmpty() && !scaleValue(method, factor, text))
+            return true;
+    }
+    return false;
+}
+
+std::optional<double> riskValue(RiskMethod method, const QStringList& cells, const QString& employees)
+{
+    if (method == RiskMethod::None)
+        return std::nullopt;
     // Every factor is read before the count, and all before anything is multiplied.
     QList<double> factors;
-    for (const int column : factorColumns)
-        factors.append(entryValue(cells.at(column)));
+    for (const auto& [column, factor] : factorColumns(method)) {
+        const std::optional<double> value = scaleValue(method, factor, cells.value(column));
+        if (!value)
+            return std::nullopt;
+        factors.append(*value);
+    }
     if (method == RiskMethod::FiveSteps)
         factors.append(factorI(regional::parseInteger(employees)));
 

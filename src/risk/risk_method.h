@@ -29,6 +29,15 @@ const QStringList& shortMatrycowaS();
 // The number in front of the first "=" of a cell text, with a decimal comma.
 // Throws AppError "'<text before =>' is not a valid floating point value".
 double entryValue(const QString& cellText);
+// The value of a factor cell when it is an entry of the method's `factor` scale: the number
+// in front of its first "=" is one of that scale's values. nullopt for an empty cell, a
+// text without such a number, or a value the scale does not have (an entry of another
+// method's scale left behind by a change of method).
+std::optional<double> scaleValue(RiskMethod method, Factor factor, const QString& cellText);
+// The scale entry a text put into a factor cell stands for: the text itself when it is an
+// entry of the scale (the short Matrycowa S entries included), or the entry whose number
+// the text is ("6", "0,5", "0.5"; blanks at the ends ignored). nullopt for anything else.
+std::optional<QString> enteredEntry(RiskMethod method, Factor factor, const QString& text);
 // The FIVE STEPS weight of an employee count: 1, 2, 4, 8 or 12 (negative counts give 12).
 int factorI(qint32 employees);
 
@@ -53,16 +62,22 @@ struct HazardColumns {
     int count;
 };
 HazardColumns hazardColumns(RiskMethod method);
+// The factor whose cells fill `column` of the method's hazard table, or nullopt for any
+// other column and for no method.
+std::optional<Factor> factorOfColumn(RiskMethod method, int column);
+// True when a factor cell of the row holds a text that is not an entry of the method's
+// scale, so the row cannot be rated until that factor is picked again. False without a
+// method: then nothing is rated at all.
+bool hasOffScaleFactor(RiskMethod method, const QStringList& cells);
 
 // R of one hazard row (`cells` indexed by column): the product of its factors (and of
-// factor I for FIVE STEPS), or nullopt without a method or with an empty factor cell.
-// Throws AppError on a factor that is not a number or a count that is not a whole number.
+// factor I for FIVE STEPS), or nullopt without a method or when a factor cell is empty or
+// not an entry of the method's scale. `employees` is the employee-count field's text, read
+// only for FIVE STEPS and only once every factor is on its scale.
+// Throws AppError on a count that is not a whole number.
 std::optional<double> riskValue(RiskMethod method, const QStringList& cells, const QString& employees);
-// The risk text of one hazard row (`cells` indexed by column), or nullopt when the row is
-// left unchanged (no method, an empty factor cell). `employees` is the employee-count
-// field's text, read only for FIVE STEPS.
-// Throws AppError on a factor that is not a number or a count that is not a whole number;
-// nothing is changed then.
+// The risk text of one hazard row, or nullopt when riskValue has no R for it (the row's
+// risk cell then holds no risk). Throws as riskValue does.
 std::optional<QString> ObliczWiersz(RiskMethod method, const QStringList& cells, const QString& employees);
 
 } // namespace risk

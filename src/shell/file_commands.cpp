@@ -92,7 +92,7 @@ void FileCommands::NewAssessment()
 {
     runCommand([this] {
         const QString project = prompts().openFileName(QStringLiteral("Otwórz"), DocumentsFolder(), NewAssessmentFilter);
-        if (!project.isEmpty())
+        if (!project.isEmpty() && saveOpenProject(project))
             CreateAssessmentFromProject(project, ProvisionalName(QStringLiteral("OCENA"), QStringLiteral("ron")));
     });
 }
@@ -219,12 +219,38 @@ DocumentWindow* FileCommands::CreateProjectWindow(const QString& provisionalPath
     return createWindow<TForm2>(provisionalPath);
 }
 
+bool FileCommands::saveOpenProject(const QString& projectPath)
+{
+    DocumentWindow* open = documentIn(subWindowHolding(projectPath));
+    if (!open || !open->file().Modified())
+        return true;
+    switch (prompts().questionWithCancel(
+        QStringLiteral("Projekt „%1” jest otwarty i ma niezapisane zmiany.\rCzy zapisać je przed utworzeniem oceny "
+                       "ryzyka?\rTak – zapisz projekt i utwórz ocenę, Nie – utwórz ocenę z projektu zapisanego na "
+                       "dysku, Anuluj – nie twórz oceny.")
+            .arg(native(projectPath)))) {
+    case Prompts::Answer::Yes:
+        SaveDocument(open, projectPath);
+        return true;
+    case Prompts::Answer::No:
+        return true;
+    case Prompts::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
 DocumentWindow* FileCommands::CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath)
 {
     TForm5* window = createWindow<TForm5>(provisionalPath);
     auto discardWindow = discardOnFailure(window);
     if (!window->readProject(projectPath))
         throw notADocument(projectPath);
+    // Without a method the hazards could never be rated.
+    if (window->method() == RiskMethod::None)
+        throw AppError(QStringLiteral("Projekt „%1” nie ma wybranej metody oceny ryzyka, więc nie można na jego "
+                                      "podstawie utworzyć oceny ryzyka.\rOtwórz projekt, wybierz metodę i zapisz go.")
+                           .arg(native(projectPath)));
     discardWindow.dismiss();
     return window;
 }

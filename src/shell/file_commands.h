@@ -69,6 +69,7 @@ public:
     // Gives up the window's current file, then SaveDocument under `name`.
     void SaveUnderNewName(DocumentWindow* window, const QString& name);
     DocumentWindow* CreateProjectWindow(const QString& provisionalPath);
+    // Refused, with no window left, when the project is not a document or has no method.
     DocumentWindow* CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath);
     // `stem` + n + "." + `extension` in PROJEKTY, for the first n, counting from the number
     // of open document windows plus one up to 8 and then from 1, whose file does not exist
@@ -83,6 +84,10 @@ private:
     template <class Window>
     Window* createWindow(const QString& path);
     QMdiSubWindow* subWindowHolding(const QString& path) const;
+    // When the project is open in a window with unsaved changes, asks whether to save them
+    // before an assessment is made from its file: Tak saves, Nie goes on with the file as
+    // it is on disk, Anuluj (false) stops. Throws when the save fails.
+    bool saveOpenProject(const QString& projectPath);
     // The error that `path` is not a document; the window made for it is then discarded and
     // the file stays untouched.
     static AppError notADocument(const QString& path);

@@ -43,9 +43,9 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
 
 // Shows `box` and returns the button chosen. The text is always plain text: a file name such
 // as "<h1>a</h1>.rpr" is shown as typed, never as markup. The question buttons read "Tak",
-// "Nie" and "Anuluj" whatever translation is installed. A box with a short text is made
-// wide enough for its whole title, which QMessageBox alone clips beside the title bar's
-// buttons ("Ocena Ryzy…awodowego").
+// "Nie" and "Anuluj", with Alt+T, Alt+N and Alt+A, whatever translation is installed. A box
+// with a short text is made wide enough for its whole title, which QMessageBox alone clips
+// beside the title bar's buttons ("Ocena Ryzy…awodowego").
 int run(QMessageBox& box)
 {
     box.setTextFormat(Qt::PlainText);
@@ -54,7 +54,7 @@ int run(QMessageBox& box)
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     const std::pair<QMessageBox::StandardButton, const char*> names[] = {
-        {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}};
+        {QMessageBox::Yes, "&Tak"}, {QMessageBox::No, "&Nie"}, {QMessageBox::Cancel, "&Anuluj"}};
     for (const auto& [button, name] : names) {
         if (QAbstractButton* shown = box.button(button))
             shown->setText(QString::fromUtf8(name));

@@ -4,6 +4,7 @@
 
 #include "document_test_support.h"
 #include "documents/assessment_window.h"
+#include "documents/clipboard_commands.h"
 #include "documents/grid_delegate.h"
 #include "documents/scale_picker.h"
 #include "risk/risk_method.h"
@@ -16,6 +17,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QPointer>
@@ -149,29 +151,107 @@ TEST_F(AssessmentWindowTest, SAndPPickersWriteTheirColumns)
     EXPECT_EQ(window->StringGridIni1->cell(6, 1), kMedium);
 }
 
-TEST_F(AssessmentWindowTest, CancelledPickerStillMarksModifiedAndComputesTheRow)
+// A row is rated only from factors on its method's scale; a factor cell takes only such an
+// entry, by picker or paste; after every change of a factor the risk is computed again or
+// emptied, never left from before.
+TEST_F(AssessmentWindowTest, RatingRules)
 {
-    const RiskMethod m = RiskMethod::PHA;
-    TForm5* window = openAssessment(assessment(
-        QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", entry(m, Factor::S, 1), entry(m, Factor::P, 0), ""}}));
-    ASSERT_FALSE(window->file().Modified());
-    selectCell(window->StringGridIni1, 5, 1);
-    ASSERT_TRUE(pickWith(window->BitBtn2, -1));
-    EXPECT_EQ(window->StringGridIni1->cell(5, 1), entry(m, Factor::P, 0));
-    EXPECT_EQ(window->StringGridIni1->cell(6, 1), QStringLiteral("R = 2,0 Ryzyko bardzo małe - dopuszczalne"));
-    EXPECT_TRUE(window->file().Modified());
-}
-
-TEST_F(AssessmentWindowTest, FactorThatIsNoNumberIsReportedAndTheRowKept)
-{
-    TForm5* window = openAssessment(assessment(
-        QStringLiteral("PHA"), {}, {{"Hałas", "", "", "", "dwa=lekkie", entry(RiskMethod::PHA, Factor::P, 0), "stare"}}));
-    selectCell(window->StringGridIni1, 5, 1);
-    ASSERT_TRUE(pickWith(window->BitBtn2, -1));
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("'dwa' is not a valid floating point value"));
-    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
-    EXPECT_EQ(window->StringGridIni1->cell(6, 1), QStringLiteral("stare"));
+    enum Action { Open, Paste, PickUnchanged, PickByDoubleClick };
+    const QString phaFatal = entry(RiskMethod::PHA, Factor::S, 3);   // "4=pojedyncze wypadki śmiertelne…"
+    const QString rsS15 = entry(RiskMethod::RiskScore, Factor::S, 2);
+    const QString rsP6 = entry(RiskMethod::RiskScore, Factor::P, 1);
+    const QString rsE6 = entry(RiskMethod::RiskScore, Factor::E, 1);
+    const QString rsE3 = entry(RiskMethod::RiskScore, Factor::E, 2);
+    const struct {
+        const char* name;
+        const char* method;
+        QStringList factors;   // S, P and E as stored
+        QString storedRisk;
+        Action action;
+        int column;
+        QString pasted;
+        QString cell;          // the acted-on cell afterwards
+        QString risk;
+        bool flagged;          // the cell is drawn as off the scale
+        bool refused;          // a message says why nothing was pasted
+        bool modified;
+    } cases[] = {
+        {"PHA fatality left in RISK SCORE", "RISK SCORE", {phaFatal, rsP6, rsE6}, "R = 72,0 Ryzyko śrdenie - dopuszczalne",
+         Open, 4, {}, phaFatal, "", true, false, false},
+        {"FIVE STEPS exposure in P", "FIVE STEPS", {entry(RiskMethod::FiveSteps, Factor::S, 3), "2,5=raz dziennie",
+         entry(RiskMethod::FiveSteps, Factor::E, 3)}, "R = 80,0 stare", Open, 5, {}, "2,5=raz dziennie", "", true, false, false},
+        {"PHA S in Matrycowa", "Matrycowa (PN-N-18002)", {phaFatal, entry(RiskMethod::Matrycowa, Factor::P, 0)}, "R = 4,0",
+         Open, 4, {}, phaFatal, "", true, false, false},
+        {"factor that is no number in PHA", "PHA", {"dwa=lekkie", entry(RiskMethod::PHA, Factor::P, 0)}, "stare", Open, 4,
+         {}, "dwa=lekkie", "", true, false, false},
+        {"whole entry pasted", "RISK SCORE", {phaFatal, rsP6, rsE6}, "", Paste, 4, rsS15, rsS15,
+         "R = 540,0 Ryzyko bardzo duże - niedopuszczalne", false, false, true},
+        {"number pasted", "RISK SCORE", {phaFatal, rsP6, rsE6}, "", Paste, 4, " 15\n", rsS15,
+         "R = 540,0 Ryzyko bardzo duże - niedopuszczalne", false, false, true},
+        {"number with a point pasted", "RISK SCORE", {rsS15, rsP6, rsE6}, "R = 540,0 Ryzyko bardzo duże - niedopuszczalne",
+         Paste, 5, "0.5", entry(RiskMethod::RiskScore, Factor::P, 4), "R = 45,0 Ryzyko małe - dopuszczalne", false, false,
+         true},
+        {"text pasted", "PHA", {entry(RiskMethod::PHA, Factor::S, 5), entry(RiskMethod::PHA, Factor::P, 5)}, kUnacceptable,
+         Paste, 4, "Hałas", entry(RiskMethod::PHA, Factor::S, 5), kUnacceptable, false, true, false},
+        {"nothing pasted", "RISK SCORE", {rsS15, rsP6, rsE3}, "R = 270,0 Ryzyko duże - niedopuszczalne", Paste, 6, "", rsE3,
+         "R = 270,0 Ryzyko duże - niedopuszczalne", false, true, false},
+        {"entry of another method pasted", "RISK SCORE", {rsS15, rsP6, rsE3}, "R = 270,0 Ryzyko duże - niedopuszczalne",
+         Paste, 4, entry(RiskMethod::PHA, Factor::S, 0), rsS15, "R = 270,0 Ryzyko duże - niedopuszczalne", false, true,
+         false},
+        {"picker closed on the cell's own entry", "RISK SCORE", {entry(RiskMethod::RiskScore, Factor::S, 4), rsP6, rsE6},
+         "R = 108,0 Ryzyko śrdenie - dopuszczalne", PickUnchanged, 5, {}, rsP6, "R = 108,0 Ryzyko śrdenie - dopuszczalne",
+         false, false, false},
+        {"off-scale cell picked again by a double-click", "RISK SCORE", {phaFatal, rsP6, rsE6}, "", PickByDoubleClick, 4, {},
+         rsS15, "R = 540,0 Ryzyko bardzo duże - niedopuszczalne", false, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.messages.clear();
+        TForm5* window = openAssessment(
+            assessment(QString::fromUtf8(c.method), QStringLiteral("3"),
+                       {QStringList{"Hałas", "", "", ""} + c.factors + QStringList{c.storedRisk}}),
+            QStringLiteral("%1.ron").arg(&c - cases));
+        pagesOf(window)->setCurrentIndex(3);
+        TStringGridIni* table = window->StringGridIni1;
+        selectCell(table, c.column, 1);
+        switch (c.action) {
+        case Open:
+            break;
+        case Paste:
+            QApplication::clipboard()->setText(c.pasted);
+            clipboard_commands::Paste(window);
+            break;
+        case PickUnchanged:
+            ASSERT_TRUE(withPicker([&] { window->BitBtn2->click(); }, [](TForm3& picker) { picker.BitBtn1->click(); }));
+            break;
+        case PickByDoubleClick:
+            paint(window);
+            ASSERT_TRUE(withPicker(
+                [&] {
+                    const QPoint at = table->visualRect(table->model()->index(1, c.column)).center();
+                    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+                    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+                },
+                [](TForm3& picker) {
+                    EXPECT_EQ(picker.ItemIndex(), -1) << "no entry of the scale to start on";
+                    picker.setItemIndex(2);
+                    picker.BitBtn1->click();
+                }));
+            break;
+        }
+        const int riskColumn = table->columnCount() - 1;
+        EXPECT_EQ(table->cell(c.column, 1), c.cell);
+        EXPECT_EQ(table->cell(riskColumn, 1), c.risk);
+        auto* delegate = static_cast<GridDelegate*>(table->itemDelegate());
+        const QModelIndex cell = table->model()->index(1, c.column);
+        EXPECT_EQ(delegate->backgroundColour(cell) == GridDelegate::Warning, c.flagged);
+        EXPECT_EQ(delegate->cellToolTip(cell),
+                  c.flagged ? QStringLiteral("Wartość spoza skali metody – wybierz ponownie") : QString());
+        EXPECT_EQ(prompts.messages.size(), c.refused ? 1 : 0);
+        EXPECT_EQ(window->file().Modified(), c.modified);
+        window->setModified(false);
+        window->close();
+    }
 }
 
 TEST_F(AssessmentWindowTest, AssessmentWithoutMethodOffersEmptyListsAndComputesNothing)
@@ -292,14 +372,14 @@ TEST_F(FiveStepsTest, TypingTheCountRecomputesEveryRowAfterEachKey)
 {
     TForm5* window = openWithCount({});
     QTest::keyClick(window->EditIni6, Qt::Key_1);
-    // S 1 x P 5 x E 1 x I 1 and S 2 x P 2 x E 1 x I 1
+    // S 1 x P 5 x E 1 x I 1 and S 2 x P 2 x E 1 x I 1; the row without E has no risk.
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 5,0 Ryzyko bardzo małe - dopuszczalne"));
-    EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("stare"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 2), QString());
     EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("R = 4,0 Ryzyko bardzo małe - dopuszczalne"));
     QTest::keyClick(window->EditIni6, Qt::Key_2);
     // 12 employees: I = 4
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 20,0 Ryzyko małe - dopuszczalne"));
-    EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("stare"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 2), QString());
     EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("R = 16,0 Ryzyko małe - dopuszczalne"));
     EXPECT_TRUE(window->file().Modified());
     EXPECT_TRUE(prompts.messages.isEmpty());
@@ -358,13 +438,17 @@ TEST_F(FiveStepsTest, APointInTheCountIsAnIntegerErrorAndKeepsTheRisks)
 
 TEST_F(FiveStepsTest, RecomputationStopsAtTheFirstFailingRow)
 {
-    TForm5* window = openWithCount({});
-    window->StringGridIni1->setCell(4, 3, QStringLiteral("bez liczby"));
+    TForm5* window = openWithCount(QStringLiteral("1"));
+    window->StringGridIni1->setCell(4, 1, QStringLiteral("bez liczby"));
+    window->StringGridIni1->setCell(7, 1, QStringLiteral("stare"));
     window->StringGridIni1->setCell(7, 3, QStringLiteral("stare"));
-    QTest::keyClick(window->EditIni6, Qt::Key_1);
+    window->EditIni6->setFocus();
+    window->EditIni6->end(false);
+    QTest::keyClick(window->EditIni6, Qt::Key_Period);
+    // Row 1 has no risk without its S, row 3 is where the count fails.
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("'' is not a valid floating point value"));
-    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 5,0 Ryzyko bardzo małe - dopuszczalne"));
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("'1.' is not a valid integer value"));
+    EXPECT_EQ(window->StringGridIni1->cell(7, 1), QString());
     EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("stare"));
 }
 
@@ -719,12 +803,12 @@ TEST_F(AssessmentWindowTest, ClosingAnUnchangedDocumentAsksNothing)
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(AssessmentWindowTest, ClosingAfterACancelledPickerAsksAndYesSaves)
+TEST_F(AssessmentWindowTest, ClosingAfterAPickAsksAndYesSaves)
 {
     QPointer<TForm5> window = openAssessment(
         assessment(QStringLiteral("PHA"), {}, {{"a", "", "", "", "", "", ""}}), QStringLiteral("karta 7.ron"));
     selectCell(window->StringGridIni1, 4, 1);
-    ASSERT_TRUE(pickWith(window->BitBtn1, -1));
+    ASSERT_TRUE(pickWith(window->BitBtn1, 0));
     prompts.answers.enqueue(true);
     window->close();
     ASSERT_EQ(prompts.questions.size(), 1);

@@ -96,19 +96,42 @@ TEST_F(ProjectWindowTest, LoadingAProjectShowsNoWarningAndIsUnmodified)
     EXPECT_FALSE(window->file().Modified());
 }
 
-TEST_F(ProjectWindowTest, MethodChangeWithHazardRowsWarnsOncePerChange)
+// Values that keep their number on the new scale only draw the warning; values off it may
+// be cleared (Tak) or stay, flagged, to be picked again (Nie).
+TEST_F(ProjectWindowTest, MethodChangeAsksWhetherToClearTheSValuesThatNoLongerFit)
 {
-    TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}));
-    clickMethod(window, 1);
-    EXPECT_EQ(shownMessages(), QStringList{kMethodChanged});
-    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Warning);
-    EXPECT_TRUE(window->file().Modified());
-    EXPECT_EQ(window->StringGridIni1->cell(4, 1), twoRows[4]);
-
-    clickMethod(window, 1);
-    EXPECT_EQ(prompts.messages.size(), 1) << "the same method again is no change";
-    clickMethod(window, 3);
-    EXPECT_EQ(shownMessages(), (QStringList{kMethodChanged, kMethodChanged}));
+    const struct {
+        int method;
+        bool clear;
+        bool asked;
+        const char* s;   // S of the row afterwards
+    } cases[] = {
+        {3, false, false, "2=lekkie obrażenia, wymierne szkody"},   // Matrycowa has S = 2
+        {1, true, true, ""},                                         // RISK SCORE has no S = 2
+        {1, false, true, "2=lekkie obrażenia, wymierne szkody"},
+    };
+    for (const auto& c : cases) {
+        prompts.messages.clear();
+        prompts.questions.clear();
+        TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}), QStringLiteral("p%1.rpr").arg(&c - cases));
+        prompts.answers.enqueue(c.clear);
+        clickMethod(window, c.method);
+        EXPECT_TRUE(window->file().Modified());
+        EXPECT_EQ(window->StringGridIni1->cell(4, 1), QString::fromUtf8(c.s)) << c.method;
+        if (c.asked) {
+            ASSERT_EQ(prompts.questions.size(), 1);
+            EXPECT_TRUE(prompts.questions[0].startsWith(kMethodChanged));
+            EXPECT_TRUE(prompts.questions[0].contains(QStringLiteral("Wartości S spoza skali metody RISK SCORE: 1.")));
+            EXPECT_EQ(window->isOffScale(4, 1), !c.clear && c.asked);
+        } else {
+            EXPECT_EQ(shownMessages(), QStringList{kMethodChanged});
+            prompts.answers.clear();
+        }
+        clickMethod(window, c.method);
+        EXPECT_EQ(prompts.messages.size() + prompts.questions.size(), 1) << "the same method again is no change";
+        window->setModified(false);
+        window->close();
+    }
 }
 
 TEST_F(ProjectWindowTest, MethodChangeWithAnEmptyHazardTableOnlyMarksModified)
@@ -215,7 +238,7 @@ TEST_F(ProjectWindowTest, SPickerButtonOnlyOnDataCellsOfTheSColumn)
     EXPECT_FALSE(window->BitBtn1->isHidden());
 }
 
-TEST_F(ProjectWindowTest, CancelledSPickerMarksModifiedAndClosingAsks)
+TEST_F(ProjectWindowTest, CancelledSPickerLeavesTheProjectUnmodifiedAndClosingAsksNothing)
 {
     TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}), QStringLiteral("spawacz.rpr"));
     selectCell(window->StringGridIni1, 4, 1);
@@ -224,11 +247,9 @@ TEST_F(ProjectWindowTest, CancelledSPickerMarksModifiedAndClosingAsks)
         picker.BitBtn2->click();
     }));
     EXPECT_EQ(window->StringGridIni1->cell(4, 1), twoRows[4]);
-    EXPECT_TRUE(window->file().Modified());
-    prompts.answers.enqueue(false);
+    EXPECT_FALSE(window->file().Modified());
     window->close();
-    EXPECT_EQ(prompts.questions,
-              QStringList{QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rspawacz.rpr\rWciśnij Yes jeśli tak No jeśli nie.")});
+    EXPECT_TRUE(prompts.questions.isEmpty());
     EXPECT_TRUE(host.saved.isEmpty());
 }
 

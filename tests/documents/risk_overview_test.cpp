@@ -32,6 +32,7 @@ struct OverviewCase {
     QList<double> rValues;
     QStringList unacceptable;                     // "row hazard source actions level"
     ChecklistCount checklist;
+    int wrongFactors = 0;                         // rows with a factor off the method's scale
 };
 
 class RiskOverviewTest : public testing::TestWithParam<OverviewCase> {};
@@ -50,6 +51,7 @@ TEST_P(RiskOverviewTest, CountsAndOrdersTheRatedHazards)
 
     EXPECT_EQ(overview.levelCounts, c.levelCounts);
     EXPECT_EQ(overview.unrated, c.unrated);
+    EXPECT_EQ(overview.wrongFactors, c.wrongFactors);
     EXPECT_EQ(overview.grid.size(), c.gridSize.height());
     QList<std::tuple<int, int, int>> cells;
     for (int s = 0; s < overview.grid.size(); ++s) {
@@ -66,6 +68,8 @@ TEST_P(RiskOverviewTest, CountsAndOrdersTheRatedHazards)
     EXPECT_EQ(unacceptable, c.unacceptable);
     EXPECT_EQ(overview.checklist.questions, c.checklist.questions);
     EXPECT_EQ(overview.checklist.noAnswers, c.checklist.noAnswers);
+    EXPECT_EQ(overview.checklist.unanswered, c.checklist.unanswered);
+    EXPECT_EQ(overview.checklist.indexComputed(), c.checklist.questions > c.checklist.unanswered);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,16 +77,17 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         OverviewCase{"PhaWithUnratedAndBlankRows", RiskMethod::PHA, {},
                      {hazard(1, {"6=a", "6=b"}), hazard(2, {"1=a", "2=b"}), hazard(3, {"3=a", "4=b"}),
-                      hazard(4, {"2=a", ""}), QStringList(7, QString()), hazard(6, {"x=a", "1=b"})},
-                     {"TAK", "NIE", "NIE"}, {1, 0, 0, 1, 1}, 2, QSize(6, 6),
+                      hazard(4, {"2=a", ""}), QStringList(7, QString()), hazard(6, {"x=a", "1=b"}),
+                      hazard(7, {"2=a", "10=b"})},
+                     {"TAK", "NIE", "NIE"}, {1, 0, 0, 1, 1}, 1, QSize(6, 6),
                      {{1, 2, 1}, {3, 4, 1}, {6, 6, 1}}, {},
-                     {"1 Z1 Ź1 D1 5", "3 Z3 Ź3 D3 4"}, {3, 2}},
+                     {"1 Z1 Ź1 D1 5", "3 Z3 Ź3 D3 4"}, {3, 2, 0}, 2},
         OverviewCase{"MatrycowaTiesKeepTableOrder", RiskMethod::Matrycowa, {},
                      {hazard(1, {"2=a", "3=b"}), hazard(2, {"3=a", "3=b"}), hazard(3, {"1=a", "1=b"}),
                       hazard(4, {"3=a", "3=b"}), hazard(5, {"2=a", "2=b"})},
                      {"NIE", ""}, {1, 0, 1, 1, 2}, 0, QSize(3, 3),
                      {{1, 1, 1}, {2, 2, 1}, {2, 3, 1}, {3, 3, 2}}, {},
-                     {"2 Z2 Ź2 D2 5", "4 Z4 Ź4 D4 5", "1 Z1 Ź1 D1 4"}, {2, 1}},
+                     {"2 Z2 Ź2 D2 5", "4 Z4 Ź4 D4 5", "1 Z1 Ź1 D1 4"}, {2, 1, 1}},
         OverviewCase{"RiskScoreMostSevereFirst", RiskMethod::RiskScore, {},
                      {hazard(1, {"15=a", "6=b", "3=c"}), hazard(2, {"1=a", "0,1=b", "0,5=c"}),
                       hazard(3, {"100=a", "10=b", "10=c"}), hazard(4, {"40=a", "3=b", "6=c"}),
@@ -95,7 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {"TAK"}, {2, 0, 0, 0, 1}, 0, QSize(0, 0), {}, {0, 5400, 4},
                      {"2 Z2 Ź2 D2 5"}, {1, 0}},
         OverviewCase{"FiveStepsWithoutCountRatesNothing", RiskMethod::FiveSteps, {},
-                     {hazard(1, {"15=a", "15=b", "6=c"})}, {}, {0, 0, 0, 0, 0}, 1, QSize(0, 0), {}, {}, {}, {0, 0}},
+                     {hazard(1, {"15=a", "15=b", "6=c"})}, {"", ""}, {0, 0, 0, 0, 0}, 1, QSize(0, 0), {}, {}, {},
+                     {2, 0, 2}},
         OverviewCase{"EmptyTable", RiskMethod::Matrycowa, {}, {}, {}, {0, 0, 0, 0, 0}, 0, QSize(3, 3), {}, {}, {},
                      {0, 0}}),
     [](const testing::TestParamInfo<OverviewCase>& param) { return std::string(param.param.name); });

@@ -53,6 +53,7 @@ TEST_F(ScalePickerTest, CaptionFollowsTheMode)
 
 TEST_F(ScalePickerTest, FiveStepsPListsNineEntriesFirstSelectedAndOkWritesIt)
 {
+    table.setCell(5, 2, QString());
     const QStringList scale = risk::scale(RiskMethod::FiveSteps, risk::Factor::P);
     ASSERT_TRUE(pick(2, scale, [](TForm3& picker) {
         const auto buttons = picker.RadioGroup1->findChildren<QRadioButton*>();
@@ -95,20 +96,45 @@ TEST_F(ScalePickerTest, CancelAndCloseBoxLeaveTheCellAlone)
     EXPECT_EQ(Form3(), nullptr);
 }
 
-TEST_F(ScalePickerTest, EnterAndEscapeNeitherConfirmNorCancel)
+// The picker starts on the cell's own entry, so Enter on it changes nothing; Esc cancels.
+TEST_F(ScalePickerTest, StartsOnTheCellsEntryEnterChoosesEscCancels)
 {
-    ASSERT_TRUE(pick(1, risk::scale(RiskMethod::PHA, risk::Factor::S), [](TForm3& picker) {
-        QTest::keyClick(&picker, Qt::Key_Return);
-        QTest::keyClick(&picker, Qt::Key_Escape);
-        EXPECT_TRUE(picker.isVisible());
-        picker.BitBtn2->click();
-    }));
-    EXPECT_EQ(table.cell(5, 2), QStringLiteral("stare"));
+    const QStringList scale = risk::scale(RiskMethod::RiskScore, risk::Factor::P);
+    const struct {
+        const char* cell;
+        int preselected;
+        int choose;   // -1: keep the selection
+        Qt::Key key;
+        const char* written;   // the cell afterwards
+        bool changed;
+    } cases[] = {
+        {"6=całkiem możliwe, szansa 10%", 1, -1, Qt::Key_Return, "6=całkiem możliwe, szansa 10%", false},
+        {"6=opis z innego wydania", 1, -1, Qt::Key_Enter, "6=opis z innego wydania", false},
+        {"6=całkiem możliwe, szansa 10%", 1, 2, Qt::Key_Return, "3=praktycznie możliwe=1%", true},
+        {"6=całkiem możliwe, szansa 10%", 1, 2, Qt::Key_Escape, "6=całkiem możliwe, szansa 10%", false},
+        {"", 0, -1, Qt::Key_Return, "10=bardzo prawdopodobne, szansa 50%", true},
+        {"4=spoza skali", -1, -1, Qt::Key_Return, "4=spoza skali", false},
+    };
+    for (const auto& c : cases) {
+        table.setCell(5, 2, QString::fromUtf8(c.cell));
+        bool changed = false;
+        ASSERT_TRUE(withPicker([&] { changed = ShowScalePicker(2, scale, &table, nullptr); }, [&](TForm3& picker) {
+            EXPECT_EQ(picker.ItemIndex(), c.preselected) << c.cell;
+            if (c.choose >= 0)
+                picker.setItemIndex(c.choose);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &picker, c.key);
+            if (picker.isVisible())
+                picker.BitBtn2->click();
+        }));
+        EXPECT_EQ(table.cell(5, 2), QString::fromUtf8(c.written)) << c.cell << " " << c.key;
+        EXPECT_EQ(changed, c.changed) << c.cell << " " << c.key;
+    }
 }
 
 TEST_F(ScalePickerTest, KeyboardMovesBetweenEntriesAndReachesTheButtons)
 {
     const QStringList scale = risk::scale(RiskMethod::RiskScore, risk::Factor::P);
+    table.setCell(5, 2, QString());
     ASSERT_TRUE(pick(2, scale, [&scale](TForm3& picker) {
         const auto buttons = picker.RadioGroup1->findChildren<QRadioButton*>();
         // The chosen entry has the focus, so the arrow keys work at once.
@@ -130,9 +156,7 @@ TEST_F(ScalePickerTest, KeyboardMovesBetweenEntriesAndReachesTheButtons)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         EXPECT_EQ(QApplication::focusWidget(), picker.BitBtn1);
-        // Enter is no shortcut, but the space bar presses the focused button.
-        QTest::keyClick(picker.BitBtn1, Qt::Key_Return);
-        EXPECT_TRUE(picker.isVisible());
+        // The space bar presses the focused button.
         QTest::keyClick(picker.BitBtn1, Qt::Key_Space);
     }));
     EXPECT_EQ(table.cell(5, 2), risk::scale(RiskMethod::RiskScore, risk::Factor::P)[1]);
@@ -164,6 +188,7 @@ TEST_F(ScalePickerTest, OnlyOnePickerAtATime)
         QApplication::processEvents();
         EXPECT_FALSE(secondShown);
         EXPECT_EQ(Form3(), &first);
+        first.setItemIndex(0);
         first.BitBtn1->click();
     }));
     EXPECT_EQ(table.cell(5, 2), QStringLiteral("1=a"));

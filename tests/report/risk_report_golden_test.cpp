@@ -25,10 +25,10 @@ QString fixedAssessment()
                           "Uwagi2=@NUL@\r\n[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=FIVE STEPS\r\n"
                           "OPISA1=Hala nr 2\r\nOPISA2=przy bramie\r\nOPISA3=@NUL@\r\nOPISC1=Toczenie wałków\r\nOPISC2=@NUL@\r\n"
                           "[ZAGROZENIA]\r\n")
-           + tableLines({{"Hałas", "Tokarka", "Głuchota", "Ochronniki słuchu", "2=proste złamania", "2,5=raz dziennie",
-                          "5=równa szansa", "R = 200,0 Ryzyko duże - niedopuszczalne"},
-                         {"Wióry", "Obróbka", "Rany oczu", "Okulary", "0,5=skaleczenia", "4=co godzinę",
-                          "2=możliwe ale niecodziennie", "R = 32,0 Ryzyko średnie - dopuszczalne"}})
+           + tableLines({{"Hałas", "Tokarka", "Głuchota", "Ochronniki słuchu", "2=proste złamania", "5=równa szansa",
+                          "2,5=raz dziennie", "R = 200,0 Ryzyko duże - niedopuszczalne"},
+                         {"Wióry", "Obróbka", "Rany oczu", "Okulary", "0,5=skaleczenia", "2=możliwe ale niecodziennie",
+                          "4=co godzinę", "R = 32,0 Ryzyko średnie - dopuszczalne"}})
            + QStringLiteral("[WARUNKI]\r\n")
            + tableLines({{"Czy osłony są sprawne?", "Naprawić osłonę", "NIE"},
                          {"Czy jest oświetlenie?", "", "TAK"},
@@ -78,8 +78,8 @@ TEST_F(RiskReportGolden, RealReaderFindsTheCardAndTheAcknowledgement)
     ASSERT_EQ(tables.size(), 10);
     const QJsonArray card = tables[4].toArray();
     ASSERT_EQ(card.size(), 3);
-    EXPECT_EQ(card[1].toArray()[4].toString(), QStringLiteral("R=2*2,5*5*8\nR = 200,0 Ryzyko duże - niedopuszczalne"));
-    EXPECT_EQ(card[2].toArray()[4].toString(), QStringLiteral("R=0,5*4*2*8\nR = 32,0 Ryzyko średnie - dopuszczalne"));
+    EXPECT_EQ(card[1].toArray()[4].toString(), QStringLiteral("R=2*5*2,5*8\nR = 200,0 Ryzyko duże - niedopuszczalne"));
+    EXPECT_EQ(card[2].toArray()[4].toString(), QStringLiteral("R=0,5*2*4*8\nR = 32,0 Ryzyko średnie - dopuszczalne"));
     const QJsonArray acknowledgement = tables[9].toArray();
     ASSERT_EQ(acknowledgement.size(), 4);
     EXPECT_EQ(acknowledgement[0].toArray(), (QJsonArray{"Imię i nazwisko pracownika", "Stanowisko pracy", "Data", "Podpis"}));

@@ -62,13 +62,13 @@ TEST_P(RiskCard, WritesTheFormulaAndTheRiskText)
     EXPECT_EQ(commands.mid(card + 1, expected.size()), expected);
 }
 
-const QStringList Rated{"Hałas", "Tokarka", "Głuchota", "Ochronniki", "2=proste złamania", "1=raz na miesiąc",
-                        "5=równa szansa", "R = 400,0 Ryzyko duże - niedopuszczalne"};
+const QStringList Rated{"Hałas", "Tokarka", "Głuchota", "Ochronniki", "2=proste złamania", "5=równa szansa",
+                        "1=raz na miesiąc", "R = 400,0 Ryzyko duże - niedopuszczalne"};
 
 CardCase fiveSteps(const char* name, const char* employees, const char* factorI)
 {
     return {name, RiskMethod::FiveSteps, employees, Rated,
-            {quoted(QStringLiteral("R=2*1*5*%1\r").arg(QLatin1String(factorI))), quoted(Rated[7])}};
+            {quoted(QStringLiteral("R=2*5*1*%1\r").arg(QLatin1String(factorI))), quoted(Rated[7])}};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -80,8 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
                  {quoted("R=15*6*0,5\r"), quoted("R = 45,0")}},
         CardCase{"Matrix", RiskMethod::Matrycowa, "", {"a", "b", "c", "d", "3=Duży", "2=Prawdop.", "R = 6,0"},
                  {quoted("R=3*2\r"), quoted("R = 6,0")}},
-        CardCase{"CellWithoutEquals", RiskMethod::PHA, "", {"a", "b", "c", "d", "", "3=doraźne", ""},
-                 {quoted("R=*3\r"), quoted("")}},
+        // A row whose factors give no R shows none, whatever its risk cell still holds: the
+        // card goes straight on to the end of the table.
+        CardCase{"EmptyFactor", RiskMethod::PHA, "", {"a", "b", "c", "d", "", "3=doraźne", "R = 36,0"},
+                 {"LineDown 1"}},
+        CardCase{"FactorOffTheScale", RiskMethod::RiskScore, "",
+                 {"a", "b", "c", "d", "4=pojedyncze wypadki śmiertelne", "6=częsta", "6=całkiem", "R = 72,0"},
+                 {"LineDown 1"}},
         CardCase{"NoMethod", RiskMethod::None, "", {"a", "b", "c", "d", "2=lekkie", "3=doraźne", "R"}, {}},
         // The factor I follows the employee count (its steps are tested with the method).
         fiveSteps("FiveSteps3Persons", "3", "2"), fiveSteps("FiveSteps51Persons", "51", "12")),
@@ -113,18 +118,28 @@ QStringList answers(int no, int questions)
     return all;
 }
 
-IndexCase index(const char* name, const QStringList& answers, const char* value, const char* level)
+IndexCase index(const char* name, const QStringList& answers, const char* value, const char* level,
+                const char* unanswered = nullptr)
 {
-    return {name, answers,
-            {quoted(QStringLiteral("Wskaźnik RBHP =%1\r").arg(QLatin1String(value))), "FontSize 10", "LeftPara",
-             quoted(QStringLiteral("Stopień przestrzegania zasad bhp: %1\r").arg(QString::fromUtf8(level)))}};
+    IndexCase c{name, answers,
+                {quoted(QStringLiteral("Wskaźnik RBHP =%1\r").arg(QLatin1String(value))), "FontSize 10", "LeftPara",
+                 quoted(QStringLiteral("Stopień przestrzegania zasad bhp: %1\r").arg(QString::fromUtf8(level)))}};
+    if (unanswered)
+        c.expected.append(quoted(QString::fromUtf8(unanswered)));
+    return c;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Report, RbhpIndex,
     testing::Values(
+        // Only "TAK" and "NIE" are answers; the index still counts "NIE" among all questions.
         index("TwoOfEightWithLowerCaseAndBlankNotCounted",
-              {"NIE", "nie", "NIE ", "", "NIE", "TAK", "TAK", "Nie"}, "0,25", "średni"),
+              {"NIE", "nie", "NIE ", "", "NIE", "TAK", "TAK", "Nie"}, "0,25", "średni",
+              "Pytania bez odpowiedzi: 4 z 8.\r"),
+        IndexCase{"NoAnswerAtAll",
+                  {"", "", ""},
+                  {quoted("Wskaźnik RBHP nie został obliczony: brak odpowiedzi na pytania listy kontrolnej.\r"),
+                   "InsertPara", "InsertPara"}},
         index("OneOfTen", answers(1, 10), "0,10", "bardzo duży"), index("TwoOfTen", answers(2, 10), "0,20", "duży"),
         index("SixOfTen", answers(6, 10), "0,60", "mały"), index("SevenOfTen", answers(7, 10), "0,70", "bardzo mały"),
         // Without questions there is no index to compute: a text says so, and no level follows.

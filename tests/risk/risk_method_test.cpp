@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <cmath>
 #include <vector>
 
@@ -292,30 +293,43 @@ TEST(ObliczWiersz, LeavesRowUnchanged)
     EXPECT_FALSE(ObliczWiersz(RiskMethod::PHA, row(RiskMethod::PHA, "2=x", ""), "1"));
     EXPECT_FALSE(ObliczWiersz(RiskMethod::PHA, row(RiskMethod::PHA, "", "2=x"), "1"));
     EXPECT_FALSE(ObliczWiersz(RiskMethod::RiskScore, row(RiskMethod::RiskScore, "1=x", "1=x", ""), "1"));
-    // An empty cell stops before any conversion, of factors or of the count.
-    EXPECT_FALSE(ObliczWiersz(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "x", "", "1=x"), "1."));
+    // An empty cell stops before the count is read.
+    EXPECT_FALSE(ObliczWiersz(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "", "1=x"), "1."));
     // A short row counts as one with empty cells.
     EXPECT_FALSE(ObliczWiersz(RiskMethod::PHA, QStringList({"1", "Hałas"}), "1"));
 }
 
-TEST(ObliczWiersz, ConversionErrors)
+// A factor that is not an entry of the method's scale gives no risk and no error: only the
+// FIVE STEPS count, read once every factor is on its scale, can still fail.
+TEST(ObliczWiersz, FactorsOffTheScaleGiveNoRiskAndOnlyTheCountFails)
 {
-    const auto error = [](RiskMethod method, QStringList cells, const char* employees) {
-        return errorOf([&] { ObliczWiersz(method, cells, employees); });
+    const struct {
+        RiskMethod method;
+        QStringList factors;
+        const char* employees;
+        const char* error;   // nullptr: no error and no risk
+    } cases[] = {
+        {RiskMethod::PHA, {"2=x", "0.5=x"}, "1", nullptr},
+        {RiskMethod::PHA, {"dwa", "1=x"}, "1", nullptr},
+        {RiskMethod::PHA, {"2=x", "7=x"}, "1", nullptr},
+        {RiskMethod::RiskScore, {"4=pojedyncze wypadki śmiertelne", "6=x", "6=x"}, "1", nullptr},
+        {RiskMethod::FiveSteps, {"1=x", "2,5=raz dziennie", "1=x"}, "1.", nullptr},
+        {RiskMethod::Matrycowa, {"4=x", "1=x"}, "1", nullptr},
+        {RiskMethod::FiveSteps, {"1=x", "1=x", "1=x"}, "1.", "'1.' is not a valid integer value"},
+        {RiskMethod::FiveSteps, {"1=x", "1=x", "1=x"}, "99999999999", "'99999999999' is not a valid integer value"},
     };
-    EXPECT_EQ(error(RiskMethod::PHA, row(RiskMethod::PHA, "2=x", "0.5=x"), "1"),
-              "'0.5' is not a valid floating point value");
-    EXPECT_EQ(error(RiskMethod::PHA, row(RiskMethod::PHA, "dwa", "1=x"), "1"),
-              "'' is not a valid floating point value");
-    EXPECT_EQ(error(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "1=x", "1=x"), "1."),
-              "'1.' is not a valid integer value");
-    EXPECT_EQ(error(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "1=x", "1=x"), "99999999999"),
-              "'99999999999' is not a valid integer value");
-    // Factors are read before the count.
-    EXPECT_EQ(error(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "1=x", "a=x"), "1."),
-              "'a' is not a valid floating point value");
+    for (const auto& c : cases) {
+        const QStringList cells = row(c.method, c.factors[0], c.factors[1], c.factors.value(2));
+        std::optional<QString> text;
+        EXPECT_EQ(errorOf([&] { text = ObliczWiersz(c.method, cells, c.employees); }),
+                  c.error ? QString::fromUtf8(c.error) : QStringLiteral("no error"))
+            << c.factors.join('|').toStdString();
+        EXPECT_FALSE(text) << c.factors.join('|').toStdString();
+        EXPECT_EQ(hasOffScaleFactor(c.method, cells), c.error == nullptr) << c.factors.join('|').toStdString();
+    }
     // The count is read only by FIVE STEPS.
-    EXPECT_EQ(error(RiskMethod::RiskScore, row(RiskMethod::RiskScore, "1=x", "1=x", "1=x"), "1."), "no error");
+    EXPECT_EQ(errorOf([] { ObliczWiersz(RiskMethod::RiskScore, row(RiskMethod::RiskScore, "1=x", "1=x", "1=x"), "1."); }),
+              "no error");
 }
 
 // Every product the scales can give lands in the level its R limits name. The expected level is

@@ -148,6 +148,40 @@ TEST_F(FileCommandsTest, NewAssessmentIsFilledFromTheChosenProjectWhichStaysUnto
     EXPECT_FALSE(QFile::exists(projekty("OCENA1.ron")));
 }
 
+// With the chosen project open and modified, Tak saves it and the assessment has its new
+// hazard, Nie builds from the file as it is on disk, Anuluj builds nothing.
+TEST_F(FileCommandsTest, NewAssessmentFromAModifiedOpenProjectAsksToSaveItFirst)
+{
+    using Answer = Prompts::Answer;
+    const struct {
+        Answer answer;
+        const char* hazard;   // of the assessment; none when it was not made
+        bool saved;
+    } cases[] = {{Answer::Yes, "Wibracje", true}, {Answer::No, "Hałas", false}, {Answer::Cancel, nullptr, false}};
+    start();
+    for (const auto& c : cases) {
+        const QString project = writeDocument(projekty(QStringLiteral("tokarz%1.rpr").arg(int(c.answer))), ProjectText);
+        DocumentWindow* open = form->fileCommands()->OpenDocument(project);
+        open->StringGridIni1->setCell(0, 1, QStringLiteral("Wibracje"));
+        open->setModified(true);
+        prompts.questions.clear();
+        prompts.fileNames.enqueue(project);
+        prompts.choices.enqueue(c.answer);
+        run("Ocenaryzyka1");
+        ASSERT_EQ(prompts.questions.size(), 1);
+        EXPECT_TRUE(prompts.questions[0].startsWith(
+            QStringLiteral("Projekt „%1” jest otwarty i ma niezapisane zmiany.").arg(QDir::toNativeSeparators(project))));
+        auto* assessment = qobject_cast<TForm5*>(active());
+        EXPECT_EQ(assessment ? assessment->StringGridIni1->cell(0, 1) : QString(), QString::fromUtf8(c.hazard));
+        EXPECT_EQ(bytesOf(project).contains("Wibracje"), c.saved);
+        EXPECT_EQ(open->file().Modified(), !c.saved);
+        for (DocumentWindow* window : windows())
+            window->setModified(false);
+        ASSERT_TRUE(form->fileCommands()->CloseAll());
+        deleteClosed();
+    }
+}
+
 TEST_F(FileCommandsTest, CancelledProjectChoiceCreatesNoAssessment)
 {
     start();
@@ -244,9 +278,10 @@ TEST_F(FileCommandsTest, CancelledOpenDialogChangesNothing)
 struct FailedOpen {
     const char* cause;
     QString name;
-    enum { Folder, Missing } what; // a folder cannot be read as a file
+    enum { Folder, Missing, NoMethod } what; // a folder cannot be read as a file
     int messages;                  // the read failure is reported twice, a failed creation once
     const char* command = nullptr; // picks the file; none: the file is a recent file clicked
+    const char* says = nullptr;    // a part of the last message, when it matters
 };
 
 class FailedOpenTest : public FileCommandsTest, public ::testing::WithParamInterface<FailedOpen> {};
@@ -257,6 +292,8 @@ TEST_P(FailedOpenTest, IsReportedAndLeavesNoWindowBoundToTheFile)
     const QString path = projekty(c.name);
     if (c.what == FailedOpen::Folder)
         QDir(projekty()).mkdir(c.name);
+    if (c.what == FailedOpen::NoMethod)
+        writeDocument(path, QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\n[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\n"));
     const QFile::Permissions before = QFile::permissions(path);
     start();
     if (c.command) {
@@ -267,6 +304,10 @@ TEST_P(FailedOpenTest, IsReportedAndLeavesNoWindowBoundToTheFile)
     }
     ASSERT_EQ(prompts.messages.size(), c.messages) << c.cause;
     EXPECT_EQ(prompts.messages.back().icon, Prompts::Icon::Error);
+    if (c.says) {
+        EXPECT_TRUE(prompts.messages.back().text.contains(QString::fromUtf8(c.says)))
+            << prompts.messages.back().text.toStdString();
+    }
     deleteClosed();
     EXPECT_TRUE(windows().isEmpty()) << c.cause;
     EXPECT_EQ(QFile::permissions(path), before) << c.cause;
@@ -282,7 +323,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // The temporary file's name would be longer than a file system allows.
                       FailedOpen{"cannot be created", QString(246, QLatin1Char('d')) + ".rpr", FailedOpen::Missing, 1},
                       FailedOpen{"project of a new assessment cannot be read", QStringLiteral("zepsuty.rpr"),
-                                 FailedOpen::Folder, 2, "Ocenaryzyka1"}));
+                                 FailedOpen::Folder, 2, "Ocenaryzyka1"},
+                      // Its hazards could never be rated.
+                      FailedOpen{"project of a new assessment has no method", QStringLiteral("bez metody.rpr"),
+                                 FailedOpen::NoMethod, 1, "Ocenaryzyka1",
+                                 "bez metody.rpr” nie ma wybranej metody oceny ryzyka"}));
 
 // --- saving --------------------------------------------------------------------------
 

@@ -103,8 +103,8 @@ TEST_F(MessageBoxPromptsTest, EveryBoxShowsItsPlainTextAndItsWholeTitle)
     }
 }
 
-// Every way out of the closing question but "Tak" and "Nie" keeps the work: Esc and the
-// close box answer Anuluj.
+// Every way out of the closing question but "Tak" and "Nie" (also by Alt and the underlined
+// letter) keeps the work: Esc and the close box answer Anuluj.
 TEST_F(MessageBoxPromptsTest, QuestionWithCancelNamesItsButtonsInPolishAndEscCancels)
 {
     using Answer = Prompts::Answer;
@@ -113,6 +113,14 @@ TEST_F(MessageBoxPromptsTest, QuestionWithCancelNamesItsButtonsInPolishAndEscCan
         {[](QMessageBox& box) { box.button(QMessageBox::No)->click(); }, Answer::No},
         {[](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); }, Answer::Cancel},
         {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, Answer::Cancel},
+        {[](QMessageBox& box) {
+             box.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+             QTest::keyClick(&box, Qt::Key_N, Qt::AltModifier);
+             // A mnemonic presses its button with a short animation.
+             EXPECT_TRUE(QTest::qWaitFor([&box] { return !box.isVisible(); }));
+         },
+         Answer::No},
         {[](QMessageBox& box) { box.close(); }, Answer::Cancel},
     };
     for (const auto& [handle, expected] : cases) {
@@ -124,7 +132,7 @@ TEST_F(MessageBoxPromptsTest, QuestionWithCancelNamesItsButtonsInPolishAndEscCan
         });
         EXPECT_EQ(prompts.questionWithCancel("Czy chcesz zapisać zmiany w pliku:\rA.rpr", {}), expected);
         names.sort();
-        EXPECT_EQ(names, (QStringList{"Anuluj", "Nie", "Tak"}));
+        EXPECT_EQ(names, (QStringList{"&Anuluj", "&Nie", "&Tak"}));
     }
 }
 
