@@ -1,0 +1,183 @@
+#include "storage/lock_owner.h"
+
+#include "storage/file_lock.h"
+#include "storage/regular_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSysInfo>
+#include <QTimeZone>
+#include <cerrno>
+#include <csignal>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+// A record is a few lines; anything larger is not one.
+constexpr qint64 MaxRecordBytes = 4096;
+// The start time of a process is worked out from the boot time, which the system gives
+// to the second and may shift by a second as the clock is adjusted.
+constexpr qint64 StartTolerance = 2;
+
+QString loginName()
+{
+    if (const passwd* entry = ::getpwuid(::geteuid()))
+        return QString::fromLocal8Bit(entry->pw_name);
+    return QString::number(::geteuid());
+}
+
+// A line "<key> <value>" of /proc/stat.
+qint64 bootTime()
+{
+    QFile stat(QStringLiteral("/proc/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : stat.readAll().split('\n')) {
+        if (line.startsWith("btime "))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+// When process `pid` started, as the system tells it; invalid when no such process runs
+// (or the system does not tell).
+QDateTime processStart(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray line = stat.readAll();
+    // The program's name, in parentheses, may hold blanks: the fields are counted after it.
+    // The start time (in clock ticks after boot) is the 22nd field, the 20th after the name.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    bool ok = false;
+    const qint64 ticks = fields.value(19).toLongLong(&ok);
+    const qint64 boot = bootTime();
+    if (!ok || boot < 0)
+        return {};
+    return QDateTime::fromSecsSinceEpoch(boot + ticks / ::sysconf(_SC_CLK_TCK), QTimeZone::utc());
+}
+
+// When this process started, asked once: asked again, the answer may differ by a second.
+const QDateTime& ownStart()
+{
+    static const QDateTime start = processStart(::getpid());
+    return start;
+}
+
+bool procAvailable()
+{
+    return QFile::exists(QStringLiteral("/proc/self/stat"));
+}
+
+} // namespace
+
+LockOwner LockOwner::thisProcess(QFile::Permissions takenWriteBits)
+{
+    return {loginName(), QSysInfo::machineHostName(), ::getpid(), ownStart(), takenWriteBits};
+}
+
+QString LockOwner::fileOf(const QString& documentPath)
+{
+    const QFileInfo document(documentPath);
+    return document.dir().filePath(QLatin1Char('.') + document.fileName() + QStringLiteral(".blokada"));
+}
+
+std::optional<LockOwner> LockOwner::read(const QString& documentPath)
+{
+    const QString path = fileOf(documentPath);
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    QByteArray bytes;
+    try {
+        bytes = regular_file::read(path, MaxRecordBytes);
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+    LockOwner owner;
+    bool pidOk = false;
+    bool bitsOk = false;
+    for (const QByteArray& line : bytes.split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        const QByteArray key = line.left(equals);
+        const QString value = QString::fromUtf8(line.mid(equals + 1)).trimmed();
+        if (key == "Uzytkownik")
+            owner.user = value;
+        else if (key == "Komputer")
+            owner.host = value;
+        else if (key == "Proces")
+            owner.processId = value.toLongLong(&pidOk);
+        else if (key == "Start")
+            owner.started = QDateTime::fromString(value, Qt::ISODate);
+        else if (key == "Zabrane")
+            owner.takenWriteBits = file_lock::writeBitsOfMode(value.toUInt(&bitsOk, 8));
+    }
+    if (!pidOk || !bitsOk || owner.host.isEmpty())
+        return std::nullopt;
+    return owner;
+}
+
+bool LockOwner::write(const QString& documentPath) const
+{
+    QSaveFile file(fileOf(documentPath));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QString text = QStringLiteral("Uzytkownik=%1\nKomputer=%2\nProces=%3\nStart=%4\nZabrane=0%5\n")
+                             .arg(user, host)
+                             .arg(processId)
+                             .arg(started.isValid() ? started.toString(Qt::ISODate) : QString())
+                             .arg(file_lock::modeOfWriteBits(takenWriteBits), 3, 8, QLatin1Char('0'));
+    file.write(text.toUtf8());
+    return file.commit();
+}
+
+void LockOwner::removeOwn(const QString& documentPath)
+{
+    if (const std::optional<LockOwner> owner = read(documentPath); owner && owner->isThisProcess())
+        QFile::remove(fileOf(documentPath));
+}
+
+LockOwner::State LockOwner::stateOf(const std::optional<LockOwner>& owner, bool writeBitOff)
+{
+    if (owner)
+        return owner->host == QSysInfo::machineHostName() && !owner->runs() ? State::Stale : State::Held;
+    return writeBitOff ? State::Held : State::Free;
+}
+
+LockOwner::State LockOwner::stateOf(const QString& documentPath)
+{
+    if (!QFileInfo::exists(documentPath))
+        return State::Free;
+    return stateOf(read(documentPath), !(QFile::permissions(documentPath) & QFile::WriteOwner));
+}
+
+bool LockOwner::isThisProcess() const
+{
+    return processId == ::getpid() && host == QSysInfo::machineHostName() && started == ownStart();
+}
+
+bool LockOwner::runs() const
+{
+    if (host != QSysInfo::machineHostName())
+        return true;
+    if (!procAvailable()) {
+        // Without /proc only the process id can be asked for; a process of another user
+        // answers "not permitted" but runs.
+        return ::kill(pid_t(processId), 0) == 0 || errno == EPERM;
+    }
+    const QDateTime now = processStart(processId);
+    if (!now.isValid())
+        return false;
+    return !started.isValid() || qAbs(now.secsTo(started)) <= StartTolerance;
+}
+
+QString LockOwner::describe() const
+{
+    QString text = QStringLiteral("użytkownik %1, komputer %2").arg(user, host);
+    if (started.isValid())
+        text += QStringLiteral(", program uruchomiony %1").arg(started.toLocalTime().toString(QStringLiteral("dd.MM.yyyy 'o' HH:mm")));
+    return text;
+}
