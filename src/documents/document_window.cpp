@@ -141,8 +141,12 @@ void DocumentWindow::openCopy()
     if (news == TIniDat::LockNews::HeldByOther)
         prompts().message(readOnlyWarning(), Prompts::Icon::Warning);
     else if (news == TIniDat::LockNews::Stale
-             && prompts().question(staleLockQuestion(IniDat1->FileName(), *IniDat1->StaleOwner())))
-        IniDat1->TakeOverLock();
+             && prompts().question(staleLockQuestion(IniDat1->FileName(), *IniDat1->StaleOwner()))
+             && !IniDat1->TakeOverLock())
+        prompts().message(QStringLiteral("Nie można odblokować pliku „%1”: nie udało się zapisać, kto go używa.\r"
+                                         "Plik pozostał tylko do odczytu.")
+                              .arg(QDir::toNativeSeparators(IniDat1->FileName())),
+                          Prompts::Icon::Error);
 }
 
 void DocumentWindow::readControls()

@@ -83,14 +83,15 @@ void TIniDat::takeLock(QFile::Permissions alreadyTaken)
     LockOwner::thisProcess(lockedWriteBits_).write(fileName_);
 }
 
-void TIniDat::TakeOverLock()
+bool TIniDat::TakeOverLock()
 {
-    if (!staleOwner_)
-        return;
+    if (!staleOwner_ || !LockOwner::thisProcess(staleOwner_->takenWriteBits).write(fileName_))
+        return false;
     takeLock(staleOwner_->takenWriteBits);
     staleOwner_.reset();
     if (ini_)
         ini_->WriteAllowed = true;
+    return true;
 }
 
 void TIniDat::giveLockBack()

@@ -50,8 +50,10 @@ public:
     // too large; AppError when the file cannot be read. No Ini is held then.
     LockNews OpenIni();
     // Takes over the lock the last OpenIni reported as Stale: the file stays locked, now by
-    // this component, which will give back the write bits the crashed program took.
-    void TakeOverLock();
+    // this component, which will give back the write bits the crashed program took. False,
+    // with nothing changed, when this component cannot record itself as the holder: the
+    // old record would still offer the file to everyone.
+    bool TakeOverLock();
     // The holder of the lock the last OpenIni reported as Stale.
     const std::optional<LockOwner>& StaleOwner() const { return staleOwner_; }
     void CloseIni();

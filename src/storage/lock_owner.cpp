@@ -5,11 +5,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSysInfo>
+#include <QTemporaryFile>
 #include <QTimeZone>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -43,7 +44,8 @@ qint64 bootTime()
 }
 
 // When process `pid` started, as the system tells it; invalid when no such process runs
-// (or the system does not tell).
+// (or the system does not tell). A killed process its parent has not yet collected (a
+// zombie) runs no more.
 QDateTime processStart(qint64 pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
@@ -51,8 +53,11 @@ QDateTime processStart(qint64 pid)
         return {};
     const QByteArray line = stat.readAll();
     // The program's name, in parentheses, may hold blanks: the fields are counted after it.
-    // The start time (in clock ticks after boot) is the 22nd field, the 20th after the name.
+    // The state is the 3rd field, the first after the name; the start time (in clock ticks
+    // after boot) is the 22nd, the 20th after the name.
     const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (const QByteArray state = fields.value(0); state == "Z" || state == "X")
+        return {};
     bool ok = false;
     const qint64 ticks = fields.value(19).toLongLong(&ok);
     const qint64 boot = bootTime();
@@ -122,16 +127,25 @@ std::optional<LockOwner> LockOwner::read(const QString& documentPath)
 
 bool LockOwner::write(const QString& documentPath) const
 {
-    QSaveFile file(fileOf(documentPath));
-    if (!file.open(QIODevice::WriteOnly))
+    // Written beside the record and renamed over it: a reader sees the old record or the
+    // new one, whole. A record of another user is replaced this way too, where a file that
+    // is not the writer's own could not be rewritten.
+    const QString path = fileOf(documentPath);
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open())
         return false;
+    // Every copy of the program, whoever runs it, must be able to read who holds the lock.
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     const QString text = QStringLiteral("Uzytkownik=%1\nKomputer=%2\nProces=%3\nStart=%4\nZabrane=0%5\n")
                              .arg(user, host)
                              .arg(processId)
                              .arg(started.isValid() ? started.toString(Qt::ISODate) : QString())
                              .arg(file_lock::modeOfWriteBits(takenWriteBits), 3, 8, QLatin1Char('0'));
-    file.write(text.toUtf8());
-    return file.commit();
+    if (file.write(text.toUtf8()) < 0 || !file.flush()
+        || ::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return false;
+    file.setAutoRemove(false);
+    return true;
 }
 
 void LockOwner::removeOwn(const QString& documentPath)

@@ -16,7 +16,7 @@
 //   Uzytkownik=<login name of the holder>
 //   Komputer=<host name>
 //   Proces=<process id>
-//   Start=<when that process started, UTC, yyyy-MM-ddThh:mm:ssZ>
+//   Start=<when that process started: ISO 8601 in UTC, 2026-12-07T20:21:09+00:00>
 //   Zabrane=<the write bits the lock took, octal, e.g. 0220>
 // The process id and its start time together name one process: a process id the system
 // has given again to another program has another start time.
@@ -48,8 +48,9 @@ public:
     static QString fileOf(const QString& documentPath);
     // The record beside `documentPath`; none when there is none or it cannot be read whole.
     static std::optional<LockOwner> read(const QString& documentPath);
-    // Replaces the record beside `documentPath` by this one. False when it cannot be
-    // written (a folder the user may not write into).
+    // Replaces the record beside `documentPath` by this one, also one of another user.
+    // False when it cannot be written (a folder the user may not write into, a folder
+    // where only the owner of a file may replace it).
     bool write(const QString& documentPath) const;
     // Removes the record beside `documentPath` when it names this process.
     static void removeOwn(const QString& documentPath);
