@@ -30,7 +30,8 @@ QString loginName()
     return QString::number(::geteuid());
 }
 
-// A line "<key> <value>" of /proc/stat.
+// When the system started, in seconds since the epoch (the line "btime" of /proc/stat);
+// -1 when it does not tell.
 qint64 bootTime()
 {
     QFile stat(QStringLiteral("/proc/stat"));
@@ -71,11 +72,6 @@ const QDateTime& ownStart()
 {
     static const QDateTime start = processStart(::getpid());
     return start;
-}
-
-bool procAvailable()
-{
-    return QFile::exists(QStringLiteral("/proc/self/stat"));
 }
 
 } // namespace
@@ -157,7 +153,7 @@ void LockOwner::removeOwn(const QString& documentPath)
 LockOwner::State LockOwner::stateOf(const std::optional<LockOwner>& owner, bool writeBitOff)
 {
     if (owner)
-        return owner->host == QSysInfo::machineHostName() && !owner->runs() ? State::Stale : State::Held;
+        return owner->runs() ? State::Held : State::Stale;
     return writeBitOff ? State::Held : State::Free;
 }
 
@@ -177,15 +173,14 @@ bool LockOwner::runs() const
 {
     if (host != QSysInfo::machineHostName())
         return true;
-    if (!procAvailable()) {
-        // Without /proc only the process id can be asked for; a process of another user
-        // answers "not permitted" but runs.
-        return ::kill(pid_t(processId), 0) == 0 || errno == EPERM;
+    if (QFile::exists(QStringLiteral("/proc/%1/stat").arg(processId))) {
+        const QDateTime now = processStart(processId);
+        return now.isValid() && (!started.isValid() || qAbs(now.secsTo(started)) <= StartTolerance);
     }
-    const QDateTime now = processStart(processId);
-    if (!now.isValid())
-        return false;
-    return !started.isValid() || qAbs(now.secsTo(started)) <= StartTolerance;
+    // Not in /proc: gone, unless the system hides other users' processes there (or has no
+    // /proc). Then only the process id can be asked for: a process of another user answers
+    // "not permitted" but runs.
+    return ::kill(pid_t(processId), 0) == 0 || errno == EPERM;
 }
 
 QString LockOwner::describe() const
