@@ -12,6 +12,7 @@
 #include "storage/ini_dat.h"
 #include "storage/memo_ini.h"
 #include "storage/radio_group_ini.h"
+#include "storage/regular_file.h"
 #include "storage/string_grid_ini.h"
 
 #include <QApplication>
@@ -45,13 +46,22 @@ QString readOnlyWarning()
         QStringLiteral("Plik przeznaczony tylko do odczytu."),
         QStringLiteral("Prawdopodobnie plik został otwarty przez innego użytkownika w sieci lub ma ustawiony "
                        "atrybut Tylko do odczytu."),
-        QStringLiteral("Jeśli użytkownik w sieci nie korzysta z pliku skorzystaj z \"Eksploratora Windows\" "
-                       "aby zmienić atrybuty pliku:"),
+        QStringLiteral("Jeśli użytkownik w sieci nie korzysta z pliku skorzystaj z menedżera plików "
+                       "aby zmienić uprawnienia pliku:"),
         QStringLiteral("a) zamknij plik;"),
-        QStringLiteral("b) otwórz Eksploratora Windows;"),
+        QStringLiteral("b) otwórz menedżer plików;"),
         QStringLiteral("c) zaznacz piki prawym przyciskiem myszki i wybierz Właściwości;"),
-        QStringLiteral("d) w sekcji Atrybuty odznacz \"tylko do odczytu\"."),
+        QStringLiteral("d) na karcie Uprawnienia zezwól właścicielowi na \"odczyt i zapis\"."),
     }.join(QLatin1Char('\r'));
+}
+
+// Asked once per window when its file carries the lock of a program that ended without
+// giving it back.
+QString staleLockQuestion(const QString& path, const LockOwner& owner)
+{
+    return QStringLiteral("%1\rPlik był otwarty w programie, który został nieoczekiwanie zamknięty (%2). "
+                          "Odblokować plik?")
+        .arg(QDir::toNativeSeparators(path), owner.describe());
 }
 
 // From the last dot of the file's name on; empty when the name has no dot.
@@ -119,13 +129,24 @@ void DocumentWindow::bindToFile(const QString& path)
 
 void DocumentWindow::openCopy()
 {
+    TIniDat::LockNews news = TIniDat::LockNews::None;
     try {
-        if (IniDat1->OpenIni())
-            prompts().message(readOnlyWarning(), Prompts::Icon::Warning);
+        news = IniDat1->OpenIni();
+    } catch (const FileRefused&) {
+        throw;   // its own text says all
     } catch (const AppError&) {
         prompts().message(QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."), Prompts::Icon::Error);
         throw;
     }
+    if (news == TIniDat::LockNews::HeldByOther)
+        prompts().message(readOnlyWarning(), Prompts::Icon::Warning);
+    else if (news == TIniDat::LockNews::Stale
+             && prompts().question(staleLockQuestion(IniDat1->FileName(), *IniDat1->StaleOwner()))
+             && !IniDat1->TakeOverLock())
+        prompts().message(QStringLiteral("Nie można odblokować pliku „%1”: nie udało się zapisać, kto go używa.\r"
+                                         "Plik pozostał tylko do odczytu.")
+                              .arg(QDir::toNativeSeparators(IniDat1->FileName())),
+                          Prompts::Icon::Error);
 }
 
 void DocumentWindow::readControls()

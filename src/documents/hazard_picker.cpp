@@ -9,6 +9,7 @@
 #include "documents/help_context.h"
 #include "storage/ini_dat.h"
 #include "storage/radio_group_ini.h"
+#include "storage/regular_file.h"
 #include "storage/string_grid_ini.h"
 #include "storage/win1250_input.h"
 
@@ -120,6 +121,8 @@ TForm4::TForm4(const QString& cataloguePath, TStringGridIni* target, QWidget* pa
     IniDat1->SetReadTylko(true);
     try {
         IniDat1->OpenIniFile(cataloguePath);
+    } catch (const FileRefused&) {
+        throw;   // its own text says all
     } catch (const AppError&) {
         prompts().message(QStringLiteral("Problem z otwarciem pliku. Sprawdź nazwę zbioru."), Prompts::Icon::Error);
         throw;

@@ -6,8 +6,8 @@
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
 #include "shell/drawn_icon.h"
-#include "storage/file_lock.h"
 #include "storage/ini_dat.h"
+#include "storage/lock_owner.h"
 
 #include <QDir>
 #include <QFile>
@@ -286,7 +286,9 @@ void FileCommands::SaveUnderNewName(DocumentWindow* window, const QString& name)
         throw AppError(QStringLiteral("Plik „%1” jest otwarty w innym oknie. Zmiany nie zostały zapisane.\r"
                                       "Wybierz inną nazwę albo zamknij tamto okno.")
                            .arg(native(name)));
-    if (file_lock::isReadOnly(name))
+    // Someone else's lock, also one that only its record shows (a group member's) or one a
+    // crashed program left: the file is not taken from under it.
+    if (LockOwner::stateOf(name) != LockOwner::State::Free)
         throw AppError(QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\r"
                                       "Wybierz inną nazwę.")
                            .arg(native(name)));

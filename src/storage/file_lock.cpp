@@ -1,5 +1,7 @@
 #include "storage/file_lock.h"
 
+#include "storage/lock_owner.h"
+
 #include <sys/stat.h>
 
 namespace file_lock {
@@ -26,7 +28,8 @@ QFile::Permissions setReadOnly(const QString& path)
     if (!QFile::exists(path))
         return {};
     const QFile::Permissions mode = modeBits(path);
-    QFile::setPermissions(path, mode & ~writeBits);
+    if (!QFile::setPermissions(path, mode & ~writeBits))
+        return {};
     return mode & writeBits;
 }
 
@@ -34,6 +37,12 @@ void setArchive(const QString& path, QFile::Permissions bits)
 {
     if (QFile::exists(path))
         QFile::setPermissions(path, modeBits(path) | (bits & writeBits));
+}
+
+QFile::Permissions takenWriteBits(const QString& path)
+{
+    const std::optional<LockOwner> owner = LockOwner::read(path);
+    return owner ? owner->takenWriteBits : QFile::Permissions();
 }
 
 unsigned newFileMode()
@@ -46,12 +55,22 @@ unsigned newFileMode()
 
 QFile::Permissions newFileWriteBits()
 {
-    const unsigned mode = newFileMode();
+    return writeBitsOfMode(newFileMode());
+}
+
+QFile::Permissions writeBitsOfMode(unsigned mode)
+{
     QFile::Permissions bits;
     bits.setFlag(QFile::WriteOwner, mode & S_IWUSR);
     bits.setFlag(QFile::WriteGroup, mode & S_IWGRP);
     bits.setFlag(QFile::WriteOther, mode & S_IWOTH);
     return bits;
+}
+
+unsigned modeOfWriteBits(QFile::Permissions bits)
+{
+    return (bits & QFile::WriteOwner ? S_IWUSR : 0u) | (bits & QFile::WriteGroup ? S_IWGRP : 0u)
+           | (bits & QFile::WriteOther ? S_IWOTH : 0u);
 }
 
 } // namespace file_lock

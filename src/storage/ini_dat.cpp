@@ -1,6 +1,7 @@
 #include "storage/ini_dat.h"
 
 #include "storage/file_lock.h"
+#include "storage/regular_file.h"
 
 #include <QFile>
 
@@ -9,10 +10,8 @@ TIniDat::TIniDat(QObject* parent) : QObject(parent) {}
 TIniDat::~TIniDat()
 {
     ini_.reset();
-    if (holdsLock()) {
-        file_lock::setArchive(fileName_, lockedWriteBits_);
-        locked_ = false;
-    }
+    if (holdsLock())
+        giveLockBack();
 }
 
 bool TIniDat::holdsLock() const
@@ -20,16 +19,18 @@ bool TIniDat::holdsLock() const
     return !readTylko_ && !fileName_.isEmpty() && locked_;
 }
 
-bool TIniDat::OpenIniFile(const QString& name)
+TIniDat::LockNews TIniDat::OpenIniFile(const QString& name)
 {
     fileName_ = name;
     return OpenIni();
 }
 
-bool TIniDat::OpenIni()
+TIniDat::LockNews TIniDat::OpenIni()
 {
     ini_.reset();
-    const bool foreignLockNews = decideLock();
+    // Before the lock: a FIFO or a device must not have its mode changed, nor be read.
+    regular_file::requireDocument(fileName_);
+    const LockNews news = decideLock();
 
     auto ini = std::make_unique<TMemIniFileU>(fileName_);
     ini->LoadFromFile();
@@ -37,28 +38,67 @@ bool TIniDat::OpenIni()
     ini->SetWriter(writer_);
     ini_ = std::move(ini);
     pozycja_ = 0;
-    return foreignLockNews;
+    return news;
 }
 
-bool TIniDat::decideLock()
+TIniDat::LockNews TIniDat::decideLock()
 {
+    staleOwner_.reset();
     if (!QFile::exists(fileName_)) {
         // Entitled to the file: the first WriteToDisk creates it and locks it.
         locked_ = !readTylko_;
         lockedWriteBits_ = file_lock::newFileWriteBits();
-    } else if (readTylko_) {
-        locked_ = false;
-    } else if (locked_) {
-        file_lock::setReadOnly(fileName_);
-    } else if (file_lock::isReadOnly(fileName_)) {
-        const bool news = !readOnlyWarned_;
-        readOnlyWarned_ = true;
-        return news;
-    } else {
-        lockedWriteBits_ = file_lock::setReadOnly(fileName_);
-        locked_ = true;
+        if (locked_)
+            LockOwner::thisProcess(lockedWriteBits_).write(fileName_);
+        return LockNews::None;
     }
-    return false;
+    if (readTylko_) {
+        locked_ = false;
+        return LockNews::None;
+    }
+    if (locked_) {
+        file_lock::setReadOnly(fileName_);
+        return LockNews::None;
+    }
+    const std::optional<LockOwner> owner = LockOwner::read(fileName_);
+    const LockOwner::State state = LockOwner::stateOf(owner, file_lock::isReadOnly(fileName_));
+    if (state == LockOwner::State::Free) {
+        takeLock({});
+        return LockNews::None;
+    }
+    if (readOnlyWarned_)
+        return LockNews::None;
+    readOnlyWarned_ = true;
+    if (state == LockOwner::State::Stale) {
+        staleOwner_ = owner;
+        return LockNews::Stale;
+    }
+    return LockNews::HeldByOther;
+}
+
+void TIniDat::takeLock(QFile::Permissions alreadyTaken)
+{
+    lockedWriteBits_ = alreadyTaken | file_lock::setReadOnly(fileName_);
+    locked_ = true;
+    LockOwner::thisProcess(lockedWriteBits_).write(fileName_);
+}
+
+bool TIniDat::TakeOverLock()
+{
+    if (!staleOwner_ || !LockOwner::thisProcess(staleOwner_->takenWriteBits).write(fileName_))
+        return false;
+    takeLock(staleOwner_->takenWriteBits);
+    staleOwner_.reset();
+    if (ini_)
+        ini_->WriteAllowed = true;
+    return true;
+}
+
+void TIniDat::giveLockBack()
+{
+    file_lock::setArchive(fileName_, lockedWriteBits_);
+    LockOwner::removeOwn(fileName_);
+    locked_ = false;
 }
 
 void TIniDat::CloseIni()
@@ -70,8 +110,7 @@ void TIniDat::CloseIni()
 void TIniDat::ReleaseIni()
 {
     if (holdsLock()) {
-        file_lock::setArchive(fileName_, lockedWriteBits_);
-        locked_ = false;
+        giveLockBack();
         readOnlyWarned_ = false;
     }
     CloseIni();

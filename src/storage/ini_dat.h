@@ -1,19 +1,31 @@
 #pragma once
 // TIniDat: the document file of one window. It names the file, creates and drops the
 // in-memory copy (Ini) for the moments of a load or a save, takes and gives up the write
-// lock (the owner's write permission of the file) and carries the modified flag.
+// lock (the file's write permission bits, with the lock-owner record beside it: LockOwner)
+// and carries the modified flag. It reads regular files only.
 // Owned by its window (QObject parent); destroying it gives the lock back. It shows nothing
 // itself: what the user must hear about an open, its caller tells.
 
 #include "storage/ini_file.h"
+#include "storage/lock_owner.h"
 
 #include <QFile>
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class TIniDat : public QObject {
     Q_OBJECT
 public:
+    // What an open found out about someone else's lock that the user has not heard of from
+    // this component since it last gave up a lock of its own.
+    enum class LockNews {
+        None,
+        HeldByOther,  // someone else holds the file: the caller warns the user
+        Stale,        // a program of this computer that no longer runs left its lock: the
+                      // caller asks whether to take it over (TakeOverLock)
+    };
+
     explicit TIniDat(QObject* parent = nullptr);
     ~TIniDat() override;
 
@@ -25,16 +37,25 @@ public:
     // The in-memory copy, or nullptr outside a load or a save.
     TMemIniFileU* Ini() const { return ini_.get(); }
     bool Locked() const { return locked_; }
+    // The write bits taking the lock removed, given back when it is released.
+    QFile::Permissions LockedWriteBits() const { return lockedWriteBits_; }
     bool ReadOnlyWarned() const { return readOnlyWarned_; }
     bool Modified() const { return modified_; }
 
     // FileName := name, then OpenIni.
-    bool OpenIniFile(const QString& name);
+    LockNews OpenIniFile(const QString& name);
     // Decides the lock and loads the file into a new Ini. REQUIRES: no Ini is held.
-    // True when the file turned out to carry someone else's lock and this component has not
-    // said so since it last gave up a lock of its own: the caller warns the user, so the
-    // warning comes once. Throws AppError when the file cannot be read; no Ini is held then.
-    bool OpenIni();
+    // Reports someone else's lock once, so the caller's warning or question comes once.
+    // Throws FileRefused, before the lock is decided, when the path is no regular file or is
+    // too large; AppError when the file cannot be read. No Ini is held then.
+    LockNews OpenIni();
+    // Takes over the lock the last OpenIni reported as Stale: the file stays locked, now by
+    // this component, which will give back the write bits the crashed program took. False,
+    // with nothing changed, when this component cannot record itself as the holder: the
+    // old record would still offer the file to everyone.
+    bool TakeOverLock();
+    // The holder of the lock the last OpenIni reported as Stale.
+    const std::optional<LockOwner>& StaleOwner() const { return staleOwner_; }
     void CloseIni();
     // Gives up a held lock (the file becomes writable again), then CloseIni.
     void ReleaseIni();
@@ -50,9 +71,12 @@ signals:
 private:
     // True when this component must give the lock back (it is not read-only and names a file).
     bool holdsLock() const;
-    // Steps 1 to 5 of OpenIni: takes, keeps or leaves the lock; true when a foreign lock
-    // is news to this component.
-    bool decideLock();
+    // Steps 1 to 5 of OpenIni: takes, keeps or leaves the lock.
+    LockNews decideLock();
+    // Takes the write bits away and records this process as the holder; `alreadyTaken` are
+    // bits an earlier holder took, which are given back as well at the release.
+    void takeLock(QFile::Permissions alreadyTaken);
+    void giveLockBack();
     void setModified(bool on);
 
     bool readTylko_ = false;
@@ -62,6 +86,7 @@ private:
     bool locked_ = false;
     QFile::Permissions lockedWriteBits_; // what taking the lock removed, given back when it is released
     bool readOnlyWarned_ = false;
+    std::optional<LockOwner> staleOwner_;
     bool modified_ = false;
     AtomicFileWriter* writer_ = nullptr;
 };

@@ -5,11 +5,13 @@
 #include "storage/file_lock.h"
 #include "storage/ini_section.h"
 #include "storage/name_index.h"
+#include "storage/regular_file.h"
 
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <new>
 #include <vector>
 
 namespace {
@@ -276,17 +278,17 @@ void TMemIniFile::LoadFromBytes(const QByteArray& bytes)
 
 void TMemIniFile::LoadFromFile()
 {
-    QFile file(d->fileName);
-    if (!file.exists()) {
+    if (!QFile::exists(d->fileName)) {
         LoadFromBytes({});
         return;
     }
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Nie można odczytać pliku \"%1\".").arg(QDir::toNativeSeparators(d->fileName)));
-    LoadFromBytes(bytes);
+    const QByteArray bytes = regular_file::read(d->fileName);
+    try {
+        LoadFromBytes(bytes);
+    } catch (const std::bad_alloc&) {
+        d->clear();
+        throw regular_file::outOfMemory(d->fileName);
+    }
 }
 
 QByteArray TMemIniFile::ToBytes() const

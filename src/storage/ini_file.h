@@ -29,7 +29,8 @@ public:
     // Replaces the whole copy by `bytes` read with the reading rules.
     void LoadFromBytes(const QByteArray& bytes);
     // Reads the file FileName(). A missing file gives an empty copy.
-    // Throws AppError when the file exists but cannot be read.
+    // Throws FileRefused when it is no regular file or is too large (regular_file), and
+    // AppError when it exists but cannot be read.
     void LoadFromFile();
     // The written form: every section with its header, its lines and one empty line,
     // every line ending in CR LF; no section gives no bytes.

@@ -8,11 +8,18 @@
 #include "documents/project_window.h"
 #include "shell/settings_file.h"
 #include "storage/file_lock.h"
+#include "storage/lock_owner.h"
+#include "storage/regular_file.h"
+#include "support/crashed_lock.h"
 #include "support/failing_writer.h"
 #include "support/pages_of.h"
 
 #include <QTabWidget>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -274,14 +281,16 @@ TEST_F(FileCommandsTest, CancelledOpenDialogChangesNothing)
 }
 
 // An open that fails leaves no window bound to the file, so no later save can write empty
-// fields over the document; the file keeps its text and its write bits.
+// fields over the document; the file keeps its text and its write bits. What is no regular
+// file or is too large is refused before anything is locked or read (a FIFO would block the
+// program, a device never ends), with one message naming it.
 struct FailedOpen {
     const char* cause;
     QString name;
-    enum { Folder, Missing, NoMethod } what; // a folder cannot be read as a file
-    int messages;                  // the read failure is reported twice, a failed creation once
+    enum { Folder, Missing, NoMethod, Fifo, Device, Large } what;
+    int messages;                  // a read failure is reported twice, a refusal once
+    const char* says;              // in the last message
     const char* command = nullptr; // picks the file; none: the file is a recent file clicked
-    const char* says = nullptr;    // a part of the last message, when it matters
 };
 
 class FailedOpenTest : public FileCommandsTest, public ::testing::WithParamInterface<FailedOpen> {};
@@ -290,10 +299,34 @@ TEST_P(FailedOpenTest, IsReportedAndLeavesNoWindowBoundToTheFile)
 {
     const FailedOpen& c = GetParam();
     const QString path = projekty(c.name);
-    if (c.what == FailedOpen::Folder)
+    const QByteArray name = QFile::encodeName(path);
+    switch (c.what) {
+    case FailedOpen::Folder:
         QDir(projekty()).mkdir(c.name);
-    if (c.what == FailedOpen::NoMethod)
+        break;
+    case FailedOpen::Fifo:
+        ASSERT_EQ(::mkfifo(name.constData(), 0644), 0);
+        break;
+    case FailedOpen::Device:
+        // A device of its own where the test may make one, else a link to one (which a
+        // user who is not root cannot change).
+        if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 5)) != 0) {
+            if (::geteuid() == 0)
+                GTEST_SKIP() << "no device can be made here";
+            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
+        }
+        break;
+    case FailedOpen::Large: {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(regular_file::MaxDocumentBytes + 1));
+        break;
+    }
+    case FailedOpen::NoMethod:
         writeDocument(path, QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\n[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\n"));
+        break;
+    case FailedOpen::Missing:
+        break;
+    }
     const QFile::Permissions before = QFile::permissions(path);
     start();
     if (c.command) {
@@ -304,14 +337,12 @@ TEST_P(FailedOpenTest, IsReportedAndLeavesNoWindowBoundToTheFile)
     }
     ASSERT_EQ(prompts.messages.size(), c.messages) << c.cause;
     EXPECT_EQ(prompts.messages.back().icon, Prompts::Icon::Error);
-    if (c.says) {
-        EXPECT_TRUE(prompts.messages.back().text.contains(QString::fromUtf8(c.says)))
-            << prompts.messages.back().text.toStdString();
-    }
+    EXPECT_TRUE(prompts.messages.back().text.contains(QString::fromUtf8(c.says))) << prompts.messages.back().text.toStdString();
     deleteClosed();
     EXPECT_TRUE(windows().isEmpty()) << c.cause;
     EXPECT_EQ(QFile::permissions(path), before) << c.cause;
     EXPECT_EQ(QFileInfo(path).isDir(), c.what == FailedOpen::Folder) << c.cause;
+    EXPECT_FALSE(QFile::exists(LockOwner::fileOf(path))) << c.cause;
 
     run("Zapisz1");
     EXPECT_EQ(prompts.messages.size(), c.messages) << "nothing to save";
@@ -319,15 +350,19 @@ TEST_P(FailedOpenTest, IsReportedAndLeavesNoWindowBoundToTheFile)
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, FailedOpenTest,
-    ::testing::Values(FailedOpen{"cannot be read", QStringLiteral("zepsuty.ron"), FailedOpen::Folder, 2},
+    ::testing::Values(FailedOpen{"a folder", QStringLiteral("zepsuty.ron"), FailedOpen::Folder, 1, "zepsuty.ron” nie "
+                                 "jest zwykłym plikiem, lecz folderem"},
                       // The temporary file's name would be longer than a file system allows.
-                      FailedOpen{"cannot be created", QString(246, QLatin1Char('d')) + ".rpr", FailedOpen::Missing, 1},
-                      FailedOpen{"project of a new assessment cannot be read", QStringLiteral("zepsuty.rpr"),
-                                 FailedOpen::Folder, 2, "Ocenaryzyka1"},
-                      // Its hazards could never be rated.
-                      FailedOpen{"project of a new assessment has no method", QStringLiteral("bez metody.rpr"),
-                                 FailedOpen::NoMethod, 1, "Ocenaryzyka1",
-                                 "bez metody.rpr” nie ma wybranej metody oceny ryzyka"}));
+                      FailedOpen{"cannot be created", QString(246, QLatin1Char('d')) + ".rpr", FailedOpen::Missing, 1,
+                                 "Nie można zapisać pliku"},
+                      FailedOpen{"project of a new assessment is a folder", QStringLiteral("zepsuty.rpr"),
+                                 FailedOpen::Folder, 1, "lecz folderem", "Ocenaryzyka1"},
+                      FailedOpen{"a FIFO", QStringLiteral("kolejka.rpr"), FailedOpen::Fifo, 1,
+                                 "kolejka.rpr” nie jest zwykłym plikiem, lecz kolejką FIFO", "FileOpenItem"},
+                      FailedOpen{"a device", QStringLiteral("urzadzenie.ron"), FailedOpen::Device, 1,
+                                 "urzadzenie.ron” nie jest zwykłym plikiem, lecz urządzeniem"},
+                      FailedOpen{"too large", QStringLiteral("ogromny.rpr"), FailedOpen::Large, 1,
+                                 "ogromny.rpr” ma 256,1 MB, a dokument może mieć najwyżej 256 MB"}));
 
 // --- saving --------------------------------------------------------------------------
 
@@ -755,6 +790,38 @@ TEST_F(ReadOnlyDocument, SaveAsUnderAnotherNameWritesTheChanges)
     EXPECT_FALSE(window->file().Modified());
     EXPECT_TRUE(locked(path)) << "a lock that was not ours is not lifted";
     EXPECT_EQ(recentItems(), QStringList{projekty("moja.rpr")});
+}
+
+// A lock a killed program of this computer left: the user is asked once, naming the file
+// and the program; Tak takes the lock over (the save writes, the close unlocks), Nie leaves
+// the file as someone else's.
+TEST_F(FileCommandsTest, LockLeftByAKilledProgramIsOfferedForUnlocking)
+{
+    for (const bool unlock : {true, false}) {
+        SCOPED_TRACE(unlock);
+        const QString path = writeDocument(projekty(unlock ? "tak.rpr" : "nie.rpr"), ProjectText);
+        file_lock::setReadOnly(path);
+        ASSERT_TRUE(crashedOwner(QFile::WriteOwner).write(path));
+        start();
+        prompts.answers.enqueue(unlock);
+        form->OpenDocument(path);
+        ASSERT_EQ(prompts.questions.size(), 1);
+        EXPECT_TRUE(prompts.questions[0].startsWith(QDir::toNativeSeparators(path) +
+                                                    "\rPlik był otwarty w programie, który został nieoczekiwanie "
+                                                    "zamknięty (użytkownik "));
+        EXPECT_TRUE(prompts.questions[0].endsWith("). Odblokować plik?"));
+        active()->EditIni1->setText(QStringLiteral("Zmienione"));
+        run("Zapisz1");
+        EXPECT_EQ(bytesOf(path).contains("Stanowisko=Zmienione"), unlock);
+        EXPECT_EQ(prompts.messages.size(), unlock ? 0 : 1) << "no warning besides the question; Nie refuses the save";
+        EXPECT_EQ(prompts.questions.size(), 1) << "asked once";
+
+        form.reset();
+        EXPECT_EQ(locked(path), !unlock);
+        EXPECT_EQ(LockOwner::read(path).has_value(), !unlock) << "the record goes with the lock";
+        prompts.messages.clear();
+        prompts.questions.clear();
+    }
 }
 
 TEST_F(FileCommandsTest, SaveAsOntoAFileSomeoneElseHoldsChangesNothing)

@@ -1,6 +1,9 @@
 #include "storage/ini_dat.h"
 
 #include "base/app_error.h"
+#include "storage/file_lock.h"
+#include "storage/regular_file.h"
+#include "support/crashed_lock.h"
 #include "support/failing_writer.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -90,7 +93,7 @@ TEST_F(IniDatTest, OpenSequenceRewritesTheFileInWrittenFormAndKeepsTheLock)
     EXPECT_TRUE(dat.Locked());
     EXPECT_EQ(dat.Ini(), nullptr);
     EXPECT_EQ(dat.Pozycja(), -1);
-    EXPECT_EQ(folderEntries(), QStringList{"a.rpr"});
+    EXPECT_EQ(folderEntries(), (QStringList{".a.rpr.blokada", "a.rpr"})) << "the document and its lock-owner record";
 }
 
 TEST_F(IniDatTest, CommentOnlyFileOpenedWithTheLockBecomesEmpty)
@@ -208,7 +211,7 @@ TEST_F(IniDatTest, ReadOnlyFileOpensWithoutTheLockAndWarnsOnce)
     QFile::setPermissions(path, readOnly);
     {
         TIniDat dat;
-        EXPECT_TRUE(dat.OpenIniFile(path)) << "the foreign lock is news";
+        EXPECT_EQ(dat.OpenIniFile(path), TIniDat::LockNews::HeldByOther) << "the foreign lock is news";
         EXPECT_FALSE(dat.Locked());
         EXPECT_TRUE(dat.ReadOnlyWarned());
         EXPECT_FALSE(dat.Ini()->WriteAllowed);
@@ -216,7 +219,7 @@ TEST_F(IniDatTest, ReadOnlyFileOpensWithoutTheLockAndWarnsOnce)
         // The save sequence reopens the file, writes nothing and reports nothing.
         dat.Ini()->WriteToDisk();
         dat.CloseIni();
-        EXPECT_FALSE(dat.OpenIni());
+        EXPECT_EQ(dat.OpenIni(), TIniDat::LockNews::None);
         dat.Ini()->WriteValue("OPIS", "Stanowisko", "Tokarz");
         dat.Ini()->WriteToDisk();
         dat.CloseIni();
@@ -234,13 +237,13 @@ TEST_F(IniDatTest, SecondWindowOnALockedFileIsWarnedUntilTheFirstCloses)
     first->CloseIni();
 
     TIniDat second;
-    EXPECT_TRUE(second.OpenIniFile(path));
+    EXPECT_EQ(second.OpenIniFile(path), TIniDat::LockNews::HeldByOther);
     EXPECT_FALSE(second.Locked());
     second.CloseIni();
 
     first.reset();
     EXPECT_TRUE(ownerMayWrite(path));
-    EXPECT_FALSE(second.OpenIni());
+    EXPECT_EQ(second.OpenIni(), TIniDat::LockNews::None);
     EXPECT_TRUE(second.Locked());
 }
 
@@ -249,11 +252,11 @@ TEST_F(IniDatTest, ReleaseWithoutTheLockNeitherUnlocksNorWarnsAgain)
     const QString path = folder.write("a.rpr", handWritten);
     QFile::setPermissions(path, readOnly);
     TIniDat dat;
-    EXPECT_TRUE(dat.OpenIniFile(path));
+    EXPECT_EQ(dat.OpenIniFile(path), TIniDat::LockNews::HeldByOther);
     dat.ReleaseIni();
     EXPECT_TRUE(lockedOnDisk(path));
     EXPECT_TRUE(dat.ReadOnlyWarned());
-    EXPECT_FALSE(dat.OpenIni());
+    EXPECT_EQ(dat.OpenIni(), TIniDat::LockNews::None);
 }
 
 TEST_F(IniDatTest, ReleasingAHeldLockLetsTheWarningShowAgain)
@@ -261,18 +264,18 @@ TEST_F(IniDatTest, ReleasingAHeldLockLetsTheWarningShowAgain)
     const QString path = folder.write("a.rpr", handWritten);
     QFile::setPermissions(path, readOnly);
     TIniDat dat;
-    EXPECT_TRUE(dat.OpenIniFile(path));
+    EXPECT_EQ(dat.OpenIniFile(path), TIniDat::LockNews::HeldByOther);
     dat.CloseIni();
     // The user takes the attribute off; the next open takes the lock.
     QFile::setPermissions(path, readOnly | QFile::WriteOwner);
-    EXPECT_FALSE(dat.OpenIni());
+    EXPECT_EQ(dat.OpenIni(), TIniDat::LockNews::None);
     EXPECT_TRUE(dat.Locked());
     EXPECT_TRUE(dat.ReadOnlyWarned());
     dat.ReleaseIni();
     EXPECT_FALSE(dat.ReadOnlyWarned());
 
     QFile::setPermissions(path, readOnly);
-    EXPECT_TRUE(dat.OpenIni());
+    EXPECT_EQ(dat.OpenIni(), TIniDat::LockNews::HeldByOther);
 }
 
 TEST_F(IniDatTest, LockLeftByACrashedWindowIsSeenByTheNextOpen)
@@ -287,8 +290,35 @@ TEST_F(IniDatTest, LockLeftByACrashedWindowIsSeenByTheNextOpen)
         crashed.SetFileName({});
     }
     TIniDat next;
-    EXPECT_TRUE(next.OpenIniFile(path));
+    EXPECT_EQ(next.OpenIniFile(path), TIniDat::LockNews::HeldByOther) << "its process still runs";
     EXPECT_FALSE(next.Locked());
+}
+
+// A program killed while it held the file (mode 0664 before) left it 0444 with its record:
+// the open reports it, the take-over locks the file for this component, and the release
+// gives back the bits the killed program took.
+TEST_F(IniDatTest, LockOfAProgramThatIsGoneIsTakenOverAndReleasedToTheBitsItTook)
+{
+    const QString path = folder.write("a.rpr", handWritten);
+    QFile::setPermissions(path, readOnly);
+    ASSERT_TRUE(crashedOwner(QFile::WriteOwner | QFile::WriteGroup).write(path));
+    TIniDat dat;
+    EXPECT_EQ(dat.OpenIniFile(path), TIniDat::LockNews::Stale);
+    EXPECT_FALSE(dat.Ini()->WriteAllowed);
+    ASSERT_TRUE(dat.StaleOwner());
+    EXPECT_EQ(dat.StaleOwner()->processId, GoneProcessId);
+
+    dat.TakeOverLock();
+    EXPECT_TRUE(dat.Locked());
+    EXPECT_TRUE(dat.Ini()->WriteAllowed);
+    EXPECT_TRUE(LockOwner::read(path)->isThisProcess());
+    EXPECT_EQ(file_lock::takenWriteBits(path), QFile::WriteOwner | QFile::WriteGroup);
+    dat.CloseIni();
+    EXPECT_EQ(dat.OpenIni(), TIniDat::LockNews::None) << "a save reopens it under the lock";
+
+    dat.ReleaseIni();
+    EXPECT_EQ(QFile::permissions(path) & anyWrite, QFile::WriteOwner | QFile::WriteGroup);
+    EXPECT_EQ(folderEntries(), QStringList{"a.rpr"});
 }
 
 // ---- Read-only use ------------------------------------------------------------------
@@ -320,7 +350,7 @@ TEST_F(IniDatTest, ReadOnlyModeOnALockedFileDoesNotWarn)
     {
         TIniDat dat;
         dat.SetReadTylko(true);
-        EXPECT_FALSE(dat.OpenIniFile(path));
+        EXPECT_EQ(dat.OpenIniFile(path), TIniDat::LockNews::None);
         EXPECT_FALSE(dat.Locked());
     }
     EXPECT_TRUE(lockedOnDisk(path));
@@ -385,17 +415,16 @@ TEST_F(IniDatTest, MissingFileIsCreatedEmptyAndLockedByTheFirstWrite)
 
 // ---- Failures -----------------------------------------------------------------------
 
-TEST_F(IniDatTest, FileThatCannotBeReadIsReportedAndNoCopyIsHeld)
+TEST_F(IniDatTest, FolderIsRefusedBeforeTheLockAndNoCopyIsHeld)
 {
     const QString path = folder.path("katalog.rpr");
     QDir(folder.root()).mkdir("katalog.rpr");
     TIniDat dat;
-    EXPECT_THROW(dat.OpenIniFile(path), AppError);
+    EXPECT_THROW(dat.OpenIniFile(path), FileRefused);
     EXPECT_TRUE(shown().isEmpty()) << "the code that opens the document tells the user";
     EXPECT_EQ(dat.Ini(), nullptr);
     EXPECT_EQ(dat.Pozycja(), -1);
-    // The lock was decided before the read and stays as decided.
-    EXPECT_TRUE(dat.Locked());
+    EXPECT_FALSE(dat.Locked());
 }
 
 TEST_F(IniDatTest, FailedReadDropsACopyHeldBefore)
@@ -426,7 +455,7 @@ TEST_F(IniDatTest, SaveFailingHalfWayKeepsTheDocumentAndReportsTheFile)
     }
     dat.CloseIni();
     EXPECT_EQ(folder.read(path), handWritten);
-    EXPECT_EQ(folderEntries(), QStringList{"a.rpr"});
+    EXPECT_EQ(folderEntries(), (QStringList{".a.rpr.blokada", "a.rpr"})) << "the document and its lock-owner record";
     // The window still holds the lock, on the file as in memory.
     EXPECT_TRUE(lockedOnDisk(path));
     EXPECT_TRUE(dat.Locked());
