@@ -11,6 +11,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -47,13 +49,11 @@ const write_access::Writer Colleague{User, User, {Team}};
 
 const DecisionCase DecisionCases[] = {
     {"OwnFileUnderTheProgramsLock", Colleague, file(User, User, 0444, 0200), Way::Replace},
-    {"OwnReadOnlyFile", Colleague, file(User, User, 0444), Way::NotWritable},
     {"ForeignFileTheLockCouldNotChange", Colleague, file(Owner, Owner, 0644, 0200), Way::NotWritable},
     {"GroupMemberWritesInPlace", Colleague, file(Owner, Team, 0664, 0220), Way::InPlace},
     {"GroupWritableFileOfAnotherGroup", Colleague, file(Owner, Owner, 0664, 0220), Way::NotWritable},
     {"WorldWritableForeignFileInPlace", Colleague, file(Owner, Owner, 0666, 0222), Way::InPlace},
     {"RootGivesTheFileBack", {0, 0, {}}, file(Owner, Team, 0444), Way::Replace},
-    {"NewFile", Colleague, {}, Way::Replace},
     {"Fifo", {0, 0, {}}, {"/d/p", {}, true, S_IFIFO | 0666, 0, 0, 0}, Way::NotRegular},
     {"PlantedLinkInStickyFolder", Colleague, through(Owner, 01777, file(User, User, 0644)), Way::PlantedLink},
     {"PlantedLinkToNothing", {0, 0, {}}, through(Owner, 01777, {}), Way::PlantedLink},
@@ -135,50 +135,37 @@ protected:
 
 } // namespace
 
-TEST_F(WriteAsAnotherUser, KeepsOwnersFilesAndRefusesWhatItMayNotWrite)
+// A colleague's saves, made in a process of his: a group member overwrites the owner's file in
+// place (a failure keeps the whole new text beside it), a file he could never write stays.
+TEST_F(WriteAsAnotherUser, KeepsTheOwnersFileAndRefusesWhatHeMayNotWrite)
 {
     const QString shared = folder.write("wspólny.ron", "stara treść");
     ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), Owner, Team), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0664), 0);
     ASSERT_EQ(::link(QFile::encodeName(shared).constData(), QFile::encodeName(folder.path("twardy.ron")).constData()), 0);
-    const StatOf before(shared);
+    const auto attributes = [&shared] {
+        const StatOf now(shared);
+        return std::tuple(now.st.st_ino, now.st.st_uid, now.st.st_gid, now.st.st_mode, now.st.st_nlink);
+    };
+    const auto before = attributes();
 
     EXPECT_EQ(asUser(User, Team, [&] { return save(shared, {}, ".kopia", FullDiskInPlace()); }), 1);
     EXPECT_EQ(folder.read(shared), "stara treść");
     EXPECT_EQ(folder.read(shared + ".kopia"), "nowa treść") << "the whole new text stays beside it";
     ASSERT_TRUE(QFile::remove(shared + ".kopia"));
 
-    EXPECT_EQ(asUser(User, Team, [&] { return save(shared, {}, {}); }), 0) << "a group member";
-    const StatOf after(shared);
+    EXPECT_EQ(asUser(User, Team, [&] { return save(shared, {}, {}); }), 0);
     EXPECT_EQ(folder.read(shared), "nowa treść");
-    EXPECT_EQ(after.st.st_ino, before.st.st_ino);
-    EXPECT_EQ(after.st.st_uid, Owner);
-    EXPECT_EQ(after.st.st_gid, Team);
-    EXPECT_EQ(after.st.st_mode, before.st.st_mode);
-    EXPECT_EQ(after.st.st_nlink, 2u);
+    EXPECT_EQ(attributes(), before) << "file, owner, group, mode and links as they were";
 
     const QString foreign = folder.write("cudzy.ron", "cudza treść");
     ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), Owner, Owner), 0);
     EXPECT_EQ(asUser(User, User, [&] { return save(foreign, QFile::WriteOwner, "brak uprawnień"); }), 1);
     EXPECT_EQ(folder.read(foreign), "cudza treść");
 
-    const QString own = folder.write("moje.ron", "moja treść");
-    ASSERT_EQ(::chown(QFile::encodeName(own).constData(), User, User), 0);
-    const QString planted = folder.path("raport.docx");
-    ASSERT_TRUE(QFile::link(own, planted));
-    ASSERT_EQ(::lchown(QFile::encodeName(planted).constData(), Owner, Owner), 0);
-    EXPECT_EQ(asUser(User, User, [&] { return save(planted, {}, QDir::toNativeSeparators(planted)); }), 1);
-    EXPECT_EQ(folder.read(own), "moja treść");
-
-    const QString pipe = folder.path("potok");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0666), 0);
-    EXPECT_EQ(save(pipe, {}, "nie jest zwykły plik"), 1);
-    EXPECT_TRUE(S_ISFIFO(StatOf(pipe).st.st_mode));
-
     QStringList left = QDir(folder.root()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     left.sort();
-    EXPECT_EQ(left, (QStringList{"cudzy.ron", "moje.ron", "potok", "raport.docx", "twardy.ron", "wspólny.ron"}))
-        << "no temporary file or copy stays";
+    EXPECT_EQ(left, (QStringList{"cudzy.ron", "twardy.ron", "wspólny.ron"})) << "no temporary file stays";
 }
 
 // Each of two processes saves one file many times at once; every save succeeds, and the
