@@ -27,7 +27,8 @@ public:
     virtual ~AtomicFileWriter() = default;
 
     // Makes `bytes` the whole content of `path`, creating the file when it is missing.
-    // A symbolic link is followed: the file it points to is replaced, the link stays.
+    // A symbolic link is followed, unless write_access forbids it: the file it points to is
+    // replaced, the link stays.
     // `lockedWriteBits` are the write bits the program's lock took from the file.
     // Throws AppError naming the file and the cause on failure, or when the file may not be
     // written; the previous file is then intact and the temporary file is gone.
