@@ -8,6 +8,7 @@
 #include "shell/drawn_icon.h"
 #include "storage/ini_dat.h"
 #include "storage/lock_owner.h"
+#include "storage/write_access.h"
 
 #include <QDir>
 #include <QFile>
@@ -292,6 +293,9 @@ void FileCommands::SaveUnderNewName(DocumentWindow* window, const QString& name)
         throw AppError(QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\r"
                                       "Wybierz inną nazwę.")
                            .arg(native(name)));
+    // Before the lock is taken on the new name: a planted link or a device must not even
+    // have its mode changed.
+    write_access::requireWritable(name, write_access::inspect(name));
     window->saveFileAs(name);
     emit documentSaved(name);
 }

@@ -7,6 +7,7 @@
 #include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"
 #include "shell/start_up.h"
+#include "storage/write_access.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -122,6 +123,15 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
     return line;
 }
 
+// Throws AppError when the report would be written over the document it is made from:
+// the same file once links are resolved.
+void refuseOutputOverInput(const Job& job)
+{
+    if (write_access::sameFile(job.input, job.output))
+        throw AppError(QStringLiteral("plik raportu \"%1\" jest tym samym plikiem co dokument; dokument pozostał bez zmian")
+                           .arg(QDir::toNativeSeparators(job.output)));
+}
+
 // Writes the report of one job; throws AppError with the cause.
 void writeReport(const CommandLine& line, const Job& job)
 {
@@ -162,6 +172,7 @@ int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& er
             if (written.contains(output))
                 throw AppError(QStringLiteral("raport o nazwie \"%1\" zapisano już z innego pliku")
                                    .arg(QDir::toNativeSeparators(job.output)));
+            refuseOutputOverInput(job);
             writeReport(*line, job);
             written.insert(output);
             out << QStringLiteral("Zapisano raport: %1").arg(QDir::toNativeSeparators(job.output)) << Qt::endl;

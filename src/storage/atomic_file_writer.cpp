@@ -2,13 +2,16 @@
 
 #include "base/app_error.h"
 #include "storage/file_lock.h"
+#include "storage/write_access.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,17 +19,10 @@
 namespace {
 
 const QString temporarySuffix = QStringLiteral(".tmp");
+const QString copySuffix = QStringLiteral(".kopia");
 constexpr int randomPartSize = 6; // the XXXXXX that mkostemps replaces
-
-// The document a save replaces: the target of a symbolic link, else the path itself.
-QString replacedFile(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    const QString resolved = info.canonicalFilePath(); // empty for a link to nothing
-    return resolved.isEmpty() ? info.symLinkTarget() : resolved;
-}
+// A temporary file this old is left over, whoever made it: no save takes an hour.
+constexpr qint64 staleAfterSeconds = 3600;
 
 // Makes the rename part of the folder on disk. A failure here is not reported: the document
 // has been replaced already and reads back whole.
@@ -40,28 +36,50 @@ void syncFolderOf(const QString& document)
     }
 }
 
-// True when `fileName` (without folder) names a temporary file of the document `documentName`:
-// its name between a dot and a dot, six letters or digits, ".tmp".
-bool isTemporaryOf(const QString& fileName, const QString& documentName)
+// What a temporary file's name says of the save that made it.
+struct TemporaryName {
+    bool matches = false;   // a temporary file of the document
+    qint64 process = 0;     // the id of the process that made it; 0 in the older form
+};
+
+// Reads `fileName` (without folder) as a temporary file of the document `documentName`:
+// a dot, its name, a dot, optionally a process id and "-", six letters or digits, ".tmp".
+TemporaryName temporaryName(const QString& fileName, const QString& documentName)
 {
     const qsizetype prefix = documentName.size() + 2; // the leading dot and the dot after the name
-    if (fileName.size() != prefix + randomPartSize + temporarySuffix.size() || !fileName.startsWith(QLatin1Char('.'))
+    const qsizetype fixed = prefix + randomPartSize + temporarySuffix.size();
+    if (fileName.size() < fixed || !fileName.startsWith(QLatin1Char('.'))
         || QStringView(fileName).sliced(1, documentName.size()) != documentName || fileName[prefix - 1] != '.'
         || !fileName.endsWith(temporarySuffix))
-        return false;
+        return {};
     const auto madeUp = [](QChar c) { return c.isDigit() || (c.isLetter() && c.unicode() < 128); };
-    const QStringView randomPart = QStringView(fileName).sliced(prefix, randomPartSize);
-    return std::all_of(randomPart.begin(), randomPart.end(), madeUp);
+    const QStringView randomPart =
+        QStringView(fileName).chopped(temporarySuffix.size()).last(randomPartSize);
+    if (!std::all_of(randomPart.begin(), randomPart.end(), madeUp))
+        return {};
+    if (fileName.size() == fixed)
+        return {true, 0};
+    const QStringView process = QStringView(fileName).sliced(prefix, fileName.size() - fixed);
+    bool number = false;
+    const qint64 id = process.chopped(1).toLongLong(&number);
+    return {process.endsWith(QLatin1Char('-')) && number && id > 0, id};
+}
+
+bool processRuns(qint64 id)
+{
+    return ::kill(pid_t(id), 0) == 0 || errno != ESRCH;
 }
 
 // Why a file could not be written, in words for the user: `error` is the errno of the step
 // that failed.
-QString cause(int error, bool atRename)
+QString cause(int error, bool atRename, const QString& document)
 {
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("folder nie istnieje");
+        return QFileInfo(document).absoluteDir().exists()
+                   ? QStringLiteral("plik tymczasowy zapisu usunął w tym czasie inny program")
+                   : QStringLiteral("folder nie istnieje");
     case EACCES:
     case EPERM:
     case EROFS:
@@ -81,8 +99,11 @@ void AtomicFileWriter::removeStaleTemporaries(const QString& document)
 {
     const QFileInfo info(document);
     const QDir folder = info.absoluteDir();
+    const QDateTime staleBefore = QDateTime::currentDateTime().addSecs(-staleAfterSeconds);
     for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!entry.isSymLink() && isTemporaryOf(entry.fileName(), info.fileName()))
+        const TemporaryName name = temporaryName(entry.fileName(), info.fileName());
+        if (name.matches && !entry.isSymLink()
+            && ((name.process != 0 && !processRuns(name.process)) || entry.lastModified() < staleBefore))
             QFile::remove(entry.absoluteFilePath());
     }
 }
@@ -101,14 +122,43 @@ void AtomicFileWriter::takeOverOwnerAndMode(int fd, const QByteArray& document)
     ::fchmod(fd, existing.st_mode & 07777);
 }
 
-void AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
+bool AtomicFileWriter::overwrite(const QByteArray& document, const QByteArray& bytes, bool* changed)
 {
-    document_ = replacedFile(path);
+    *changed = false;
+    const int fd = ::open(document.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool done = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (done && bytes.size() > st.st_size) {
+        // Room for the whole text is taken before a byte is changed, so a full disk leaves
+        // the document as it was. File systems that cannot reserve space write as they go.
+        const int reserved = ::posix_fallocate(fd, 0, off_t(bytes.size()));
+        done = reserved == 0 || reserved == EOPNOTSUPP || reserved == EINVAL;
+        if (!done)
+            errno = reserved;
+    }
+    if (done) {
+        *changed = true;
+        done = writeAll(fd, bytes) && ::ftruncate(fd, off_t(bytes.size())) == 0 && sync(fd);
+    }
+    const int error = done ? 0 : errno;
+    done = close(fd) && done;
+    if (error)
+        errno = error;
+    return done;
+}
+
+void AtomicFileWriter::write(const QString& path, const QByteArray& bytes, QFile::Permissions lockedWriteBits)
+{
+    const write_access::Target found = write_access::inspect(path, lockedWriteBits);
+    const bool inPlace = write_access::requireWritable(path, found) == write_access::Way::InPlace;
+    document_ = found.file;
     removeStaleTemporaries(document_);
     const QFileInfo info(document_);
     const QByteArray target = QFile::encodeName(document_);
     QByteArray temporary = QFile::encodeName(info.absoluteDir().filePath(
-        QLatin1Char('.') + info.fileName() + QLatin1Char('.') + QString(randomPartSize, QLatin1Char('X'))
+        QStringLiteral(".%1.%2-").arg(info.fileName()).arg(::getpid()) + QString(randomPartSize, QLatin1Char('X'))
         + temporarySuffix));
 
     // The errno of the first step that fails; 0 while all succeed.
@@ -127,15 +177,34 @@ void AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
         }
         // Closed in every case; a network file system may report a failed write only here.
         step(close(fd));
-        if (!error)
+        if (!error && !inPlace)
             failedAtRename = !step(rename(temporary, target));
         if (error)
             ::unlink(temporary.constData());
     }
     if (error)
         throw AppError(QStringLiteral("Nie można zapisać pliku \"%1\" (%2). Plik na dysku pozostał bez zmian.")
-                           .arg(QDir::toNativeSeparators(path), cause(error, failedAtRename)));
+                           .arg(QDir::toNativeSeparators(path), cause(error, failedAtRename, document_)));
+    if (inPlace)
+        overwriteKeepingCopy(path, temporary, bytes);
     syncFolderOf(document_);
+}
+
+void AtomicFileWriter::overwriteKeepingCopy(const QString& path, const QByteArray& copy, const QByteArray& bytes)
+{
+    bool changed = false;
+    if (overwrite(QFile::encodeName(document_), bytes, &changed)) {
+        ::unlink(copy.constData());
+        return;
+    }
+    const int error = errno ? errno : EIO;
+    const QString kept = document_ + copySuffix;
+    const QString copyName = rename(copy, QFile::encodeName(kept)) ? kept : QFile::decodeName(copy);
+    throw AppError(QStringLiteral("Nie można zapisać pliku \"%1\" (%2). %3 Pełna nowa treść jest w pliku \"%4\".")
+                       .arg(QDir::toNativeSeparators(path), cause(error, false, document_),
+                            changed ? QStringLiteral("Plik mógł zostać zapisany tylko częściowo.")
+                                    : QStringLiteral("Plik na dysku pozostał bez zmian."),
+                            QDir::toNativeSeparators(copyName)));
 }
 
 bool AtomicFileWriter::writeAll(int fd, const QByteArray& bytes)

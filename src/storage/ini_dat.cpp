@@ -35,6 +35,7 @@ TIniDat::LockNews TIniDat::OpenIni()
     auto ini = std::make_unique<TMemIniFileU>(fileName_);
     ini->LoadFromFile();
     ini->WriteAllowed = locked_;
+    ini->LockedWriteBits = lockedWriteBits_;
     ini->SetWriter(writer_);
     ini_ = std::move(ini);
     pozycja_ = 0;

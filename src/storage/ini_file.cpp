@@ -349,8 +349,13 @@ QList<QByteArray> TMemIniFile::SectionKeys(const QByteArray& section) const
 
 void TMemIniFile::WriteToDisk()
 {
+    writeLocked({});
+}
+
+void TMemIniFile::writeLocked(QFile::Permissions lockedWriteBits)
+{
     static AtomicFileWriter atomicWriter;
-    (d->writer ? *d->writer : atomicWriter).write(d->fileName, ToBytes());
+    (d->writer ? *d->writer : atomicWriter).write(d->fileName, ToBytes(), lockedWriteBits);
 }
 
 void TMemIniFile::SetWriter(AtomicFileWriter* writer)
@@ -364,6 +369,6 @@ void TMemIniFileU::WriteToDisk()
         return;
     // The new file takes over the mode of the old one, lock included; a file written for
     // the first time is locked here.
-    TMemIniFile::WriteToDisk();
+    writeLocked(LockedWriteBits);
     file_lock::setReadOnly(FileName());
 }

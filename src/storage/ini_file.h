@@ -11,6 +11,7 @@
 // constant time on average, whatever the size of the section.
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <memory>
@@ -52,6 +53,10 @@ public:
     // Not owned: it must outlive every later WriteToDisk. Tests give one that fails.
     void SetWriter(AtomicFileWriter* writer);
 
+protected:
+    // WriteToDisk for a file from which the program's lock took `lockedWriteBits`.
+    void writeLocked(QFile::Permissions lockedWriteBits);
+
 private:
     struct Data;
     std::unique_ptr<Data> d;
@@ -63,6 +68,7 @@ public:
 
     // Set by the owning TIniDat right after creation.
     bool WriteAllowed = false;
+    QFile::Permissions LockedWriteBits;   // what the lock took from the file's mode
 
     // Does nothing when WriteAllowed is false. Otherwise writes the file atomically and puts
     // the lock on it. On failure the error goes to the caller and the previous file is

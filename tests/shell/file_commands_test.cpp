@@ -824,24 +824,55 @@ TEST_F(FileCommandsTest, LockLeftByAKilledProgramIsOfferedForUnlocking)
     }
 }
 
-TEST_F(FileCommandsTest, SaveAsOntoAFileSomeoneElseHoldsChangesNothing)
+// Save as onto a name that must not be written: the window keeps its own file, lock and
+// changes, and what the name leads to stays as it was.
+enum class Forbidden { LockedBySomeoneElse, Fifo, PlantedLink };
+
+class SaveAsOntoForbidden : public FileCommandsTest, public ::testing::WithParamInterface<Forbidden> {};
+
+TEST_P(SaveAsOntoForbidden, ChangesNothing)
 {
     const QString foreign = writeDocument(projekty("cudzy.rpr"), ProjectText);
-    file_lock::setReadOnly(foreign);
+    QString chosen = projekty("cudzy");
+    QString said = QStringLiteral("jest tylko do odczytu");
+    if (GetParam() == Forbidden::LockedBySomeoneElse) {
+        file_lock::setReadOnly(foreign);
+    } else if (GetParam() == Forbidden::Fifo) {
+        chosen = projekty("potok");
+        ASSERT_EQ(::mkfifo(QFile::encodeName(chosen + ".rpr").constData(), 0666), 0);
+        said = QStringLiteral("nie jest zwykły plik");
+    } else {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "needs root to plant another user's link";
+        // Another user's link in a folder like /tmp, leading to the user's file.
+        const QString shared = folder.path(QStringLiteral("wspólny"));
+        ASSERT_TRUE(QDir().mkpath(shared));
+        ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+        chosen = shared + "/podrzucony";
+        ASSERT_TRUE(QFile::link(foreign, chosen + ".rpr"));
+        ASSERT_EQ(::lchown(QFile::encodeName(chosen + ".rpr").constData(), 1234, 1234), 0);
+        said = QDir::toNativeSeparators(chosen + ".rpr");
+    }
     const QString own = writeDocument(projekty("tokarz.rpr"), ProjectText);
     start();
     form->OpenDocument(own);
     active()->setModified(true);
-    prompts.fileNames.enqueue(projekty("cudzy"));
+    prompts.fileNames.enqueue(chosen);
     prompts.answers.enqueue(true);   // replace it
     run("Zapiszjako1");
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("jest tylko do odczytu")));
+    EXPECT_TRUE(prompts.messages[0].text.contains(said)) << prompts.messages[0].text.toStdString();
     EXPECT_EQ(active()->file().FileName(), own);
     EXPECT_TRUE(active()->file().Locked()) << "the window keeps its own file";
     EXPECT_TRUE(active()->file().Modified());
     EXPECT_EQ(bytesOf(foreign), win1250::fromUnicode(ProjectText));
+    EXPECT_EQ(QFileInfo(foreign).permissions() & QFile::WriteOwner, GetParam() == Forbidden::LockedBySomeoneElse
+                                                                        ? QFile::Permissions()
+                                                                        : QFile::Permissions(QFile::WriteOwner));
 }
+
+INSTANTIATE_TEST_SUITE_P(Names, SaveAsOntoForbidden,
+                         ::testing::Values(Forbidden::LockedBySomeoneElse, Forbidden::Fifo, Forbidden::PlantedLink));
 
 TEST_F(FileCommandsTest, SaveWhoseWriteFailsShowsTheErrorAndKeepsTheDocumentModified)
 {

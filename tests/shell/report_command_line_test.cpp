@@ -7,6 +7,7 @@
 #include "support/real_reader.h"
 #include "support/temp_folder.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -44,6 +45,10 @@ const CommandCase Cases[] = {
     {"Help", {"--help"}, 0, {}, {}, false, Usage::OnOutput},
     {"UnknownOption", {"--raport", "--nieznana", "@/a.ron", "@/wynik.docx"}, 2, {}, {"--nieznana"}, false, Usage::OnError},
     {"NoReportFile", {"--lista-kontrolna", "@/a.ron"}, 2, {}, {"Podaj plik dokumentu"}, false, Usage::OnError},
+    {"ReportOverItsInput", {"--raport", "@/a.ron", "@/a.ron"}, 1, {}, {"tym samym plikiem co dokument"}, false},
+    {"ReportThroughALinkToItsInput", {"--raport", "@/a.ron", "@/skrót.pdf"}, 1, {}, {"tym samym plikiem"}, false},
+    {"FolderOfTheInputsOwnFolder", {"--raport", "--folder-wyjściowy", "@", "--format", "odt", "@/ocena.odt", "@/b.ron"},
+     1, {"b.odt"}, {"tym samym plikiem"}, false},
     {"OverviewOfAChecklist", {"--lista-kontrolna", "--podsumowanie", "@/a.ron", "@/lista.pdf"}, 2, {},
      {"tylko do raportu --raport"}, false, Usage::OnError},
 };
@@ -62,10 +67,11 @@ TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
 {
     const CommandCase& c = GetParam();
     TempFolder folder;
-    for (const char* name : {"a.ron", "b.ron"})
+    for (const char* name : {"a.ron", "b.ron", "ocena.odt"})
         folder.write(name, win1250::fromUnicode(Assessment));
     folder.write("projekt.rpr", win1250::fromUnicode(Project));
     folder.write("zepsuta.ron", QByteArray("\x89PNG\r\n\x1a\n\0\0garbage", 18));
+    ASSERT_TRUE(QFile::link(folder.path("a.ron"), folder.path("skrót.pdf")));
     const QByteArray original = folder.read("a.ron");
 
     QStringList arguments;
@@ -101,7 +107,8 @@ TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
     for (int i = 0; i < c.errorLines.size(); ++i)
         EXPECT_TRUE(err[i].contains(c.errorLines[i])) << err[i].toStdString();
     EXPECT_FALSE(QFileInfo::exists(folder.path("raporty/zepsuta.docx")));
-    EXPECT_EQ(folder.read("a.ron"), original) << "documents are only read";
+    for (const char* name : {"a.ron", "ocena.odt"})
+        EXPECT_EQ(folder.read(name), original) << "documents are only read";
 }
 
 INSTANTIATE_TEST_SUITE_P(Reports, ReportCommandLineTest, ::testing::ValuesIn(Cases),

@@ -6,6 +6,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -119,12 +120,21 @@ TEST_F(DocumentFile, SaveThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
 }
 
 // A save killed between writing and renaming leaves its temporary file: a dot, the
-// document's name, a dot, six letters or digits, ".tmp". The next save of that document
-// removes it and nothing else.
-TEST_F(DocumentFile, SaveRemovesTheTemporaryFilesAnEarlierSaveOfTheSameDocumentLeft)
+// document's name, a dot, the process id and "-" (not in older copies of the program), six
+// letters or digits, ".tmp". The next save of that document removes those that are stale
+// (their process is gone, or an hour old) and nothing else: another save may be in progress.
+TEST_F(DocumentFile, SaveRemovesTheStaleTemporaryFilesOfTheSameDocument)
 {
     const QString path = folder.write("a.rpr", "[S]\r\nA=1\r\n");
-    const QString leftBehind = folder.write(".a.rpr.Ab12Cd.tmp", "[S]\r\nA=przerwany\r\n");
+    const QString old = folder.write(".a.rpr.Ab12Cd.tmp", "[S]\r\nA=przerwany\r\n");
+    QFile oldFile(old);
+    ASSERT_TRUE(oldFile.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(oldFile.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
+    oldFile.close();
+    const QString running = QStringLiteral(".a.rpr.%1-Qw12Er.tmp").arg(::getpid());
+    folder.write(".a.rpr.999999999-Zx12Cv.tmp", "[S]\r\nA=zabity\r\n");  // no such process
+    folder.write(running, "[S]\r\nA=w toku\r\n");
+    folder.write(".a.rpr.Po09Iu.tmp", "[S]\r\nA=w toku\r\n");             // fresh, older form
     folder.write(".b.rpr.Xy12zQ.tmp", "[S]\r\nB=1\r\n");   // another document's
     folder.write(".a.rpr.krótki.tmp", "cudzy");           // not a temporary name
     folder.write("a.rpr.Xy12zQ.tmp", "cudzy");
@@ -133,8 +143,9 @@ TEST_F(DocumentFile, SaveRemovesTheTemporaryFilesAnEarlierSaveOfTheSameDocumentL
     dat.OpenIniFile(path);
     dat.Ini()->WriteToDisk();
     dat.ReleaseIni();
-    EXPECT_FALSE(QFile::exists(leftBehind));
     QStringList entries = QDir(folder.root()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     entries.sort();
-    EXPECT_EQ(entries, (QStringList{".a.rpr.krótki.tmp", ".b.rpr.Xy12zQ.tmp", "a.rpr", "a.rpr.Xy12zQ.tmp"}));
+    QStringList kept{running, ".a.rpr.Po09Iu.tmp", ".a.rpr.krótki.tmp", ".b.rpr.Xy12zQ.tmp", "a.rpr", "a.rpr.Xy12zQ.tmp"};
+    kept.sort();
+    EXPECT_EQ(entries, kept);
 }
