@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
@@ -93,27 +94,13 @@ void ScaleWidgetTree(QWidget* window, int m, int d)
     // Everything is read before anything changes: resizing a parent may move its children
     // through a layout, and a child without a font of its own inherits the one its parent
     // has just been given, so only fonts set explicitly are scaled (each once).
-    struct Original {
-        QWidget* widget;
-        QRect geometry;
-        QSize minimum;
-        QSize maximum;
-        bool ownFont;
-        QFont font;
-    };
-    QList<QWidget*> controls;
-    collectControls(window, controls);
-    QList<Original> originals;
-    for (QWidget* control : controls)
-        originals.append({control, control->geometry(), control->minimumSize(), control->maximumSize(),
-                          control->testAttribute(Qt::WA_SetFont), control->font()});
-
+    const ScaleSnapshot before(window);
     const QSize windowSize = window->size();
     window->setFont(scaled(window->font(), m, d));
     scaleLimits(window, window->minimumSize(), window->maximumSize(), m, d);
     // Children before their parents: a compound control (a scroll area's viewport, a spin
     // box's editor) places its insides itself when it is resized after them.
-    for (auto o = originals.crbegin(); o != originals.crend(); ++o) {
+    for (auto o = before.controls_.crbegin(); o != before.controls_.crend(); ++o) {
         if (o->ownFont)
             o->widget->setFont(scaled(o->font, m, d));
         scaleLimits(o->widget, o->minimum, o->maximum, m, d);
@@ -124,6 +111,59 @@ void ScaleWidgetTree(QWidget* window, int m, int d)
     // The window keeps its place on the screen; a maximised window keeps the screen's size.
     if (!(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         window->resize(scaled(windowSize, m, d));
+}
+
+ScaleSnapshot::ScaleSnapshot(QWidget* window)
+    : window_(stateOf(window))
+{
+    QList<QWidget*> controls;
+    collectControls(window, controls);
+    for (QWidget* control : controls)
+        controls_.push_back(stateOf(control));
+}
+
+ScaleSnapshot::~ScaleSnapshot() = default;
+
+ScaleSnapshot::WidgetState ScaleSnapshot::stateOf(QWidget* widget)
+{
+    WidgetState state{widget, widget->geometry(), widget->minimumSize(), widget->maximumSize(),
+                      widget->testAttribute(Qt::WA_SetFont), widget->font(), 0, {}, widget->styleSheet()};
+    if (const auto* table = qobject_cast<const QTableView*>(widget))
+        state.rowHeight = table->verticalHeader()->defaultSectionSize();
+    else if (const auto* toolBar = qobject_cast<const QToolBar*>(widget))
+        state.iconSize = toolBar->iconSize();
+    return state;
+}
+
+void ScaleSnapshot::restore() const
+{
+    // The window's font first, which the controls without a font of their own inherit; a
+    // default QFont gives an inherited font back.
+    const auto restoreOne = [](const WidgetState& state) {
+        QWidget* widget = state.widget;
+        if (!widget)
+            return;
+        if (state.ownFont || widget->testAttribute(Qt::WA_SetFont))
+            widget->setFont(state.ownFont ? state.font : QFont());
+        widget->setMinimumSize(0, 0);
+        widget->setMaximumSize(state.maximum);
+        widget->setMinimumSize(state.minimum);
+        if (auto* table = qobject_cast<QTableView*>(widget); table && state.rowHeight > 0)
+            table->verticalHeader()->setDefaultSectionSize(state.rowHeight);
+        else if (auto* toolBar = qobject_cast<QToolBar*>(widget); toolBar && state.iconSize.isValid())
+            toolBar->setIconSize(state.iconSize);
+        if (widget->styleSheet() != state.styleSheet)
+            widget->setStyleSheet(state.styleSheet);
+    };
+    restoreOne(window_);
+    for (auto o = controls_.crbegin(); o != controls_.crend(); ++o) {
+        restoreOne(*o);
+        if (o->widget)
+            o->widget->setGeometry(o->geometry);
+    }
+    QWidget* window = window_.widget;
+    if (window && !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        window->resize(window_.geometry.size());
 }
 
 ScaleRatio ScreenScaleRatio(const QWidget* window)

@@ -8,11 +8,46 @@
 // Called from the show handler of every window but the welcome screen. It lives with the
 // document windows: the layers below them (base, the storage core, risk) link Qt Core alone.
 
-class QWidget;
+#include <QFont>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <vector>
 
 void ApplyAutoScale(QWidget* window);
 // The same rule with an explicit factor, for tests and for the options dialog.
 void ScaleWidgetTree(QWidget* window, int m, int d);
+
+// What ScaleWidgetTree changes in a window and its controls, as it is when taken: restore()
+// gives every one of them back exactly, with no rounding, so a scaling can be taken back
+// (the options dialog's "Anuluj"). Controls deleted meanwhile are passed over.
+class ScaleSnapshot {
+public:
+    explicit ScaleSnapshot(QWidget* window);
+    ~ScaleSnapshot();
+
+    void restore() const;
+
+private:
+    friend void ScaleWidgetTree(QWidget* window, int m, int d);
+
+    struct WidgetState {
+        QPointer<QWidget> widget;
+        QRect geometry;
+        QSize minimum;
+        QSize maximum;
+        bool ownFont;
+        QFont font;
+        int rowHeight;     // a table's default row height; 0 for other controls
+        QSize iconSize;    // a toolbar's icon size; invalid for other controls
+        QString styleSheet;
+    };
+    static WidgetState stateOf(QWidget* widget);
+
+    WidgetState window_;
+    std::vector<WidgetState> controls_;   // in collecting order, parents before children
+};
 
 // The factor M / D of the screen `window` is on.
 struct ScaleRatio {

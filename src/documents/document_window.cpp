@@ -24,6 +24,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QStatusTipEvent>
@@ -438,10 +439,8 @@ void DocumentWindow::FormDeactivate()
 
 bool DocumentWindow::FormClose()
 {
-    if (IniDat1->Modified()) {
-        const QString name = QFileInfo(IniDat1->FileName()).fileName();
-        switch (prompts().questionWithCancel(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
-                                             QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie."))) {
+    if (!closingAnswered_) {
+        switch (askToSave()) {
         case Prompts::Answer::Cancel:
             return false;
         case Prompts::Answer::Yes:
@@ -456,6 +455,25 @@ bool DocumentWindow::FormClose()
     }
     FormDeactivate();
     return true;
+}
+
+Prompts::Answer DocumentWindow::askToSave()
+{
+    if (!IniDat1->Modified())
+        return Prompts::Answer::No;
+    const QString name = QFileInfo(IniDat1->FileName()).fileName();
+    return prompts().questionWithCancel(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
+                                        QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie."));
+}
+
+void DocumentWindow::closeAnswered()
+{
+    closingAnswered_ = true;
+    // The frame closes this window with it.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
 }
 
 void DocumentWindow::FormShow()

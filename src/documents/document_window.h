@@ -21,6 +21,7 @@
 // when the closing question is cancelled or a save asked for on closing did not write the
 // document.
 
+#include "base/prompts.h"
 #include "documents/grid_delegate.h"
 #include "risk/risk_method.h"
 
@@ -110,8 +111,16 @@ public:
     // Asks whether to save a modified document; Yes saves through the main window, No
     // discards. Run by closeEvent. False, and the window stays open and modified, when
     // Cancel was answered (also Esc or the question's close box) or when Yes was answered
-    // and the document is still modified: its save failed or was refused.
+    // and the document is still modified: its save failed or was refused. Asks nothing
+    // after closeAnswered().
     bool FormClose();
+    // The closing question alone, nothing done: Yes, No or Cancel (also Esc or the
+    // question's close box) for a modified document; No, without asking, for an
+    // unmodified one. Lets whoever closes many windows ask every question first.
+    Prompts::Answer askToSave();
+    // Closes the window whose question has been answered (askToSave) and acted on (saved
+    // for Yes), without asking again.
+    void closeAnswered();
     virtual void FormShow();
     // Applies the autoscale rule once; the first showing does it unless it was done before,
     // so whoever frames the window can size the frame to the scaled content.
@@ -212,4 +221,5 @@ private:
     int shownTab_ = 0;
     bool switchingTab_ = false;
     bool scaled_ = false;
+    bool closingAnswered_ = false;
 };

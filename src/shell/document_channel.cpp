@@ -1,8 +1,11 @@
 #include "shell/document_channel.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -12,6 +15,21 @@ namespace {
 constexpr int AnswerTimeoutMs = 30000;
 // The running copy's confirmation, one byte.
 constexpr char Received = 'K';
+
+// Only a full path names a socket: Qt would put a bare name in the shared temporary folder.
+bool isSocketPath(const QString& name)
+{
+    return QDir::isAbsolutePath(name);
+}
+
+// Whether the process at the other end of the connected local socket `descriptor` runs as
+// this user: another user's process must never receive the user's documents.
+bool peerIsThisUser(qintptr descriptor)
+{
+    struct ucred peer {};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::geteuid();
+}
 
 } // namespace
 
@@ -30,6 +48,8 @@ DocumentChannel::DocumentChannel(const QString& name, QObject* parent)
 
 bool DocumentChannel::listen()
 {
+    if (!isSocketPath(name_))
+        return false;
     QLocalServer::removeServer(name_);
     return server_->listen(name_);
 }
@@ -60,9 +80,11 @@ void DocumentChannel::setReceiver(std::function<void(const QStringList&)> receiv
 
 bool DocumentChannel::send(const QString& name, const QStringList& paths)
 {
+    if (!isSocketPath(name))
+        return false;
     QLocalSocket socket;
     socket.connectToServer(name);
-    if (!socket.waitForConnected(AnswerTimeoutMs))
+    if (!socket.waitForConnected(AnswerTimeoutMs) || !peerIsThisUser(socket.socketDescriptor()))
         return false;
     QDataStream out(&socket);
     out << paths;

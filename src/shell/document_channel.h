@@ -17,7 +17,8 @@ class QLocalSocket;
 
 class DocumentChannel : public QObject {
 public:
-    // `name`: the socket's full path (InstanceLock::channelName()).
+    // `name`: the socket's full path (InstanceLock::channelName()); with any other name
+    // the channel neither listens nor sends.
     explicit DocumentChannel(const QString& name, QObject* parent = nullptr);
 
     // The running copy's side: starts accepting lists. A socket that a killed run left
@@ -26,7 +27,8 @@ public:
     bool listen();
 
     // The second copy's side: hands `paths` to the copy listening on `name`. True once that
-    // copy has confirmed them; false when none listens or it does not answer within half a
+    // copy has confirmed them; false, with nothing sent, when none listens or the process
+    // listening runs as another user, and false when it does not answer within half a
     // minute.
     static bool send(const QString& name, const QStringList& paths);
 

@@ -148,10 +148,29 @@ void FileCommands::Close()
 
 bool FileCommands::CloseAll()
 {
+    QList<DocumentWindow*> windows;
     for (QMdiSubWindow* subWindow : area_->subWindowList(QMdiArea::StackingOrder)) {
-        if (!subWindow->close())
+        if (DocumentWindow* window = documentIn(subWindow))
+            windows.append(window);
+    }
+    // Every question is answered before anything closes, so that Cancel at any of them
+    // leaves every window as it was.
+    QList<DocumentWindow*> toSave;
+    for (DocumentWindow* window : windows) {
+        const Prompts::Answer answer = window->askToSave();
+        if (answer == Prompts::Answer::Cancel)
+            return false;
+        if (answer == Prompts::Answer::Yes)
+            toSave.append(window);
+    }
+    // A save that wrote nothing has said why; nothing closes then, so nothing is lost.
+    for (DocumentWindow* window : toSave) {
+        Save(window);
+        if (window->file().Modified())
             return false;
     }
+    for (DocumentWindow* window : windows)
+        window->closeAnswered();
     return true;
 }
 

@@ -50,9 +50,9 @@ public:
     void SaveAs(DocumentWindow* window);
     // Closes the active document window through its own closing question.
     void Close();
-    // Closes every document window, each through its own closing question, from the bottom
-    // of the stack to the top. Stops at the first window that stays open (its question was
-    // cancelled or its save failed) and then returns false.
+    // Closes every document window after asking the closing question of each modified one,
+    // from the bottom of the stack to the top, all before any window closes. False, with
+    // every window still open, when a question was cancelled or a save asked for failed.
     bool CloseAll();
 
     // Operations; each throws AppError.

@@ -1,7 +1,8 @@
 // The program's entry. A command line that asks for reports writes them without a window;
-// any other gets one instance at a time, the forced regional formats, the Polish standard
-// buttons, then the main window, which reads the settings as it is created. The documents
-// named on the command line are opened by this run or, when another one runs, handed to it.
+// any other needs a display and gets one instance at a time, the forced regional formats,
+// the Polish standard buttons, then the main window, which reads the settings as it is
+// created. The documents named on the command line are opened by this run or, when another
+// one runs, handed to it.
 
 #include "base/program_paths.h"
 #include "shell/document_channel.h"
@@ -13,6 +14,8 @@
 #include "shell/start_up.h"
 
 #include <QFileInfo>
+#include <QTextStream>
+
 
 // The arguments that name documents (all but options), as full paths: the run that opens
 // them may have another working folder.
@@ -30,6 +33,14 @@ int main(int argc, char* argv[])
 {
     if (isReportCommandLine(argc, argv))
         return runReportCommandLine(argc, argv);
+    // Without a display Qt would end the process with a note in English.
+    if (!graphicalSessionGiven(argc, argv)) {
+        QTextStream(stderr) << QStringLiteral(
+            "Program wymaga sesji graficznej: nie wskazano ekranu (brak zmiennej DISPLAY i WAYLAND_DISPLAY). "
+            "Raporty można utworzyć bez okna programu, zob. OcenaRyzyka --help.")
+                            << Qt::endl;
+        return 1;
+    }
 
     ProgramApplication app(argc, argv);
     // The name of the user's configuration folder of an installed program.

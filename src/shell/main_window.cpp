@@ -33,6 +33,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -209,8 +210,8 @@ void TForm1::createActions()
     Zamknijwszystkie1 = createAction("Zamknijwszystkie1", QStringLiteral("Zamknij wszystkie"),
                                      QStringLiteral("Zamknij wszystkie zbiory"), &TForm1::Zamknijwszystkie1Click);
     Zapisz1 = createAction("Zapisz1", QStringLiteral("&Zapisz"), QStringLiteral("Zapisz"), &TForm1::Zapisz1Click);
-    // Save is Ctrl+Z; Ctrl+S, which users of other programs reach for, saves too.
-    Zapisz1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_S)});
+    // Ctrl+Z stays the undo of the field being edited.
+    Zapisz1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     Zapiszjako1 = createAction("Zapiszjako1", QStringLiteral("Zapisz jako"), QStringLiteral("Zapisz jako"),
                                &TForm1::Zapiszjako1Click);
     FileExitItem = createAction("FileExitItem", QStringLiteral("Zakończ"), QStringLiteral("Zakończ program"),
@@ -460,7 +461,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 bool TForm1::claimsKey(const QWidget* focused, QKeyCombination key) const
 {
     const QKeySequence pressed(key);
-    if (Zapisz1->shortcuts().contains(pressed))
+    if (pressed == Zapisz1->shortcut())
         return true;
     if (pressed != CopyItem->shortcut() && pressed != PasteItem->shortcut())
         return false;
@@ -560,8 +561,17 @@ void TForm1::OpenFromOutside(const QStringList& paths)
 {
     if (!isVisible())
         return;
-    for (const QString& path : paths)
-        OpenDocument(path);
+    for (const QString& path : paths) {
+        // Opening would make a missing file, and take any other file for an assessment.
+        const QFileInfo file(path);
+        if (file.isFile() && (path.endsWith(QLatin1String(".rpr")) || path.endsWith(QLatin1String(".ron"))))
+            OpenDocument(path);
+        else
+            prompts().message(QStringLiteral("Nie otwarto „%1”: nie ma takiego pliku projektu (.rpr) "
+                                             "ani oceny ryzyka (.ron).")
+                                  .arg(QDir::toNativeSeparators(path)),
+                              Prompts::Icon::Error);
+    }
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();

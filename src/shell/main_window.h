@@ -38,8 +38,9 @@ public:
     // shows a failure. Used by the recent-file items and the welcome screen.
     void OpenDocument(const QString& path);
     // Documents named from outside (the command line, a second start): opens each as
-    // OpenDocument does and brings this window to the front. Nothing is opened once the
-    // window has closed (a refused password).
+    // OpenDocument does and brings this window to the front. A path that is not an existing
+    // file ending in ".rpr" or ".ron" is refused with a message naming it, and nothing is
+    // made. Nothing is opened once the window has closed (a refused password).
     void OpenFromOutside(const QStringList& paths);
     // Full paths, oldest first, at most five.
     const QStringList& RecentFiles() const { return recentFiles_; }
@@ -92,10 +93,10 @@ public slots:
     void ToolMenuClick(QAction* item);
 
 protected:
-    // Save is on Ctrl+Z: a focused field of this window (edit box, memo, cell editor) would
-    // claim the key for its own undo, so its claim is refused and "&Zapisz" gets the key.
-    // Ctrl+C and Ctrl+V go to "&Kopiuj" and "&Wklej" the same way, except from a cell being
-    // edited in place, which the commands do not serve.
+    // Save is on Ctrl+S, whatever field of this window (edit box, memo, cell editor) has the
+    // focus; Ctrl+Z stays that field's own undo. Ctrl+C and Ctrl+V go to "&Kopiuj" and
+    // "&Wklej" the same way, except from a cell being edited in place, which the commands do
+    // not serve.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Every document window is closed first, asking about its unsaved changes; while one

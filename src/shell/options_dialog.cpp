@@ -62,6 +62,7 @@ TForm190::TForm190(const ProgramPaths& paths, QWidget* mainWindow)
                               | Qt::WindowCloseButtonHint)
     , paths_(paths)
     , mainWindow_(mainWindow)
+    , autoScaleAtOpen_(programSettings().AutoScale)
 {
     setObjectName(QStringLiteral("Form190"));
     setWindowTitle(QStringLiteral("Opcje"));
@@ -86,6 +87,8 @@ TForm190::TForm190(const ProgramPaths& paths, QWidget* mainWindow)
     layout->addWidget(PageControl1, 1);
     layout->addLayout(buttons);
 }
+
+TForm190::~TForm190() = default;
 
 QWidget* TForm190::createScalingPage()
 {
@@ -212,6 +215,14 @@ void TForm190::SpeedButton2Click()
     reject();
 }
 
+void TForm190::reject()
+{
+    if (mainWindowAtOpen_)
+        mainWindowAtOpen_->restore();
+    programSettings().AutoScale = autoScaleAtOpen_;
+    QDialog::reject();
+}
+
 void TForm190::SpeedButton3Click()
 {
     requestHelp(OptionsHelpContext);
@@ -220,6 +231,8 @@ void TForm190::SpeedButton3Click()
 void TForm190::SpeedButton4Click()
 {
     if (CheckBox1->isChecked()) {
+        if (!mainWindowAtOpen_)
+            mainWindowAtOpen_ = std::make_unique<ScaleSnapshot>(mainWindow_);
         const ScaleRatio ratio = ScreenScaleRatio(this);
         ScaleWidgetTree(this, ratio.m, ratio.d);
         ScaleWidgetTree(mainWindow_, ratio.m, ratio.d);

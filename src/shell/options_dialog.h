@@ -6,25 +6,30 @@
 // It starts from the process-wide settings, not from the file. "Zamknij" writes the
 // switches to the file and puts them in force, then, when any password field is filled,
 // checks the fields (CheckPasswordFields) and stores the new password; a failed check
-// keeps the dialog open with the switches already written. "Anuluj" writes nothing.
-// "Zastosuj" scales this dialog and the main window once more on every press.
+// keeps the dialog open with the switches already written. "Zastosuj" scales this dialog
+// and the main window once more on every press and puts the autoscale switch in force.
+// "Anuluj" (also Esc and the close box) writes nothing and gives the main window back the
+// scale, and the switch the value, they had when the dialog opened.
 //
 // REQUIRES: `mainWindow` outlives the dialog.
 
 #include "base/program_paths.h"
 
 #include <QDialog>
+#include <memory>
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class ScaleSnapshot;
 
 class TForm190 : public QDialog {
     Q_OBJECT
 public:
     // `paths` say where TARVEN.INI is.
     TForm190(const ProgramPaths& paths, QWidget* mainWindow);
+    ~TForm190() override;
 
     QTabWidget* PageControl1;
     QWidget* TabSheet2;   // "Skalowanie"
@@ -51,6 +56,8 @@ public:
     // otherwise says why and clears the fields that must be typed again.
     bool CheckPasswordFields();
 
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -65,4 +72,7 @@ private:
 
     ProgramPaths paths_;
     QWidget* mainWindow_;
+    const bool autoScaleAtOpen_;
+    // The main window as it was before the first "Zastosuj"; none until then.
+    std::unique_ptr<ScaleSnapshot> mainWindowAtOpen_;
 };

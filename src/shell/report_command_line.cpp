@@ -190,9 +190,8 @@ int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& er
 
 bool isReportCommandLine(int argc, char* argv[])
 {
-    const QStringList options{kRiskReport, kChecklistReport, kOverview, kFolder, kFormat, kHelp};
     for (int i = 1; i < argc; ++i) {
-        if (options.contains(QString::fromLocal8Bit(argv[i])))
+        if (qstrncmp(argv[i], "--", 2) == 0)
             return true;
     }
     return false;

@@ -12,8 +12,9 @@
 // cause, and the next file is taken all the same. Exit code 0 only when every report was
 // written, 1 when some were not, 2 for a command line that cannot be understood.
 
-// True when the command line holds a report option or --help: such a command line is the
-// report's; any other goes to the windowed program.
+// True when the command line holds an argument starting with "--": the report options and
+// --help are the only ones, so such a command line is the report's, where an unknown one is
+// a usage error before anything is read or written. Any other goes to the windowed program.
 bool isReportCommandLine(int argc, char* argv[]);
 
 // Sets the offscreen platform unless one is given, makes the application object and writes

@@ -7,6 +7,19 @@
 #include <clocale>
 #include <memory>
 
+bool graphicalSessionGiven(int argc, char* argv[])
+{
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0)
+            return true;
+    }
+    return false;
+}
+
 void forceRegionalFormats()
 {
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));

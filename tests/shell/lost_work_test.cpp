@@ -1,7 +1,10 @@
 // What a slip must not cost: Save as onto a saved document asks first, opening a file never
-// changes it, and cancelling a closing question keeps the work open.
+// changes it, a name from outside that is no document makes nothing, and cancelling a closing
+// question keeps the work open.
 
 #include "file_commands_fixture.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -82,32 +85,84 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"EmptyFile", "FileOpenItem", "", true}),
     [](const auto& test) { return std::string(test.param.name); });
 
-class CancelledClosingQuestion : public FileCommandsTest, public ::testing::WithParamInterface<const char*> {};
+struct OutsideCase {
+    const char* name;
+    const char* file;       // named from outside, in PROJEKTY
+    QByteArray bytes;       // its content; a null array: no such file
+    bool opened;
+};
 
-// Anuluj (also Esc and the question's close box) on the first of two modified windows.
-TEST_P(CancelledClosingQuestion, KeepsEveryWindowOpenAndModifiedAndStopsTheClosing)
+class DocumentNamedFromOutside : public FileCommandsTest, public ::testing::WithParamInterface<OutsideCase> {};
+
+// A document named on the command line or handed over by a second start is opened only when
+// it is an existing project or assessment; anything else is refused by name and left as it is.
+TEST_P(DocumentNamedFromOutside, OpensOnlyAnExistingProjectOrAssessment)
 {
+    const OutsideCase& c = GetParam();
+    if (!c.bytes.isNull())
+        folder.write(QStringLiteral("PROJEKTY/") + c.file, c.bytes);
     start();
-    run("Projekt1");
-    run("Projekt1");
+    form->OpenFromOutside({projekty(c.file)});
+
+    EXPECT_EQ(windows().size(), c.opened ? 1 : 0);
+    EXPECT_EQ(QFileInfo::exists(projekty(c.file)), !c.bytes.isNull()) << "nothing is made";
+    if (!c.bytes.isNull())
+        EXPECT_EQ(bytesOf(projekty(c.file)), c.bytes);
+    ASSERT_EQ(prompts.messages.size(), c.opened ? 0 : 1);
+    if (!c.opened)
+        EXPECT_TRUE(prompts.messages[0].text.contains(QDir::toNativeSeparators(projekty(c.file))));
+}
+
+INSTANTIATE_TEST_SUITE_P(, DocumentNamedFromOutside,
+                         ::testing::Values(OutsideCase{"Project", "a.rpr", "[OPIS]\r\nStanowisko=Tokarz\r\n", true},
+                                           OutsideCase{"Assessment", "a.ron", "[OPIS]\r\nStanowisko=Tokarz\r\n", true},
+                                           OutsideCase{"MissingAssessment", "brak.ron", QByteArray(), false},
+                                           OutsideCase{"MissingReport", "x.docx", QByteArray(), false},
+                                           OutsideCase{"ExistingReport", "x.docx", "PK\x03\x04", false}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+struct CancelCase {
+    const char* name;
+    const char* command;   // "" for the program's own closing
+    int cancelled;         // the question, counting from 1, that gets Anuluj
+};
+
+class CancelledClosingQuestion : public FileCommandsTest, public ::testing::WithParamInterface<CancelCase> {};
+
+// Four modified windows; the questions before the one cancelled get Tak and Nie in turn.
+// Anuluj (also Esc and the question's close box) at any question keeps every window.
+TEST_P(CancelledClosingQuestion, KeepsEveryWindowOpenAndModifiedAndSavesNothing)
+{
+    const CancelCase& c = GetParam();
+    start();
+    for (int i = 0; i < 4; ++i)
+        run("Projekt1");
     for (DocumentWindow* window : windows())
         window->setModified(true);
+    for (int i = 1; i < c.cancelled; ++i)
+        prompts.choices.enqueue(i % 2 ? Prompts::Answer::Yes : Prompts::Answer::No);
     prompts.choices.enqueue(Prompts::Answer::Cancel);
-    if (const char* command = GetParam(); *command)
-        run(command);
+    if (*c.command)
+        run(c.command);
     else
         EXPECT_FALSE(form->close());
     deleteClosed();
 
-    EXPECT_EQ(prompts.questions.size(), 1) << "the closing ends at the first Anuluj";
-    ASSERT_EQ(windows().size(), 2);
+    EXPECT_EQ(prompts.questions.size(), c.cancelled) << "the closing ends at Anuluj";
+    ASSERT_EQ(windows().size(), 4);
     for (DocumentWindow* window : windows())
         EXPECT_TRUE(window->file().Modified());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(QDir(projekty()).isEmpty());
+    EXPECT_TRUE(QDir(projekty()).isEmpty()) << "a Tak before Anuluj saves nothing";
 }
 
-// Close, Close all, and the program's own closing ("").
-INSTANTIATE_TEST_SUITE_P(, CancelledClosingQuestion, ::testing::Values("Zamknij", "Zamknijwszystkie1", ""));
+INSTANTIATE_TEST_SUITE_P(, CancelledClosingQuestion,
+                         ::testing::Values(CancelCase{"Close", "Zamknij", 1},
+                                           CancelCase{"CloseAllAtTheFirst", "Zamknijwszystkie1", 1},
+                                           CancelCase{"CloseAllAtTheLast", "Zamknijwszystkie1", 4},
+                                           CancelCase{"ProgramAtTheFirst", "", 1},
+                                           CancelCase{"ProgramAtTheSecond", "", 2},
+                                           CancelCase{"ProgramAtTheLast", "", 4}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

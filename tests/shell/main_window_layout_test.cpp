@@ -94,7 +94,7 @@ TEST_F(MainWindowLayout, FileMenuHoldsItsNineFixedItems)
                     {"Zamknij", "&Zamknij", "Zamknij", QKeySequence("Ctrl+F4")},
                     {"Zamknijwszystkie1", "Zamknij wszystkie", "Zamknij wszystkie zbiory"},
                     separator("N5"),
-                    {"Zapisz1", "&Zapisz", "Zapisz", QKeySequence("Ctrl+Z")},
+                    {"Zapisz1", "&Zapisz", "Zapisz", QKeySequence("Ctrl+S")},
                     {"Zapiszjako1", "Zapisz jako", "Zapisz jako"},
                     separator("N1"),
                     {"FileExitItem", "Zakończ", "Zakończ program"},

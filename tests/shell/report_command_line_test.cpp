@@ -1,12 +1,15 @@
 // The reports from the command line, run as the real program in a process with no display
-// given: the files written, one line per file on standard output, one per bad file on
-// standard error, and the exit code; --help and a command line that cannot be understood
-// print the usage.
+// given: the files written (and nothing else), one line per file on standard output, one per
+// bad file on standard error, and the exit code; --help and a command line that cannot be
+// understood print the usage. A command line without a report option starts the window,
+// which needs a display.
 
 #include "base/win1250.h"
 #include "support/real_reader.h"
 #include "support/temp_folder.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -51,6 +54,9 @@ const CommandCase Cases[] = {
      1, {"b.odt"}, {"tym samym plikiem"}, false},
     {"OverviewOfAChecklist", {"--lista-kontrolna", "--podsumowanie", "@/a.ron", "@/lista.pdf"}, 2, {},
      {"tylko do raportu --raport"}, false, Usage::OnError},
+    {"MistypedReportOption", {"--raprot", "@/a.ron", "@/x.docx"}, 2, {}, {"--raprot"}, false, Usage::OnError},
+    {"UnknownOptionAfterADocument", {"@/x.docx", "--nowy"}, 2, {}, {"--nowy"}, false, Usage::OnError},
+    {"WindowWithoutADisplay", {"@/x.docx"}, 1, {}, {"wymaga sesji graficznej"}, false},
 };
 
 // The lines before the usage, if the usage is printed whole, else all lines.
@@ -106,7 +112,13 @@ TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
     ASSERT_EQ(err.size(), c.errorLines.size()) << err.join('\n').toStdString();
     for (int i = 0; i < c.errorLines.size(); ++i)
         EXPECT_TRUE(err[i].contains(c.errorLines[i])) << err[i].toStdString();
-    EXPECT_FALSE(QFileInfo::exists(folder.path("raporty/zepsuta.docx")));
+    QStringList made;
+    for (QDirIterator file(folder.root(), QDir::Files, QDirIterator::Subdirectories); file.hasNext();)
+        made.append(QDir(folder.root()).relativeFilePath(file.next()));
+    made.sort();
+    QStringList expected = QStringList{"a.ron", "b.ron", "ocena.odt", "projekt.rpr", "skrót.pdf", "zepsuta.ron"} + c.written;
+    expected.sort();
+    EXPECT_EQ(made.join(' ').toStdString(), expected.join(' ').toStdString()) << "only the reports are made";
     for (const char* name : {"a.ron", "ocena.odt"})
         EXPECT_EQ(folder.read(name), original) << "documents are only read";
 }

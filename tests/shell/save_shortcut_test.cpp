@@ -1,5 +1,5 @@
-// Save is on Ctrl+Z: the main window's shortcut wins over the undo of the field being typed
-// in, inside a document window; other windows keep their own Ctrl+Z.
+// Save is on Ctrl+S in every field of a document window; Ctrl+Z is the undo of the field
+// being typed in, there and in every other window.
 
 #include "shell/main_window.h"
 
@@ -17,7 +17,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -65,18 +67,6 @@ protected:
     DocumentWindow* document = nullptr;
 };
 
-TEST_F(SaveShortcut, CtrlZInAFieldOfADocumentSavesInsteadOfUndoing)
-{
-    ASSERT_NE(document, nullptr);
-    QSignalSpy saves(form->findChild<QAction*>(QStringLiteral("Zapisz1")), &QAction::triggered);
-    focus(document->EditIni1);
-    QTest::keyClicks(document->EditIni1, QStringLiteral("Spawacz"));
-    QTest::keyClick(document->EditIni1, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(saves.size(), 1);
-    EXPECT_EQ(document->EditIni1->text(), "Spawacz") << "the typing is not undone";
-    EXPECT_TRUE(savedProject().contains("Stanowisko=Spawacz\r\n"));
-}
-
 TEST_F(SaveShortcut, CtrlSSavesAndCtrlF4ClosesTheActiveDocument)
 {
     ASSERT_NE(document, nullptr);
@@ -91,33 +81,73 @@ TEST_F(SaveShortcut, CtrlSSavesAndCtrlF4ClosesTheActiveDocument)
     EXPECT_TRUE(form->fileCommands()->documentWindows().isEmpty());
 }
 
-TEST_F(SaveShortcut, CtrlZInAMemoOfADocumentSavesInsteadOfUndoing)
-{
-    ASSERT_NE(document, nullptr);
-    focus(document->MemoIni1);
-    QTest::keyClicks(document->MemoIni1, QStringLiteral("Uwagi"));
-    QTest::keyClick(document->MemoIni1, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(document->MemoIni1->lines(), QStringList{"Uwagi"});
-    EXPECT_TRUE(savedProject().contains("=Uwagi\r\n"));
-}
+enum class Field { Edit, Memo, Cell };
 
-TEST_F(SaveShortcut, CtrlZInATableCellEditorSaves)
+struct KeyCase {
+    const char* name;
+    Field field;
+    Qt::Key key;   // pressed with Ctrl after typing "Spawacz"
+    bool saves;
+};
+
+class SaveKey : public SaveShortcut, public ::testing::WithParamInterface<KeyCase> {
+protected:
+    // Focuses the field of `field` kind in the document, ready for typing.
+    QWidget* focusField(Field field)
+    {
+        if (field == Field::Edit)
+            return focused(document->EditIni1);
+        if (field == Field::Memo)
+            return focused(document->MemoIni1);
+        TStringGridIni* table = document->StringGridIni1;
+        pagesOf(document)->setCurrentWidget(table->parentWidget());
+        table->setRowCount(2);
+        table->setCell(0, 1, QString());
+        table->setCurrentCell(1, 0);
+        table->editItem(table->item(1, 0));
+        QApplication::processEvents();
+        return QApplication::focusWidget();
+    }
+
+    static QWidget* focused(QWidget* field)
+    {
+        focus(field);
+        return field;
+    }
+
+    static QString textOf(QWidget* field)
+    {
+        if (auto* line = qobject_cast<QLineEdit*>(field))
+            return line->text();
+        return qobject_cast<QPlainTextEdit*>(field)->toPlainText();
+    }
+};
+
+// Ctrl+S saves from every kind of field and keeps the typing; Ctrl+Z undoes the typing in
+// the field and writes nothing.
+TEST_P(SaveKey, CtrlSSavesAndCtrlZUndoesInTheField)
 {
+    const KeyCase& c = GetParam();
     ASSERT_NE(document, nullptr);
     QSignalSpy saves(form->findChild<QAction*>(QStringLiteral("Zapisz1")), &QAction::triggered);
-    TStringGridIni* table = document->StringGridIni1;
-    pagesOf(document)->setCurrentWidget(table->parentWidget());
-    table->setRowCount(2);
-    table->setCell(0, 1, QString());
-    table->setCurrentCell(1, 0);
-    table->editItem(table->item(1, 0));
-    QApplication::processEvents();
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, QStringLiteral("Czy"));
-    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(saves.size(), 1);
+    QWidget* field = focusField(c.field);
+    ASSERT_NE(field, nullptr);
+    QTest::keyClicks(field, QStringLiteral("Spawacz"));
+    QTest::keyClick(field, c.key, Qt::ControlModifier);
+
+    EXPECT_EQ(saves.size(), c.saves ? 1 : 0);
+    EXPECT_EQ(textOf(field), c.saves ? "Spawacz" : "");
+    EXPECT_EQ(QFile::exists(folder.path(QStringLiteral("PROJEKTY/PROJEKT1.rpr"))), c.saves);
 }
+
+INSTANTIATE_TEST_SUITE_P(, SaveKey,
+                         ::testing::Values(KeyCase{"CtrlSInAnEditBox", Field::Edit, Qt::Key_S, true},
+                                           KeyCase{"CtrlZInAnEditBox", Field::Edit, Qt::Key_Z, false},
+                                           KeyCase{"CtrlSInAMemo", Field::Memo, Qt::Key_S, true},
+                                           KeyCase{"CtrlZInAMemo", Field::Memo, Qt::Key_Z, false},
+                                           KeyCase{"CtrlSInACellEditor", Field::Cell, Qt::Key_S, true},
+                                           KeyCase{"CtrlZInACellEditor", Field::Cell, Qt::Key_Z, false}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(SaveShortcut, CtrlZInAFieldOfAnotherWindowStillUndoes)
 {
