@@ -68,6 +68,11 @@ public:
     void SaveDocument(DocumentWindow* window, const QString& name);
     // Gives up the window's current file, then SaveDocument under `name`.
     void SaveUnderNewName(DocumentWindow* window, const QString& name);
+    // Opens a recovery copy: a new window of the kind `extension` names (".rpr" a project,
+    // anything else an assessment) bound to `path`, its controls read from `content`,
+    // modified and not saved (DocumentWindow::openRecovered). Refused while another window
+    // holds `path`.
+    DocumentWindow* RestoreDocument(const QString& path, const QString& extension, const QByteArray& content);
     DocumentWindow* CreateProjectWindow(const QString& provisionalPath);
     DocumentWindow* CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath);
     // `stem` + n + "." + `extension` in PROJEKTY, for the first n, counting from the number
@@ -82,6 +87,8 @@ signals:
 private:
     template <class Window>
     Window* createWindow(const QString& path);
+    // A project window or an assessment window, framed, bound to `path`.
+    DocumentWindow* createDocumentWindow(bool project, const QString& path);
     QMdiSubWindow* subWindowHolding(const QString& path) const;
     // The error that `path` is not a document; the window made for it is then discarded and
     // the file stays untouched.

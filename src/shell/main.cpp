@@ -54,8 +54,10 @@ int main(int argc, char* argv[])
     TForm1 form(ProgramPaths::forProgramFolder(QCoreApplication::applicationDirPath()));
     form.showMaximized();
     // Once the start is over (a refused password has closed the window by then), the
-    // documents of the command line and those handed over meanwhile are opened.
+    // work a crashed run left is offered, then the documents of the command line and
+    // those handed over meanwhile are opened.
     QMetaObject::invokeMethod(&form, [&form, &channel, &documents] {
+        form.OfferRecoveryCopies();
         if (!documents.isEmpty())
             form.OpenFromOutside(documents);
         channel.setReceiver([&form](const QStringList& paths) { form.OpenFromOutside(paths); });

@@ -24,6 +24,7 @@
 #include "shell/password_dialog.h"
 #include "shell/product.h"
 #include "shell/recent_files.h"
+#include "shell/recovery_copies.h"
 #include "shell/settings_file.h"
 #include "shell/tool_libraries.h"
 
@@ -156,6 +157,7 @@ void TForm1::createDocumentArea()
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TForm1::documentWindowActivated);
     fileCommands_ = new FileCommands(MdiArea, this, paths_, this);
     connect(fileCommands_, &FileCommands::documentSaved, this, &TForm1::rememberSavedFile);
+    recoveryCopies_ = new RecoveryCopies(fileCommands_, RecoveryStore::defaultFolder(), this);
 }
 
 // The commands work on the active window while it is shown. A minimised window shows
@@ -390,6 +392,8 @@ void TForm1::ToolMenuClick(QAction* item)
     const qsizetype index = Uzyteczne->actions().indexOf(item);
     if (index < 0 || index >= toolLibraries_.size())
         return;
+    // A tool runs in this process and may take it down: the unsaved work is copied first.
+    recoveryCopies_->writeNow();
     runToolLibrary(QDir(paths_.toolsFolder()).filePath(toolLibraries_[index]), winId());
 }
 
@@ -560,6 +564,12 @@ void TForm1::OpenFromOutside(const QStringList& paths)
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();
+}
+
+void TForm1::OfferRecoveryCopies()
+{
+    if (isVisible())
+        recoveryCopies_->offerLeftCopies();
 }
 
 void TForm1::RecentFileClick(const QString& path)

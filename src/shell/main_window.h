@@ -17,6 +17,7 @@
 class DocumentWindow;
 class FileCommands;
 class HelpWindow;
+class RecoveryCopies;
 class TutorialCards;
 class QMdiArea;
 class QMdiSubWindow;
@@ -34,6 +35,8 @@ public:
     const ProgramPaths& paths() const { return paths_; }
     QMdiArea* mdiArea() const { return MdiArea; }
     FileCommands* fileCommands() const { return fileCommands_; }
+    // The recovery copies of the modified documents.
+    RecoveryCopies* recoveryCopies() const { return recoveryCopies_; }
     // Opens `path` in a document window, or brings forward the window that holds it;
     // shows a failure. Used by the recent-file items and the welcome screen.
     void OpenDocument(const QString& path);
@@ -41,6 +44,9 @@ public:
     // OpenDocument does and brings this window to the front. Nothing is opened once the
     // window has closed (a refused password).
     void OpenFromOutside(const QStringList& paths);
+    // Offers the recovery copies that ended runs left (RecoveryCopies::offerLeftCopies);
+    // nothing once the window has closed (a refused password).
+    void OfferRecoveryCopies();
     // Full paths, oldest first, at most five.
     const QStringList& RecentFiles() const { return recentFiles_; }
 
@@ -140,6 +146,7 @@ private:
 
     QMdiArea* MdiArea = nullptr;
     FileCommands* fileCommands_ = nullptr;
+    RecoveryCopies* recoveryCopies_ = nullptr;
     QPointer<DocumentWindow> activeDocument_;
     bool rowCommandsApply_ = false;   // the active window shows a table
     bool reportApplies_ = false;      // a document window is active
