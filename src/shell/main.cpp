@@ -52,12 +52,11 @@ int main(int argc, char* argv[])
     installPolishTranslations(app);
 
     TForm1 form(ProgramPaths::forProgramFolder(QCoreApplication::applicationDirPath()));
+    form.offerRecoveryCopiesAtStart();
     form.showMaximized();
     // Once the start is over (a refused password has closed the window by then), the
-    // work a crashed run left is offered, then the documents of the command line and
-    // those handed over meanwhile are opened.
+    // documents of the command line and those handed over meanwhile are opened.
     QMetaObject::invokeMethod(&form, [&form, &channel, &documents] {
-        form.OfferRecoveryCopies();
         if (!documents.isEmpty())
             form.OpenFromOutside(documents);
         channel.setReceiver([&form](const QStringList& paths) { form.OpenFromOutside(paths); });

@@ -41,6 +41,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <utility>
 
 // The standard images of Qt's dialogs come from the desktop's icon theme, with Adwaita (which
 // the setup installs) where the desktop names no theme or its theme lacks an image; the
@@ -474,13 +475,15 @@ void TForm1::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     ApplyAutoScale(this);
-    if (programSettings().ShowWelcome)
+    if (programSettings().ShowWelcome || offerRecoveryAtStart_)
         QMetaObject::invokeMethod(this, &TForm1::WelcomeScreenMessage, Qt::QueuedConnection);
 }
 
 void TForm1::WelcomeScreenMessage()
 {
-    if (isVisible())
+    if (isVisible() && std::exchange(offerRecoveryAtStart_, false))
+        recoveryCopies_->offerLeftCopies();
+    if (isVisible() && programSettings().ShowWelcome)
         emit welcomeScreenRequested();
 }
 
@@ -564,12 +567,6 @@ void TForm1::OpenFromOutside(const QStringList& paths)
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();
-}
-
-void TForm1::OfferRecoveryCopies()
-{
-    if (isVisible())
-        recoveryCopies_->offerLeftCopies();
 }
 
 void TForm1::RecentFileClick(const QString& path)

@@ -44,9 +44,10 @@ public:
     // OpenDocument does and brings this window to the front. Nothing is opened once the
     // window has closed (a refused password).
     void OpenFromOutside(const QStringList& paths);
-    // Offers the recovery copies that ended runs left (RecoveryCopies::offerLeftCopies);
-    // nothing once the window has closed (a refused password).
-    void OfferRecoveryCopies();
+    // Asks, once the window has been shown and before the welcome screen, about the
+    // recovery copies that ended runs left (RecoveryCopies::offerLeftCopies); nothing once
+    // the window has closed (a refused password). The program's entry asks for it.
+    void offerRecoveryCopiesAtStart() { offerRecoveryAtStart_ = true; }
     // Full paths, oldest first, at most five.
     const QStringList& RecentFiles() const { return recentFiles_; }
 
@@ -127,6 +128,8 @@ private:
     // The active window was minimised or restored.
     void documentWindowStateChanged();
     void updateWindowMenu();
+    // The questions after the window is first shown, one after the other: the recovery
+    // copies when asked for, then the welcome screen when the settings ask for it.
     void WelcomeScreenMessage();
     // Whether a key pressed in `focused`, a widget of this window, goes to this window's command.
     bool claimsKey(const QWidget* focused, QKeyCombination key) const;
@@ -147,6 +150,7 @@ private:
     QMdiArea* MdiArea = nullptr;
     FileCommands* fileCommands_ = nullptr;
     RecoveryCopies* recoveryCopies_ = nullptr;
+    bool offerRecoveryAtStart_ = false;
     QPointer<DocumentWindow> activeDocument_;
     bool rowCommandsApply_ = false;   // the active window shows a table
     bool reportApplies_ = false;      // a document window is active

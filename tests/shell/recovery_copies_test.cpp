@@ -4,7 +4,6 @@
 // or closed, or the copy discarded.
 
 #include "file_commands_fixture.h"
-#include "shell/recovery_copies.h"
 #include "shell/recovery_dialog.h"
 #include "storage/recovery_store.h"
 #include "support/modal_dialog.h"
@@ -87,7 +86,11 @@ TEST_P(RecoveryAfterAnUncleanEnd, OffersTheCopyAndLeavesNoneOnceTheWorkIsDecided
         EXPECT_EQ(dialog.list()->topLevelItem(0)->text(0), QDir::toNativeSeparators(document));
         (c.restore ? dialog.restoreButton() : dialog.discardButton())->click();
     });
-    form->OfferRecoveryCopies();
+    // The next start: the window, shown again, asks about the copies.
+    form->hide();
+    form->offerRecoveryCopiesAtStart();
+    form->show();
+    QApplication::processEvents();
     ASSERT_TRUE(offered);
     EXPECT_EQ(bytesOf(document), before) << "the copy changed the document's file";
 
