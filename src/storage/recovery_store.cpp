@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -78,12 +77,11 @@ QString RecoveryStore::filePath(const QString& name, const char* extension) cons
 // link, another owner) is not used.
 void RecoveryStore::makePrivateFolder() const
 {
+    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
     QDir().mkpath(QFileInfo(folder_).absolutePath());
-    const QByteArray path = QFile::encodeName(folder_);
-    ::mkdir(path.constData(), S_IRWXU);
-    struct stat info {};
-    if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()
-        || ::chmod(path.constData(), S_IRWXU) != 0)
+    QDir().mkdir(folder_, ownerOnly);
+    const QFileInfo info(folder_);
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != ::geteuid() || !QFile::setPermissions(folder_, ownerOnly))
         throw AppError(QStringLiteral("Nie można utworzyć prywatnego folderu kopii zapasowych „%1”.")
                            .arg(QDir::toNativeSeparators(folder_)));
 }
