@@ -215,6 +215,21 @@ void DocumentWindow::releaseFile()
     IniDat1->ReleaseIni();
 }
 
+std::optional<QByteArray> DocumentWindow::unsavedContent()
+{
+    return IniDat1->ContentWith([this] { WritePass(boundControls_); });
+}
+
+void DocumentWindow::openRecovered(const QString& path, const QByteArray& content)
+{
+    bindToFile(path);
+    const auto dropCopy = qScopeGuard([this] { IniDat1->CloseIni(); });
+    openCopy();
+    IniDat1->Ini()->LoadFromBytes(content);
+    readControls();
+    IniDat1->SetModified();
+}
+
 // --- building ------------------------------------------------------------------------
 
 RiskMethod DocumentWindow::method() const

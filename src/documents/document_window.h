@@ -26,6 +26,7 @@
 #include "risk/risk_method.h"
 
 #include <QWidget>
+#include <optional>
 
 class AtomicFileWriter;
 class BoundControl;
@@ -93,6 +94,15 @@ public:
     void saveFileAs(const QString& path);
     // Gives the file's lock back (the file becomes writable by others) and drops the copy.
     void releaseFile();
+    // What a save would write now (the bound controls merged into what the file holds),
+    // for a recovery copy: nothing is written and the lock stays as it is. None while the
+    // window is opening or saving its file.
+    std::optional<QByteArray> unsavedContent();
+    // Opens `path` into the window as openFile does (the lock, the warning about someone
+    // else's), but reads every bound control from `content`, a recovery copy, in place of
+    // the file. The document is then modified; nothing is written, and a path that does not
+    // exist stays so until the first save.
+    void openRecovered(const QString& path, const QByteArray& content);
 
     // Every bound control, page after page, each page's in placing order.
     const QList<BoundControl*>& boundControls() const { return boundControls_; }

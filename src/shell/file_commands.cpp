@@ -217,6 +217,11 @@ Window* FileCommands::createWindow(const QString& path)
     return window;
 }
 
+DocumentWindow* FileCommands::createDocumentWindow(bool project, const QString& path)
+{
+    return project ? static_cast<DocumentWindow*>(createWindow<TForm2>(path)) : createWindow<TForm5>(path);
+}
+
 DocumentWindow* FileCommands::OpenDocument(const QString& path)
 {
     if (QMdiSubWindow* open = subWindowHolding(path)) {
@@ -224,12 +229,24 @@ DocumentWindow* FileCommands::OpenDocument(const QString& path)
         open->showNormal();
         return documentIn(open);
     }
-    DocumentWindow* window = QFileInfo(path).fileName().endsWith(ProjectExtension)
-                                 ? static_cast<DocumentWindow*>(createWindow<TForm2>(path))
-                                 : createWindow<TForm5>(path);
+    DocumentWindow* window = createDocumentWindow(QFileInfo(path).fileName().endsWith(ProjectExtension), path);
     auto discardWindow = discardOnFailure(window);
     if (!window->openFile(path))
         throw notADocument(path);
+    discardWindow.dismiss();
+    return window;
+}
+
+DocumentWindow* FileCommands::RestoreDocument(const QString& path, const QString& extension,
+                                             const QByteArray& content)
+{
+    if (subWindowHolding(path))
+        throw AppError(QStringLiteral("Dokument „%1” jest już otwarty, więc jego kopia nie została przywrócona.\r"
+                                      "Kopia zostanie zaproponowana przy następnym uruchomieniu programu.")
+                           .arg(native(path)));
+    DocumentWindow* window = createDocumentWindow(extension == ProjectExtension, path);
+    auto discardWindow = discardOnFailure(window);
+    window->openRecovered(path, content);
     discardWindow.dismiss();
     return window;
 }

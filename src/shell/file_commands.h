@@ -68,6 +68,11 @@ public:
     void SaveDocument(DocumentWindow* window, const QString& name);
     // Gives up the window's current file, then SaveDocument under `name`.
     void SaveUnderNewName(DocumentWindow* window, const QString& name);
+    // Opens a recovery copy: a new window of the kind `extension` names (".rpr" a project,
+    // anything else an assessment) bound to `path`, its controls read from `content`,
+    // modified and not saved (DocumentWindow::openRecovered). Refused while another window
+    // holds `path`.
+    DocumentWindow* RestoreDocument(const QString& path, const QString& extension, const QByteArray& content);
     DocumentWindow* CreateProjectWindow(const QString& provisionalPath);
     // Refused, with no window left, when the project is not a document or has no method.
     DocumentWindow* CreateAssessmentFromProject(const QString& projectPath, const QString& provisionalPath);
@@ -83,6 +88,8 @@ signals:
 private:
     template <class Window>
     Window* createWindow(const QString& path);
+    // A project window or an assessment window, framed, bound to `path`.
+    DocumentWindow* createDocumentWindow(bool project, const QString& path);
     QMdiSubWindow* subWindowHolding(const QString& path) const;
     // When the project is open in a window with unsaved changes, asks whether to save them
     // before an assessment is made from its file: Tak saves, Nie goes on with the file as

@@ -63,6 +63,7 @@ int main(int argc, char* argv[])
     installPolishTranslations(app);
 
     TForm1 form(ProgramPaths::forProgramFolder(QCoreApplication::applicationDirPath()));
+    form.offerRecoveryCopiesAtStart();
     form.showMaximized();
     // Once the start is over (a refused password has closed the window by then), the
     // documents of the command line and those handed over meanwhile are opened.

@@ -25,6 +25,7 @@
 #include "shell/password_hash.h"
 #include "shell/product.h"
 #include "shell/recent_files.h"
+#include "shell/recovery_copies.h"
 #include "shell/settings_file.h"
 #include "shell/tool_libraries.h"
 
@@ -42,6 +43,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <utility>
 
 // The standard images of Qt's dialogs come from the desktop's icon theme, with Adwaita (which
 // the setup installs) where the desktop names no theme or its theme lacks an image; the
@@ -159,6 +161,7 @@ void TForm1::createDocumentArea()
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TForm1::documentWindowActivated);
     fileCommands_ = new FileCommands(MdiArea, this, paths_, this);
     connect(fileCommands_, &FileCommands::documentSaved, this, &TForm1::rememberSavedFile);
+    recoveryCopies_ = new RecoveryCopies(fileCommands_, RecoveryStore::defaultFolder(), this);
 }
 
 // The commands work on the active window while it is shown. A minimised window shows
@@ -396,6 +399,8 @@ void TForm1::ToolMenuClick(QAction* item)
     const qsizetype index = Uzyteczne->actions().indexOf(item);
     if (index < 0 || index >= toolLibraries_.size())
         return;
+    // A tool runs in this process and may take it down: the unsaved work is copied first.
+    recoveryCopies_->writeNow();
     runToolLibrary(QDir(paths_.toolsFolder()).filePath(toolLibraries_[index]), winId());
 }
 
@@ -476,13 +481,15 @@ void TForm1::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     ApplyAutoScale(this);
-    if (programSettings().ShowWelcome)
+    if (programSettings().ShowWelcome || offerRecoveryAtStart_)
         QMetaObject::invokeMethod(this, &TForm1::WelcomeScreenMessage, Qt::QueuedConnection);
 }
 
 void TForm1::WelcomeScreenMessage()
 {
-    if (isVisible())
+    if (isVisible() && std::exchange(offerRecoveryAtStart_, false))
+        recoveryCopies_->offerLeftCopies();
+    if (isVisible() && programSettings().ShowWelcome)
         emit welcomeScreenRequested();
 }
 

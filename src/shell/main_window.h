@@ -17,6 +17,7 @@
 class DocumentWindow;
 class FileCommands;
 class HelpWindow;
+class RecoveryCopies;
 class TutorialCards;
 class QMdiArea;
 class QMdiSubWindow;
@@ -34,6 +35,8 @@ public:
     const ProgramPaths& paths() const { return paths_; }
     QMdiArea* mdiArea() const { return MdiArea; }
     FileCommands* fileCommands() const { return fileCommands_; }
+    // The recovery copies of the modified documents.
+    RecoveryCopies* recoveryCopies() const { return recoveryCopies_; }
     // Opens `path` in a document window, or brings forward the window that holds it;
     // shows a failure. Used by the recent-file items and the welcome screen.
     void OpenDocument(const QString& path);
@@ -42,6 +45,10 @@ public:
     // file ending in ".rpr" or ".ron" is refused with a message naming it, and nothing is
     // made. Nothing is opened once the window has closed (a refused password).
     void OpenFromOutside(const QStringList& paths);
+    // Asks, once the window has been shown and before the welcome screen, about the
+    // recovery copies that ended runs left (RecoveryCopies::offerLeftCopies); nothing once
+    // the window has closed (a refused password). The program's entry asks for it.
+    void offerRecoveryCopiesAtStart() { offerRecoveryAtStart_ = true; }
     // Full paths, oldest first, at most five.
     const QStringList& RecentFiles() const { return recentFiles_; }
 
@@ -122,6 +129,8 @@ private:
     // The active window was minimised or restored.
     void documentWindowStateChanged();
     void updateWindowMenu();
+    // The questions after the window is first shown, one after the other: the recovery
+    // copies when asked for, then the welcome screen when the settings ask for it.
     void WelcomeScreenMessage();
     // Whether a key pressed in `focused`, a widget of this window, goes to this window's command.
     bool claimsKey(const QWidget* focused, QKeyCombination key) const;
@@ -141,6 +150,8 @@ private:
 
     QMdiArea* MdiArea = nullptr;
     FileCommands* fileCommands_ = nullptr;
+    RecoveryCopies* recoveryCopies_ = nullptr;
+    bool offerRecoveryAtStart_ = false;
     QPointer<DocumentWindow> activeDocument_;
     bool rowCommandsApply_ = false;   // the active window shows a table
     bool reportApplies_ = false;      // a document window is active

@@ -3,7 +3,10 @@
 #include "storage/file_lock.h"
 #include "storage/regular_file.h"
 
+#include "base/app_error.h"
+
 #include <QFile>
+#include <QScopeGuard>
 
 TIniDat::TIniDat(QObject* parent) : QObject(parent) {}
 
@@ -133,4 +136,19 @@ void TIniDat::setModified(bool on)
         return;
     modified_ = on;
     emit modifiedChanged(on);
+}
+
+std::optional<QByteArray> TIniDat::ContentWith(const std::function<void()>& writePass)
+{
+    if (ini_)
+        return std::nullopt;
+    ini_ = std::make_unique<TMemIniFileU>(fileName_);
+    const auto dropCopy = qScopeGuard([this] { ini_.reset(); });
+    try {
+        ini_->LoadFromFile();
+    } catch (const AppError&) {
+        ini_->LoadFromBytes({});
+    }
+    writePass();
+    return ini_->ToBytes();
 }

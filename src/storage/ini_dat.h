@@ -9,8 +9,10 @@
 #include "storage/ini_file.h"
 #include "storage/lock_owner.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -61,6 +63,11 @@ public:
     void ReleaseIni();
     void SetModified();
     void ClearModified();
+    // The bytes a save would write after `writePass` (which writes the values into Ini()):
+    // they go into a copy of what the file holds now (an empty one when it cannot be read),
+    // and nothing is written and no lock is taken or given. None while a load or a save
+    // holds its own copy.
+    std::optional<QByteArray> ContentWith(const std::function<void()>& writePass);
     // The writer every later copy saves with; nullptr (the default) is a plain
     // AtomicFileWriter. Not owned. Tests give one that fails.
     void SetWriter(AtomicFileWriter* writer) { writer_ = writer; }

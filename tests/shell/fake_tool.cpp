@@ -1,11 +1,12 @@
 // A tool library built by the tests, once per kind of metadata (fake_tool.json comes from
 // the kind's folder). Each call of FExp appends "<FAKE_TOOL_NAME> <calls so far> <handle>"
 // to the file named by FAKE_TOOL_MARKER: the count stays 1 while the library is unloaded
-// after every call.
+// after every call. Variants throw from FExp or take the whole process down.
 
 #include "tool_library.h"
 
 #include <QFile>
+#include <cstdlib>
 #include <stdexcept>
 
 class FakeToolMetadata : public QObject {
@@ -22,6 +23,9 @@ void FExp(quintptr mainWindow)
         marker.write(QStringLiteral("%1 %2 %3\n").arg(QLatin1String(FAKE_TOOL_NAME)).arg(++calls).arg(mainWindow).toUtf8());
 #ifdef FAKE_TOOL_THROWS
     throw std::runtime_error("awaria narzędzia");
+#endif
+#ifdef FAKE_TOOL_ABORTS
+    std::abort();
 #endif
 }
 #endif
