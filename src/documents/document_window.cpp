@@ -169,6 +169,9 @@ bool DocumentWindow::openFile(const QString& path)
     openCopy();
     if (!holdsDocument())
         return false;
+    if (IniDat1->Ini()->ReplacedNul())
+        prompts().message(QStringLiteral("Plik zawierał niedozwolone znaki (NUL), zastąpione spacją."),
+                          Prompts::Icon::Warning);
     // Opening never rewrites a file that exists (OpenIni has locked it); a new path is
     // created empty, with the lock.
     if (!existed)

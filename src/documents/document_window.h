@@ -81,7 +81,8 @@ public:
     void bindToFile(const QString& path);
     // Opens `path` into the window: decides the lock (telling the user once when someone
     // else holds it) and, when its extension is this kind's, reads every bound control from
-    // it. The document is then unmodified. An existing file keeps its bytes; a path that
+    // it; a file that held NUL bytes is read with blanks for them, and the user is told so.
+    // The document is then unmodified. An existing file keeps its bytes; a path that
     // does not exist is created empty, with the lock. False, with nothing read, when the file
     // is not a document (it has content but no section): the caller discards the window.
     // A file that cannot be read is reported to the user and leaves the window empty.

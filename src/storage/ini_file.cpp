@@ -133,6 +133,7 @@ struct TMemIniFile::Data {
     std::vector<std::unique_ptr<IniSection>> lineSets;
     QByteArray source;             // the bytes read, while a section's lines are unparsed
     std::size_t unparsedSections = 0;
+    bool replacedNul = false;      // the last load found NUL bytes
     AtomicFileWriter* writer = nullptr;
 
     QByteArrayView nameOf(const Section& section) const
@@ -248,8 +249,12 @@ void TMemIniFile::LoadFromBytes(const QByteArray& bytes)
     d->clear();
     if (bytes.size() >= qsizetype(Data::none))
         throw AppError(QStringLiteral("Plik jest za duży."));
-    const qsizetype nul = bytes.indexOf('\0');
-    d->source = nul < 0 ? bytes : bytes.first(nul);
+    d->source = bytes;
+    // A NUL byte is read as the blank the writer stores in its place, so it can neither end
+    // the text early nor reach the lines.
+    d->replacedNul = bytes.contains('\0');
+    if (d->replacedNul)
+        d->source.replace('\0', ' ');
     // Room for every line that starts with a bracket, so the list of sections does not
     // pass through twice its size while a file of many sections is read.
     const QByteArrayView text(d->source);
@@ -274,6 +279,11 @@ void TMemIniFile::LoadFromBytes(const QByteArray& bytes)
     d->names.squeeze();
     if (d->sections.capacity() > d->sections.size() + d->sections.size() / 4)
         d->sections.shrink_to_fit();
+}
+
+bool TMemIniFile::ReplacedNul() const
+{
+    return d->replacedNul;
 }
 
 void TMemIniFile::LoadFromFile()

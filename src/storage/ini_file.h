@@ -27,8 +27,11 @@ public:
 
     const QString& FileName() const;
 
-    // Replaces the whole copy by `bytes` read with the reading rules.
+    // Replaces the whole copy by `bytes` read with the reading rules. A NUL byte is read as
+    // a blank, the form the writer stores it in.
     void LoadFromBytes(const QByteArray& bytes);
+    // True when the last load met NUL bytes and read them as blanks.
+    bool ReplacedNul() const;
     // Reads the file FileName(). A missing file gives an empty copy.
     // Throws FileRefused when it is no regular file or is too large (regular_file), and
     // AppError when it exists but cannot be read.

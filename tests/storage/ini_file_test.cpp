@@ -152,12 +152,29 @@ TEST(IniReading, CrLfLoneCrAndLoneLfEachEndALine)
     EXPECT_EQ(ini->ReadValue("S", "D", "brak"), "4");
 }
 
-TEST(IniReading, NulByteEndsTheText)
+// A NUL is the blank the writer stores for it; the text after it is read as usual, so a
+// round trip keeps every section and key, and the copy says that it replaced something.
+TEST(IniReading, NulByteIsReadAsABlankAndTheRestOfTheFileStays)
 {
-    const auto ini = loaded(nulInside);
-    EXPECT_EQ(ini->ReadValue("S", "B", "brak"), "2");
-    EXPECT_EQ(ini->ReadValue("S", "C", "brak"), "brak");
-    EXPECT_EQ(ini->ToBytes(), "[S]\r\nA=1\r\nB=2\r\n\r\n");
+    const struct {
+        QByteArray bytes;
+        QByteArray written;
+    } cases[] = {
+        {nulInside, "[S]\r\nA=1\r\nB=2\r\nC=3\r\n\r\n"},
+        {QByteArray("[OPIS]\r\nUwagi=a\0b\r\n\0\r\n[ZAGROZENIA]\r\nTABELA0/1=x\r\n", 49),
+         "[OPIS]\r\nUwagi=a b\r\n\r\n[ZAGROZENIA]\r\nTABELA0/1=x\r\n\r\n"},
+        {QByteArray("[S]\0\r\nK\0=\0v\0\r\n", 14), "[S]\r\nK=v\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        const auto ini = loaded(c.bytes);
+        EXPECT_TRUE(ini->ReplacedNul());
+        EXPECT_EQ(ini->ToBytes(), c.written);
+        const auto again = reloaded(*ini);
+        EXPECT_FALSE(again->ReplacedNul());
+        EXPECT_EQ(again->ToBytes(), c.written);
+    }
+    EXPECT_EQ(loaded(nulInside)->ReadValue("S", "B", "brak"), "2");
+    EXPECT_FALSE(loaded(mixedLineEnds)->ReplacedNul());
 }
 
 TEST(IniReading, LastLineWithoutLineEndIsReadAndWrittenWithOne)
