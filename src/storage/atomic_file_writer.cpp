@@ -117,8 +117,9 @@ void AtomicFileWriter::takeOverOwnerAndMode(int fd, const QByteArray& document)
     }
     // The owner may be given only by root; the group also by a member of it. The owner goes
     // first, since changing it clears the set-id bits that fchmod then puts back.
-    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0)
-        ::fchown(fd, uid_t(-1), existing.st_gid);
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0 && ::fchown(fd, uid_t(-1), existing.st_gid) != 0) {
+        // Neither is allowed: the new file keeps the saving user's group.
+    }
     ::fchmod(fd, existing.st_mode & 07777);
 }
 
