@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <optional>
 #include <cmath>
 #include <vector>
 
@@ -299,35 +298,23 @@ TEST(ObliczWiersz, LeavesRowUnchanged)
     EXPECT_FALSE(ObliczWiersz(RiskMethod::PHA, QStringList({"1", "Hałas"}), "1"));
 }
 
-// A factor that is not an entry of the method's scale gives no risk and no error: only the
-// FIVE STEPS count, read once every factor is on its scale, can still fail.
-TEST(ObliczWiersz, FactorsOffTheScaleGiveNoRiskAndOnlyTheCountFails)
+// Only the FIVE STEPS count can fail: a factor off the method's scale (a point for the
+// comma, no number, a value of another scale) gives no risk and no error.
+TEST(ObliczWiersz, ConversionErrors)
 {
-    const struct {
-        RiskMethod method;
-        QStringList factors;
-        const char* employees;
-        const char* error;   // nullptr: no error and no risk
-    } cases[] = {
-        {RiskMethod::PHA, {"2=x", "0.5=x"}, "1", nullptr},
-        {RiskMethod::PHA, {"dwa", "1=x"}, "1", nullptr},
-        {RiskMethod::PHA, {"2=x", "7=x"}, "1", nullptr},
-        {RiskMethod::RiskScore, {"4=pojedyncze wypadki śmiertelne", "6=x", "6=x"}, "1", nullptr},
-        {RiskMethod::FiveSteps, {"1=x", "2,5=raz dziennie", "1=x"}, "1.", nullptr},
-        {RiskMethod::Matrycowa, {"4=x", "1=x"}, "1", nullptr},
-        {RiskMethod::FiveSteps, {"1=x", "1=x", "1=x"}, "1.", "'1.' is not a valid integer value"},
-        {RiskMethod::FiveSteps, {"1=x", "1=x", "1=x"}, "99999999999", "'99999999999' is not a valid integer value"},
+    const auto error = [](RiskMethod method, QStringList cells, const char* employees) {
+        return errorOf([&] { EXPECT_FALSE(ObliczWiersz(method, cells, employees)); });
     };
-    for (const auto& c : cases) {
-        const QStringList cells = row(c.method, c.factors[0], c.factors[1], c.factors.value(2));
-        std::optional<QString> text;
-        EXPECT_EQ(errorOf([&] { text = ObliczWiersz(c.method, cells, c.employees); }),
-                  c.error ? QString::fromUtf8(c.error) : QStringLiteral("no error"))
-            << c.factors.join('|').toStdString();
-        EXPECT_FALSE(text) << c.factors.join('|').toStdString();
-        EXPECT_EQ(hasOffScaleFactor(c.method, cells), c.error == nullptr) << c.factors.join('|').toStdString();
+    for (const char* p : {"0.5=x", "dwa", "7=x"}) {
+        EXPECT_EQ(error(RiskMethod::PHA, row(RiskMethod::PHA, "2=x", p), "1"), "no error") << p;
+        EXPECT_TRUE(hasOffScaleFactor(RiskMethod::PHA, row(RiskMethod::PHA, "2=x", p))) << p;
     }
-    // The count is read only by FIVE STEPS.
+    EXPECT_EQ(error(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "1=x", "1=x"), "1."),
+              "'1.' is not a valid integer value");
+    EXPECT_EQ(error(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "1=x", "1=x"), "99999999999"),
+              "'99999999999' is not a valid integer value");
+    // The count is read only once every factor is on its scale, and only by FIVE STEPS.
+    EXPECT_EQ(error(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "2,5=x", "1=x"), "1."), "no error");
     EXPECT_EQ(errorOf([] { ObliczWiersz(RiskMethod::RiskScore, row(RiskMethod::RiskScore, "1=x", "1=x", "1=x"), "1."); }),
               "no error");
 }
