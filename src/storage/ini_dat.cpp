@@ -89,6 +89,8 @@ void TIniDat::takeLock(QFile::Permissions alreadyTaken)
 
 bool TIniDat::TakeOverLock()
 {
+    // Recorded first: a take-over its record does not show would leave the dead holder's
+    // record offering the file to every other copy.
     if (!staleOwner_ || !LockOwner::thisProcess(staleOwner_->takenWriteBits).write(fileName_))
         return false;
     takeLock(staleOwner_->takenWriteBits);

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <new>
 #include <stdexcept>
 
 namespace {
@@ -47,6 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
                       QStringLiteral("Nie można zapisać pliku „a.ron”.")},
         EscapingError{"StdException", [] { throw std::runtime_error("vector::_M_range_check"); },
                       QStringLiteral("vector::_M_range_check")},
+        EscapingError{"OutOfMemory", [] { throw std::bad_alloc(); },
+                      QStringLiteral("Za mało pamięci, aby dokończyć polecenie. Zamknij niepotrzebne dokumenty i "
+                                     "spróbuj ponownie.")},
         EscapingError{"AnythingElse", [] { throw 42; }, QStringLiteral("Wystąpił nieoczekiwany błąd.")}),
     [](const ::testing::TestParamInfo<EscapingError>& param) { return std::string(param.param.name); });
 
