@@ -106,11 +106,13 @@ TEST_P(DocumentNamedFromOutside, OpensOnlyAnExistingProjectOrAssessment)
 
     EXPECT_EQ(windows().size(), c.opened ? 1 : 0);
     EXPECT_EQ(QFileInfo::exists(projekty(c.file)), !c.bytes.isNull()) << "nothing is made";
-    if (!c.bytes.isNull())
+    if (!c.bytes.isNull()) {
         EXPECT_EQ(bytesOf(projekty(c.file)), c.bytes);
+    }
     ASSERT_EQ(prompts.messages.size(), c.opened ? 0 : 1);
-    if (!c.opened)
+    if (!c.opened) {
         EXPECT_TRUE(prompts.messages[0].text.contains(QDir::toNativeSeparators(projekty(c.file))));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(, DocumentNamedFromOutside,
