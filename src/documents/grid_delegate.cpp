@@ -182,3 +182,12 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     }
     return editor;
 }
+
+void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    // Every edit is committed at once and comes straight back from the cell: setting the
+    // same text again would empty the editor's undo, and Ctrl+Z would take nothing back.
+    if (auto* line = qobject_cast<QLineEdit*>(editor); line && line->text() == index.data(Qt::EditRole).toString())
+        return;
+    Win1250CellDelegate::setEditorData(editor, index);
+}

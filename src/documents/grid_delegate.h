@@ -59,6 +59,8 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // Leaves an editor that already shows the cell's text as it is, keeping its undo.
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
 private:
     bool isRed(const QString& text) const;

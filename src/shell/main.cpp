@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-
 // The arguments that name documents (all but options), as full paths: the run that opens
 // them may have another working folder.
 static QStringList documentArguments(const QStringList& arguments)

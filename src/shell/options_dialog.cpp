@@ -200,6 +200,9 @@ bool TForm190::saveSettings()
     current.ShowWelcome = CheckBox3->isChecked();
     current.RememberRecent = CheckBox2->isChecked();
     current.AutoScale = CheckBox1->isChecked();
+    // What is written stays, also when a wrong password keeps the dialog open for "Anuluj".
+    autoScaleAtOpen_ = current.AutoScale;
+    mainWindowAtOpen_.reset();
 
     if (MaskEdit1->text().isEmpty() && MaskEdit2->text().isEmpty() && MaskEdit3->text().isEmpty())
         return true;

@@ -72,7 +72,8 @@ private:
 
     ProgramPaths paths_;
     QWidget* mainWindow_;
-    const bool autoScaleAtOpen_;
-    // The main window as it was before the first "Zastosuj"; none until then.
+    // The autoscale switch, and the main window as it was before the first "Zastosuj" (none
+    // until then), that "Anuluj" gives back: those of the opening until switches are written.
+    bool autoScaleAtOpen_;
     std::unique_ptr<ScaleSnapshot> mainWindowAtOpen_;
 };

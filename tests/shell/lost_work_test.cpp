@@ -4,8 +4,6 @@
 
 #include "file_commands_fixture.h"
 
-#include <QFileInfo>
-
 namespace {
 
 const QString ProjectA = QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\n");
@@ -85,41 +83,23 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"EmptyFile", "FileOpenItem", "", true}),
     [](const auto& test) { return std::string(test.param.name); });
 
-struct OutsideCase {
-    const char* name;
-    const char* file;       // named from outside, in PROJEKTY
-    QByteArray bytes;       // its content; a null array: no such file
-    bool opened;
-};
-
-class DocumentNamedFromOutside : public FileCommandsTest, public ::testing::WithParamInterface<OutsideCase> {};
-
-// A document named on the command line or handed over by a second start is opened only when
-// it is an existing project or assessment; anything else is refused by name and left as it is.
-TEST_P(DocumentNamedFromOutside, OpensOnlyAnExistingProjectOrAssessment)
+// A name from the command line or a second start that is not an existing project or
+// assessment is refused by name and nothing is made; a project opens.
+TEST_F(FileCommandsTest, DocumentNamedFromOutsideOpensOnlyWhenItIsOne)
 {
-    const OutsideCase& c = GetParam();
-    if (!c.bytes.isNull())
-        folder.write(QStringLiteral("PROJEKTY/") + c.file, c.bytes);
+    folder.write(QStringLiteral("PROJEKTY/a.rpr"), "[OPIS]\r\nStanowisko=Tokarz\r\n");
+    folder.write(QStringLiteral("PROJEKTY/raport.docx"), "PK");
     start();
-    form->OpenFromOutside({projekty(c.file)});
+    form->OpenFromOutside({projekty("brak.ron"), projekty("x.docx"), projekty("raport.docx"), projekty("a.rpr")});
 
-    EXPECT_EQ(windows().size(), c.opened ? 1 : 0);
-    EXPECT_EQ(QFileInfo::exists(projekty(c.file)), !c.bytes.isNull()) << "nothing is made";
-    if (!c.bytes.isNull())
-        EXPECT_EQ(bytesOf(projekty(c.file)), c.bytes);
-    ASSERT_EQ(prompts.messages.size(), c.opened ? 0 : 1);
-    if (!c.opened)
-        EXPECT_TRUE(prompts.messages[0].text.contains(QDir::toNativeSeparators(projekty(c.file))));
+    ASSERT_EQ(windows().size(), 1);
+    EXPECT_EQ(windows()[0]->file().FileName(), projekty("a.rpr"));
+    EXPECT_EQ(QDir(projekty()).entryList(QDir::Files), QStringList({"a.rpr", "raport.docx"}));
+    EXPECT_EQ(bytesOf(projekty("raport.docx")), "PK");
+    ASSERT_EQ(prompts.messages.size(), 3);
+    for (const QString name : {"brak.ron", "x.docx", "raport.docx"})
+        EXPECT_TRUE(prompts.messages.takeFirst().text.contains(QDir::toNativeSeparators(projekty(name))));
 }
-
-INSTANTIATE_TEST_SUITE_P(, DocumentNamedFromOutside,
-                         ::testing::Values(OutsideCase{"Project", "a.rpr", "[OPIS]\r\nStanowisko=Tokarz\r\n", true},
-                                           OutsideCase{"Assessment", "a.ron", "[OPIS]\r\nStanowisko=Tokarz\r\n", true},
-                                           OutsideCase{"MissingAssessment", "brak.ron", QByteArray(), false},
-                                           OutsideCase{"MissingReport", "x.docx", QByteArray(), false},
-                                           OutsideCase{"ExistingReport", "x.docx", "PK\x03\x04", false}),
-                         [](const auto& test) { return std::string(test.param.name); });
 
 struct CancelCase {
     const char* name;

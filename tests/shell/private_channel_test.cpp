@@ -100,11 +100,10 @@ struct PeerCase {
 };
 
 // A process listening on `path` as the program does, in a child running as `uid`: it
-// confirms whatever it receives. Its exit code is 1 when it received anything, else 0.
+// confirms whatever it receives, and its exit code is 1 when it received anything, else 0.
 pid_t listenAs(uid_t uid, const QByteArray& path, int readyPipe)
 {
-    const pid_t child = ::fork();
-    if (child != 0)
+    if (const pid_t child = ::fork(); child != 0)
         return child;
     if (uid != ::geteuid() && (::setgid(Nobody) != 0 || ::setuid(uid) != 0))
         ::_exit(2);
@@ -112,23 +111,17 @@ pid_t listenAs(uid_t uid, const QByteArray& path, int readyPipe)
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
     const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(server, 1) != 0)
+    if (::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(server, 1) != 0
+        || ::write(readyPipe, "r", 1) != 1)
         ::_exit(3);
-    const char ready = 'r';
-    if (::write(readyPipe, &ready, 1) != 1)
-        ::_exit(4);
     pollfd waiting{server, POLLIN, 0};
-    if (::poll(&waiting, 1, 20000) != 1)
-        ::_exit(5);
-    const int connection = ::accept(server, nullptr, nullptr);
+    const int connection = ::poll(&waiting, 1, 20000) == 1 ? ::accept(server, nullptr, nullptr) : -1;
     pollfd reading{connection, POLLIN, 0};
     char bytes[256];
-    const ssize_t received = ::poll(&reading, 1, 10000) == 1 ? ::read(connection, bytes, sizeof bytes) : 0;
-    if (received > 0) {
-        const char confirmation = 'K';
-        (void)::write(connection, &confirmation, 1);
-    }
-    ::_exit(received > 0 ? 1 : 0);
+    const bool received = ::poll(&reading, 1, 10000) == 1 && ::read(connection, bytes, sizeof bytes) > 0;
+    if (received && ::write(connection, "K", 1) != 1)
+        ::_exit(4);
+    ::_exit(received ? 1 : 0);
 }
 
 class HandOver : public ::testing::TestWithParam<PeerCase> {};

@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -92,13 +91,14 @@ struct KeyCase {
 
 class SaveKey : public SaveShortcut, public ::testing::WithParamInterface<KeyCase> {
 protected:
-    // Focuses the field of `field` kind in the document, ready for typing.
+    // Gives the keyboard to a field of `field` kind in the document.
     QWidget* focusField(Field field)
     {
-        if (field == Field::Edit)
-            return focused(document->EditIni1);
-        if (field == Field::Memo)
-            return focused(document->MemoIni1);
+        if (field != Field::Cell) {
+            QWidget* box = field == Field::Edit ? static_cast<QWidget*>(document->EditIni1) : document->MemoIni1;
+            focus(box);
+            return box;
+        }
         TStringGridIni* table = document->StringGridIni1;
         pagesOf(document)->setCurrentWidget(table->parentWidget());
         table->setRowCount(2);
@@ -107,19 +107,6 @@ protected:
         table->editItem(table->item(1, 0));
         QApplication::processEvents();
         return QApplication::focusWidget();
-    }
-
-    static QWidget* focused(QWidget* field)
-    {
-        focus(field);
-        return field;
-    }
-
-    static QString textOf(QWidget* field)
-    {
-        if (auto* line = qobject_cast<QLineEdit*>(field))
-            return line->text();
-        return qobject_cast<QPlainTextEdit*>(field)->toPlainText();
     }
 };
 
@@ -136,7 +123,8 @@ TEST_P(SaveKey, CtrlSSavesAndCtrlZUndoesInTheField)
     QTest::keyClick(field, c.key, Qt::ControlModifier);
 
     EXPECT_EQ(saves.size(), c.saves ? 1 : 0);
-    EXPECT_EQ(textOf(field), c.saves ? "Spawacz" : "");
+    EXPECT_EQ(field->property(qobject_cast<QLineEdit*>(field) ? "text" : "plainText").toString(),
+              c.saves ? "Spawacz" : "");
     EXPECT_EQ(QFile::exists(folder.path(QStringLiteral("PROJEKTY/PROJEKT1.rpr"))), c.saves);
 }
 
