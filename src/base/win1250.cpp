@@ -1,8 +1,8 @@
 #include "base/win1250.h"
 
-#include <QHash>
 #include <QTextCodec>
 #include <array>
+#include <cstdint>
 
 namespace win1250 {
 
@@ -10,31 +10,36 @@ namespace {
 
 // The code page as two tables, built once from the codec: a byte's character, and the byte
 // of every character the code page holds. Converting through the tables avoids creating a
-// converter for every value, which the document passes do tens of thousands of times.
+// converter for every value, which the document passes do tens of thousands of times, and
+// a flat table keeps the conversion of a whole table's text to one index per character.
 struct CodePage {
+    // The code page's characters all lie below U+2200 (its highest is U+2122).
+    static constexpr char16_t charEnd = 0x2200;
+    static constexpr std::int16_t noByte = -1;
+
     std::array<QChar, 256> toChar{};
-    QHash<char16_t, char> toByte;
+    std::array<std::int16_t, charEnd> toByte{};  // noByte for a character the code page lacks
     std::array<char, 256> upper{};
+
+    int byteOf(QChar c) const { return c.unicode() < charEnd ? toByte[c.unicode()] : noByte; }
 
     CodePage()
     {
+        toByte.fill(noByte);
         QTextCodec* const codec = QTextCodec::codecForName("windows-1250");
         for (int b = 0; b < 256; ++b) {
             const QString decoded = codec->toUnicode(QByteArray(1, static_cast<char>(b)));
             toChar[b] = decoded.size() == 1 ? decoded[0] : QChar(QChar::ReplacementCharacter);
-            if (decoded.size() == 1 && decoded[0] != QChar(QChar::ReplacementCharacter))
-                toByte.insert(decoded[0].unicode(), static_cast<char>(b));
+            if (decoded.size() == 1 && decoded[0] != QChar(QChar::ReplacementCharacter) && decoded[0].unicode() < charEnd)
+                toByte[decoded[0].unicode()] = std::int16_t(b);
         }
         // A byte maps to the byte of its upper-case letter when the code page holds it.
         for (int b = 0; b < 256; ++b) {
             upper[b] = static_cast<char>(b);
             const QChar letter = toChar[b];
             const QString up = QString(letter).toUpper();
-            if (up.size() == 1 && up[0] != letter) {
-                const auto it = toByte.constFind(up[0].unicode());
-                if (it != toByte.cend())
-                    upper[b] = *it;
-            }
+            if (up.size() == 1 && up[0] != letter && byteOf(up[0]) != noByte)
+                upper[b] = static_cast<char>(byteOf(up[0]));
         }
     }
 };
@@ -53,8 +58,8 @@ QByteArray fromUnicode(const QString& text)
     QByteArray out(text.size(), Qt::Uninitialized);
     char* dst = out.data();
     for (const QChar c : text) {
-        const auto it = page.toByte.constFind(c.unicode());
-        *dst++ = it != page.toByte.cend() ? *it : '?';
+        const int byte = page.byteOf(c);
+        *dst++ = byte != CodePage::noByte ? static_cast<char>(byte) : '?';
     }
     return out;
 }
@@ -71,7 +76,7 @@ QString toUnicode(const QByteArray& bytes)
 
 bool canEncode(QChar c)
 {
-    return codePage().toByte.contains(c.unicode());
+    return codePage().byteOf(c) != CodePage::noByte;
 }
 
 bool canEncode(const QString& text)

@@ -1,5 +1,6 @@
 #include "documents/grid_delegate.h"
 
+#include "documents/text_lines.h"
 #include "risk/risk_method.h"
 
 #include <QFontMetrics>
@@ -7,8 +8,6 @@
 #include <QToolTip>
 #include <QLineEdit>
 #include <QPainter>
-#include <QTextOption>
-#include <QtMath>
 #include <QTableWidget>
 
 namespace {
@@ -122,15 +121,18 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         painter->drawText(textRect(cell), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     } else {
         painter->setFont(option.font);
-        // Words wider than the cell break inside, so a narrow column still shows its whole text.
-        QTextOption wrap(Qt::AlignLeft | Qt::AlignTop);
-        wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        const QRectF area = textRect(cell);
-        const int needed = qCeil(painter->boundingRect(QRectF(area.topLeft(), QSizeF(area.width(), 1e6)), text, wrap)
-                                     .height()) + RowSlack;
+        // Words wider than the cell break inside, so a narrow column still shows its whole
+        // text; of a tall cell only the lines in the view are drawn.
+        const QRect area = textRect(cell);
+        CharAdvances advances(option.font, painter->device());
+        const TextLines lines(text, area.width(), advances);
+        const int needed = lines.height() + RowSlack;
         if (table_->rowHeight(index.row()) < needed)
             growRow(index.row(), needed);
-        painter->drawText(area, text, wrap);
+        QRect visible = table_->viewport()->rect() & area;
+        if (painter->hasClipping())
+            visible &= painter->clipBoundingRect().toAlignedRect();
+        lines.draw(*painter, area.topLeft(), visible);
     }
 
     if (index == table_->currentIndex()) {

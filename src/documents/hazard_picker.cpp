@@ -8,6 +8,7 @@
 #include "documents/find_dialog.h"
 #include "documents/help_context.h"
 #include "storage/ini_dat.h"
+#include "storage/long_word_wrap.h"
 #include "storage/radio_group_ini.h"
 #include "storage/regular_file.h"
 #include "storage/string_grid_ini.h"
@@ -46,6 +47,7 @@ public:
     {
         setFixedSize(FieldWidth, MemoHeight);
         setTabChangesFocus(true);
+        followLongWords(this);
     }
 
 protected:
@@ -219,8 +221,12 @@ void TForm4::StringGrid1DblClick()
     const int group = ComboBox1->currentIndex();
     if (row < 0 || row >= hazards_.size() || group < 0)
         return;
-    Memo1->setPlainText(StringGrid1->item(row, 0)->text());
-    Memo2->setPlainText(win1250::toUnicode(IniDat1->Ini()->ReadValue(groups_[group], hazards_[row], {})));
+    const QString hazard = StringGrid1->item(row, 0)->text();
+    const QString effects = win1250::toUnicode(IniDat1->Ini()->ReadValue(groups_[group], hazards_[row], {}));
+    wrapForIncoming(Memo1, hazard);
+    Memo1->setPlainText(hazard);
+    wrapForIncoming(Memo2, effects);
+    Memo2->setPlainText(effects);
 }
 
 void TForm4::SpeedButton1Click()

@@ -2,6 +2,7 @@
 
 #include "base/app_error.h"
 
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -9,7 +10,7 @@ namespace {
 
 bool isBlank(const QStringList& row)
 {
-    return std::all_of(row.begin(), row.end(), [](const QString& cell) { return cell.trimmed().isEmpty(); });
+    return std::all_of(row.begin(), row.end(), [](const QString& cell) { return QStringView(cell).trimmed().isEmpty(); });
 }
 
 // R of a row, or nullopt when it is not rated (an empty factor, an unreadable count).
@@ -21,6 +22,27 @@ std::optional<double> ratedValue(const AssessmentSnapshot& a, const QStringList&
         return std::nullopt;
     }
 }
+
+// The rows of an assessment take their factors from short scales, so R is computed once per
+// set of factor texts and looked up for the other rows that have it.
+class RatedValues {
+public:
+    explicit RatedValues(const AssessmentSnapshot& a) : a_(a), columns_(risk::hazardColumns(a.method)) {}
+
+    std::optional<double> of(const QStringList& row)
+    {
+        const QString factors = row.value(columns_.s) + u'\n' + row.value(columns_.p) + u'\n' + row.value(columns_.e);
+        auto known = known_.find(factors);
+        if (known == known_.end())
+            known = known_.insert(factors, ratedValue(a_, row));
+        return *known;
+    }
+
+private:
+    const AssessmentSnapshot& a_;
+    const risk::HazardColumns columns_;
+    QHash<QString, std::optional<double>> known_;
+};
 
 // Counts the hazard in its grid cell; a factor off the scale's whole numbers has no cell.
 void addToGrid(QList<QList<int>>& grid, const QStringList& row, const risk::HazardColumns& columns)
@@ -50,6 +72,7 @@ RiskOverview riskOverview(const AssessmentSnapshot& assessment)
         overview.grid.fill(QList<int>(columnsOfP, 0), risk::scale(method, risk::Factor::S).size());
     }
     const risk::HazardColumns columns = risk::hazardColumns(method);
+    RatedValues rated(assessment);
     int number = 0;
     for (const QStringList& row : assessment.hazards) {
         ++number;
@@ -59,7 +82,7 @@ RiskOverview riskOverview(const AssessmentSnapshot& assessment)
             ++overview.wrongFactors;
             continue;
         }
-        const std::optional<double> r = ratedValue(assessment, row);
+        const std::optional<double> r = rated.of(row);
         if (!r) {
             ++overview.unrated;
             continue;

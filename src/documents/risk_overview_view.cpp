@@ -1,6 +1,7 @@
 #include "documents/risk_overview_view.h"
 
 #include "base/regional_format.h"
+#include "documents/text_lines.h"
 
 #include <QBuffer>
 #include <QPaintEvent>
@@ -76,6 +77,28 @@ QString numberText(double value)
     return regional::formatFixed(value, decimals);
 }
 
+// Wrapped paragraphs of one font one under the other, each followed by the gap between lines.
+struct Paragraphs {
+    Paragraphs(const QStringList& texts, int width, CharAdvances& advances)
+    {
+        for (const QString& text : texts) {
+            lines.append(TextLines(text, width, advances));
+            height += lines.last().height() + LineGap;
+        }
+    }
+
+    void paint(QPainter& painter, QPoint origin, const QRect& visible) const
+    {
+        for (const TextLines& text : lines) {
+            text.draw(painter, origin, visible);
+            origin.ry() += text.height() + LineGap;
+        }
+    }
+
+    QList<TextLines> lines;
+    int height = 0;
+};
+
 QString orNone(const QString& text)
 {
     return text.trimmed().isEmpty() ? QStringLiteral("nie podano") : text.trimmed();
@@ -97,30 +120,55 @@ RiskOverviewView::RiskOverviewView(QWidget* parent)
 void RiskOverviewView::setOverview(const RiskOverview& overview)
 {
     overview_ = overview;
+    shownWidth_ = -1;
+    shown_.clear();
     updateGeometry();
     update();
 }
 
+const QList<RiskOverviewView::Block>& RiskOverviewView::shownBlocks(int width) const
+{
+    if (width != shownWidth_) {
+        shown_ = blocks(width - 2 * Margin, this);
+        shownWidth_ = width;
+    }
+    return shown_;
+}
+
 int RiskOverviewView::heightForWidth(int width) const
 {
-    return pictureHeight(blocks(width - 2 * Margin, this));
+    return pictureHeight(shownBlocks(width));
+}
+
+int RiskOverviewView::currentHeight() const
+{
+    return heightForWidth(shownWidth_ >= 0 ? shownWidth_ : std::max(width(), MinimumWidth));
 }
 
 QSize RiskOverviewView::sizeHint() const
 {
-    return {PreferredWidth, heightForWidth(PreferredWidth)};
+    return {PreferredWidth, currentHeight()};
 }
 
 QSize RiskOverviewView::minimumSizeHint() const
 {
-    return {MinimumWidth, heightForWidth(MinimumWidth)};
+    return {MinimumWidth, currentHeight()};
 }
 
-void RiskOverviewView::paintEvent(QPaintEvent*)
+void RiskOverviewView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    paintPicture(painter, blocks(width() - 2 * Margin, this));
+    painter.fillRect(event->rect(), Qt::white);
+    paintPicture(painter, shownBlocks(width()), event->rect());
+}
+
+void RiskOverviewView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        shownWidth_ = -1;
+        shown_.clear();
+    }
 }
 
 QImage RiskOverviewView::picture() const
@@ -134,7 +182,7 @@ QImage RiskOverviewView::picture() const
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(font());
-    paintPicture(painter, column);
+    paintPicture(painter, column, image.rect());
     return image;
 }
 
@@ -163,7 +211,7 @@ QByteArray RiskOverviewView::pdf() const
             }
             painter.save();
             painter.translate(0, y);
-            block.paint(painter);
+            block.paint(painter, QRect(0, 0, page.width(), block.height));
             painter.restore();
             y += block.height + BlockGap;
         }
@@ -179,14 +227,18 @@ int RiskOverviewView::pictureHeight(const QList<Block>& blocks)
     return height;
 }
 
-void RiskOverviewView::paintPicture(QPainter& painter, const QList<Block>& blocks)
+void RiskOverviewView::paintPicture(QPainter& painter, const QList<Block>& blocks, const QRect& visible)
 {
     int y = Margin;
     for (const Block& block : blocks) {
-        painter.save();
-        painter.translate(Margin, y);
-        block.paint(painter);
-        painter.restore();
+        if (y > visible.bottom())
+            break;
+        if (y + block.height >= visible.top()) {
+            painter.save();
+            painter.translate(Margin, y);
+            block.paint(painter, visible.translated(-Margin, -y));
+            painter.restore();
+        }
         y += block.height + BlockGap;
     }
 }
@@ -214,25 +266,16 @@ RiskOverviewView::Block RiskOverviewView::textBlock(const QString& heading, cons
                                                     const QPaintDevice* device) const
 {
     const QFontMetrics headingMetrics(headingFont(), device);
-    const QFontMetrics metrics(font(), device);
-    QList<int> heights;
-    int height = heading.isEmpty() ? 0 : headingMetrics.height() + LineGap;
-    for (const QString& line : lines) {
-        heights.append(wrappedHeight(metrics, width, line));
-        height += heights.last() + LineGap;
-    }
-    return {height, [=, this](QPainter& painter) {
-                int y = 0;
+    CharAdvances advances(font(), device);
+    const Paragraphs text(lines, width, advances);
+    const int top = heading.isEmpty() ? 0 : headingMetrics.height() + LineGap;
+    return {top + text.height, [=, this](QPainter& painter, const QRect& visible) {
                 if (!heading.isEmpty()) {
                     painter.setFont(headingFont());
                     painter.drawText(QRect(0, 0, width, headingMetrics.height()), Qt::AlignLeft, heading);
-                    y = headingMetrics.height() + LineGap;
                 }
                 painter.setFont(font());
-                for (int i = 0; i < lines.size(); ++i) {
-                    painter.drawText(QRect(0, y, width, heights[i]), Qt::TextWordWrap, lines[i]);
-                    y += heights[i] + LineGap;
-                }
+                text.paint(painter, QPoint(0, top), visible);
             }};
 }
 
@@ -273,7 +316,7 @@ void RiskOverviewView::addLevelBars(QList<Block>& out, int width, const QPaintDe
     const int unratedTop = top + 5 * rowHeight + 6;
     const int unratedHeight = wrappedHeight(metrics, width, unrated);
     const std::array<int, 5> counts = overview_.levelCounts;
-    out.append({unratedTop + unratedHeight, [=, this](QPainter& painter) {
+    out.append({unratedTop + unratedHeight, [=, this](QPainter& painter, const QRect&) {
                     painter.setFont(headingFont());
                     painter.drawText(0, headingMetrics.ascent(), QStringLiteral("Liczba zagrożeń na poziomach ryzyka"));
                     painter.setFont(font());
@@ -320,7 +363,7 @@ void RiskOverviewView::addGrid(QList<Block>& out, int width, const QPaintDevice*
     const int legendTop = gridTop + rows * cellHeight + 6;
     const int legendHeight = wrappedHeight(metrics, width, legend);
     const RiskMethod method = overview_.method;
-    out.append({legendTop + legendHeight, [=, this](QPainter& painter) {
+    out.append({legendTop + legendHeight, [=, this](QPainter& painter, const QRect&) {
                     painter.setFont(headingFont());
                     painter.drawText(0, headingMetrics.ascent(),
                                      QStringLiteral("Macierz ryzyka: skutki S × prawdopodobieństwo P"));
@@ -406,7 +449,7 @@ void RiskOverviewView::addRScale(QList<Block>& out, int width, const QPaintDevic
     const int legendTop = decadeRow + metrics.height() + 6;
     const int legendHeight = wrappedHeight(metrics, width, legend);
     const QList<double> values = overview_.rValues;
-    out.append({legendTop + legendHeight, [=, this](QPainter& painter) {
+    out.append({legendTop + legendHeight, [=, this](QPainter& painter, const QRect&) {
                     painter.setFont(headingFont());
                     painter.drawText(0, headingMetrics.ascent(),
                                      QStringLiteral("Wartości ryzyka R na skali logarytmicznej"));
@@ -472,25 +515,30 @@ void RiskOverviewView::addUnacceptable(QList<Block>& out, int width, const QPain
                          hazards.isEmpty() ? QStringList{QStringLiteral("Brak zagrożeń o ryzyku niedopuszczalnym.")}
                                            : QStringList{},
                          width, device));
-    const QFontMetrics metrics(font(), device);
-    const QFontMetrics bold(resized(font(), 0, true), device);
-    const int badge = metrics.height() + 6;
+    CharAdvances advances(font(), device);
+    CharAdvances boldAdvances(resized(font(), 0, true), device);
+    const int badge = advances.metrics().height() + 6;
     const int textLeft = badge + 10;
     const int textWidth = width - textLeft;
+    // Hazards share a few values of R: each is written out once.
+    std::map<double, QString> riskTexts;
     for (const RatedHazard& hazard : hazards) {
-        const QString title = QStringLiteral("Wiersz %1: %2 — %3")
-                                  .arg(hazard.row)
-                                  .arg(orNone(hazard.hazard), risk::riskText(overview_.method, hazard.r));
-        const QStringList details{QStringLiteral("Źródła zagrożenia: ") + orNone(hazard.sources),
-                                  QStringLiteral("Działania zapobiegawcze: ") + orNone(hazard.actions)};
-        const int titleHeight = wrappedHeight(bold, textWidth, title);
-        const Block text = textBlock({}, details, textWidth, device);
-        out.append({std::max(badge, titleHeight + LineGap + text.height), [=, this](QPainter& painter) {
-                        paintBadge(painter, QRect(0, 0, badge, badge), hazard.level);
+        auto riskText = riskTexts.find(hazard.r);
+        if (riskText == riskTexts.end())
+            riskText = riskTexts.emplace(hazard.r, risk::riskText(overview_.method, hazard.r)).first;
+        const TextLines title(QStringLiteral("Wiersz %1: %2 — %3").arg(hazard.row).arg(orNone(hazard.hazard), riskText->second),
+                              textWidth, boldAdvances);
+        const Paragraphs details({QStringLiteral("Źródła zagrożenia: ") + orNone(hazard.sources),
+                                  QStringLiteral("Działania zapobiegawcze: ") + orNone(hazard.actions)},
+                                 textWidth, advances);
+        const int level = hazard.level;
+        out.append({std::max(badge, title.height() + LineGap + details.height),
+                    [=, this](QPainter& painter, const QRect& visible) {
+                        paintBadge(painter, QRect(0, 0, badge, badge), level);
                         painter.setFont(resized(font(), 0, true));
-                        painter.drawText(QRect(textLeft, 0, textWidth, titleHeight), Qt::TextWordWrap, title);
-                        painter.translate(textLeft, titleHeight + LineGap);
-                        text.paint(painter);
+                        title.draw(painter, QPoint(textLeft, 0), visible);
+                        painter.setFont(font());
+                        details.paint(painter, QPoint(textLeft, title.height() + LineGap), visible);
                     }});
     }
 }

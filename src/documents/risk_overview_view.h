@@ -9,6 +9,9 @@
 // The picture is a column of blocks laid out for a width. The widget shows it whole at its
 // own width (its height follows the width, for the scroll area around it); the same blocks
 // are painted into an image or onto A4 pages, a page break falling only between blocks.
+// The widget keeps the column of the last width it was asked about until the overview, the
+// width or the font changes, answers its size queries from it and paints only the blocks in
+// view, so a list of thousands of unacceptable hazards costs one layout per change.
 
 #include "documents/risk_overview.h"
 
@@ -40,20 +43,29 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // One part of the picture: its height at the width it was laid out for and how it paints
-    // itself, from its top-left corner at (0, 0).
+    // itself, from its top-left corner at (0, 0); `visible` is the part of the block that
+    // needs painting, in the same coordinates.
     struct Block {
         int height;
-        std::function<void(QPainter&)> paint;
+        std::function<void(QPainter&, const QRect& visible)> paint;
     };
     // The blocks for a column `width` wide, measured with the fonts as `device` shows them.
     QList<Block> blocks(int width, const QPaintDevice* device) const;
+    // The widget's own blocks for a picture `width` wide, laid out again only when the width
+    // differs from the kept one or the kept ones were dropped.
+    const QList<Block>& shownBlocks(int width) const;
+    // The height of the picture as it is laid out now, or at the widget's width when it is
+    // not laid out: the size hints never lay it out for a width of their own.
+    int currentHeight() const;
     // The height of the whole picture of `blocks`, margins included.
     static int pictureHeight(const QList<Block>& blocks);
-    // Paints `blocks` one under the other inside the margins of the picture.
-    static void paintPicture(QPainter& painter, const QList<Block>& blocks);
+    // Paints the blocks that reach into `visible` one under the other inside the margins
+    // of the picture.
+    static void paintPicture(QPainter& painter, const QList<Block>& blocks, const QRect& visible);
 
     void addTitle(QList<Block>& out, int width, const QPaintDevice* device) const;
     void addLevelBars(QList<Block>& out, int width, const QPaintDevice* device) const;
@@ -67,4 +79,7 @@ private:
     Block textBlock(const QString& heading, const QStringList& lines, int width, const QPaintDevice* device) const;
 
     RiskOverview overview_;
+    // The kept layout of the widget: the picture width it is for (-1: none) and its blocks.
+    mutable int shownWidth_ = -1;
+    mutable QList<Block> shown_;
 };

@@ -133,6 +133,7 @@ struct TMemIniFile::Data {
     std::vector<std::unique_ptr<IniSection>> lineSets;
     QByteArray source;             // the bytes read, while a section's lines are unparsed
     std::size_t unparsedSections = 0;
+    std::uint32_t lastFound = none; // the section find() found last, none when not known
     bool replacedNul = false;      // the last load found NUL bytes
     AtomicFileWriter* writer = nullptr;
 
@@ -146,8 +147,11 @@ struct TMemIniFile::Data {
 
     Section* find(QByteArrayView name)
     {
-        const std::uint32_t found = index.find(*this, name);
-        return found == index.none ? nullptr : &sections[found];
+        // A table's pass asks for one section with every cell: the last answer is kept
+        // for the same bytes until a section is added.
+        if (lastFound == none || name != nameOf(sections[lastFound]))
+            lastFound = index.find(*this, name);
+        return lastFound == index.none ? nullptr : &sections[lastFound];
     }
 
     // The lines of `section` once parsed, or nullptr when it has none.
@@ -197,6 +201,7 @@ struct TMemIniFile::Data {
     {
         if (names.size() + name.size() > qsizetype(UINT32_MAX))
             throw AppError(QStringLiteral("Plik jest za duży."));
+        lastFound = none;
         sections.push_back({std::uint32_t(names.size()), std::uint32_t(name.size())});
         names.append(name);
         index.add(*this, std::uint32_t(sections.size() - 1));
@@ -205,6 +210,7 @@ struct TMemIniFile::Data {
 
     void clear()
     {
+        lastFound = none;
         index.clear();
         sections.clear();
         names.clear();
@@ -258,7 +264,10 @@ void TMemIniFile::LoadFromBytes(const QByteArray& bytes)
     // Room for every line that starts with a bracket, so the list of sections does not
     // pass through twice its size while a file of many sections is read.
     const QByteArrayView text(d->source);
-    d->sections.reserve(size_t(text.startsWith('[') + d->source.count("\n[") + d->source.count("\r[")));
+    qsizetype headers = 0;
+    for (qsizetype at = text.indexOf('['); at >= 0; at = text.indexOf('[', at + 1))
+        headers += at == 0 || text[at - 1] == '\n' || text[at - 1] == '\r';
+    d->sections.reserve(size_t(headers));
     // Only the headers are read here; a section's lines are parsed when they are first used.
     Data::Section* current = nullptr;
     qsizetype linesStart = 0; // where the lines of the current section begin

@@ -1,5 +1,7 @@
 #include "storage/ini_section.h"
 
+#include <algorithm>
+
 void IniSection::appendLine(QByteArrayView text)
 {
     lines_.push_back({text_.size(), text.size(), -1, false});
@@ -75,7 +77,11 @@ void IniSection::setKeyLine(Line& line, QByteArrayView key, QByteArrayView value
     // a key that holds '=' itself gives a line found under the part before it.
     const qsizetype equals = key.indexOf('=');
     line.keySize = equals < 0 ? key.size() : equals;
-    text_.append(key).append('=').append(value);
+    // One growth of the buffer for the whole line.
+    text_.resize(line.start + line.size);
+    char* out = std::copy(key.begin(), key.end(), text_.begin() + line.start);
+    *out++ = '=';
+    std::copy(value.begin(), value.end(), out);
 }
 
 // Erased lines and replaced texts stay where they are until they make up half of the

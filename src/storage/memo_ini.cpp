@@ -1,6 +1,7 @@
 #include "storage/memo_ini.h"
 
 #include "storage/ini_file.h"
+#include "storage/long_word_wrap.h"
 #include "storage/stored_values.h"
 #include "storage/win1250_input.h"
 
@@ -8,7 +9,10 @@
 #include <QMimeData>
 #include <QTextBlock>
 
-TMemoIni::TMemoIni(QWidget* parent) : QPlainTextEdit(parent) {}
+TMemoIni::TMemoIni(QWidget* parent) : QPlainTextEdit(parent)
+{
+    followLongWords(this);
+}
 
 QStringList TMemoIni::lines() const
 {
@@ -27,6 +31,7 @@ void TMemoIni::setLines(const QStringList& lines)
     // cursor's line.
     if (!lines.isEmpty() && lines.last().isEmpty())
         text += QLatin1Char('\n');
+    wrapForIncoming(this, text);
     setPlainText(text);
 }
 
@@ -94,6 +99,7 @@ void TMemoIni::insertFromMimeData(const QMimeData* source)
 {
     if (source->hasText() && refuseUnencodable(source->text()))
         return;
+    wrapForIncoming(this, source->text());
     QPlainTextEdit::insertFromMimeData(source);
 }
 

@@ -15,7 +15,6 @@
 #include <QByteArrayView>
 #include <QHashFunctions>
 #include <QVarLengthArray>
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -91,24 +90,26 @@ private:
         bool isFree() const { return entry == none; }
     };
 
-    static char upper(char byte)
+    // win1250::toUpper(char) is a call per byte; the index keeps a copy of its table.
+    static const std::array<char, 256>& upperTable()
     {
-        // win1250::toUpper(char) is a call per byte; the index keeps a copy of its table.
         static const std::array<char, 256> table = [] {
             std::array<char, 256> t{};
             for (int b = 0; b < 256; ++b)
                 t[b] = win1250::toUpper(static_cast<char>(b));
             return t;
         }();
-        return table[static_cast<unsigned char>(byte)];
+        return table;
     }
 
     // The keyed hash of the upper-cased bytes.
     static std::uint32_t hashOf(QByteArrayView name)
     {
         static const std::size_t seed = QHashSeed::globalSeed();
+        const std::array<char, 256>& upper = upperTable();
         QVarLengthArray<char, 256> upperCased(name.size());
-        std::transform(name.begin(), name.end(), upperCased.begin(), upper);
+        for (qsizetype i = 0; i < name.size(); ++i)
+            upperCased[i] = upper[static_cast<unsigned char>(name[i])];
         return std::uint32_t(qHash(QByteArrayView(upperCased.data(), upperCased.size()), seed));
     }
 
@@ -116,8 +117,9 @@ private:
     {
         if (a.size() != b.size())
             return false;
+        const std::array<char, 256>& upper = upperTable();
         for (qsizetype i = 0; i < a.size(); ++i)
-            if (upper(a[i]) != upper(b[i]))
+            if (a[i] != b[i] && upper[static_cast<unsigned char>(a[i])] != upper[static_cast<unsigned char>(b[i])])
                 return false;
         return true;
     }

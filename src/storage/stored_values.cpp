@@ -3,6 +3,9 @@
 #include "base/win1250.h"
 #include "storage/ini_file.h"
 
+#include <algorithm>
+#include <charconv>
+
 namespace stored {
 
 // Compared exactly, letter case included.
@@ -39,9 +42,13 @@ QStringList readMemo(const TMemIniFile& file, const QByteArray& section, const Q
 
 QByteArray cellKey(const QByteArray& stem, int col, int row)
 {
-    QByteArray key;
-    key.reserve(stem.size() + 12);
-    key.append(stem).append(QByteArray::number(col)).append('/').append(QByteArray::number(row));
+    // Written straight into one buffer: a save builds a key for every cell twice.
+    char numbers[24];
+    char* end = std::to_chars(numbers, numbers + 11, col).ptr;
+    *end++ = '/';
+    end = std::to_chars(end, end + 11, row).ptr;
+    QByteArray key(stem.size() + (end - numbers), Qt::Uninitialized);
+    std::copy(numbers, end, std::copy(stem.begin(), stem.end(), key.begin()));
     return key;
 }
 
