@@ -6,6 +6,8 @@
 #include "documents/document_host.h"
 #include "documents/help_context.h"
 #include "documents/scale_picker.h"
+#include "documents/row_number_header.h"
+#include "documents/row_scroll.h"
 #include "documents/title_row_header.h"
 #include "storage/bound_pass.h"
 #include "storage/edit_ini.h"
@@ -49,7 +51,7 @@ QString readOnlyWarning()
                        "aby zmienić atrybuty pliku:"),
         QStringLiteral("a) zamknij plik;"),
         QStringLiteral("b) otwórz Eksploratora Windows;"),
-        QStringLiteral("c) zaznacz piki prawym przyciskiem myszki i wybierz Właściwości;"),
+        QStringLiteral("c) zaznacz pliki prawym przyciskiem myszki i wybierz Właściwości;"),
         QStringLiteral("d) w sekcji Atrybuty odznacz \"tylko do odczytu\"."),
     }.join(QLatin1Char('\r'));
 }
@@ -244,8 +246,7 @@ void DocumentWindow::buildProjectDescription(QWidget* page)
     RadioGroupIni1->setItems(risk::methodNames());
     RadioGroupIni1->Values = risk::methodNames();
 
-    // Tab follows the page from the top; the memo takes Tab as text, so the method buttons
-    // come before it.
+    // Tab follows the page from the top: the method buttons come before the memo.
     QWidget* previous = EditIni3;
     for (QRadioButton* button : RadioGroupIni1->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
         setTabOrder(previous, button);
@@ -288,10 +289,12 @@ TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, c
     for (int c = 0; c < titles.size(); ++c)
         table->setCell(c, 0, titles[c]);
 
-    // The titles stay in view while the rows under them scroll, a whole row at a time.
+    // The titles stay in view while the rows under them scroll, a whole row at a time (by
+    // pixels while a row is taller than the table); the rows are numbered beside them.
+    new RowNumberHeader(table);
     new TitleRowHeader(table);
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    table->verticalHeader()->hide();
+    new RowScroll(table);
     table->verticalHeader()->setMinimumSectionSize(1);
     table->verticalHeader()->setDefaultSectionSize(defaultRowHeight);
     resetRowHeights(table);
@@ -310,6 +313,7 @@ TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, c
     table->setItemDelegate(delegate);
     delete plain;
     table->installEventFilter(this);
+    connect(table, &QTableWidget::currentCellChanged, this, [this, table] { showColumnHint(table); });
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -318,10 +322,27 @@ TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, c
     return table;
 }
 
-void DocumentWindow::setKeysHint(TStringGridIni* table, const QString& hint)
+void DocumentWindow::setColumnHints(TStringGridIni* table, const QStringList& whatServes)
 {
+    QStringList hints;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        const QString what = whatServes.value(c);
+        hints.append(what.isEmpty() ? QString() : table->cell(c, 0) + QStringLiteral(": ") + what);
+    }
+    columnHints_.insert(table, hints);
+    showColumnHint(table);
+}
+
+void DocumentWindow::showColumnHint(TStringGridIni* table)
+{
+    const QString hint = columnHints_.value(table).value(table->currentColumn());
     table->setToolTip(hint);
     table->setStatusTip(hint);
+    // The status bar shows the new hint at once while the keyboard is in the table.
+    if (table->isAncestorOf(QApplication::focusWidget()) || table->hasFocus()) {
+        QStatusTipEvent tip(hint);
+        QCoreApplication::sendEvent(table, &tip);
+    }
 }
 
 QToolButton* DocumentWindow::addPickerButton(QWidget* page)
@@ -335,6 +356,10 @@ QToolButton* DocumentWindow::addPickerButton(QWidget* page)
 
 void DocumentWindow::finishCreation()
 {
+    static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->buttonRoom = [this](int column) {
+        const QToolButton* picker = pickerOfCell(column, 1);
+        return picker ? picker->width() : 0;
+    };
     shownTab_ = PageControl1->currentIndex();
     connect(PageControl1, &QTabWidget::currentChanged, this, &DocumentWindow::tabChanged);
     focusFirstField();
@@ -378,7 +403,7 @@ void DocumentWindow::setColumnWidths(TStringGridIni* table, const QList<int>& wi
 
 int DocumentWindow::widthPart(double factor) const
 {
-    return static_cast<int>(factor * (PageControl1->width() - 8));
+    return static_cast<int>(factor * (PageControl1->width() - 8 - StringGridIni1->verticalHeader()->sizeHint().width()));
 }
 
 void DocumentWindow::openScalePicker(int mode, risk::Factor factor)
@@ -404,7 +429,7 @@ bool DocumentWindow::FormClose()
     if (IniDat1->Modified()) {
         const QString name = QFileInfo(IniDat1->FileName()).fileName();
         switch (prompts().questionWithCancel(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
-                                             QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie."))) {
+                                             QStringLiteral("\rTak – zapisz, Nie – nie zapisuj, Anuluj – wróć do edycji."))) {
         case Prompts::Answer::Cancel:
             return false;
         case Prompts::Answer::Yes:

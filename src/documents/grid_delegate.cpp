@@ -3,6 +3,7 @@
 #include "risk/risk_method.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTextOption>
@@ -16,6 +17,9 @@ namespace {
 constexpr int TextMargin = 2;
 constexpr int RowSlack = 2;
 constexpr int GridLine = 1;
+
+// The property of a cell editor that keeps the cell's text from before the typing.
+constexpr char TextBeforeTyping[] = "textBeforeTyping";
 
 QRect textRect(const QRect& cell)
 {
@@ -97,7 +101,8 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         // Words wider than the cell break inside, so a narrow column still shows its whole text.
         QTextOption wrap(Qt::AlignLeft | Qt::AlignTop);
         wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        const QRectF area = textRect(cell);
+        const bool underButton = buttonRoom && index == table_->currentIndex();
+        const QRectF area = textRect(cell).adjusted(0, 0, underButton ? -buttonRoom(index.column()) : 0, 0);
         const int needed = qCeil(painter->boundingRect(QRectF(area.topLeft(), QSizeF(area.width(), 1e6)), text, wrap)
                                      .height()) + RowSlack;
         if (table_->rowHeight(index.row()) < needed)
@@ -147,10 +152,22 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     if (editor && editorKeyWatcher)
         editor->installEventFilter(editorKeyWatcher);
     // The cell holds what is typed at once: a save or a closing question that comes while
-    // the editor is still open (a toolbar button takes no focus) writes it.
+    // the editor is still open (a toolbar button takes no focus) writes it. Esc puts back
+    // the text the cell had when the typing began.
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         auto* self = const_cast<GridDelegate*>(this);
+        line->setProperty(TextBeforeTyping, index.data());
         connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
     }
     return editor;
+}
+
+bool GridDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* line = qobject_cast<QLineEdit*>(object);
+    if (line && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        line->setText(line->property(TextBeforeTyping).toString());
+        emit commitData(line);
+    }
+    return Win1250CellDelegate::eventFilter(object, event);
 }

@@ -27,7 +27,7 @@ const QStringList& scale(RiskMethod method, Factor factor);
 const QStringList& shortMatrycowaS();
 
 // The number in front of the first "=" of a cell text, with a decimal comma.
-// Throws AppError "'<text before =>' is not a valid floating point value".
+// Throws AppError with the text "„<text before =>” nie jest poprawną liczbą."
 double entryValue(const QString& cellText);
 // The FIVE STEPS weight of an employee count: 1, 2, 4, 8 or 12 (negative counts give 12).
 int factorI(qint32 employees);
