@@ -122,6 +122,7 @@ TEST_P(RowCommands, ChangeTheTableOfTheActiveTab)
     EXPECT_EQ(table->currentRow(), c.current);
     EXPECT_EQ(pickers, c.pickers);
     EXPECT_EQ(prompts.questions.size(), c.answers.size());
+    EXPECT_EQ(prompts.captions, QStringList(prompts.captions.size(), QString())) << "titled with the program's name";
     EXPECT_EQ(window->file().Modified(), qobject_cast<TForm2*>(window) != nullptr);
 }
 
