@@ -5,9 +5,9 @@
 #include "documents/auto_scale.h"
 #include "documents/document_host.h"
 #include "documents/help_context.h"
-#include "documents/scale_picker.h"
 #include "documents/row_number_header.h"
 #include "documents/row_scroll.h"
+#include "documents/scale_picker.h"
 #include "documents/title_row_header.h"
 #include "storage/bound_pass.h"
 #include "storage/edit_ini.h"
@@ -339,7 +339,7 @@ void DocumentWindow::showColumnHint(TStringGridIni* table)
     table->setToolTip(hint);
     table->setStatusTip(hint);
     // The status bar shows the new hint at once while the keyboard is in the table.
-    if (table->isAncestorOf(QApplication::focusWidget()) || table->hasFocus()) {
+    if (table->isAncestorOf(QApplication::focusWidget())) {
         QStatusTipEvent tip(hint);
         QCoreApplication::sendEvent(table, &tip);
     }
@@ -403,7 +403,8 @@ void DocumentWindow::setColumnWidths(TStringGridIni* table, const QList<int>& wi
 
 int DocumentWindow::widthPart(double factor) const
 {
-    return static_cast<int>(factor * (PageControl1->width() - 8 - StringGridIni1->verticalHeader()->sizeHint().width()));
+    const int rowNumbers = StringGridIni1->verticalHeader()->sizeHint().width();
+    return static_cast<int>(factor * (PageControl1->width() - 8 - rowNumbers));
 }
 
 void DocumentWindow::openScalePicker(int mode, risk::Factor factor)
