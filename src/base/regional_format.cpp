@@ -15,12 +15,12 @@ namespace {
 
 AppError floatError(const QString& text)
 {
-    return AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return AppError(QStringLiteral("„%1” nie jest poprawną liczbą.").arg(text));
 }
 
 AppError integerError(const QString& text)
 {
-    return AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return AppError(QStringLiteral("„%1” nie jest poprawną liczbą całkowitą.").arg(text));
 }
 
 // Adds one unit at position `at` of a string of decimal digits, carrying to the left;

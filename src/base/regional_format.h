@@ -11,11 +11,11 @@ namespace regional {
 
 // A decimal number whose separator is the comma: "0,5", "-3", "1,5e2". A point is no
 // separator ("0.5" fails). Blanks at both ends are ignored.
-// Throws AppError "'<text>' is not a valid floating point value".
+// Throws AppError with the text "„<text>” nie jest poprawną liczbą."
 double parseFloat(const QString& text);
 
 // A whole number in the 32-bit range, optionally signed. Blanks at both ends are ignored.
-// Throws AppError "'<text>' is not a valid integer value".
+// Throws AppError with the text "„<text>” nie jest poprawną liczbą całkowitą."
 qint32 parseInteger(const QString& text);
 
 // `value` in fixed notation with `decimals` decimals and a decimal comma. The decimal

@@ -37,6 +37,7 @@ const QStringList& hazardTitles()
 }
 
 const QString kPickerKeys = QStringLiteral("F2 lub Alt+Strzałka w dół otwiera listę wartości.");
+const QString kFromProject = QStringLiteral("tekst przeniesiony z projektu.");
 
 bool hasExposure(RiskMethod method)
 {
@@ -128,8 +129,9 @@ void TForm5::buildChecklistTab(QWidget* page)
                                QStringLiteral("Działania naprawcze"), QStringLiteral("Odpowiedź")},
                               23, {.boldTitles = true, .evenRowsWindowText = true,
                                    .red = GridDelegate::RedRule::ContainsNie});
-    setKeysHint(StringGridIni2, QStringLiteral("Odpowiedź: T – TAK, N – NIE; F2 lub Alt+Strzałka w dół otwiera "
-                                               "listę odpowiedzi."));
+    setColumnHints(StringGridIni2, {kFromProject, kFromProject,
+                                    QStringLiteral("T – TAK, N – NIE; F2 lub Alt+Strzałka w dół otwiera listę "
+                                                   "odpowiedzi.")});
     ComboBox1 = new QComboBox(page);
     ComboBox1->addItems({QStringLiteral("TAK"), QStringLiteral("NIE")});
     ComboBox1->hide();
@@ -202,8 +204,11 @@ void TForm5::ShowPoCzytaniu()
     for (int c = 0; c < count - 1; ++c)
         StringGridIni1->setCell(c, 0, hazardTitles()[c]);
     StringGridIni1->setCell(count - 1, 0, QStringLiteral("Ryzyko R"));
-    setKeysHint(StringGridIni1, hasExposure(method()) ? QStringLiteral("Kolumny S, P i E: %1").arg(kPickerKeys)
-                                                      : QStringLiteral("Kolumny S i P: %1").arg(kPickerKeys));
+    QStringList hints{kFromProject, kFromProject, kFromProject, kFromProject, kPickerKeys, kPickerKeys};
+    if (hasExposure(method()))
+        hints.append(kPickerKeys);
+    hints.append(QStringLiteral("obliczane przez program z wybranych wartości."));
+    setColumnHints(StringGridIni1, hints);
     setColumnWidths();
 }
 

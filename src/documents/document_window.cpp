@@ -5,6 +5,8 @@
 #include "documents/auto_scale.h"
 #include "documents/document_host.h"
 #include "documents/help_context.h"
+#include "documents/row_number_header.h"
+#include "documents/row_scroll.h"
 #include "documents/scale_picker.h"
 #include "documents/title_row_header.h"
 #include "storage/bound_pass.h"
@@ -51,7 +53,7 @@ QString readOnlyWarning()
                        "aby zmienić uprawnienia pliku:"),
         QStringLiteral("a) zamknij plik;"),
         QStringLiteral("b) otwórz menedżer plików;"),
-        QStringLiteral("c) zaznacz piki prawym przyciskiem myszki i wybierz Właściwości;"),
+        QStringLiteral("c) zaznacz pliki prawym przyciskiem myszki i wybierz Właściwości;"),
         QStringLiteral("d) na karcie Uprawnienia zezwól właścicielowi na \"odczyt i zapis\"."),
     }.join(QLatin1Char('\r'));
 }
@@ -291,8 +293,7 @@ void DocumentWindow::buildProjectDescription(QWidget* page)
     RadioGroupIni1->setItems(risk::methodNames());
     RadioGroupIni1->Values = risk::methodNames();
 
-    // Tab follows the page from the top; the memo takes Tab as text, so the method buttons
-    // come before it.
+    // Tab follows the page from the top: the method buttons come before the memo.
     QWidget* previous = EditIni3;
     for (QRadioButton* button : RadioGroupIni1->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
         setTabOrder(previous, button);
@@ -335,10 +336,12 @@ TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, c
     for (int c = 0; c < titles.size(); ++c)
         table->setCell(c, 0, titles[c]);
 
-    // The titles stay in view while the rows under them scroll, a whole row at a time.
+    // The titles stay in view while the rows under them scroll, a whole row at a time (by
+    // pixels while a row is taller than the table); the rows are numbered beside them.
+    new RowNumberHeader(table);
     new TitleRowHeader(table);
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    table->verticalHeader()->hide();
+    new RowScroll(table);
     table->verticalHeader()->setMinimumSectionSize(1);
     table->verticalHeader()->setDefaultSectionSize(defaultRowHeight);
     resetRowHeights(table);
@@ -357,6 +360,7 @@ TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, c
     table->setItemDelegate(delegate);
     delete plain;
     table->installEventFilter(this);
+    connect(table, &QTableWidget::currentCellChanged, this, [this, table] { showColumnHint(table); });
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -365,10 +369,27 @@ TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, c
     return table;
 }
 
-void DocumentWindow::setKeysHint(TStringGridIni* table, const QString& hint)
+void DocumentWindow::setColumnHints(TStringGridIni* table, const QStringList& whatServes)
 {
+    QStringList hints;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        const QString what = whatServes.value(c);
+        hints.append(what.isEmpty() ? QString() : table->cell(c, 0) + QStringLiteral(": ") + what);
+    }
+    columnHints_.insert(table, hints);
+    showColumnHint(table);
+}
+
+void DocumentWindow::showColumnHint(TStringGridIni* table)
+{
+    const QString hint = columnHints_.value(table).value(table->currentColumn());
     table->setToolTip(hint);
     table->setStatusTip(hint);
+    // The status bar shows the new hint at once while the keyboard is in the table.
+    if (table->isAncestorOf(QApplication::focusWidget())) {
+        QStatusTipEvent tip(hint);
+        QCoreApplication::sendEvent(table, &tip);
+    }
 }
 
 QToolButton* DocumentWindow::addPickerButton(QWidget* page)
@@ -382,6 +403,10 @@ QToolButton* DocumentWindow::addPickerButton(QWidget* page)
 
 void DocumentWindow::finishCreation()
 {
+    static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->buttonRoom = [this](int column) {
+        const QToolButton* picker = pickerOfCell(column, 1);
+        return picker ? picker->width() : 0;
+    };
     shownTab_ = PageControl1->currentIndex();
     connect(PageControl1, &QTabWidget::currentChanged, this, &DocumentWindow::tabChanged);
     connect(StringGridIni1, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
@@ -432,7 +457,8 @@ void DocumentWindow::setColumnWidths(TStringGridIni* table, const QList<int>& wi
 
 int DocumentWindow::widthPart(double factor) const
 {
-    return static_cast<int>(factor * (PageControl1->width() - 8));
+    const int rowNumbers = StringGridIni1->verticalHeader()->sizeHint().width();
+    return static_cast<int>(factor * (PageControl1->width() - 8 - rowNumbers));
 }
 
 bool DocumentWindow::openScalePicker(int mode, risk::Factor factor)
@@ -481,7 +507,7 @@ Prompts::Answer DocumentWindow::askToSave()
         return Prompts::Answer::No;
     const QString name = QFileInfo(IniDat1->FileName()).fileName();
     return prompts().questionWithCancel(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
-                                        QStringLiteral("\rWciśnij Yes jeśli tak No jeśli nie."));
+                                        QStringLiteral("\rTak – zapisz, Nie – nie zapisuj, Anuluj – wróć do edycji."));
 }
 
 void DocumentWindow::closeAnswered()

@@ -25,6 +25,7 @@
 #include "documents/grid_delegate.h"
 #include "risk/risk_method.h"
 
+#include <QHash>
 #include <QWidget>
 #include <optional>
 
@@ -180,12 +181,15 @@ protected:
     void buildProjectDescription(QWidget* page);
     // MemoIni2..MemoIni7 with their labels, top to bottom.
     void buildWorkstationMemos(QWidget* page);
-    // The tables fill their page; row 0 holds `titles` and stays at the top as the header.
+    // The tables fill their page; row 0 holds `titles` and stays at the top as the header,
+    // and the data rows are numbered at the left.
     TStringGridIni* addTable(QWidget* page, const QString& sekcja, const QStringList& titles, int defaultRowHeight,
                              GridDelegate::Style style);
-    // Tells the user, in the table's tooltip and status-bar hint, which keys serve its cells;
-    // the hint also shows when the table gets the focus.
-    static void setKeysHint(TStringGridIni* table, const QString& hint);
+    // Tells the user, in the table's tooltip and status-bar hint, what serves the cells of
+    // its current column: the column's title, then `whatServes` of that column (none where
+    // it is empty or missing). The hint follows the current cell and also shows when the
+    // table gets the focus.
+    void setColumnHints(TStringGridIni* table, const QStringList& whatServes);
     QToolButton* addPickerButton(QWidget* page);
     // Starts watching the tab changes and gives the first bound control the focus; called
     // once every page exists. From then on a double-click on a hazard cell with a picker
@@ -201,7 +205,8 @@ protected:
     static void placePickerButton(QToolButton* button, TStringGridIni* table, int column, int row);
     static void resetRowHeights(TStringGridIni* table);
     static void setColumnWidths(TStringGridIni* table, const QList<int>& widths);
-    // `factor` times the page control's width less 8 pixels, truncated to whole pixels.
+    // `factor` times the page control's width less 8 pixels and the row numbers, truncated
+    // to whole pixels.
     int widthPart(double factor) const;
 
     // Lets the user pick an entry of the method's `factor` scale for the hazard table's
@@ -223,11 +228,13 @@ protected:
 
 private:
     void tabChanged(int index);
+    void showColumnHint(TStringGridIni* table);
     void switchTabQuietly(int index);
     bool isTableOrEditor(QObject* watched) const;
 
     DocumentHost* host_;
     QList<BoundControl*> boundControls_;
+    QHash<const TStringGridIni*, QStringList> columnHints_;
     const int firstTableTab_;
     int shownTab_ = 0;
     bool switchingTab_ = false;

@@ -11,8 +11,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableWidget>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -34,10 +34,10 @@ TForm9* Form9()
     return currentFind;
 }
 
-TForm9::TForm9(QTableWidget* list, QWidget* parent)
+TForm9::TForm9(SearchedRows rows, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
-      list_(list)
+      rows_(std::move(rows))
 {
     currentFind = this;
     setWindowTitle(QStringLiteral("Znajdź."));
@@ -72,18 +72,18 @@ void TForm9::Edit1Change()
 void TForm9::SpeedButton2Click()
 {
     const QByteArray wanted = folded(Edit1->text());
-    const int last = list_->rowCount() - 1;
+    const int last = int(rows_.texts.size()) - 1;
     for (int row = position_ + 1; row <= last; ++row) {
-        const QTableWidgetItem* item = list_->item(row, 0);
-        if (item && folded(item->text()).contains(wanted)) {
+        if (folded(rows_.texts[row]).contains(wanted)) {
             position_ = row;
             SpeedButton2->setText(row == last ? SearchCaption : NextCaption);
-            list_->setCurrentCell(row, 0);
-            list_->scrollToItem(item);
+            rows_.select(row);
             return;
         }
     }
-    prompts().message(QStringLiteral("Wyszukiwanie zakończone."));
+    // A search that began at the first row and found nothing found nothing anywhere.
+    prompts().message(position_ < 0 ? QStringLiteral("Nie znaleziono: „%1”.").arg(Edit1->text())
+                                    : QStringLiteral("Wyszukiwanie zakończone."));
     SpeedButton2->setText(SearchCaption);
     position_ = -1;
 }
@@ -106,10 +106,10 @@ void TForm9::showEvent(QShowEvent* event)
     FormShow();
 }
 
-void ShowFindDialog(QTableWidget* list, QWidget* owner)
+void ShowFindDialog(SearchedRows rows, QWidget* owner)
 {
     if (Form9())
         return;
-    const auto dialog = std::make_unique<TForm9>(list, owner);
+    const auto dialog = std::make_unique<TForm9>(std::move(rows), owner);
     dialog->exec();
 }

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QToolTip>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTableWidget>
@@ -17,6 +18,9 @@ namespace {
 constexpr int TextMargin = 2;
 constexpr int RowSlack = 2;
 constexpr int GridLine = 1;
+
+// The property of a cell editor that keeps the cell's text from before the typing.
+constexpr char TextBeforeTyping[] = "textBeforeTyping";
 
 QRect textRect(const QRect& cell)
 {
@@ -123,7 +127,8 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         painter->setFont(option.font);
         // Words wider than the cell break inside, so a narrow column still shows its whole
         // text; of a tall cell only the lines in the view are drawn.
-        const QRect area = textRect(cell);
+        const bool underButton = buttonRoom && index == table_->currentIndex();
+        const QRect area = textRect(cell).adjusted(0, 0, underButton ? -buttonRoom(index.column()) : 0, 0);
         CharAdvances advances(option.font, painter->device());
         const TextLines lines(text, area.width(), advances);
         const int needed = lines.height() + RowSlack;
@@ -177,9 +182,11 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     if (editor && editorKeyWatcher)
         editor->installEventFilter(editorKeyWatcher);
     // The cell holds what is typed at once: a save or a closing question that comes while
-    // the editor is still open (a toolbar button takes no focus) writes it.
+    // the editor is still open (a toolbar button takes no focus) writes it. Esc puts back
+    // the text the cell had when the typing began.
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         auto* self = const_cast<GridDelegate*>(this);
+        line->setProperty(TextBeforeTyping, index.data());
         connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
     }
     return editor;
@@ -192,4 +199,14 @@ void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
     if (auto* line = qobject_cast<QLineEdit*>(editor); line && line->text() == index.data(Qt::EditRole).toString())
         return;
     Win1250CellDelegate::setEditorData(editor, index);
+}
+
+bool GridDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* line = qobject_cast<QLineEdit*>(object);
+    if (line && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        line->setText(line->property(TextBeforeTyping).toString());
+        emit commitData(line);
+    }
+    return Win1250CellDelegate::eventFilter(object, event);
 }

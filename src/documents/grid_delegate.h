@@ -5,7 +5,7 @@
 // its tooltip) for the cells its window flags as off-scale. It also tells its window when
 // the focused cell has been painted, so a picker button or the answer list can sit on it.
 // Its in-place editors refuse what Windows-1250 cannot hold and put every change into the
-// cell at once. Owned by its table (QObject parent).
+// cell at once; Esc gives the cell back the text it had before the typing. Owned by its table (QObject parent).
 
 #include "storage/win1250_input.h"
 
@@ -56,11 +56,18 @@ public:
     QString cellToolTip(const QModelIndex& index) const;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
+    // The width the current cell of a column keeps free at its right end for the button that
+    // sits there (0 for none), so its text wraps before the button instead of under it.
+    std::function<int(int column)> buttonRoom;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     // Leaves an editor that already shows the cell's text as it is, keeping its undo.
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+
+protected:
+    // Esc in an in-place editor cancels the typing: the cell gets its text back.
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     bool isRed(const QString& text) const;

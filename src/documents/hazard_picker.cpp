@@ -5,7 +5,6 @@
 #include "base/prompts.h"
 #include "base/win1250.h"
 #include "documents/auto_scale.h"
-#include "documents/find_dialog.h"
 #include "documents/help_context.h"
 #include "storage/ini_dat.h"
 #include "storage/long_word_wrap.h"
@@ -254,7 +253,40 @@ void TForm4::SpeedButton3Click()
 
 void TForm4::SpeedButton4Click()
 {
-    ShowFindDialog(StringGrid1, this);
+    ShowFindDialog(ComboBox1->currentIndex() < 0 ? wholeCatalogue() : chosenGroup(), this);
+}
+
+SearchedRows TForm4::chosenGroup()
+{
+    SearchedRows rows;
+    for (int row = 0; row < StringGrid1->rowCount(); ++row)
+        rows.texts.append(StringGrid1->item(row, 0)->text());
+    rows.select = [this](int row) { showHazard(ComboBox1->currentIndex(), row); };
+    return rows;
+}
+
+// Every hazard of every group, in catalogue order; a match chooses its group.
+SearchedRows TForm4::wholeCatalogue()
+{
+    SearchedRows rows;
+    QList<std::pair<int, int>> places;   // (group, row) of each text
+    for (int group = 0; group < groups_.size(); ++group) {
+        const QList<QByteArray> keys = IniDat1->Ini()->SectionKeys(groups_[group]);
+        for (int row = 0; row < keys.size(); ++row) {
+            rows.texts.append(win1250::toUnicode(keys[row]));
+            places.append({group, row});
+        }
+    }
+    rows.select = [this, places](int index) { showHazard(places[index].first, places[index].second); };
+    return rows;
+}
+
+void TForm4::showHazard(int group, int row)
+{
+    if (ComboBox1->currentIndex() != group)
+        ComboBox1->setCurrentIndex(group);
+    StringGrid1->setCurrentCell(row, 0);
+    StringGrid1->scrollToItem(StringGrid1->item(row, 0));
 }
 
 void TForm4::FormShow()

@@ -7,6 +7,8 @@
 // The catalogue's in-memory copy lives as long as the picker.
 // At most one picker exists at a time; Form4() is the process-wide reference to it.
 
+#include "documents/find_dialog.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -35,7 +37,7 @@ public:
     TRadioGroupIni* RadioGroup1; // degree of harm S, filled by the caller
     QPlainTextEdit* Memo4;       // preventive actions
     QPushButton* SpeedButton1;   // "O.K."
-    QPushButton* SpeedButton4;   // "Znajdź"
+    QPushButton* SpeedButton4;   // "Znajdź": in the chosen group, or in every group when none is chosen
     QPushButton* SpeedButton3;   // "Pomoc"
     QPushButton* SpeedButton2;   // "Anuluj"
     TIniDat* IniDat1;
@@ -54,6 +56,11 @@ protected:
 
 private:
     void buildControls();
+    // What "Znajdź" searches: the chosen group's list, or with no group chosen every group.
+    SearchedRows chosenGroup();
+    SearchedRows wholeCatalogue();
+    // Chooses `group` (unless it is the chosen one) and selects its hazard `row`.
+    void showHazard(int group, int row);
 
     TStringGridIni* target_;
     // The catalogue's group names and the chosen group's keys, as the file holds them, in

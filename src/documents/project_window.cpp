@@ -16,6 +16,8 @@ namespace {
 constexpr int HazardTab = 2;
 constexpr int SColumn = 4;
 
+const QString kTyping = QStringLiteral("wpisz tekst; Esc anuluje wpisywanie.");
+
 const QStringList& hazardTitles()
 {
     static const QStringList titles{
@@ -62,7 +64,8 @@ TForm2::TForm2(DocumentHost* host, QWidget* parent)
 void TForm2::buildHazardTab(QWidget* page)
 {
     StringGridIni1 = addTable(page, QStringLiteral("ZAGROZENIA"), hazardTitles(), 20, hazardStyle);
-    setKeysHint(StringGridIni1, QStringLiteral("Stopień szkód S: F2 lub Alt+Strzałka w dół otwiera listę wartości."));
+    setColumnHints(StringGridIni1, {kTyping, kTyping, kTyping, kTyping,
+                                    QStringLiteral("F2 lub Alt+Strzałka w dół otwiera listę wartości.")});
     BitBtn1 = addPickerButton(page);
     static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->focusedCellPainted = [this](int column, int row) {
         StringGridIni1DrawCell(column, row);
@@ -83,6 +86,7 @@ void TForm2::buildChecklistTab(QWidget* page)
                               {QStringLiteral("Pytania kontrolne do oceny warunków bhp"),
                                QStringLiteral("Działania naprawcze")},
                               20, checklistStyle);
+    setColumnHints(StringGridIni2, {kTyping, kTyping});
     connect(StringGridIni2, &QTableWidget::currentCellChanged, this, &TForm2::StringGridIni2Click);
     connect(StringGridIni2, &QTableWidget::cellClicked, this, &TForm2::StringGridIni2Click);
 }

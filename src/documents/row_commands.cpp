@@ -97,7 +97,7 @@ void DeleteRow(DocumentWindow* window)
 {
     TForm2* project = modifiedProject(window);
     TStringGridIni* table = project ? activeTable(project) : nullptr;
-    if (!table || !prompts().question(QStringLiteral("Usunąć wiersz z tabeli."), QStringLiteral("Warning")))
+    if (!table || !prompts().question(QStringLiteral("Usunąć wiersz z tabeli.")))
         return;
     if (table->currentRow() >= 1)
         table->removeRow(table->currentRow());

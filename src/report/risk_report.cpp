@@ -174,7 +174,7 @@ void hazardSection(WordBasic& word, const AssessmentSnapshot& a, const RowWritte
     word.Insert(QStringLiteral("2. Identyfikacja zagrożeń występujących na stanowisku pracy\r"));
     word.FontSize(10);
     word.JustifyPara();
-    word.Insert(QStringLiteral("Ryzyko zawodowe jest to prawdopodobieństwo wystąpienia nieporządnych zdarzeń związanych "
+    word.Insert(QStringLiteral("Ryzyko zawodowe jest to prawdopodobieństwo wystąpienia niepożądanych zdarzeń związanych "
                                "z wykonywaną pracą powodujących straty, "));
     word.Insert(QStringLiteral("w szczególności wystąpienie u pracowników niekorzystnych skutków zdrowotnych w wyniku "
                                "zagrożeń zawodowych występujących w środowisku pracy lub sposobu wykonywania pracy.\r"));
@@ -264,7 +264,7 @@ void checklistSection(WordBasic& word, const AssessmentSnapshot& a, const RowWri
         "Oceny warunków bhp na stanowisku dokonano metodą listy kontrolnej i obliczono wskaźnik bhp RBHP ",
         "jako iloraz sumy pytań nie spełniających kryterium zadanym w pytaniu do całkowitej liczby pytań. ",
         "Tak obliczony wskaźnik bhp jest klasyfikowany do jednego z pięciu poziomów według skali:\r",
-        " - Stopień przestrzegania zasad bhp bardzo duży\t\tRBHP  od 0do 0,1\r",
+        " - Stopień przestrzegania zasad bhp bardzo duży\t\tRBHP  od 0 do 0,1\r",
         " - Stopień przestrzegania zasad bhp duży\t\t\tRBHP od 0,1 do 0,2\r",
         " - Stopień przestrzegania zasad bhp średni\t\t\tRBHP od 0,2 do 0,4\r",
         " - Stopień przestrzegania zasad bhp mały\t\t\tRBHP od 0,4 do 0,6\r",

@@ -7,7 +7,7 @@
 // the employee acknowledgement sheet. Sends commands only: it neither creates nor saves the
 // document.
 //
-// Throws AppError "'<text>' is not a valid integer value" for a FIVE STEPS assessment whose
+// Throws AppError "„<text>” nie jest poprawną liczbą całkowitą." for a FIVE STEPS assessment whose
 // employee count is not a whole number; the report then ends where the count is needed.
 
 #include "documents/checklist_index.h"

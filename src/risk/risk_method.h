@@ -27,7 +27,7 @@ const QStringList& scale(RiskMethod method, Factor factor);
 const QStringList& shortMatrycowaS();
 
 // The number in front of the first "=" of a cell text, with a decimal comma.
-// Throws AppError "'<text before =>' is not a valid floating point value".
+// Throws AppError with the text "„<text before =>” nie jest poprawną liczbą."
 double entryValue(const QString& cellText);
 // The value of a factor cell when it is an entry of the method's `factor` scale: the number
 // in front of its first "=" is one of that scale's values. nullopt for an empty cell, a

@@ -5,6 +5,7 @@
 #include "base/prompts.h"
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
+#include "shell/document_frame_size.h"
 #include "shell/drawn_icon.h"
 #include "storage/ini_dat.h"
 #include "storage/lock_owner.h"
@@ -49,7 +50,7 @@ auto discardOnFailure(DocumentWindow* window)
 } // namespace
 
 FileCommands::FileCommands(QMdiArea* area, DocumentHost* host, const ProgramPaths& paths, QObject* parent)
-    : QObject(parent), area_(area), host_(host), paths_(paths)
+    : QObject(parent), area_(area), host_(host), paths_(paths), frameSize_(new DocumentFrameSize(paths, this))
 {
 }
 
@@ -181,12 +182,10 @@ Window* FileCommands::createWindow(const QString& path)
 {
     auto* window = new Window(host_, area_);
     window->bindToFile(path);
-    // The frame holds the window at the size it was created with, scaled for the screen,
-    // not at the size its content prefers. Over a maximised window Qt shows a new one
-    // maximised: it is sized as a normal window first, so restoring it later gives that
-    // size, and all of this happens before anything is painted.
+    // The window is scaled for the screen before its frame is sized. Over a maximised
+    // window Qt shows a new one maximised: it is sized as a normal window first, so
+    // restoring it later gives that size, and all of this happens before anything is painted.
     window->scaleForScreen();
-    const QSize content = window->size();
     QMdiSubWindow* frame = area_->addSubWindow(window);
     // The frame shows the kind of its document, as the file manager does.
     frame->setWindowIcon(drawnIcon(window->Extension == ProjectExtension ? "project" : "assessment"));
@@ -205,10 +204,7 @@ Window* FileCommands::createWindow(const QString& path)
     frame->show();
     const bool maximised = frame->isMaximized();
     frame->showNormal();
-    frame->resize(frame->size() - window->size() + content);
-    // The area places a frame larger than itself partly left of or above it, out of reach
-    // of the mouse: such a frame starts at the area's edge.
-    frame->move(qMax(frame->x(), 0), qMax(frame->y(), 0));
+    frameSize_->place(frame, area_);
     if (maximised)
         frame->showMaximized();
     // Framed over a maximised window (shown, made normal, maximised again), the window would

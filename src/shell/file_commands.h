@@ -22,6 +22,7 @@
 #include <QObject>
 #include <QString>
 
+class DocumentFrameSize;
 class DocumentHost;
 class DocumentWindow;
 class QMdiArea;
@@ -104,4 +105,5 @@ private:
     QMdiArea* area_;
     DocumentHost* host_;
     ProgramPaths paths_;
+    DocumentFrameSize* frameSize_;
 };

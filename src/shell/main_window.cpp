@@ -234,32 +234,32 @@ void TForm1::createActions()
                                    QStringLiteral("Przenieś do Worda"), &TForm1::ToolButton17Click);
     Opcje1 = createAction("Opcje1", QStringLiteral("Opcje"), QStringLiteral("Opcje programu"), &TForm1::Opcje1Click);
 
-    WindowCascadeItem = createAction("WindowCascadeItem", QStringLiteral("Kaskada"), QStringLiteral("Kaskada"),
+    WindowCascadeItem = createAction("WindowCascadeItem", QStringLiteral("&Kaskada"), QStringLiteral("Kaskada"),
                                      &TForm1::WindowCascadeItemClick);
-    WindowTileItem = createAction("WindowTileItem", QStringLiteral("Sąsiadująo"), QStringLiteral("Sąsiadująo"),
+    WindowTileItem = createAction("WindowTileItem", QStringLiteral("&Sąsiadująco"), QStringLiteral("Sąsiadująco"),
                                   &TForm1::WindowTileItemClick);
-    WindowTileItem2 = createAction("WindowTileItem2", QStringLiteral("Uporządkuj ikony"),
+    WindowTileItem2 = createAction("WindowTileItem2", QStringLiteral("&Uporządkuj ikony"),
                                    QStringLiteral("Uporządkuj ikony"), &TForm1::WindowTileItem2Click);
-    WindowMinimizeItem = createAction("WindowMinimizeItem", QStringLiteral("Zminimalizuj wszystkie"),
+    WindowMinimizeItem = createAction("WindowMinimizeItem", QStringLiteral("Z&minimalizuj wszystkie"),
                                       QStringLiteral("Zminimalizuj wszystkie"), &TForm1::WindowMinimizeItemClick);
 
     const QString webSiteHint = QStringLiteral("Zapraszamy na naszą stronę internetową");
-    Pomoc1 = createAction("Pomoc1", QStringLiteral("Pomoc"), QStringLiteral("Pomoc"), &TForm1::Pomoc1Click);
-    Samouczek1 = createAction("Samouczek1", QStringLiteral("Samouczek"), QStringLiteral("Samouczek"),
+    Pomoc1 = createAction("Pomoc1", QStringLiteral("&Pomoc"), QStringLiteral("Pomoc"), &TForm1::Pomoc1Click);
+    Samouczek1 = createAction("Samouczek1", QStringLiteral("&Samouczek"), QStringLiteral("Samouczek"),
                               &TForm1::Samouczek1Click);
     WebSiteItem = createAction("WebSiteItem", MakerWebAddress, webSiteHint, &TForm1::WebSiteItemClick);
     WebSiteItem->setVisible(!MakerWebAddress.isEmpty());
-    HelpAboutItem = createAction("HelpAboutItem", QStringLiteral("O programie"), QStringLiteral("O programie"),
+    HelpAboutItem = createAction("HelpAboutItem", QStringLiteral("&O programie"), QStringLiteral("O programie"),
                                  &TForm1::HelpAbout1Execute);
 
-    // The row and report commands wait for a document window that can use them.
+    // The row, save, clipboard and report commands wait for a document window that can use them.
     updateCommands();
 }
 
 void TForm1::createMenus()
 {
     Plik1 = named(menuBar()->addMenu(QStringLiteral("&Plik")), "Plik1");
-    FileNewItem = named(Plik1->addMenu(QStringLiteral("Nowy")), "FileNewItem");
+    FileNewItem = named(Plik1->addMenu(QStringLiteral("&Nowy")), "FileNewItem");
     setHint(FileNewItem->menuAction(), QStringLiteral("Utwórz nowy"));
     FileNewItem->addActions({Projekt1, Ocenaryzyka1});
     Plik1->addActions({FileOpenItem, Zamknij, Zamknijwszystkie1});
@@ -276,7 +276,7 @@ void TForm1::createMenus()
     Edit1->addAction(Opcje1);
 
     // Shown once a tool library has been found.
-    Uzyteczne = named(menuBar()->addMenu(QStringLiteral("Użyteczne")), "Uzyteczne");
+    Uzyteczne = named(menuBar()->addMenu(QStringLiteral("&Użyteczne")), "Uzyteczne");
     Uzyteczne->menuAction()->setVisible(false);
 
     Window1 = named(menuBar()->addMenu(QStringLiteral("&Okna")), "Window1");
@@ -430,7 +430,7 @@ void TForm1::ShowRecentFiles()
 }
 
 // The window menu lists the open document windows after its fixed items, the active one
-// checked; choosing one activates it.
+// checked; choosing one activates it, restored when it was minimised.
 void TForm1::updateWindowMenu()
 {
     const QList<QAction*> items = Window1->actions();
@@ -446,7 +446,11 @@ void TForm1::updateWindowMenu()
         QAction* item = Window1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(literalCaption(title)));
         item->setCheckable(true);
         item->setChecked(window == MdiArea->activeSubWindow());
-        connect(item, &QAction::triggered, window, [this, window] { MdiArea->setActiveSubWindow(window); });
+        connect(item, &QAction::triggered, window, [this, window] {
+            if (window->isMinimized())
+                window->showNormal();
+            MdiArea->setActiveSubWindow(window);
+        });
     }
 }
 
@@ -521,7 +525,8 @@ void TForm1::updateCommands()
 {
     for (QAction* command : {Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1})
         command->setEnabled(rowCommandsApply_);
-    PrzeniedoWorda1->setEnabled(reportApplies_);
+    for (QAction* command : {Zapisz1, Zapiszjako1, CopyItem, PasteItem, PrzeniedoWorda1})
+        command->setEnabled(reportApplies_);
 }
 
 void TForm1::WindowCascadeItemClick()

@@ -154,7 +154,7 @@ private:
     bool offerRecoveryAtStart_ = false;
     QPointer<DocumentWindow> activeDocument_;
     bool rowCommandsApply_ = false;   // the active window shows a table
-    bool reportApplies_ = false;      // a document window is active
+    bool reportApplies_ = false;      // a document window is active: save, copy, paste, report
     HelpWindow* helpWindow_ = nullptr;   // made when help is first asked for
     TutorialCards* tutorial_ = nullptr;  // made when the tutorial is first started
     QToolBar* ToolBar1 = nullptr;

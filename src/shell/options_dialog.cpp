@@ -27,7 +27,7 @@ constexpr int OptionsHelpContext = 5030;
 const QString WrongPassword = QStringLiteral("Aktualne hasło jest niewłaściwe.");
 const QString DifferentPasswords =
     QStringLiteral("Nowe hasło i hasło powtórzone są różne. Wprowadź ponownie nowe hasło.");
-const QString PasswordRight = QStringLiteral("Haslo poprawne");
+const QString PasswordRight = QStringLiteral("Hasło poprawne");
 
 QCheckBox* newCheckBox(const char* name, const QString& caption, bool checked, QWidget* page)
 {

@@ -28,10 +28,16 @@ void forceRegionalFormats()
 
 bool installPolishTranslations(QCoreApplication& app)
 {
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    translator->setParent(&app);
-    return QCoreApplication::installTranslator(translator.release());
+    bool all = true;
+    for (const QString& module : {QStringLiteral("qtbase"), QStringLiteral("qt_help")}) {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(QLocale(QLocale::Polish, QLocale::Poland), module, QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            all = false;
+            continue;
+        }
+        translator->setParent(&app);
+        QCoreApplication::installTranslator(translator.release());
+    }
+    return all;
 }

@@ -12,6 +12,7 @@ bool graphicalSessionGiven(int argc, char* argv[]);
 // "C" format. The program's own conversions (base/regional_format.h) never follow a locale.
 void forceRegionalFormats();
 
-// Loads Qt's Polish translations (qtbase_pl), so that standard buttons read "Tak" and
-// "Nie". False when they are not installed; the buttons then stay in English.
+// Loads Qt's Polish translations of its widgets (qtbase_pl) and of its help module
+// (qt_help_pl), so that standard buttons read "Tak" and "Nie" and the help's search page
+// "Wyszukaj". False when either is not installed; its texts then stay in English.
 bool installPolishTranslations(QCoreApplication& app);

@@ -4,10 +4,17 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int CornerMargin = 8;
+
+} // namespace
 
 TutorialCards::TutorialCards(const ProgramPaths& paths, QWidget* owner)
     : QWidget(owner, Qt::Tool)
@@ -43,8 +50,24 @@ void TutorialCards::ShowCard(int context)
                       ? QString::fromUtf8(file.readAll())
                       : QStringLiteral("<p>Brak karty samouczka %1: %2</p>").arg(context).arg(file.fileName()));
     card_ = context;
+    if (!placed_) {
+        placeBesideTheMenus();
+        placed_ = true;
+    }
     show();
     raise();
+}
+
+// In the top-right corner of the main window's document area: the cards tell the user to
+// click the menus and the toolbar, which the card must leave in view.
+void TutorialCards::placeBesideTheMenus()
+{
+    const auto* owner = qobject_cast<const QMainWindow*>(parentWidget());
+    const QWidget* area = owner ? owner->centralWidget() : nullptr;
+    if (!area)
+        return;
+    const QPoint corner = area->mapToGlobal(area->rect().topRight());
+    move(corner.x() - frameGeometry().width() - CornerMargin, corner.y() + CornerMargin);
 }
 
 // The close box closes the tutorial the way its "Zamknij" button does.

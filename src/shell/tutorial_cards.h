@@ -1,6 +1,7 @@
 #pragma once
 // TutorialCards: the tutorial, a small card window that stays beside the main window (it
-// never blocks it). It shows the card of a context number, read from KELPOR/karta<N>.html
+// never blocks it); it first opens in the top-right corner of the document area, clear of
+// the menus and the toolbar. It shows the card of a context number, read from KELPOR/karta<N>.html
 // among the program's data. It does not step through the cards itself: a card's links
 // ("tcard:<data>") and the window's "Zamknij" button and close box report to the main
 // window, which decides what to show (see TForm1::TutorialMessage).
@@ -32,6 +33,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void placeBesideTheMenus();
+
     ProgramPaths paths_;
     int card_ = 0;
+    bool placed_ = false;   // placed once; then it stays where the user leaves it
 };

@@ -5,13 +5,27 @@
 #include "storage/stored_values.h"
 #include "storage/win1250_input.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 
+namespace {
+
+bool isCtrlTab(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier;
+}
+
+} // namespace
+
 TMemoIni::TMemoIni(QWidget* parent) : QPlainTextEdit(parent)
 {
     followLongWords(this);
+    setTabChangesFocus(true);
 }
 
 QStringList TMemoIni::lines() const
@@ -78,11 +92,38 @@ void TMemoIni::leaveEvent(QEvent* event)
 
 void TMemoIni::keyPressEvent(QKeyEvent* event)
 {
+    if (isCtrlTab(event)) {
+        insertPlainText(QStringLiteral("\t"));
+        event->accept();
+        return;
+    }
     if (refuseUnencodable(event->text())) {
         event->accept();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+bool TMemoIni::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == this && isCtrlTab(event)) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QPlainTextEdit::eventFilter(watched, event);
+}
+
+void TMemoIni::focusInEvent(QFocusEvent* event)
+{
+    // The newest application filter is asked first.
+    qApp->installEventFilter(this);
+    QPlainTextEdit::focusInEvent(event);
+}
+
+void TMemoIni::focusOutEvent(QFocusEvent* event)
+{
+    qApp->removeEventFilter(this);
+    QPlainTextEdit::focusOutEvent(event);
 }
 
 void TMemoIni::inputMethodEvent(QInputMethodEvent* event)

@@ -42,15 +42,15 @@ TEST(ParseFloat, ReadsDecimalComma)
 
 TEST(ParseFloat, PointIsNoSeparator)
 {
-    EXPECT_EQ(floatError("0.5"), "'0.5' is not a valid floating point value");
+    EXPECT_EQ(floatError("0.5"), "„0.5” nie jest poprawną liczbą.");
 }
 
 TEST(ParseFloat, RejectsLettersAndEmptyText)
 {
-    EXPECT_EQ(floatError(""), "'' is not a valid floating point value");
-    EXPECT_EQ(floatError("abc"), "'abc' is not a valid floating point value");
-    EXPECT_EQ(floatError("1,2,3"), "'1,2,3' is not a valid floating point value");
-    EXPECT_EQ(floatError("1 000"), "'1 000' is not a valid floating point value");
+    EXPECT_EQ(floatError(""), "„” nie jest poprawną liczbą.");
+    EXPECT_EQ(floatError("abc"), "„abc” nie jest poprawną liczbą.");
+    EXPECT_EQ(floatError("1,2,3"), "„1,2,3” nie jest poprawną liczbą.");
+    EXPECT_EQ(floatError("1 000"), "„1 000” nie jest poprawną liczbą.");
 }
 
 TEST(ParseInteger, ReadsWholeNumbersInRange)
@@ -64,11 +64,11 @@ TEST(ParseInteger, ReadsWholeNumbersInRange)
 
 TEST(ParseInteger, RejectsFractionsOverflowAndEmptyText)
 {
-    EXPECT_EQ(integerError("1."), "'1.' is not a valid integer value");
-    EXPECT_EQ(integerError("1,5"), "'1,5' is not a valid integer value");
-    EXPECT_EQ(integerError(""), "'' is not a valid integer value");
-    EXPECT_EQ(integerError("2147483648"), "'2147483648' is not a valid integer value");
-    EXPECT_EQ(integerError("12a"), "'12a' is not a valid integer value");
+    EXPECT_EQ(integerError("1."), "„1.” nie jest poprawną liczbą całkowitą.");
+    EXPECT_EQ(integerError("1,5"), "„1,5” nie jest poprawną liczbą całkowitą.");
+    EXPECT_EQ(integerError(""), "„” nie jest poprawną liczbą całkowitą.");
+    EXPECT_EQ(integerError("2147483648"), "„2147483648” nie jest poprawną liczbą całkowitą.");
+    EXPECT_EQ(integerError("12a"), "„12a” nie jest poprawną liczbą całkowitą.");
 }
 
 TEST(FormatFixed, OneDecimalRoundsHalfUp)

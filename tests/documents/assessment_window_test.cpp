@@ -48,6 +48,12 @@ QString assessment(const QString& method, const QString& count, const QList<QStr
            QStringLiteral("[WARUNKI]\r\n") + tableLines(checklist);
 }
 
+// The room of the row numbers, which every column gives up its share of.
+int numbersWidth(const TForm5* window)
+{
+    return window->StringGridIni1->verticalHeader()->sizeHint().width();
+}
+
 const QString kUnacceptable = QStringLiteral("R = 36,0 Ryzyko bardzo duże - niedopuszczalne");
 const QString kMedium = QStringLiteral("R = 9,0 Ryzyko śrdenie - dopuszczalne");
 
@@ -282,6 +288,14 @@ TEST_F(AssessmentWindowTest, PickerButtonSitsInTheFocusedCellAndLeavesItsValueVi
     EXPECT_EQ(button.size(), QSize(20, 20));
     EXPECT_GT(button.left(), onPage.left() + table->fontMetrics().horizontalAdvance(QStringLiteral("0,5=")));
     EXPECT_TRUE(window->BitBtn2->isVisible());
+
+    // A value that fills the cell's line wraps before the button instead of running under it.
+    QString wide = QStringLiteral("0,5=");
+    while (table->fontMetrics().horizontalAdvance(wide + u'x') < cell.width() - 6)
+        wide += u'x';
+    table->setCell(5, 1, wide);
+    paint(window);
+    EXPECT_GE(table->rowHeight(1), 2 * table->fontMetrics().height());
 }
 
 TEST_F(AssessmentWindowTest, ScrollingHidesThePickers)
@@ -430,7 +444,7 @@ TEST_F(FiveStepsTest, APointInTheCountIsAnIntegerErrorAndKeepsTheRisks)
     QTest::keyClicks(window->EditIni6, QStringLiteral("1.5"));
     EXPECT_EQ(window->EditIni6->text(), QStringLiteral("1.5"));
     ASSERT_GE(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("'1.' is not a valid integer value"));
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("„1.” nie jest poprawną liczbą całkowitą."));
     EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 5,0 Ryzyko bardzo małe - dopuszczalne"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("R = 4,0 Ryzyko bardzo małe - dopuszczalne"));
@@ -447,7 +461,7 @@ TEST_F(FiveStepsTest, RecomputationStopsAtTheFirstFailingRow)
     QTest::keyClick(window->EditIni6, Qt::Key_Period);
     // Row 1 has no risk without its S, row 3 is where the count fails.
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("'1.' is not a valid integer value"));
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("„1.” nie jest poprawną liczbą całkowitą."));
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QString());
     EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("stare"));
 }
@@ -739,7 +753,7 @@ TEST_F(AssessmentWindowTest, WindowShape)
 TEST_F(AssessmentWindowTest, ColumnWidthsFollowTheMethod)
 {
     TForm5* window = openAssessment(assessment(QStringLiteral("FIVE STEPS"), QStringLiteral("3"), {}));
-    const int w = pagesOf(window)->width() - 8;
+    const int w = pagesOf(window)->width() - 8 - numbersWidth(window);
     TStringGridIni* hazards = window->StringGridIni1;
     EXPECT_EQ(hazards->columnWidth(0), int(0.15 * w));
     EXPECT_EQ(hazards->columnWidth(4), int(0.10 * w));
@@ -768,7 +782,7 @@ TEST_F(AssessmentWindowTest, ResizeMovesTheSelectionOffTheSPickerAndTheAnswerLis
     EXPECT_EQ(window->StringGridIni2->currentColumn(), 0);
     EXPECT_TRUE(window->ComboBox1->isHidden());
     EXPECT_EQ(window->StringGridIni1->rowHeight(1), 20);
-    EXPECT_EQ(window->StringGridIni1->columnWidth(0), int(0.16 * (pagesOf(window)->width() - 8)));
+    EXPECT_EQ(window->StringGridIni1->columnWidth(0), int(0.16 * (pagesOf(window)->width() - 8 - numbersWidth(window))));
 }
 
 TEST_F(AssessmentWindowTest, CommandsFollowActivationAndTabs)
@@ -813,7 +827,7 @@ TEST_F(AssessmentWindowTest, ClosingAfterAPickAsksAndYesSaves)
     window->close();
     ASSERT_EQ(prompts.questions.size(), 1);
     EXPECT_EQ(prompts.questions[0],
-              QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rkarta 7.ron\rWciśnij Yes jeśli tak No jeśli nie."));
+              QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rkarta 7.ron\rTak – zapisz, Nie – nie zapisuj, Anuluj – wróć do edycji."));
     ASSERT_EQ(host.saved.size(), 1);
     EXPECT_EQ(host.saved[0], window.data());
 }

@@ -15,6 +15,7 @@
 #include "support/pages_of.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,8 +54,15 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
 
-    // The in-place editor open in `table`, if any.
-    static QLineEdit* openEditor(TStringGridIni* table) { return table->viewport()->findChild<QLineEdit*>(); }
+    // The in-place editor open in `table`, if any (a closed one may wait for its deletion).
+    static QLineEdit* openEditor(TStringGridIni* table)
+    {
+        for (QLineEdit* editor : table->viewport()->findChildren<QLineEdit*>()) {
+            if (editor->isVisible())
+                return editor;
+        }
+        return nullptr;
+    }
 
     QStringList shownMessages() const
     {
@@ -168,6 +176,15 @@ TEST_F(ProjectWindowTest, HazardCellsAreEditedInPlaceExceptTheSColumnAndTitles)
     QApplication::processEvents();   // the delegate commits after the key
     EXPECT_EQ(table->cell(1, 1), QStringLiteral("xy"));
     EXPECT_TRUE(window->file().Modified());
+
+    // Esc cancels the typing, although every key went into the cell at once.
+    selectCell(table, 2, 1);
+    QTest::keyClick(table, Qt::Key_Q);
+    ASSERT_NE(openEditor(table), nullptr);
+    EXPECT_EQ(table->cell(2, 1), QStringLiteral("q"));
+    QTest::keyClick(openEditor(table), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(table->cell(2, 1), twoRows[2]);
 }
 
 TEST_F(ProjectWindowTest, ChecklistCellsAreEditedInPlaceExceptTitles)
@@ -302,7 +319,9 @@ TEST_F(ProjectWindowTest, NothingIsPaintedRed)
 TEST_F(ProjectWindowTest, ColumnWidthsAndResize)
 {
     TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}));
-    int w = pagesOf(window)->width() - 8;
+    // The row numbers take their room from every column.
+    const int numbers = window->StringGridIni1->verticalHeader()->sizeHint().width();
+    int w = pagesOf(window)->width() - 8 - numbers;
     EXPECT_EQ(window->StringGridIni1->columnWidth(0), int(0.21 * w));
     EXPECT_EQ(window->StringGridIni1->columnWidth(3), int(0.21 * w));
     EXPECT_EQ(window->StringGridIni1->columnWidth(4), int(0.16 * w) - 23);
@@ -313,7 +332,7 @@ TEST_F(ProjectWindowTest, ColumnWidthsAndResize)
     window->StringGridIni1->setRowHeight(1, 50);
     window->resize(1000, 600);
     QApplication::processEvents();
-    w = pagesOf(window)->width() - 8;
+    w = pagesOf(window)->width() - 8 - numbers;
     EXPECT_EQ(window->StringGridIni1->columnWidth(0), int(0.21 * w));
     EXPECT_EQ(window->StringGridIni1->currentColumn(), 2);
     EXPECT_EQ(window->StringGridIni1->currentRow(), 1);

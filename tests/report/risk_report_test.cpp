@@ -168,7 +168,7 @@ TEST(RiskReport, EmployeeCountIsNeededByFiveStepsAlone)
         record(withHazard(RiskMethod::FiveSteps, QStringLiteral("kilku"), Rated));
         FAIL() << "a FIVE STEPS report was written without a count";
     } catch (const AppError& error) {
-        EXPECT_EQ(error.text(), QStringLiteral("'kilku' is not a valid integer value"));
+        EXPECT_EQ(error.text(), QStringLiteral("„kilku” nie jest poprawną liczbą całkowitą."));
     }
 }
 
@@ -182,7 +182,7 @@ TEST(RiskReport, MethodSectionsHaveTheirCommandCounts)
         EXPECT_EQ(word.commands.size(), known ? counts[method] + 6 : 0) << method;
         if (known) {
             EXPECT_EQ(word.commands.last(),
-                      quoted("Ryzyko bardzo duże - nie dopuszczalne - Niezwłocznie ograniczyć poziom ryzyka, wstrzymać "
+                      quoted("Ryzyko bardzo duże - niedopuszczalne - Niezwłocznie ograniczyć poziom ryzyka, wstrzymać "
                              "prace na stanowisku.\r\r"));
         }
     }

@@ -161,11 +161,11 @@ TEST(EntryValue, NumberBeforeFirstEquals)
 TEST(EntryValue, ConversionErrorsNameTheTextBeforeEquals)
 {
     EXPECT_EQ(errorOf([] { entryValue(QStringLiteral("0.5=raz na rok")); }),
-              "'0.5' is not a valid floating point value");
+              "„0.5” nie jest poprawną liczbą.");
     EXPECT_EQ(errorOf([] { entryValue(QStringLiteral("pięć=raz")); }),
-              "'pięć' is not a valid floating point value");
-    EXPECT_EQ(errorOf([] { entryValue(QStringLiteral("15")); }), "'' is not a valid floating point value");
-    EXPECT_EQ(errorOf([] { entryValue(QStringLiteral("=pewne")); }), "'' is not a valid floating point value");
+              "„pięć” nie jest poprawną liczbą.");
+    EXPECT_EQ(errorOf([] { entryValue(QStringLiteral("15")); }), "„” nie jest poprawną liczbą.");
+    EXPECT_EQ(errorOf([] { entryValue(QStringLiteral("=pewne")); }), "„” nie jest poprawną liczbą.");
 }
 
 // --- factor I, levels, texts --------------------------------------------------------------
@@ -310,9 +310,9 @@ TEST(ObliczWiersz, ConversionErrors)
         EXPECT_TRUE(hasOffScaleFactor(RiskMethod::PHA, row(RiskMethod::PHA, "2=x", p))) << p;
     }
     EXPECT_EQ(error(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "1=x", "1=x"), "1."),
-              "'1.' is not a valid integer value");
+              "„1.” nie jest poprawną liczbą całkowitą.");
     EXPECT_EQ(error(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "1=x", "1=x"), "99999999999"),
-              "'99999999999' is not a valid integer value");
+              "„99999999999” nie jest poprawną liczbą całkowitą.");
     // The count is read only once every factor is on its scale, and only by FIVE STEPS.
     EXPECT_EQ(error(RiskMethod::FiveSteps, row(RiskMethod::FiveSteps, "1=x", "2,5=x", "1=x"), "1."), "no error");
     EXPECT_EQ(errorOf([] { ObliczWiersz(RiskMethod::RiskScore, row(RiskMethod::RiskScore, "1=x", "1=x", "1=x"), "1."); }),

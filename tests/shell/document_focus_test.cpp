@@ -1,11 +1,13 @@
 // The keyboard in a document window that has just appeared: the first field of its first
 // tab has the focus, whether the window is new or opened, alone or over a maximised one, and
-// Tab reaches the method buttons of a new project, where none is chosen yet; a table that
-// gets the focus shows its keys in the status bar until the focus leaves it.
+// Tab reaches the method buttons of a new project, where none is chosen yet, and leaves a memo
+// (Ctrl+Tab types a tab there); a table that gets the focus shows the keys of its current
+// column in the status bar until the focus leaves it.
 
 #include "file_commands_fixture.h"
 
 #include "documents/assessment_window.h"
+#include "storage/memo_ini.h"
 
 #include <QRadioButton>
 #include <QStatusBar>
@@ -69,9 +71,27 @@ TEST_F(FileCommandsTest, TabReachesTheMethodOfANewProject)
     EXPECT_EQ(window->method(), RiskMethod::PHA);
 }
 
+TEST_F(FileCommandsTest, TabLeavesAMemoAndCtrlTabTypesATab)
+{
+    start();
+    run("Projekt1");
+    run("Projekt1");   // a second window: Ctrl+Tab would switch to it
+    DocumentWindow* window = active();
+    ASSERT_NE(window, nullptr);
+    window->RadioGroupIni1->setItemIndex(0);   // a method lets the workstation tab open
+    window->findChild<QTabWidget*>()->setCurrentIndex(1);
+    window->MemoIni2->setFocus();
+    QTest::keyClick(window->MemoIni2, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(window->MemoIni2->toPlainText(), QStringLiteral("\t"));
+    EXPECT_EQ(active(), window);
+    QTest::keyClick(window->MemoIni2, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->MemoIni3);
+    EXPECT_EQ(window->MemoIni2->toPlainText(), QStringLiteral("\t"));
+}
+
 TEST_F(FileCommandsTest, TableWithTheFocusShowsItsKeysInTheStatusBar)
 {
-    writeDocument(projekty("tokarz.rpr"), Project);
+    writeDocument(projekty("tokarz.rpr"), Project + QStringLiteral("[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\n"));
     start();
     prompts.fileNames.enqueue(projekty("tokarz.rpr"));
     run("FileOpenItem");
@@ -79,9 +99,14 @@ TEST_F(FileCommandsTest, TableWithTheFocusShowsItsKeysInTheStatusBar)
     ASSERT_NE(window, nullptr);
     window->findChild<QTabWidget*>()->setCurrentIndex(2);
     window->StringGridIni1->setFocus();
+    window->StringGridIni1->setCurrentCell(1, 0);
     QApplication::processEvents();
     EXPECT_EQ(form->statusBar()->currentMessage(), window->StringGridIni1->statusTip());
     EXPECT_FALSE(form->statusBar()->currentMessage().isEmpty());
+    // The hint follows the keyboard to the S column.
+    QTest::keyClick(window->StringGridIni1, Qt::Key_End);
+    EXPECT_TRUE(form->statusBar()->currentMessage().startsWith(QStringLiteral("Stopień szkód S:")))
+        << form->statusBar()->currentMessage().toStdString();
     // Leaving the table takes its keys off the status bar.
     window->findChild<QTabWidget*>()->setCurrentIndex(0);
     window->EditIni1->setFocus();

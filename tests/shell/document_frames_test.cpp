@@ -1,5 +1,6 @@
 // How the document windows are framed in the document area: a window created or opened
-// over a maximised one opens maximised and draws at the area's size; the frames tell their
+// over a maximised one opens maximised and draws at the area's size, others fill the area or
+// take the size last left; the frames tell their
 // documents apart by their icons and, minimised, by their file names; the commands follow
 // the active window; a window larger than the area starts at its top-left corner.
 
@@ -38,7 +39,7 @@ TEST_P(NewWindow, OverAMaximisedOneOpensMaximisedAndDrawsAtTheAreasSize)
     EXPECT_TRUE(form->grab().save(QDir(pictures).filePath(QStringLiteral("maximised_then_%1.png").arg(GetParam()))));
 
     second->showNormal();
-    EXPECT_EQ(second->widget()->size(), QSize(755, 448)) << "restored, it has the size it was made with";
+    EXPECT_EQ(second->geometry(), area) << "restored, it fills the area it was made in";
     second->showMaximized();
     second->close();
     QApplication::processEvents();
@@ -62,6 +63,29 @@ TEST_P(NewWindow, LargerThanTheAreaStartsAtItsTopLeft)
 }
 
 INSTANTIATE_TEST_SUITE_P(, NewWindow, ::testing::Values("Projekt1", "Ocenaryzyka1", "FileOpenItem"));
+
+// Once a window has been closed at a size of its own, the next ones take that size, also in
+// the next run of the program (TARVEN.INI); before, they fill the area.
+TEST_F(FileCommandsTest, NewWindowFillsTheAreaOrTakesTheSizeLastLeft)
+{
+    start();
+    run("Projekt1");
+    QMdiSubWindow* first = form->mdiArea()->currentSubWindow();
+    first->resize(first->minimumSizeHint() + QSize(40, 30));
+    const QSize left = first->size();
+    first->close();
+    run("Projekt1");
+    EXPECT_EQ(form->mdiArea()->currentSubWindow()->size(), left);
+    form->mdiArea()->currentSubWindow()->showMaximized();
+    form->close();
+    ASSERT_FALSE(form->isVisible());
+
+    form = std::make_unique<TForm1>(folder.root());
+    form->resize(1000, 700);
+    form->show();
+    run("Projekt1");
+    EXPECT_EQ(form->mdiArea()->currentSubWindow()->size(), left) << "a maximised window keeps no size";
+}
 
 // A new project and a new assessment, all minimised, then restored one at a time: each
 // frame has an icon of its kind, shows its file name while minimised, and the row and

@@ -55,17 +55,18 @@ TEST_F(FileCommandsTest, NewProjectWithNoWindowOpenIsProjekt1InProjektyAndWrites
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
-TEST_F(FileCommandsTest, DocumentWindowsKeepTheSizeTheyAreCreatedWith)
+TEST_F(FileCommandsTest, DocumentWindowsOpenFillingTheDocumentArea)
 {
     writeDocument(projekty("tokarz.rpr"), ProjectText);
     start();
+    const QRect area = form->mdiArea()->viewport()->rect();
     run("Projekt1");
-    EXPECT_EQ(active()->size(), QSize(755, 448));
+    EXPECT_EQ(frameOf(active())->geometry(), area);
     prompts.fileNames.enqueue(projekty("tokarz.rpr"));
     run("Ocenaryzyka1");
-    EXPECT_EQ(active()->size(), QSize(755, 448));
+    EXPECT_EQ(frameOf(active())->geometry(), area);
     form->OpenDocument(projekty("tokarz.rpr"));
-    EXPECT_EQ(active()->size(), QSize(755, 448));
+    EXPECT_EQ(frameOf(active())->geometry(), area);
 }
 
 TEST_F(FileCommandsTest, SecondNewProjectWithOneWindowOpenIsProjekt2)
@@ -657,7 +658,7 @@ TEST_F(FileCommandsTest, CloseClosesOnlyTheActiveWindowAfterItsQuestion)
     run("Zamknij");
     deleteClosed();
     EXPECT_EQ(prompts.questions,
-              QStringList{QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rPROJEKT2.rpr\rWciśnij Yes jeśli tak No jeśli nie.")});
+              QStringList{QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rPROJEKT2.rpr\rTak – zapisz, Nie – nie zapisuj, Anuluj – wróć do edycji.")});
     ASSERT_EQ(windows().size(), 1);
     EXPECT_EQ(windows()[0]->file().FileName(), projekty("PROJEKT1.rpr"));
     EXPECT_FALSE(QFile::exists(projekty("PROJEKT2.rpr")));
@@ -675,7 +676,7 @@ TEST_F(FileCommandsTest, CloseAllAsksOnceForTheOneModifiedWindowAndClosesAllThre
     run("Zamknijwszystkie1");
     deleteClosed();
     EXPECT_EQ(prompts.questions,
-              QStringList{QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rtokarz.rpr\rWciśnij Yes jeśli tak No jeśli nie.")});
+              QStringList{QStringLiteral("Czy chcesz zapisać zmiany w pliku:\rtokarz.rpr\rTak – zapisz, Nie – nie zapisuj, Anuluj – wróć do edycji.")});
     EXPECT_TRUE(windows().isEmpty());
     EXPECT_TRUE(form->mdiArea()->subWindowList().isEmpty());
     EXPECT_FALSE(locked(path)) << "closing gives the lock back";

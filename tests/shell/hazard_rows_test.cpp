@@ -122,6 +122,7 @@ TEST_P(RowCommands, ChangeTheTableOfTheActiveTab)
     EXPECT_EQ(table->currentRow(), c.current);
     EXPECT_EQ(pickers, c.pickers);
     EXPECT_EQ(prompts.questions.size(), c.answers.size());
+    EXPECT_EQ(prompts.captions, QStringList(prompts.captions.size(), QString())) << "titled with the program's name";
     EXPECT_EQ(window->file().Modified(), qobject_cast<TForm2*>(window) != nullptr);
 }
 
@@ -266,9 +267,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct FindCase {
     const char* name;
-    int group;           // -1: none chosen
+    int group;              // -1: none chosen
     QString text;
-    QList<int> matches;  // the row each click selects, -1 for "Wyszukiwanie zakończone."
+    QStringList outcomes;   // per click: "group/row" selected, or the message shown
     QStringList captions;
 };
 
@@ -278,33 +279,44 @@ TEST_P(FindInCatalogue, SelectsOneMatchPerClick)
 {
     const FindCase& c = GetParam();
     select(open(QStringLiteral("p.rpr"), document(QStringLiteral("PHA"), {"a"}, {})), 2, 0, 1);
-    QList<int> matches;
+    QStringList outcomes;
     QStringList captions;
     runWithPicker("ToolButton8", [&](TForm4& picker) {
         picker.ComboBox1->setCurrentIndex(c.group);
         whileModal<TForm9>(&Form9, [&] { picker.SpeedButton4->click(); }, [&](TForm9& find) {
             find.Edit1->setText(c.text);
-            for (int click = 0; click < c.matches.size(); ++click) {
+            for (int click = 0; click < c.outcomes.size(); ++click) {
                 const qsizetype ends = prompts.messages.size();
                 find.SpeedButton2->click();
-                matches.append(prompts.messages.size() > ends ? -1 : picker.StringGrid1->currentRow());
+                outcomes.append(prompts.messages.size() > ends
+                                    ? prompts.messages.last().text
+                                    : QStringLiteral("%1/%2").arg(picker.ComboBox1->currentIndex())
+                                          .arg(picker.StringGrid1->currentRow()));
                 captions.append(find.SpeedButton2->text());
             }
             find.SpeedButton1->click();
         });
         picker.SpeedButton2->click();
     });
-    EXPECT_EQ(matches, c.matches);
+    EXPECT_EQ(outcomes, c.outcomes);
     EXPECT_EQ(captions, c.captions);
 }
 
+const QString Ended = QStringLiteral("Wyszukiwanie zakończone.");
+
 INSTANTIATE_TEST_SUITE_P(
     Searches, FindInCatalogue,
-    ::testing::Values(FindCase{"PolishCapitalsFoldedMatchesInRows2And5", 2, QStringLiteral("łańcuch"), {2, 5, -1, 2},
-                               {"Dalej", "Dalej", "Szukaj", "Dalej"}},
-                      FindCase{"FirstRow", 2, QStringLiteral("hałas"), {0, -1}, {"Dalej", "Szukaj"}},
-                      FindCase{"LastRow", 2, QStringLiteral("KOTWICA"), {6, -1}, {"Szukaj", "Szukaj"}},
-                      FindCase{"NoGroupChosen", -1, QStringLiteral("a"), {-1, -1}, {"Szukaj", "Szukaj"}}),
+    ::testing::Values(FindCase{"PolishCapitalsFoldedMatchesInRows2And5", 2, QStringLiteral("łańcuch"),
+                               {"2/2", "2/5", Ended, "2/2"}, {"Dalej", "Dalej", "Szukaj", "Dalej"}},
+                      FindCase{"FirstRow", 2, QStringLiteral("hałas"), {"2/0", Ended}, {"Dalej", "Szukaj"}},
+                      FindCase{"LastRow", 2, QStringLiteral("KOTWICA"), {"2/6", Ended}, {"Szukaj", "Szukaj"}},
+                      FindCase{"NothingInTheGroup", 0, QStringLiteral("hałas"),
+                               {"Nie znaleziono: „hałas”.", "Nie znaleziono: „hałas”."}, {"Szukaj", "Szukaj"}},
+                      FindCase{"NoGroupChosenGoesThroughEveryGroupInOrder", -1, QStringLiteral("łańcuch"),
+                               {"0/2", "0/3", "2/2", "2/5", Ended, "0/2"},
+                               {"Dalej", "Dalej", "Dalej", "Dalej", "Szukaj", "Dalej"}},
+                      FindCase{"NoGroupChosenNothingAnywhere", -1, QStringLiteral("Dźwig"),
+                               {"Nie znaleziono: „Dźwig”."}, {"Szukaj"}}),
     caseName<FindCase>);
 
 struct PasteCase {

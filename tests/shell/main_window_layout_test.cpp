@@ -75,7 +75,7 @@ TEST_F(MainWindowLayout, MenuBarHoldsTheFiveMenusWithTheToolsMenuHidden)
 {
     const QList<QAction*> menus = form.menuBar()->actions();
     ASSERT_EQ(menus.size(), 5);
-    const QStringList captions{"&Plik", "&Narzędzia", "Użyteczne", "&Okna", "&Pomoc"};
+    const QStringList captions{"&Plik", "&Narzędzia", "&Użyteczne", "&Okna", "&Pomoc"};
     const QStringList names{"Plik1", "Edit1", "Uzyteczne", "Window1", "Help1"};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(menus[i]->text(), captions[i]);
@@ -89,13 +89,13 @@ TEST_F(MainWindowLayout, FileMenuHoldsItsNineFixedItems)
 {
     expectItems(menu("Plik1")->actions(),
                 {
-                    {"FileNewItem", "Nowy", "Utwórz nowy"},
+                    {"FileNewItem", "&Nowy", "Utwórz nowy"},
                     {"FileOpenItem", "&Otwórz", "Otwórz zbiór", QKeySequence("Ctrl+O")},
                     {"Zamknij", "&Zamknij", "Zamknij", QKeySequence("Ctrl+F4")},
                     {"Zamknijwszystkie1", "Zamknij wszystkie", "Zamknij wszystkie zbiory"},
                     separator("N5"),
-                    {"Zapisz1", "&Zapisz", "Zapisz", QKeySequence("Ctrl+S")},
-                    {"Zapiszjako1", "Zapisz jako", "Zapisz jako"},
+                    {"Zapisz1", "&Zapisz", "Zapisz", QKeySequence("Ctrl+S"), false},
+                    {"Zapiszjako1", "Zapisz jako", "Zapisz jako", {}, false},
                     separator("N1"),
                     {"FileExitItem", "Zakończ", "Zakończ program"},
                 },
@@ -112,8 +112,8 @@ TEST_F(MainWindowLayout, ToolsMenuHoldsClipboardRowReportAndOptions)
 {
     expectItems(menu("Edit1")->actions(),
                 {
-                    {"CopyItem", "&Kopiuj", "Kopiuj", QKeySequence("Ctrl+C")},
-                    {"PasteItem", "&Wklej", "Wklej", QKeySequence("Ctrl+V")},
+                    {"CopyItem", "&Kopiuj", "Kopiuj", QKeySequence("Ctrl+C"), false},
+                    {"PasteItem", "&Wklej", "Wklej", QKeySequence("Ctrl+V"), false},
                     separator("N2"),
                     {"Dodajwierszdoprojektu1", "&Dodaj wiersz do projektu", "Dodaj wiersz do projektu", {}, false},
                     {"Wstawwierszdoprojektu1", "W&staw wiersz do projektu", "Wstaw wiersz do projektu", {}, false},
@@ -140,10 +140,10 @@ TEST_F(MainWindowLayout, WindowMenuHoldsTheArrangementCommands)
     const QList<QAction*> actions = menu("Window1")->actions();
     expectItems(actions.mid(0, 4),
                 {
-                    {"WindowCascadeItem", "Kaskada", "Kaskada"},
-                    {"WindowTileItem", "Sąsiadująo", "Sąsiadująo"},
-                    {"WindowTileItem2", "Uporządkuj ikony", "Uporządkuj ikony"},
-                    {"WindowMinimizeItem", "Zminimalizuj wszystkie", "Zminimalizuj wszystkie"},
+                    {"WindowCascadeItem", "&Kaskada", "Kaskada"},
+                    {"WindowTileItem", "&Sąsiadująco", "Sąsiadująco"},
+                    {"WindowTileItem2", "&Uporządkuj ikony", "Uporządkuj ikony"},
+                    {"WindowMinimizeItem", "Z&minimalizuj wszystkie", "Zminimalizuj wszystkie"},
                 },
                 "Window1");
 }
@@ -152,12 +152,12 @@ TEST_F(MainWindowLayout, HelpMenuHoldsHelpTutorialWebSiteAndAbout)
 {
     const QList<QAction*> actions = menu("Help1")->actions();
     ASSERT_EQ(actions.size(), 5);
-    expectItems({actions[0], actions[1]}, {{"Pomoc1", "Pomoc", "Pomoc"}, {"Samouczek1", "Samouczek", "Samouczek"}},
+    expectItems({actions[0], actions[1]}, {{"Pomoc1", "&Pomoc", "Pomoc"}, {"Samouczek1", "&Samouczek", "Samouczek"}},
                 "Help1");
     EXPECT_EQ(actions[2]->objectName(), "WebSiteItem");
     EXPECT_TRUE(actions[2]->text().startsWith("https://")) << "the caption is the maker's web address";
     EXPECT_FALSE(actions[2]->statusTip().isEmpty());
-    expectItems({actions[3], actions[4]}, {separator("N3"), {"HelpAboutItem", "O programie", "O programie"}}, "Help1");
+    expectItems({actions[3], actions[4]}, {separator("N3"), {"HelpAboutItem", "&O programie", "O programie"}}, "Help1");
 }
 
 // Every button runs its menu item's own action: one state, one hint, one command; and it

@@ -21,7 +21,7 @@ namespace {
 const QString WrongPassword = QStringLiteral("Aktualne hasło jest niewłaściwe.");
 const QString DifferentPasswords =
     QStringLiteral("Nowe hasło i hasło powtórzone są różne. Wprowadź ponownie nowe hasło.");
-const QString PasswordRight = QStringLiteral("Haslo poprawne");
+const QString PasswordRight = QStringLiteral("Hasło poprawne");
 const QString NoKey = QStringLiteral("(brak)");
 
 enum class Button { Close, Check };

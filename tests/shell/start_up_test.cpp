@@ -64,12 +64,13 @@ TEST_F(StartUp, LibraryNumberConversionsDoNotFollowTheSystemLocale)
     EXPECT_STREQ(text, "0.5");
 }
 
-TEST_F(StartUp, StandardButtonsReadTakAndNie)
+TEST_F(StartUp, StandardButtonsAndHelpSearchArePolish)
 {
-    ASSERT_TRUE(translated) << "qtbase_pl is installed with qt6-translations-l10n";
+    ASSERT_TRUE(translated) << "qtbase_pl and qt_help_pl are installed with qt6-translations-l10n";
     QMessageBox box(QMessageBox::Warning, "Pytanie", "Tekst", QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Tak");
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "Nie");
+    EXPECT_EQ(QCoreApplication::translate("QHelpSearchQueryWidget", "Search"), "Wyszukaj") << "qt_help_pl";
 }
 
 } // namespace

@@ -32,6 +32,9 @@ TEST_F(Tutorial, MainWindowFollowsTheCardMessages)
     ASSERT_NE(cards(), nullptr);
     EXPECT_TRUE(cards()->isVisible());
     EXPECT_EQ(cards()->currentCard(), 5);
+    // The card leaves the menus and the toolbar it tells the user to click in view.
+    const QRect area(form->mdiArea()->mapToGlobal(QPoint(0, 0)), form->mdiArea()->size());
+    EXPECT_TRUE(area.contains(cards()->frameGeometry())) << "card at " << cards()->x() << "," << cards()->y();
 
     struct Step {
         int action;

@@ -122,7 +122,7 @@ TEST_F(WindowArrangement, ArrangeIconsLeavesOpenWindowsWhereTheyAre)
     EXPECT_EQ(windows[1]->pos(), QPoint(0, area().height() - windows[1]->height()));
 }
 
-TEST_F(WindowArrangement, WindowMenuListsTheOpenWindowsWithTheActiveOneChecked)
+TEST_F(WindowArrangement, WindowMenuListsTheOpenWindowsWithTheActiveOneCheckedAndRestoresTheChosen)
 {
     form.mdiArea()->setActiveSubWindow(windows[1]);
     auto* menu = form.findChild<QMenu*>("Window1");
@@ -138,6 +138,13 @@ TEST_F(WindowArrangement, WindowMenuListsTheOpenWindowsWithTheActiveOneChecked)
 
     items[7]->trigger();
     EXPECT_EQ(form.mdiArea()->activeSubWindow(), windows[2]);
+
+    // A minimised window chosen from the list comes back to be worked on.
+    windows[0]->showMinimized();
+    emit menu->aboutToShow();
+    menu->actions()[5]->trigger();
+    EXPECT_EQ(form.mdiArea()->activeSubWindow(), windows[0]);
+    EXPECT_FALSE(windows[0]->isMinimized());
 }
 
 TEST_F(WindowArrangement, WindowMenuFollowsWindowsThatClose)

@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
-void ScriptedPrompts::message(const QString& text, Icon icon, const QString&)
+void ScriptedPrompts::message(const QString& text, Icon icon, const QString& caption)
 {
     messages.append({text, icon});
+    captions.append(caption);
 }
 
-bool ScriptedPrompts::question(const QString& text, const QString&)
+bool ScriptedPrompts::question(const QString& text, const QString& caption)
 {
     questions.append(text);
+    captions.append(caption);
     if (answers.isEmpty()) {
         ADD_FAILURE() << "unscripted question: " << text.toStdString();
         return false;
@@ -22,6 +24,7 @@ Prompts::Answer ScriptedPrompts::questionWithCancel(const QString& text, const Q
     if (choices.isEmpty())
         return question(text, caption) ? Answer::Yes : Answer::No;
     questions.append(text);
+    captions.append(caption);
     return choices.dequeue();
 }
 

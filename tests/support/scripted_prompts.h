@@ -24,6 +24,7 @@ public:
     // What was shown, in order.
     QList<Shown> messages;
     QStringList questions;
+    QStringList captions;        // the title of every message and question; empty: the program's name
     QStringList dialogFilters;   // the filter of every open/save dialog
     QStringList proposedPaths;   // the proposed path of every save dialog
 
