@@ -1,10 +1,19 @@
 #include "storage/ini_section.h"
 
+#include "base/app_error.h"
+
 #include <algorithm>
+
+std::uint32_t IniSection::endFor(qsizetype size) const
+{
+    if (text_.size() + size >= qsizetype(INT32_MAX))
+        throw AppError(QStringLiteral("Plik jest za duży."));
+    return std::uint32_t(text_.size());
+}
 
 void IniSection::appendLine(QByteArrayView text)
 {
-    lines_.push_back({text_.size(), text.size(), -1, false});
+    lines_.push_back({endFor(text.size()), std::uint32_t(text.size()), -1, false});
     text_.append(text);
 }
 
@@ -71,12 +80,13 @@ QByteArrayView IniSection::keyOf(std::uint32_t line) const
 
 void IniSection::setKeyLine(Line& line, QByteArrayView key, QByteArrayView value)
 {
-    line.start = text_.size();
-    line.size = key.size() + 1 + value.size();
+    const qsizetype size = key.size() + 1 + value.size();
+    line.start = endFor(size);
+    line.size = std::uint32_t(size);
     // The key of a line is its text before the first '=', as a reload of the file reads it;
     // a key that holds '=' itself gives a line found under the part before it.
     const qsizetype equals = key.indexOf('=');
-    line.keySize = equals < 0 ? key.size() : equals;
+    line.keySize = std::int32_t(equals < 0 ? key.size() : equals);
     // One growth of the buffer for the whole line.
     text_.resize(line.start + line.size);
     char* out = std::copy(key.begin(), key.end(), text_.begin() + line.start);
@@ -100,7 +110,7 @@ void IniSection::compactIfWasteful()
         if (line.erased)
             continue;
         newNumber[i] = std::uint32_t(lines.size());
-        lines.push_back({text.size(), line.size, line.keySize, false});
+        lines.push_back({std::uint32_t(text.size()), line.size, line.keySize, false});
         text.append(textOf(line));
     }
     text_ = std::move(text);

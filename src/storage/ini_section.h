@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -40,12 +41,17 @@ public:
     QByteArrayView keyOf(std::uint32_t line) const;
 
 private:
+    // 16 bytes: the lines of a large table are walked in random order by the lookups, and
+    // a small entry keeps more of them in the cache. A section's text stays below 2 GB.
     struct Line {
-        qsizetype start = 0;    // in text_
-        qsizetype size = 0;
-        qsizetype keySize = -1; // -1: a line without '='
+        std::uint32_t start = 0;   // in text_
+        std::uint32_t size = 0;
+        std::int32_t keySize = -1; // -1: a line without '='
         bool erased = false;
     };
+    // The place for a line of `size` bytes at the end of text_; throws AppError when the
+    // section's text would pass 2 GB.
+    std::uint32_t endFor(qsizetype size) const;
 
     QByteArrayView textOf(const Line& line) const { return QByteArrayView(text_).sliced(line.start, line.size); }
     void setKeyLine(Line& line, QByteArrayView key, QByteArrayView value);
