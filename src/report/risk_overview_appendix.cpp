@@ -35,6 +35,7 @@ void heading(WordBasic& word, int number, const QString& text)
     word.FontSize(11);
     word.Bold();
     word.LeftPara();
+    word.Style(QStringLiteral("Nagłówek 2"));
     word.Insert(QStringLiteral("%1. %2\r").arg(number).arg(text));
     word.FontSize(10);
     word.CenterPara();
@@ -121,6 +122,7 @@ void WriteRiskOverviewAppendix(WordBasic& word, const AssessmentSnapshot& assess
     word.FontSize(12);
     word.Bold();
     word.CenterPara();
+    word.Style(QStringLiteral("Nagłówek 1"));
     word.Insert(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA\r"));
     word.FontSize(10);
     if (overview.method != RiskMethod::None)

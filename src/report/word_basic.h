@@ -71,6 +71,10 @@ public:
     virtual void FontSize(int points) = 0;
     virtual void Bold() = 0;
     virtual void Italic() = 0;
+    // The paragraph style of the current paragraph: "Nagłówek 1" or "Nagłówek 2" make it a
+    // heading of that level (listed in a word processor's navigator and kept on one page with
+    // what follows), "Normalny" plain text again.
+    virtual void Style(const QString& name) = 0;
 
     // The builders pass "", columns, rows, "", 0, 0.
     virtual void TableInsertTable(const QString& convertFrom, int columns, int rows, const QString& columnWidth,
@@ -81,6 +85,9 @@ public:
     virtual void TableColumnWidth(const QString& width, const QString& spaceBetweenColumns) = 0;
     virtual void TableSelectTable() = 0;
     virtual void FormatBordersAndShading(const BordersAndShading& borders) = 0;
+    // 1: the rows of the table from its first to the insertion point's are its title rows,
+    // repeated at the top of every page the table goes on to; 0: no title rows.
+    virtual void TableHeadings(int on) = 0;
     // Leaves any extend mode; the selection stays.
     virtual void Cancel() = 0;
     virtual void NextCell() = 0;

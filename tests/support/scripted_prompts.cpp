@@ -7,7 +7,7 @@ void ScriptedPrompts::message(const QString& text, Icon icon, const QString&)
     messages.append({text, icon});
 }
 
-bool ScriptedPrompts::question(const QString& text, const QString&)
+bool ScriptedPrompts::question(const QString& text, const QString&, Icon)
 {
     questions.append(text);
     if (answers.isEmpty()) {
@@ -20,7 +20,7 @@ bool ScriptedPrompts::question(const QString& text, const QString&)
 Prompts::Answer ScriptedPrompts::questionWithCancel(const QString& text, const QString& caption)
 {
     if (choices.isEmpty())
-        return question(text, caption) ? Answer::Yes : Answer::No;
+        return question(text, caption, Icon::Warning) ? Answer::Yes : Answer::No;
     questions.append(text);
     return choices.dequeue();
 }
