@@ -74,6 +74,8 @@ void CommandRecorder::FormatBordersAndShading(const BordersAndShading& borders)
     for (int value : borders.shading)
         arguments << Argument(value).text;
     arguments << Argument(borders.pattern).text << Argument(borders.foreground).text;
+    if (borders.fill.isValid())
+        arguments << Argument(borders.fill.name()).text;
     commands.append(QStringLiteral("FormatBordersAndShading ") + arguments.join(QLatin1String(", ")));
 }
 

@@ -406,7 +406,7 @@ void DocumentWriter::FormatBordersAndShading(const BordersAndShading& borders)
         enterSelectedTable();
         QTextTableCell cell = table->cellAt(cursor_);
         QTextTableCellFormat format = cell.format().toTableCellFormat();
-        if (const QColor fill = shadingFill(borders.shading); fill.isValid())
+        if (const QColor fill = borders.fill.isValid() ? borders.fill : shadingFill(borders.shading); fill.isValid())
             format.setBackground(fill);
         else
             format.clearBackground();
