@@ -62,16 +62,19 @@ TEST_F(MessageBoxPromptsTest, ErrorMessageHasTheErrorIconAndOneOkButton)
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
-TEST_F(MessageBoxPromptsTest, QuestionAnswersYesOnlyForYes)
+TEST_F(MessageBoxPromptsTest, QuestionAnswersYesOnlyForYesUnderTheIconAskedFor)
 {
     for (const QMessageBox::StandardButton answer : {QMessageBox::Yes, QMessageBox::No}) {
         QMessageBox::StandardButtons buttons;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
         whenMessageBoxShows([&](QMessageBox& box) {
             buttons = box.standardButtons();
+            icon = box.icon();
             box.button(answer)->click();
         });
-        EXPECT_EQ(prompts.question("Czy chcesz zapisać zmiany w pliku:\rA.rpr", {}), answer == QMessageBox::Yes);
+        EXPECT_EQ(prompts.question("Utworzono dokument:\rA.pdf", {}, Prompts::Icon::Question), answer == QMessageBox::Yes);
         EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(icon, QMessageBox::Question);
     }
 }
 
@@ -81,7 +84,7 @@ TEST_F(MessageBoxPromptsTest, EveryBoxShowsItsPlainTextAndItsWholeTitle)
 {
     const QString text = QStringLiteral("Plik:\r<b>A</b>.rpr");
     const std::function<void()> boxes[] = {[&] { prompts.message(text, Prompts::Icon::Error, {}); },
-                                           [&] { prompts.question(text, {}); },
+                                           [&] { prompts.question(text, {}, Prompts::Icon::Warning); },
                                            [&] { prompts.questionWithCancel(text, {}); },
                                            [&] { prompts.message(text, Prompts::Icon::None, "Nie można zapisać pliku"); }};
     for (const auto& show : boxes) {
