@@ -119,12 +119,13 @@ void PrintedPages::addTable(const QTextTable* table, Cut::Kind before)
             for (; block.isValid() && block.position() < cellEnd; block = block.next())
                 cellHeight += layOut(unit, block, left + CellMargin, end_ + RuleRoom + cellHeight, width - 2 * CellMargin);
             height = std::max(height, cellHeight);
+            // The fill's height is the row's, known once the row is laid out.
             if (const QBrush fill = cell.format().background(); fill.style() != Qt::NoBrush)
-                unit.fills.emplace_back(QRectF(left, 0, width, 0), fill.color());
+                unit.fills.emplace_back(QRectF(left, unit.top, width, 0), fill.color());
         }
         unit.bottom = end_ + height + 2 * RuleRoom;
         for (auto& [place, colour] : unit.fills)
-            place = QRectF(place.left(), unit.top, place.width(), unit.bottom - unit.top);
+            place.setBottom(unit.bottom);
         span.rowTops.push_back(unit.top);
         span.rowUnits.push_back(static_cast<int>(units_.size()));
         end_ = unit.bottom;
@@ -137,7 +138,6 @@ void PrintedPages::addTable(const QTextTable* table, Cut::Kind before)
     for (int row = span.headerRows + 1; row < table->rows(); ++row)
         cuts_.push_back({span.rowTops[static_cast<size_t>(row)], Cut::Good, index});
     tables_.push_back(std::move(span));
-    // The rest of the cut list stays in order: the paragraph after a table starts at its end.
 }
 
 void PrintedPages::cutPages()
