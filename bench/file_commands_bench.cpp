@@ -37,7 +37,7 @@ namespace {
 class SilentPrompts : public Prompts {
 public:
     void message(const QString& text, Icon, const QString&) override { shown.append(text); }
-    bool question(const QString& text, const QString&) override
+    bool question(const QString& text, const QString&, Icon) override
     {
         shown.append(text);
         return false;

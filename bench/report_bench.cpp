@@ -1,9 +1,14 @@
-// Speed of writing a report to .docx: the commands on the document writer and the whole
-// file, for a snapshot of many rows (no window: the builders read the snapshot only).
+// Speed of writing a report: the commands on the document writer and the whole file, for a
+// snapshot of many rows (no window: the builders read the snapshot only), to .docx and to
+// .pdf, whose pages are laid out; and the overview's PDF export of the same assessment.
 //   checklist report: n checklist rows and n hazard rows;
-//   risk report: n hazards (written three times) and n / 10 checklist rows.
+//   risk report and overview: n hazards (written three times) and n / 10 checklist rows.
+// CPU time is what counts: compare each .pdf with the .docx of the same size, and the time of
+// 10 000 rows with that of 1 000.
 
 #include "documents/document_snapshot.h"
+#include "documents/risk_overview.h"
+#include "documents/risk_overview_view.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
 #include "report/risk_report.h"
@@ -31,32 +36,46 @@ AssessmentSnapshot assessment(int hazards, int questions)
     return a;
 }
 
-void ChecklistReportToDocx(benchmark::State& state)
-{
-    const int rows = static_cast<int>(state.range(0));
-    const AssessmentSnapshot document = assessment(rows, rows);
-    QTemporaryDir folder;
-    for (auto _ : state) {
-        DocumentWriter word;
-        BuildChecklistReport(word, document, ChecklistVariant::Assessment);
-        word.FileSaveAs(folder.filePath(QStringLiteral("lista.docx")));
-    }
-    state.SetComplexityN(rows);
-}
-BENCHMARK(ChecklistReportToDocx)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
+enum class Report { Checklist, Risk };
 
-void RiskReportToDocx(benchmark::State& state)
+// The report of `rows` written to a file of the extension given as the benchmark's label.
+void reportToFile(benchmark::State& state, Report report, const char* extension)
 {
     const int rows = static_cast<int>(state.range(0));
-    const AssessmentSnapshot document = assessment(rows, rows / 10);
+    const AssessmentSnapshot document = report == Report::Checklist ? assessment(rows, rows) : assessment(rows, rows / 10);
     QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("raport.") + QLatin1String(extension));
     for (auto _ : state) {
         DocumentWriter word;
-        BuildRiskReport(word, document);
-        word.FileSaveAs(folder.filePath(QStringLiteral("raport.docx")));
+        if (report == Report::Checklist)
+            BuildChecklistReport(word, document, ChecklistVariant::Assessment);
+        else
+            BuildRiskReport(word, document);
+        word.FileSaveAs(fileName);
     }
     state.SetComplexityN(rows);
 }
+
+void ChecklistReportToDocx(benchmark::State& state) { reportToFile(state, Report::Checklist, "docx"); }
+void ChecklistReportToPdf(benchmark::State& state) { reportToFile(state, Report::Checklist, "pdf"); }
+void RiskReportToDocx(benchmark::State& state) { reportToFile(state, Report::Risk, "docx"); }
+void RiskReportToPdf(benchmark::State& state) { reportToFile(state, Report::Risk, "pdf"); }
+
+// The overview's PDF export of the risk report's assessment.
+void OverviewToPdf(benchmark::State& state)
+{
+    const int rows = static_cast<int>(state.range(0));
+    RiskOverviewView view;
+    view.setOverview(riskOverview(assessment(rows, rows / 10)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(view.pdf());
+    state.SetComplexityN(rows);
+}
+
+BENCHMARK(ChecklistReportToDocx)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(ChecklistReportToPdf)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(RiskReportToDocx)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(RiskReportToPdf)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(OverviewToPdf)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
 
 } // namespace

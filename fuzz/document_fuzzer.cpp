@@ -39,7 +39,7 @@ public:
 class SilentPrompts : public Prompts {
 public:
     void message(const QString&, Icon, const QString&) override {}
-    bool question(const QString&, const QString&) override { return false; }
+    bool question(const QString&, const QString&, Icon) override { return false; }
     Answer questionWithCancel(const QString&, const QString&) override { return Answer::Cancel; }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }

@@ -10,15 +10,16 @@
 
 class Prompts {
 public:
-    enum class Icon { None, Information, Warning, Error };
+    enum class Icon { None, Information, Warning, Error, Question };
     enum class Answer { Yes, No, Cancel };
 
     virtual ~Prompts() = default;
 
     // A message box with one OK button.
     virtual void message(const QString& text, Icon icon = Icon::None, const QString& caption = {}) = 0;
-    // A question with "Tak" and "Nie"; true for "Tak".
-    virtual bool question(const QString& text, const QString& caption = {}) = 0;
+    // A question with "Tak" and "Nie"; true for "Tak". A warning unless another icon is given
+    // (a question mark for an offer that risks nothing).
+    virtual bool question(const QString& text, const QString& caption = {}, Icon icon = Icon::Warning) = 0;
     // A question with "Tak", "Nie" and "Anuluj"; Esc and the close box answer Cancel.
     virtual Answer questionWithCancel(const QString& text, const QString& caption = {}) = 0;
     // The open / save dialogs; an empty result means the user cancelled.

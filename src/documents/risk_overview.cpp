@@ -56,6 +56,13 @@ void addToGrid(QList<QList<int>>& grid, const QStringList& row, const risk::Haza
 
 } // namespace
 
+QColor riskLevelColour(int level)
+{
+    static const QColor colours[] = {QColor(0x43, 0xa0, 0x47), QColor(0xb2, 0xd7, 0x4c), QColor(0xff, 0xd5, 0x4f),
+                                     QColor(0xfb, 0x8c, 0x2b), QColor(0xe5, 0x39, 0x35)};
+    return colours[level - 1];
+}
+
 bool hasGrid(RiskMethod method)
 {
     return method == RiskMethod::PHA || method == RiskMethod::Matrycowa;

@@ -10,6 +10,7 @@
 #include "documents/checklist_index.h"
 #include "documents/document_snapshot.h"
 
+#include <QColor>
 #include <array>
 
 struct RatedHazard {
@@ -33,6 +34,10 @@ struct RiskOverview {
     QList<RatedHazard> unacceptable;    // level 5 before level 4, higher R first, then by row
     ChecklistCount checklist;
 };
+
+// The colour of risk level 1 to 5 wherever a level is shown: dark green, light green,
+// yellow, orange, red.
+QColor riskLevelColour(int level);
 
 // True for PHA and Matrycowa, whose risk is S x P on small whole-number scales.
 bool hasGrid(RiskMethod method);

@@ -89,14 +89,24 @@ void RiskOverviewPage::exportPng()
              QStringLiteral(".png"), [this] {
                  QBuffer buffer;
                  buffer.open(QIODevice::WriteOnly);
-                 return view_->picture().save(&buffer, "PNG") ? buffer.data() : QByteArray();
+                 return view_->picture(exportHeading()).save(&buffer, "PNG") ? buffer.data() : QByteArray();
              });
 }
 
 void RiskOverviewPage::exportPdf()
 {
     exportAs(QStringLiteral("Zapisz podsumowanie jako dokument PDF"), QStringLiteral("Dokument PDF (*.pdf)"),
-             QStringLiteral(".pdf"), [this] { return view_->pdf(); });
+             QStringLiteral(".pdf"), [this] { return view_->pdf(exportHeading()); });
+}
+
+QStringList RiskOverviewPage::exportHeading() const
+{
+    const AssessmentSnapshot card = snapshot_();
+    return {QStringLiteral("Stanowisko pracy: ") + card.cardWorkstation,
+            QStringLiteral("Jednostka organizacyjna: ") + card.unit,
+            QStringLiteral("Kolejny numer karty oceny: ") + card.cardNumber,
+            QStringLiteral("Plik: ") + QDir::toNativeSeparators(card.fileName),
+            QStringLiteral("Data sporządzenia: ") + card.preparedOnDate};
 }
 
 void RiskOverviewPage::exportAs(const QString& caption, const QString& filter, const QString& extension,

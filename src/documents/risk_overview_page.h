@@ -43,6 +43,9 @@ private:
     // date, written to the chosen file.
     void exportAs(const QString& caption, const QString& filter, const QString& extension,
                   const std::function<QByteArray()>& bytes);
+    // What an exported overview is headed with: the workstation, the unit, the card's number,
+    // the file and the date of the assessment.
+    QStringList exportHeading() const;
 
     std::function<AssessmentSnapshot()> snapshot_;
     RiskOverviewView* view_;

@@ -171,11 +171,13 @@ void RiskOverviewView::changeEvent(QEvent* event)
     }
 }
 
-QImage RiskOverviewView::picture() const
+QImage RiskOverviewView::picture(const QStringList& heading) const
 {
     const int width = std::max(this->width(), MinimumWidth);
     QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
-    const QList<Block> column = blocks(width - 2 * Margin, &image);
+    QList<Block> column = blocks(width - 2 * Margin, &image);
+    if (!heading.isEmpty())
+        column.prepend(textBlock({}, heading, width - 2 * Margin, &image));
     image = QImage(QSize(width, pictureHeight(column)) * PictureDensity, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(PictureDensity);
     image.fill(Qt::white);
@@ -186,7 +188,7 @@ QImage RiskOverviewView::picture() const
     return image;
 }
 
-QByteArray RiskOverviewView::pdf() const
+QByteArray RiskOverviewView::pdf(const QStringList& heading) const
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -203,7 +205,10 @@ QByteArray RiskOverviewView::pdf() const
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setFont(font());
         int y = 0;
-        for (const Block& block : blocks(page.width(), &writer)) {
+        QList<Block> column = blocks(page.width(), &writer);
+        if (!heading.isEmpty())
+            column.prepend(textBlock({}, heading, page.width(), &writer));
+        for (const Block& block : column) {
             // A block that does not fit on the rest of the page starts the next one.
             if (y > 0 && y + block.height > page.height()) {
                 writer.newPage();

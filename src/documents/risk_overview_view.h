@@ -31,10 +31,12 @@ public:
     // The overview being painted.
     const RiskOverview& overview() const { return overview_; }
 
-    // The picture at the widget's width on white, at twice the pixel density for print.
-    QImage picture() const;
-    // The picture on A4 pages, as the bytes of a PDF file; empty when it cannot be made.
-    QByteArray pdf() const;
+    // The picture at the widget's width on white, at twice the pixel density for print, under
+    // the lines of `heading`.
+    QImage picture(const QStringList& heading = {}) const;
+    // The picture on A4 pages under the lines of `heading`, as the bytes of a PDF file; empty
+    // when it cannot be made.
+    QByteArray pdf(const QStringList& heading = {}) const;
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;

@@ -12,6 +12,7 @@ void heading(WordBasic& word, const QString& text)
     word.CenterPara();
     word.FontSize(12);
     word.Bold();
+    word.Style(QStringLiteral("Nagłówek 1"));
     word.Insert(text);
     word.JustifyPara();
     word.FontSize(11);
@@ -32,11 +33,26 @@ void endTable(WordBasic& word, qsizetype rows)
     InsertEmptyParagraphs(word, 2);
 }
 
+// The assessment's card over its checklist: the workstation, the unit and the date.
+void cardHeader(WordBasic& word, const AssessmentSnapshot& card)
+{
+    AddBoxedRow(word, {QStringLiteral("7,2 cm"), QStringLiteral("5,0 cm"), QStringLiteral("4,0 cm")});
+    InsertCaptioned(word, card.cardWorkstation, QStringLiteral("stanowisko pracy"));
+    word.NextCell();
+    InsertCaptioned(word, card.unit, QStringLiteral("jednostka organizacyjna"));
+    word.NextCell();
+    InsertCaptioned(word, card.preparedOnDate, QStringLiteral("data sporządzenia"));
+    word.LineDown(1);
+    InsertEmptyParagraphs(word, 2);
+}
+
 } // namespace
 
-void BuildChecklistReport(WordBasic& word, const ProjectSnapshot& document, ChecklistVariant variant,
+void BuildChecklistReport(WordBasic& word, const AssessmentSnapshot& document, ChecklistVariant variant,
                           const RowWritten& rowWritten)
 {
+    if (variant == ChecklistVariant::Assessment)
+        cardHeader(word, document);
     heading(word, QStringLiteral("LISTA KONTROLNA\r"));
     word.TableInsertTable(QString(), 4, 2, QString(), 0, 0);
     AddHeaderColumn(word, QStringLiteral("1,8 cm"), QStringLiteral("L.p."), false);
@@ -49,6 +65,8 @@ void BuildChecklistReport(WordBasic& word, const ProjectSnapshot& document, Chec
     for (const QStringList& row : document.checklist) {
         AddDataRow(word, ++number, {row.value(0), row.value(1)});
         word.NextCell();
+        if (variant == ChecklistVariant::Assessment)
+            word.Insert(row.value(2));
         if (rowWritten)
             rowWritten();
     }

@@ -47,6 +47,8 @@ void CommandRecorder::JustifyPara() { record("JustifyPara"); }
 void CommandRecorder::FontSize(int points) { record("FontSize", {points}); }
 void CommandRecorder::Bold() { record("Bold"); }
 void CommandRecorder::Italic() { record("Italic"); }
+void CommandRecorder::Style(const QString& name) { record("Style", {name}); }
+void CommandRecorder::TableHeadings(int on) { record("TableHeadings", {on}); }
 
 void CommandRecorder::TableInsertTable(const QString& convertFrom, int columns, int rows, const QString& columnWidth,
                                        int format, int apply)
@@ -72,6 +74,8 @@ void CommandRecorder::FormatBordersAndShading(const BordersAndShading& borders)
     for (int value : borders.shading)
         arguments << Argument(value).text;
     arguments << Argument(borders.pattern).text << Argument(borders.foreground).text;
+    if (borders.fill.isValid())
+        arguments << Argument(borders.fill.name()).text;
     commands.append(QStringLiteral("FormatBordersAndShading ") + arguments.join(QLatin1String(", ")));
 }
 

@@ -25,12 +25,14 @@ public:
     void FontSize(int points) override;
     void Bold() override;
     void Italic() override;
+    void Style(const QString& name) override;
     void TableInsertTable(const QString& convertFrom, int columns, int rows, const QString& columnWidth, int format,
                           int apply) override;
     void TableSelectColumn() override;
     void TableColumnWidth(const QString& width, const QString& spaceBetweenColumns) override;
     void TableSelectTable() override;
     void FormatBordersAndShading(const BordersAndShading& borders) override;
+    void TableHeadings(int on) override;
     void Cancel() override;
     void NextCell() override;
     void LineDown(int count) override;

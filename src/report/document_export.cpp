@@ -3,14 +3,22 @@
 #include "base/app_error.h"
 #include "report/document_writer.h"
 #include "report/docx_export.h"
+#include "report/printed_pages.h"
 #include "storage/atomic_file_writer.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
+
+namespace {
+// Dots per inch of the PDF's coordinates, fine enough that text and rules land where the
+// layout put them.
+constexpr int PdfResolution = 1200;
+} // namespace
 
 QByteArray odtBytes(const QTextDocument& document)
 {
@@ -28,9 +36,17 @@ QByteArray pdfBytes(const QTextDocument& document)
         QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(1200);
-        // The document carries its own A4 page size and margins, so printing keeps its layout.
-        document.print(&writer);
+        writer.setResolution(PdfResolution);
+        const PrintedPages pages(document);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        painter.scale(PdfResolution / 96.0, PdfResolution / 96.0);
+        for (int page = 0; page < pages.count(); ++page) {
+            if (page > 0)
+                writer.newPage();
+            pages.paint(painter, page);
+        }
     }
     return buffer.data();
 }

@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QRegularExpression>
 #include <QTextTable>
 
 #include <cmath>
@@ -245,9 +246,10 @@ void DocumentWriter::newParagraph()
     if (cursor_.block().length() == 1)
         cursor_.mergeBlockCharFormat(typingFormat());
     endStyle();
-    // A page break belongs to the paragraph it was inserted before, not to those after it.
+    // A page break and a heading's style belong to their paragraph, not to those after it.
     QTextBlockFormat next = cursor_.blockFormat();
     next.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    next.clearProperty(QTextFormat::HeadingLevel);
     cursor_.insertBlock(next, typingFormat());
 }
 
@@ -281,6 +283,20 @@ void DocumentWriter::Italic()
 {
     if (!held([this] { Italic(); }))
         italic_ = true;
+}
+
+void DocumentWriter::Style(const QString& name)
+{
+    if (held([this, name] { Style(name); }))
+        return;
+    static const QRegularExpression heading(QStringLiteral("^Nagłówek ([1-9])$"));
+    const QRegularExpressionMatch match = heading.match(name);
+    if (!match.hasMatch() && name != QLatin1String("Normalny"))
+        throw AppError(QStringLiteral("Nieznany styl akapitu: \"%1\".").arg(name));
+    enterSelectedTable();
+    QTextBlockFormat format;
+    format.setHeadingLevel(match.hasMatch() ? match.captured(1).toInt() : 0);
+    cursor_.mergeBlockFormat(format);
 }
 
 void DocumentWriter::TableInsertTable(const QString&, int columns, int rows, const QString&, int, int)
@@ -390,7 +406,7 @@ void DocumentWriter::FormatBordersAndShading(const BordersAndShading& borders)
         enterSelectedTable();
         QTextTableCell cell = table->cellAt(cursor_);
         QTextTableCellFormat format = cell.format().toTableCellFormat();
-        if (const QColor fill = shadingFill(borders.shading); fill.isValid())
+        if (const QColor fill = borders.fill.isValid() ? borders.fill : shadingFill(borders.shading); fill.isValid())
             format.setBackground(fill);
         else
             format.clearBackground();
@@ -405,6 +421,18 @@ void DocumentWriter::FormatBordersAndShading(const BordersAndShading& borders)
     format.setBorderBrush(Qt::black);
     format.setProperty(report_page::OuterLineProperty, borders.outerLine());
     format.setProperty(report_page::InnerLineProperty, borders.innerLine());
+    table->setFormat(format);
+}
+
+void DocumentWriter::TableHeadings(int on)
+{
+    QTextTable* table = requireTable("TableHeadings");
+    const int rows = selectedTable_ ? table->rows() : table->cellAt(cursor_).row() + 1;
+    QTextTableFormat format = table->format();
+    if (on)
+        format.setHeaderRowCount(rows);
+    else
+        format.clearProperty(QTextFormat::TableHeaderRowCount);
     table->setFormat(format);
 }
 

@@ -15,7 +15,9 @@
 // it fills the cell of the insertion point with its shading; the cell keeps the lines of its
 // table's ruling. A table asked for with no rows gets one, so its header row has a place.
 //
-// InsertBreak starts a new paragraph at the top of a new page.
+// InsertBreak starts a new paragraph at the top of a new page. Style "Nagłówek n" gives the
+// paragraph the heading level n (QTextBlockFormat::headingLevel); TableHeadings makes the
+// table's first rows its title rows (QTextTableFormat::headerRowCount).
 //
 // Speed: a QTextTable rebuilds its whole grid of cells after every change of its rows, and
 // removing rows costs time for each cell of the table, so a table that grows row by row
@@ -82,12 +84,14 @@ public:
     void FontSize(int points) override;
     void Bold() override;
     void Italic() override;
+    void Style(const QString& name) override;
     void TableInsertTable(const QString& convertFrom, int columns, int rows, const QString& columnWidth, int format,
                           int apply) override;
     void TableSelectColumn() override;
     void TableColumnWidth(const QString& width, const QString& spaceBetweenColumns) override;
     void TableSelectTable() override;
     void FormatBordersAndShading(const BordersAndShading& borders) override;
+    void TableHeadings(int on) override;
     void Cancel() override;
     void NextCell() override;
     void LineDown(int count) override;

@@ -15,6 +15,7 @@
 namespace {
 
 const QString W = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
+const QString R = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
 
 const char ContentTypes[] =
     R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
@@ -24,6 +25,7 @@ const char ContentTypes[] =
     R"(<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)"
     R"(<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>)"
     R"(<Override PartName="/word/settings.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml"/>)"
+    R"(<Override PartName="/word/footer1.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.footer+xml"/>)"
     R"(</Types>)";
 
 const char PackageRelationships[] =
@@ -37,9 +39,12 @@ const char DocumentRelationships[] =
     R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
     R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)"
     R"(<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings" Target="settings.xml"/>)"
+    R"(<Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/footer" Target="footer1.xml"/>)"
     R"(</Relationships>)";
 
-// Times New Roman 10 pt, Polish, single spacing with no space between paragraphs.
+// Times New Roman 10 pt, Polish, single spacing with no space between paragraphs. The
+// headings take the built-in names, so word processors list them in their navigator, and
+// stay on one page with the paragraph after them; their look is the paragraphs' own.
 const char Styles[] =
     R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
     R"(<w:styles xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
@@ -50,6 +55,12 @@ const char Styles[] =
     R"(<w:pPrDefault><w:pPr><w:spacing w:after="0" w:line="240" w:lineRule="auto"/></w:pPr></w:pPrDefault>)"
     R"(</w:docDefaults>)"
     R"(<w:style w:type="paragraph" w:default="1" w:styleId="Normal"><w:name w:val="Normal"/><w:qFormat/></w:style>)"
+    R"(<w:style w:type="paragraph" w:styleId="Heading1"><w:name w:val="heading 1"/><w:basedOn w:val="Normal"/>)"
+    R"(<w:next w:val="Normal"/><w:uiPriority w:val="9"/><w:qFormat/>)"
+    R"(<w:pPr><w:keepNext/><w:keepLines/><w:outlineLvl w:val="0"/></w:pPr></w:style>)"
+    R"(<w:style w:type="paragraph" w:styleId="Heading2"><w:name w:val="heading 2"/><w:basedOn w:val="Normal"/>)"
+    R"(<w:next w:val="Normal"/><w:uiPriority w:val="9"/><w:unhideWhenUsed/><w:qFormat/>)"
+    R"(<w:pPr><w:keepNext/><w:keepLines/><w:outlineLvl w:val="1"/></w:pPr></w:style>)"
     R"(<w:style w:type="table" w:default="1" w:styleId="TableNormal"><w:name w:val="Normal Table"/>)"
     R"(<w:tblPr><w:tblInd w:w="0" w:type="dxa"/><w:tblCellMar><w:top w:w="0" w:type="dxa"/>)"
     R"(<w:left w:w="108" w:type="dxa"/><w:bottom w:w="0" w:type="dxa"/><w:right w:w="108" w:type="dxa"/>)"
@@ -63,6 +74,17 @@ const char Settings[] =
     R"(<w:defaultTabStop w:val="709"/>)"
     R"(<w:compat><w:compatSetting w:name="compatibilityMode" w:uri="http://schemas.microsoft.com/office/word" w:val="15"/></w:compat>)"
     R"(</w:settings>)";
+
+// "Strona X z Y" centred in 9 pt: the fields of the page's number and of the number of pages.
+const char Footer[] =
+    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+    R"(<w:ftr xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
+    R"(<w:p><w:pPr><w:jc w:val="center"/><w:rPr><w:sz w:val="18"/><w:szCs w:val="18"/></w:rPr></w:pPr>)"
+    R"(<w:r><w:rPr><w:sz w:val="18"/><w:szCs w:val="18"/></w:rPr><w:t xml:space="preserve">Strona </w:t></w:r>)"
+    R"(<w:fldSimple w:instr=" PAGE "><w:r><w:rPr><w:sz w:val="18"/><w:szCs w:val="18"/></w:rPr><w:t>1</w:t></w:r></w:fldSimple>)"
+    R"(<w:r><w:rPr><w:sz w:val="18"/><w:szCs w:val="18"/></w:rPr><w:t xml:space="preserve"> z </w:t></w:r>)"
+    R"(<w:fldSimple w:instr=" NUMPAGES "><w:r><w:rPr><w:sz w:val="18"/><w:szCs w:val="18"/></w:rPr><w:t>1</w:t></w:r></w:fldSimple>)"
+    R"(</w:p></w:ftr>)";
 
 int twipsFromCm(double cm)
 {
@@ -93,6 +115,9 @@ public:
     {
         using namespace report_page;
         xml_.writeStartElement(W, QStringLiteral("sectPr"));
+        xml_.writeEmptyElement(W, QStringLiteral("footerReference"));
+        xml_.writeAttribute(W, QStringLiteral("type"), QStringLiteral("default"));
+        xml_.writeAttribute(R, QStringLiteral("id"), QStringLiteral("rId3"));
         element(QStringLiteral("pgSz"), {{QStringLiteral("w"), twipsFromCm(WidthCm)}, {QStringLiteral("h"), twipsFromCm(HeightCm)}});
         const int margin = twipsFromCm(MarginCm);
         element(QStringLiteral("pgMar"), {{QStringLiteral("top"), margin},
@@ -132,6 +157,8 @@ private:
     {
         xml_.writeStartElement(W, QStringLiteral("p"));
         xml_.writeStartElement(W, QStringLiteral("pPr"));
+        if (const int level = block.blockFormat().headingLevel(); level > 0)
+            element(QStringLiteral("pStyle"), {{QStringLiteral("val"), QStringLiteral("Heading%1").arg(level)}});
         if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
             element(QStringLiteral("pageBreakBefore"), {});
         const Qt::Alignment alignment = block.blockFormat().alignment();
@@ -213,9 +240,16 @@ private:
 
         // The cells' paragraphs are taken in document order, each cell's up to where the next
         // cell begins (asking a cell for its end searches the table's cells).
+        // Rows are kept whole on a page; the title rows are repeated on every page.
+        const int headerRows = format.headerRowCount();
         QTextBlock block = table->document()->findBlock(table->firstPosition());
         for (int row = 0; row < table->rows(); ++row) {
             xml_.writeStartElement(W, QStringLiteral("tr"));
+            xml_.writeStartElement(W, QStringLiteral("trPr"));
+            element(QStringLiteral("cantSplit"), {});
+            if (row < headerRows)
+                element(QStringLiteral("tblHeader"), {});
+            xml_.writeEndElement();
             for (int column = 0; column < table->columns(); ++column) {
                 xml_.writeStartElement(W, QStringLiteral("tc"));
                 xml_.writeStartElement(W, QStringLiteral("tcPr"));
@@ -248,6 +282,7 @@ QByteArray documentXml(const QTextDocument& document)
     QXmlStreamWriter xml(&bytes);
     xml.writeStartDocument(QStringLiteral("1.0"), true);
     xml.writeNamespace(W, QStringLiteral("w"));
+    xml.writeNamespace(R, QStringLiteral("r"));
     xml.writeStartElement(W, QStringLiteral("document"));
     xml.writeStartElement(W, QStringLiteral("body"));
     BodyWriter body(xml);
@@ -282,7 +317,8 @@ QByteArray docxBytes(const QTextDocument& document)
                         && addPart(zip, QStringLiteral("word/_rels/document.xml.rels"), DocumentRelationships)
                         && addPart(zip, QStringLiteral("word/document.xml"), documentXml(document))
                         && addPart(zip, QStringLiteral("word/styles.xml"), Styles)
-                        && addPart(zip, QStringLiteral("word/settings.xml"), Settings);
+                        && addPart(zip, QStringLiteral("word/settings.xml"), Settings)
+                        && addPart(zip, QStringLiteral("word/footer1.xml"), Footer);
     zip.close();
     return packed && zip.getZipError() == 0 ? buffer.data() : QByteArray();
 }

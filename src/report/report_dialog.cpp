@@ -67,10 +67,6 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(60, 16, 501, 23);
-    Edit1->setReadOnly(true);
-    QPalette face = Edit1->palette();
-    face.setColor(QPalette::Base, face.color(QPalette::Button));
-    Edit1->setPalette(face);
     Label1->setBuddy(Edit1);
 
     SpeedButton1 = speedButton(this, "SpeedButton1", QStringLiteral("..."), QString(), QRect(562, 16, 23, 22));
@@ -99,7 +95,12 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
             [this](int id, bool checked) {
                 if (id == 1)
                     CheckBox1->setEnabled(checked);
+                // The name proposed for the other kind follows the choice; a name of the
+                // user's own stays.
+                if (checked && Edit1->text() == QDir::toNativeSeparators(defaultFileName(1 - id)))
+                    Edit1->setText(QDir::toNativeSeparators(defaultFileName(id)));
             });
+    Edit1->setText(QDir::toNativeSeparators(defaultFileName(0)));
 
     SpeedButton2 = speedButton(this, "SpeedButton2", QStringLiteral("Utwórz"), QStringLiteral("Utwórz raport."),
                                QRect(496, 56, 89, 22));
@@ -135,28 +136,44 @@ void TForm7::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+QString TForm7::defaultFileName(int kind) const
+{
+    const QFileInfo source(document_->windowTitle());
+    const bool riskReport = kind == 1 && qobject_cast<TForm5*>(document_);
+    return source.dir().filePath(source.completeBaseName()
+                                 + (riskReport ? QStringLiteral(" – raport.docx") : QStringLiteral(" – lista kontrolna.docx")));
+}
+
 void TForm7::SpeedButton1Click()
 {
-    QString proposed = Edit1->text();
-    if (proposed.isEmpty()) {
-        const QFileInfo source(document_->windowTitle());
-        proposed = source.dir().filePath(source.completeBaseName() + QStringLiteral(".docx"));
-    }
+    QString proposed = QDir::fromNativeSeparators(Edit1->text().trimmed());
+    if (proposed.isEmpty())
+        proposed = defaultFileName(RadioGroup1Buttons->checkedId());
     const QString chosen = prompts().saveFileNameReplacing(QStringLiteral("Zapisz jako"), proposed, ReportFilter, {});
-    if (!chosen.isEmpty())
-        Edit1->setText(QDir::toNativeSeparators(chosen));
+    if (chosen.isEmpty())
+        return;
+    Edit1->setText(QDir::toNativeSeparators(chosen));
+    agreedToReplace_ = Edit1->text();
 }
 
 void TForm7::SpeedButton2Click()
 {
-    const QString fileName = Edit1->text();
+    const QString fileName = Edit1->text().trimmed();
     if (fileName.isEmpty()) {
         prompts().message(QStringLiteral("Podaj nazwę pliku."));
         return;
     }
-    createReport(QDir::fromNativeSeparators(fileName));
+    // A typed name replaces an existing file only after the user agreed here, as in the save
+    // dialog.
+    const QString path = QDir::fromNativeSeparators(fileName);
+    if (fileName != agreedToReplace_ && QFileInfo::exists(path)
+        && !prompts().question(QStringLiteral("Plik „%1” już istnieje.\rCzy chcesz go zastąpić?").arg(fileName)))
+        return;
+    createReport(path);
+    agreedToReplace_ = fileName;
     // The offer is made once the command has ended, with the progress window gone.
-    if (prompts().question(QStringLiteral("Utworzono dokument:\r") + fileName + QStringLiteral("\rczy chcesz otworzyć dokument.")))
+    if (prompts().question(QStringLiteral("Utworzono dokument:\r") + fileName + QStringLiteral("\rczy chcesz otworzyć dokument."),
+                           {}, Prompts::Icon::Question))
         QMetaObject::invokeMethod(this, [this, fileName] { openReport(fileName); }, Qt::QueuedConnection);
 }
 
@@ -198,6 +215,13 @@ void TForm7::createReport(const QString& fileName)
 
 void TForm7::openReport(const QString& fileName)
 {
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(fileName))))
-        prompts().message(QStringLiteral("Błąd przy otwieraniu!"), Prompts::Icon::Error);
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(fileName))))
+        return;
+    // The desktop tells no more than that it could not open the file: most often no program
+    // is set up for the file's kind. The report itself was written, so its place is shown.
+    const QString kind = QFileInfo(fileName).suffix().toLower();
+    prompts().message(QStringLiteral("Błąd przy otwieraniu!\rNie znaleziono programu, który otwiera pliki .%1.\r"
+                                     "Raport zapisano w pliku:\r%2")
+                          .arg(kind, fileName),
+                      Prompts::Icon::Error);
 }

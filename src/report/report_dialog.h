@@ -8,8 +8,11 @@
 // CheckBox1 adds the risk overview appendix to the full risk report; it is shown with the
 // group and can be ticked only while the risk report is chosen.
 //
-// A report that cannot be written shows why (the file and the cause) and leaves no file; an
-// existing file is replaced only after the user agreed in the save dialog.
+// Edit1 starts with the default name of the chosen report ("<dokument> – raport.docx",
+// "<dokument> – lista kontrolna.docx"), so the two reports of one document never replace
+// each other; it can be typed into or chosen with SpeedButton1. A report that cannot be
+// written shows why (the file and the cause) and leaves no file; an existing file is
+// replaced only after the user agreed, in the save dialog or when the report is written.
 
 #include <QDialog>
 
@@ -30,7 +33,7 @@ public:
     explicit TForm7(DocumentWindow* document, QWidget* parent = nullptr);
 
     QLabel* Label1;
-    QLineEdit* Edit1;          // the file to write; set only through SpeedButton1
+    QLineEdit* Edit1;          // the file to write
     QToolButton* SpeedButton1;
     QGroupBox* RadioGroup1;
     QButtonGroup* RadioGroup1Buttons;   // 0 checklist report, 1 risk assessment report
@@ -39,7 +42,8 @@ public:
     QToolButton* SpeedButton3;
 
     // Lets the user choose the file: "Dokument Word (*.docx)", "Dokument OpenDocument
-    // (*.odt)" or "Dokument PDF (*.pdf)".
+    // (*.odt)" or "Dokument PDF (*.pdf)"; a name typed with one of the three extensions
+    // keeps it whatever filter is chosen.
     void SpeedButton1Click();
     // Writes the report; "Podaj nazwę pliku." without a file name.
     void SpeedButton2Click();
@@ -50,9 +54,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The proposed file of report `kind` (RadioGroup1's id), beside the document.
+    QString defaultFileName(int kind) const;
     void createReport(const QString& fileName);
     // Opens the written report with the desktop's application for its kind.
     void openReport(const QString& fileName);
 
     DocumentWindow* document_;
+    // The file the user agreed to replace, as Edit1 shows it.
+    QString agreedToReplace_;
 };

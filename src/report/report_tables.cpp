@@ -21,6 +21,7 @@ void RuleTable(WordBasic& word, int columns)
     word.Cancel();
     for (int i = 0; i < columns; ++i)
         word.NextCell();
+    word.TableHeadings(1);
 }
 
 void AddDataRow(WordBasic& word, int number, const QStringList& texts)
@@ -43,4 +44,37 @@ void InsertEmptyParagraphs(WordBasic& word, int count)
 {
     for (int i = 0; i < count; ++i)
         word.InsertPara();
+}
+
+void LeaveColumnAndRuleTable(WordBasic& word)
+{
+    word.Cancel();
+    word.Cancel();
+    word.TableSelectTable();
+    word.FormatBordersAndShading(RuledTableBorders);
+    word.Cancel();
+    word.Cancel();
+}
+
+void AddBoxedRow(WordBasic& word, const QStringList& widths)
+{
+    word.TableInsertTable(QString(), static_cast<int>(widths.size()), 1, QString(), 0, 0);
+    word.TableSelectColumn();
+    for (qsizetype i = 0; i < widths.size(); ++i) {
+        if (i > 0)
+            word.NextCell();
+        word.TableColumnWidth(widths[i], QStringLiteral("0,25 cm"));
+    }
+    LeaveColumnAndRuleTable(word);
+}
+
+void InsertCaptioned(WordBasic& word, const QString& value, const QString& caption)
+{
+    word.FontSize(11);
+    word.CenterPara();
+    word.Insert(value + QLatin1Char('\r'));
+    word.FontSize(10);
+    word.CenterPara();
+    word.Italic();
+    word.Insert(caption);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The table steps every report builder uses, on the WordBasic commands. A report's table is
 // inserted by the builder; AddHeaderColumn fixes each column's width and caption from left to
-// right, RuleTable rules it and goes to the header row's last cell, and every AddDataRow then
-// begins with the NextCell that reaches (or appends) the next row.
+// right, RuleTable rules it, goes to the header row's last cell and makes that row the title
+// row repeated on every page, and every AddDataRow then begins with the NextCell that reaches
+// (or appends) the next row.
 
 #include <QString>
 #include <QStringList>
@@ -24,3 +25,9 @@ void AddDataRow(WordBasic& word, int number, const QStringList& texts);
 // The same row with `first` in place of the number.
 void AddDataRow(WordBasic& word, const QString& first, const QStringList& texts);
 void InsertEmptyParagraphs(WordBasic& word, int count);
+// Leaves the column selection, rules the whole table and ends with its first cell to fill.
+void LeaveColumnAndRuleTable(WordBasic& word);
+// A ruled table of one row with the given column widths, selected for filling its first cell.
+void AddBoxedRow(WordBasic& word, const QStringList& widths);
+// A value in 11 pt over its caption in centred italic 10 pt; a row of the boxed headers.
+void InsertCaptioned(WordBasic& word, const QString& value, const QString& caption);

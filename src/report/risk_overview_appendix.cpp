@@ -6,27 +6,17 @@
 
 namespace {
 
-// The fill of a level, from light green to red: a tint of the level's colour over white
-// (over yellow for the orange of level 3), light enough for black text.
+// The fill of a level in the overview's colour, so a colour means the same on screen and on
+// paper.
 BordersAndShading levelShading(int level)
 {
-    struct Fill {
-        int pattern;
-        WordColour ahead;
-        WordColour behind;
-    };
-    static const Fill fills[] = {{5, WordColour::BrightGreen, WordColour::White}, // 25 %
-                                 {8, WordColour::Yellow, WordColour::White},      // 50 %
-                                 {7, WordColour::Red, WordColour::Yellow},        // 40 %
-                                 {8, WordColour::Red, WordColour::White},         // 50 %
-                                 {11, WordColour::Red, WordColour::White}};       // 75 %
-    const Fill& fill = fills[level - 1];
     // The cell's own edges are single lines, as inside the ruled table.
     return {{ApplyToCells, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0},
             QStringLiteral("0 pt"),
-            {fill.pattern, static_cast<int>(fill.ahead), static_cast<int>(fill.behind)},
+            {0, 0, 0},
             QStringLiteral("0"),
-            -1};
+            -1,
+            riskLevelColour(level)};
 }
 
 // A numbered heading in bold 11 pt; what follows is 10 pt, centred as the tables are.
@@ -35,6 +25,7 @@ void heading(WordBasic& word, int number, const QString& text)
     word.FontSize(11);
     word.Bold();
     word.LeftPara();
+    word.Style(QStringLiteral("Nagłówek 2"));
     word.Insert(QStringLiteral("%1. %2\r").arg(number).arg(text));
     word.FontSize(10);
     word.CenterPara();
@@ -62,8 +53,8 @@ void levelCounts(WordBasic& word, const RiskOverview& overview)
     endTable(word);
 }
 
-// Rows S, columns P, as on the scales; each cell holds its number of hazards over the level
-// of S x P.
+// Rows S from the highest down, columns P, as the overview shows them; each cell holds its
+// number of hazards over the level of S x P.
 void grid(WordBasic& word, const RiskOverview& overview)
 {
     word.LeftPara();
@@ -78,7 +69,7 @@ void grid(WordBasic& word, const RiskOverview& overview)
     for (int p = 1; p <= columns; ++p)
         AddHeaderColumn(word, width, QString::number(p), p == columns);
     RuleTable(word, columns + 1);
-    for (int s = 1; s <= overview.grid.size(); ++s) {
+    for (auto s = static_cast<int>(overview.grid.size()); s >= 1; --s) {
         word.NextCell();
         word.Insert(QString::number(s));
         for (int p = 1; p <= columns; ++p) {
@@ -124,6 +115,7 @@ void WriteRiskOverviewAppendix(WordBasic& word, const AssessmentSnapshot& assess
     word.FontSize(12);
     word.Bold();
     word.CenterPara();
+    word.Style(QStringLiteral("Nagłówek 1"));
     word.Insert(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA\r"));
     word.FontSize(10);
     if (overview.method != RiskMethod::None)

@@ -38,40 +38,10 @@ void titleBox(WordBasic& word, const QString& title)
     InsertEmptyParagraphs(word, 2);
 }
 
-// Leaves the column selection, rules the whole table and ends with its first cell to fill.
-void leaveColumnAndRuleTable(WordBasic& word)
+// A numbered section's heading: "1. …" of the first level, "1.1 …" of the second.
+void headingStyle(WordBasic& word, int level)
 {
-    word.Cancel();
-    word.Cancel();
-    word.TableSelectTable();
-    word.FormatBordersAndShading(RuledTableBorders);
-    word.Cancel();
-    word.Cancel();
-}
-
-// A ruled table of one row with the given column widths, selected for filling its first cell.
-void boxedRow(WordBasic& word, const QStringList& widths)
-{
-    word.TableInsertTable(QString(), static_cast<int>(widths.size()), 1, QString(), 0, 0);
-    word.TableSelectColumn();
-    for (qsizetype i = 0; i < widths.size(); ++i) {
-        if (i > 0)
-            word.NextCell();
-        word.TableColumnWidth(widths[i], QStringLiteral("0,25 cm"));
-    }
-    leaveColumnAndRuleTable(word);
-}
-
-// A value in 11 pt over its caption in centred italic 10 pt.
-void captioned(WordBasic& word, const QString& value, const QString& caption)
-{
-    word.FontSize(11);
-    word.CenterPara();
-    insertLine(word, value);
-    word.FontSize(10);
-    word.CenterPara();
-    word.Italic();
-    word.Insert(caption);
+    word.Style(QStringLiteral("Nagłówek %1").arg(level));
 }
 
 void sectionHeading(WordBasic& word, const QString& heading)
@@ -79,6 +49,7 @@ void sectionHeading(WordBasic& word, const QString& heading)
     word.FontSize(11);
     word.Bold();
     word.LeftPara();
+    headingStyle(word, 1);
     word.Insert(heading);
 }
 
@@ -128,7 +99,7 @@ void unitCell(WordBasic& word, const QString& unit)
 void header(WordBasic& word, const AssessmentSnapshot& a)
 {
     titleBox(word, QStringLiteral("RAPORT Z OCENY RYZYKA ZAWODOWEGO"));
-    boxedRow(word, {QStringLiteral("5,0 cm"), QStringLiteral("7,2 cm"), QStringLiteral("4,0 cm")});
+    AddBoxedRow(word, {QStringLiteral("5,0 cm"), QStringLiteral("7,2 cm"), QStringLiteral("4,0 cm")});
     unitCell(word, a.unit);
     word.FontSize(11);
     word.CenterPara();
@@ -139,8 +110,16 @@ void header(WordBasic& word, const AssessmentSnapshot& a)
     word.Italic();
     word.Insert(QStringLiteral("stanowisko pracy"));
     word.NextCell();
-    captioned(word, a.preparedOnDate, QStringLiteral("data sporządzenia\r"));
-    captioned(word, a.cardPreparedBy, QStringLiteral("sporządził\r"));
+    InsertCaptioned(word, a.preparedOnDate, QStringLiteral("data sporządzenia\r"));
+    InsertCaptioned(word, a.cardPreparedBy, QStringLiteral("sporządził\r"));
+    // A second row: the card's number, and the employees FIVE STEPS counts in R.
+    word.NextCell();
+    InsertCaptioned(word, a.cardNumber, QStringLiteral("kolejny numer karty oceny"));
+    word.NextCell();
+    InsertCaptioned(word, a.employees, QStringLiteral("liczba zatrudnionych (narażonych) na stanowisku"));
+    word.NextCell();
+    if (a.method != RiskMethod::None)
+        InsertCaptioned(word, risk::methodNames().at(static_cast<int>(a.method)), QStringLiteral("metoda oceny ryzyka"));
     endTable(word);
 }
 
@@ -156,11 +135,13 @@ void workstationSection(WordBasic& word, const AssessmentSnapshot& a)
     };
     word.FontSize(11);
     word.Bold();
+    headingStyle(word, 1);
     word.Insert(QStringLiteral("1. Opis, charakterystyka stanowiska pracy\r"));
     word.FontSize(11);
     word.JustifyPara();
     for (size_t i = 0; i < std::size(headings); ++i) {
         word.Bold();
+        headingStyle(word, 2);
         word.Insert(QString::fromUtf8(headings[i]));
         insertMemo(word, a.workstationMemos[i]);
         InsertEmptyParagraphs(word, 2);
@@ -171,6 +152,7 @@ void hazardSection(WordBasic& word, const AssessmentSnapshot& a, const RowWritte
 {
     word.FontSize(11);
     word.Bold();
+    headingStyle(word, 1);
     word.Insert(QStringLiteral("2. Identyfikacja zagrożeń występujących na stanowisku pracy\r"));
     word.FontSize(10);
     word.JustifyPara();
@@ -337,7 +319,7 @@ void signatureBlock(WordBasic& word)
 void acknowledgementSheet(WordBasic& word, const AssessmentSnapshot& a)
 {
     titleBox(word, QStringLiteral("Potwierdzenie o zapoznaniu się pracownika z ryzykiem zawodowym"));
-    boxedRow(word, {QStringLiteral("8,1 cm"), QStringLiteral("8,1 cm")});
+    AddBoxedRow(word, {QStringLiteral("8,1 cm"), QStringLiteral("8,1 cm")});
     unitCell(word, a.unit);
     // Left for handwriting.
     word.FontSize(11);
@@ -379,7 +361,7 @@ void acknowledgementSheet(WordBasic& word, const AssessmentSnapshot& a)
         if (i < 3)
             word.NextCell();
     }
-    leaveColumnAndRuleTable(word);
+    LeaveColumnAndRuleTable(word);
     endTable(word);
 }
 
@@ -407,6 +389,7 @@ void BuildRiskReport(WordBasic& word, const AssessmentSnapshot& assessment, cons
     word.FontSize(11);
     word.LeftPara();
     word.Bold();
+    headingStyle(word, 1);
     word.Insert(QStringLiteral("5. Wynik prowadzonej oceny, wnioski i uwagi\r"));
     word.FontSize(10);
     word.LeftPara();

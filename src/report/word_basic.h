@@ -12,6 +12,7 @@
 // selected, so the next Insert fills its first cell and a run of one NextCell per column
 // ends in the first row's last cell.
 
+#include <QColor>
 #include <QString>
 
 #include <array>
@@ -23,13 +24,14 @@
 // line n x 0,75 pt wide). `shading` is the fill: a pattern (0 none, 1 solid, 2 to 13 a
 // tint of 5, 10, 20, 25, 30, 40, 50, 60, 70, 75, 80 or 90 % of the foreground over the
 // background), then the foreground and the background colour as colour indexes (see
-// WordColour).
+// WordColour). `fill`, when valid, is a colour of the cells' own in place of `shading`.
 struct BordersAndShading {
     std::array<int, 14> lines;
     QString distance;
     std::array<int, 3> shading;
     QString pattern;
     int foreground;
+    QColor fill;
 
     int appliesTo() const { return lines[0]; }
     int outerLine() const { return lines[2]; }
@@ -46,7 +48,7 @@ enum class WordColour { Auto, Black, Blue, Turquoise, BrightGreen, Pink, Red, Ye
 
 // The borders of every ruled table of the reports: a frame of 1,5 pt, 0,75 pt lines inside.
 inline const BordersAndShading RuledTableBorders{
-    {ApplyToTable, 0, 2, 2, 2, 2, 1, 1, 0, 0, 0, 0, 0, 0}, QStringLiteral("0 pt"), {0, 0, 0}, QStringLiteral("0"), -1};
+    {ApplyToTable, 0, 2, 2, 2, 2, 1, 1, 0, 0, 0, 0, 0, 0}, QStringLiteral("0 pt"), {0, 0, 0}, QStringLiteral("0"), -1, QColor()};
 
 class WordBasic {
 public:
@@ -71,6 +73,10 @@ public:
     virtual void FontSize(int points) = 0;
     virtual void Bold() = 0;
     virtual void Italic() = 0;
+    // The paragraph style of the current paragraph: "Nagłówek 1" or "Nagłówek 2" make it a
+    // heading of that level (listed in a word processor's navigator and kept on one page with
+    // what follows), "Normalny" plain text again.
+    virtual void Style(const QString& name) = 0;
 
     // The builders pass "", columns, rows, "", 0, 0.
     virtual void TableInsertTable(const QString& convertFrom, int columns, int rows, const QString& columnWidth,
@@ -81,6 +87,9 @@ public:
     virtual void TableColumnWidth(const QString& width, const QString& spaceBetweenColumns) = 0;
     virtual void TableSelectTable() = 0;
     virtual void FormatBordersAndShading(const BordersAndShading& borders) = 0;
+    // 1: the rows of the table from its first to the insertion point's are its title rows,
+    // repeated at the top of every page the table goes on to; 0: no title rows.
+    virtual void TableHeadings(int on) = 0;
     // Leaves any extend mode; the selection stays.
     virtual void Cancel() = 0;
     virtual void NextCell() = 0;

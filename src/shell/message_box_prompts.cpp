@@ -35,6 +35,8 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
         return QMessageBox::Warning;
     case Prompts::Icon::Error:
         return QMessageBox::Critical;
+    case Prompts::Icon::Question:
+        return QMessageBox::Question;
     case Prompts::Icon::None:
         break;
     }
@@ -71,9 +73,9 @@ void MessageBoxPrompts::message(const QString& text, Icon icon, const QString& c
     run(box);
 }
 
-bool MessageBoxPrompts::question(const QString& text, const QString& caption)
+bool MessageBoxPrompts::question(const QString& text, const QString& caption, Icon icon)
 {
-    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), withLineBreaks(text),
+    QMessageBox box(boxIcon(icon), captionOrTitle(caption), withLineBreaks(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     return run(box) == QMessageBox::Yes;
 }
@@ -105,21 +107,18 @@ QString MessageBoxPrompts::saveFileName(const QString& caption, const QString& p
     QString chosenFilter;
     const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedPath, filter,
                                                       &chosenFilter, QFileDialog::DontConfirmOverwrite);
-    return name.isEmpty() ? name : withFilterExtension(name, chosenFilter);
+    return name.isEmpty() ? name : withFilterExtension(name, chosenFilter, filter);
 }
 
-QString withFilterExtension(const QString& name, const QString& nameFilter)
+QString withFilterExtension(const QString& name, const QString& nameFilter, const QString& filters)
 {
     static const QRegularExpression extension(QStringLiteral("\\*(\\.[^ ;*?()]+)"));
-    QString first;
-    for (auto match = extension.globalMatch(nameFilter); match.hasNext();) {
-        const QString suffix = match.next().captured(1);
-        if (name.endsWith(suffix, Qt::CaseInsensitive))
+    for (auto match = extension.globalMatch(filters); match.hasNext();) {
+        if (name.endsWith(match.next().captured(1), Qt::CaseInsensitive))
             return name;
-        if (first.isEmpty())
-            first = suffix;
     }
-    return name + first;
+    const auto first = extension.match(nameFilter);
+    return first.hasMatch() ? name + first.captured(1) : name;
 }
 
 QString MessageBoxPrompts::text(const QString& caption, const QString& label, bool secret, bool* ok)

@@ -143,9 +143,11 @@ void writeReport(const CommandLine& line, const Job& job)
         BuildRiskReport(word, assessment);
         if (line.overview)
             WriteRiskOverviewAppendix(word, assessment);
-    } else if (QFileInfo(job.input).suffix().compare(QLatin1String("rpr"), Qt::CaseInsensitive) == 0)
-        BuildChecklistReport(word, readProjectFile(job.input), ChecklistVariant::Project);
-    else
+    } else if (QFileInfo(job.input).suffix().compare(QLatin1String("rpr"), Qt::CaseInsensitive) == 0) {
+        AssessmentSnapshot project;
+        static_cast<ProjectSnapshot&>(project) = readProjectFile(job.input);
+        BuildChecklistReport(word, project, ChecklistVariant::Project);
+    } else
         BuildChecklistReport(word, readAssessmentFile(job.input), ChecklistVariant::Assessment);
     word.FileSaveAs(job.output);
 }

@@ -17,24 +17,34 @@ namespace {
 
 void writeChecklistReport(DocumentWriter& writer, ChecklistVariant variant)
 {
-    ProjectSnapshot document;
-    document.checklist = {{QStringLiteral("Czy źródła światła są sprawne?"), QStringLiteral("Wymienić żarówki")},
-                          {QStringLiteral("Czy gaśnica jest dostępna?"), QString()}};
+    AssessmentSnapshot document;
+    document.cardWorkstation = QStringLiteral("Tokarz");
+    document.unit = QStringLiteral("Wydział mechaniczny");
+    document.preparedOnDate = QStringLiteral("07.12.2026");
+    document.checklist = {{QStringLiteral("Czy źródła światła są sprawne?"), QStringLiteral("Wymienić żarówki"),
+                           QStringLiteral("NIE")},
+                          {QStringLiteral("Czy gaśnica jest dostępna?"), QString(), QStringLiteral("TAK")}};
     document.hazards = {{QStringLiteral("Porażenie prądem"), QStringLiteral("Instalacja elektryczna"),
                          QStringLiteral("Śmierć, oparzenia")}};
     BuildChecklistReport(writer, document, variant);
 }
 
-// What python3-docx finds: every table's column widths (cm) and cell texts, and the
-// paragraphs before the first table with the boldness of their runs.
+// What python3-docx finds: every table's column widths (cm), cell texts and the rows marked
+// to repeat on every page, the first paragraphs of text with the boldness of their runs and
+// their style, and the footer's text with its fields.
 const char ReadDocx[] = R"(
 import docx, json, sys
+from docx.oxml.ns import qn
 d = docx.Document(sys.argv[1])
 tables = [{"widths": [round(c.width.cm, 2) for c in t.columns],
-           "rows": [[c.text for c in r.cells] for r in t.rows]} for t in d.tables]
+           "rows": [[c.text for c in r.cells] for r in t.rows],
+           "repeated": [bool(r._tr.xpath("./w:trPr/w:tblHeader")) for r in t.rows]} for t in d.tables]
 first = [{"text": p.text, "bold": [r.bold for r in p.runs], "size": [r.font.size.pt for r in p.runs],
-          "centred": p.alignment == 1} for p in d.paragraphs if p.text][:2]
-print(json.dumps({"tables": tables, "paragraphs": first}))
+          "centred": p.alignment == 1, "style": p.style.name} for p in d.paragraphs if p.text][:2]
+footer = d.sections[0].footer
+fields = [f.get(qn("w:instr")).strip() for f in footer._element.xpath(".//w:fldSimple")]
+print(json.dumps({"tables": tables, "paragraphs": first,
+                  "footer": {"text": "".join(t.text for t in footer._element.iter(qn("w:t"))), "fields": fields}}))
 )";
 
 QJsonArray jsonRow(std::initializer_list<const char*> cells)
@@ -45,6 +55,8 @@ QJsonArray jsonRow(std::initializer_list<const char*> cells)
     return row;
 }
 
+// An assessment's checklist report: the card over the checklist with its answers, title rows
+// repeated, headings in the heading style, "Strona X z Y" in the footer.
 TEST(DocxExport, RealReaderFindsTablesWidthsPolishTextAndBoldTitle)
 {
     TempFolder folder;
@@ -55,22 +67,31 @@ TEST(DocxExport, RealReaderFindsTablesWidthsPolishTextAndBoldTitle)
 
     const QJsonObject found = QJsonDocument::fromJson(readWithPython(ReadDocx, path)).object();
     const QJsonArray tables = found[QLatin1String("tables")].toArray();
-    ASSERT_EQ(tables.size(), 2);
-    EXPECT_EQ(tables[0].toObject()[QLatin1String("widths")].toArray(), (QJsonArray{1.8, 6.2, 6.5, 2.0}));
+    ASSERT_EQ(tables.size(), 3);
     EXPECT_EQ(tables[0].toObject()[QLatin1String("rows")].toArray(),
-              (QJsonArray{jsonRow({"L.p.", "Pytania kontrolne do oceny warunków bhp", "Działania naprawcze", "TAK/NIE"}),
-                          jsonRow({"1", "Czy źródła światła są sprawne?", "Wymienić żarówki", ""}),
-                          jsonRow({"2", "Czy gaśnica jest dostępna?", "", ""})}));
-    EXPECT_EQ(tables[1].toObject()[QLatin1String("widths")].toArray(), (QJsonArray{1.6, 4.9, 4.9, 4.9}));
+              QJsonArray{jsonRow({"Tokarz\nstanowisko pracy", "Wydział mechaniczny\njednostka organizacyjna",
+                                  "07.12.2026\ndata sporządzenia"})});
+    EXPECT_EQ(tables[1].toObject()[QLatin1String("widths")].toArray(), (QJsonArray{1.8, 6.2, 6.5, 2.0}));
     EXPECT_EQ(tables[1].toObject()[QLatin1String("rows")].toArray(),
+              (QJsonArray{jsonRow({"L.p.", "Pytania kontrolne do oceny warunków bhp", "Działania naprawcze", "TAK/NIE"}),
+                          jsonRow({"1", "Czy źródła światła są sprawne?", "Wymienić żarówki", "NIE"}),
+                          jsonRow({"2", "Czy gaśnica jest dostępna?", "", "TAK"})}));
+    EXPECT_EQ(tables[2].toObject()[QLatin1String("widths")].toArray(), (QJsonArray{1.6, 4.9, 4.9, 4.9}));
+    EXPECT_EQ(tables[2].toObject()[QLatin1String("rows")].toArray(),
               (QJsonArray{jsonRow({"L.p.", "Zagrożenia zawodowe", "Źródło zagrożenia", "Możliwe skutki"}),
                           jsonRow({"1", "Porażenie prądem", "Instalacja elektryczna", "Śmierć, oparzenia"})}));
+    const QJsonArray repeated[] = {{false}, {true, false, false}, {true, false}};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(tables[i].toObject()[QLatin1String("repeated")].toArray(), repeated[i]) << "table " << i;
+    EXPECT_EQ(found[QLatin1String("footer")].toObject(),
+              (QJsonObject{{"text", "Strona 1 z 1"}, {"fields", QJsonArray{"PAGE", "NUMPAGES"}}}));
 
     const QJsonObject title = found[QLatin1String("paragraphs")].toArray().first().toObject();
     EXPECT_EQ(title[QLatin1String("text")].toString(), QStringLiteral("LISTA KONTROLNA"));
     EXPECT_EQ(title[QLatin1String("bold")].toArray(), QJsonArray{true});
     EXPECT_EQ(title[QLatin1String("size")].toArray(), QJsonArray{12.0});
     EXPECT_TRUE(title[QLatin1String("centred")].toBool());
+    EXPECT_EQ(title[QLatin1String("style")].toString(), QStringLiteral("Heading 1"));
 }
 
 TEST(DocumentExport, OdtAndPdfAreWrittenWhateverTheExtensionsCase)
@@ -87,6 +108,34 @@ TEST(DocumentExport, OdtAndPdfAreWrittenWhateverTheExtensionsCase)
             EXPECT_TRUE(bytes.startsWith("PK")) << "an OpenDocument file is a zip package";
         else
             EXPECT_TRUE(pdfText(path).contains(QStringLiteral("ZAGROŻENIA ZAWODOWE"))) << name;
+    }
+}
+
+// A table longer than a page: every page numbered "Strona X z Y", every page of the table
+// under its title row, every row once.
+TEST(PdfExport, PagesAreNumberedAndALongTableRepeatsItsTitleRow)
+{
+    TempFolder folder;
+    AssessmentSnapshot document;
+    const int rows = 150;
+    for (int r = 1; r <= rows; ++r)
+        document.checklist.append({QStringLiteral("Pytanie numer %1?").arg(r), QStringLiteral("Działanie")});
+    DocumentWriter writer;
+    BuildChecklistReport(writer, document, ChecklistVariant::Project);
+    const QString path = folder.path(QStringLiteral("lista.pdf"));
+    writer.FileSaveAs(path);
+
+    QStringList pages = pdfText(path).split(QLatin1Char('\f'));
+    pages.removeLast();
+    ASSERT_GE(pages.size(), 3);
+    const QString text = pages.join(QString());
+    for (int r = 1; r <= rows; ++r)
+        EXPECT_EQ(text.count(QStringLiteral("Pytanie numer %1?").arg(r)), 1) << r;
+    for (int i = 0; i < pages.size(); ++i) {
+        EXPECT_TRUE(pages[i].contains(QStringLiteral("Strona %1 z %2").arg(i + 1).arg(pages.size()))) << i;
+        if (pages[i].contains(QStringLiteral("Pytanie numer"))) {
+            EXPECT_TRUE(pages[i].contains(QStringLiteral("TAK/NIE"))) << i;
+        }
     }
 }
 

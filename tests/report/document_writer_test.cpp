@@ -279,7 +279,7 @@ TEST(Writer, RefusesTableCommandsOutsideATableAndBadWidths)
 TEST(Writer, ChecklistTablesHoldTheHeaderAndOneRowPerEntry)
 {
     for (int rows : {0, 1, 3, 10, 40}) {
-        ProjectSnapshot document;
+        AssessmentSnapshot document;
         for (int r = 0; r < rows; ++r) {
             document.checklist.append({QStringLiteral("pytanie"), QStringLiteral("działanie")});
             document.hazards.append({QStringLiteral("hałas"), QStringLiteral("maszyna"), QStringLiteral("głuchota")});

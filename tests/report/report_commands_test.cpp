@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"TableSelectColumn", "TableColumnWidth \"2,0 cm\", \"0,25 cm\"", "Cancel", "Cancel",
                   "Insert \"TAK/NIE\""}},
         StepCase{"RuleTable", [](WordBasic& w) { RuleTable(w, 3); },
-                 {"TableSelectTable", Ruling, "Cancel", "Cancel", "NextCell", "NextCell", "NextCell"}},
+                 {"TableSelectTable", Ruling, "Cancel", "Cancel", "NextCell", "NextCell", "NextCell", "TableHeadings 1"}},
         StepCase{"DataRow",
                  [](WordBasic& w) { AddDataRow(w, 12, {QStringLiteral("Hałas\t\"80 dB\""), QString()}); },
                  {"NextCell", "Insert \"12\"", "NextCell", "LeftPara", "Insert \"Hałas\\t\\\"80 dB\\\"\"", "NextCell",
@@ -53,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
 // The checklist report: a fixed frame around one block of commands per row.
 QStringList heading(const char* text)
 {
-    return {"CenterPara", "FontSize 12", "Bold", QStringLiteral("Insert \"%1\\r\"").arg(QString::fromUtf8(text)),
+    return {"CenterPara", "FontSize 12", "Bold", "Style \"Nagłówek 1\"",
+            QStringLiteral("Insert \"%1\\r\"").arg(QString::fromUtf8(text)),
             "JustifyPara", "FontSize 11", "InsertPara", "InsertPara", "FontSize 11", "CenterPara"};
 }
 
@@ -67,7 +68,7 @@ QStringList header(const char* widths[4], const char* captions[4])
             commands << "NextCell";
     }
     return commands << "TableSelectTable" << Ruling << "Cancel" << "Cancel" << "NextCell" << "NextCell"
-                    << "NextCell" << "NextCell";
+                    << "NextCell" << "NextCell" << "TableHeadings 1";
 }
 
 // A table without data rows is left by a second LineDown from its header row.
@@ -86,11 +87,31 @@ QStringList expectedChecklistReport(ChecklistVariant variant, int rows)
     const char* hazardWidths[] = {"1,6 cm", "4,9 cm", "4,9 cm", "4,9 cm"};
     const char* hazardCaptions[] = {"L.p.", "Zagrożenia zawodowe", "Źródło zagrożenia", "Możliwe skutki"};
 
-    QStringList commands = heading("LISTA KONTROLNA") + header(checklistWidths, checklistCaptions);
-    for (int r = 1; r <= rows; ++r)
+    QStringList commands;
+    if (variant == ChecklistVariant::Assessment) {
+        commands << "TableInsertTable \"\", 3, 1, \"\", 0, 0" << "TableSelectColumn";
+        for (const char* width : {"7,2 cm", "5,0 cm", "4,0 cm"}) {
+            if (commands.size() > 2)
+                commands << "NextCell";
+            commands << QStringLiteral("TableColumnWidth \"%1\", \"0,25 cm\"").arg(QLatin1String(width));
+        }
+        commands << "Cancel" << "Cancel" << "TableSelectTable" << Ruling << "Cancel" << "Cancel";
+        for (const char* caption : {"stanowisko pracy", "jednostka organizacyjna", "data sporządzenia"}) {
+            if (!commands.last().startsWith(QLatin1String("Cancel")))
+                commands << "NextCell";
+            commands << "FontSize 11" << "CenterPara" << "Insert \"Tokarz\\r\"" << "FontSize 10" << "CenterPara"
+                     << "Italic" << QStringLiteral("Insert \"%1\"").arg(QString::fromUtf8(caption));
+        }
+        commands << "LineDown 1" << "InsertPara" << "InsertPara";
+    }
+    commands += heading("LISTA KONTROLNA") + header(checklistWidths, checklistCaptions);
+    for (int r = 1; r <= rows; ++r) {
         commands << "NextCell" << QStringLiteral("Insert \"%1\"").arg(r) << "NextCell" << "LeftPara"
                  << QStringLiteral("Insert \"pytanie %1\"").arg(r) << "NextCell" << "LeftPara"
                  << QStringLiteral("Insert \"działanie %1\"").arg(r) << "NextCell";
+        if (variant == ChecklistVariant::Assessment)
+            commands << "Insert \"NIE\"";
+    }
     commands += tableEnd(rows);
     commands += heading("ZAGROŻENIA ZAWODOWE") + header(hazardWidths, hazardCaptions);
     for (int r = 1; r <= rows; ++r)
@@ -108,10 +129,11 @@ struct ChecklistCase {
 
 class ChecklistReport : public testing::TestWithParam<ChecklistCase> {};
 
-// Answers and ratings are in the snapshot, yet the report writes neither.
+// An assessment's report is headed with its card and writes the answers, never the ratings.
 TEST_P(ChecklistReport, SendsTheSequenceForItsRows)
 {
     AssessmentSnapshot document;
+    document.cardWorkstation = document.unit = document.preparedOnDate = QStringLiteral("Tokarz");
     for (int r = 1; r <= GetParam().rows; ++r) {
         document.checklist.append({QStringLiteral("pytanie %1").arg(r), QStringLiteral("działanie %1").arg(r),
                                    QStringLiteral("NIE")});

@@ -118,9 +118,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ReportCase{"AssessmentRiskReportWithOverview", true, 1, true, true, "ocena.pdf", Risk, Checklist, false}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// The proposed name follows the report chosen, so the two reports of one document never
+// replace each other.
 TEST_F(ReportDialogTest, SaveDialogOffersThreeFormatsAndAsksBeforeReplacing)
 {
     TForm7& dialog = dialogOf(openAssessment(documentText()));
+    const QString checklist = folder.path(QStringLiteral("ocena – lista kontrolna.docx"));
+    EXPECT_EQ(dialog.Edit1->text(), QDir::toNativeSeparators(checklist));
+    dialog.RadioGroup1Buttons->button(1)->setChecked(true);
+    EXPECT_EQ(dialog.Edit1->text(), QDir::toNativeSeparators(folder.path(QStringLiteral("ocena – raport.docx"))));
+    dialog.RadioGroup1Buttons->button(0)->setChecked(true);
     const QString existing = folder.write(QStringLiteral("stary.docx"), "raport");
     const QString fresh = folder.path(QStringLiteral("nowy.odt"));
     prompts.fileNames << existing << fresh;
@@ -130,7 +137,7 @@ TEST_F(ReportDialogTest, SaveDialogOffersThreeFormatsAndAsksBeforeReplacing)
 
     EXPECT_EQ(prompts.dialogFilters.first(),
               QStringLiteral("Dokument Word (*.docx);;Dokument OpenDocument (*.odt);;Dokument PDF (*.pdf)"));
-    EXPECT_EQ(prompts.proposedPaths, (QStringList{folder.path(QStringLiteral("ocena.docx")), existing}));
+    EXPECT_EQ(prompts.proposedPaths, (QStringList{checklist, existing}));
     ASSERT_EQ(prompts.questions.size(), 1);
     EXPECT_TRUE(prompts.questions[0].contains(QDir::toNativeSeparators(existing)));
     EXPECT_EQ(dialog.Edit1->text(), QDir::toNativeSeparators(fresh));

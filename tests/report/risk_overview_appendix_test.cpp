@@ -43,7 +43,7 @@ struct AppendixCase {
     RiskMethod method;
     TableRows hazards;
     Lines counts;          // levels 1 to 5, then not rated
-    Lines grid;            // rows S of the grid: S, then "count poziom level fill" per P
+    Lines grid;            // rows S of the grid, highest first: S, then "count poziom level fill" per P
     Lines unacceptable;    // number, hazard, source, risk, actions
 };
 
@@ -98,9 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
                       hazard("C", {"1=małe", "3=wysoce"}), hazard("D", {"3=duże", "2=prawdopodobne"}),
                       hazard("E", {"2=średnie", "1=mało"}), hazard("F", {"", ""})},
                      {"0", "1", "2", "1", "1", "1"},
-                     {"1|0 poziom 1 BFFFBF|0 poziom 2 FFFF80|1 poziom 3 FF9900",
-                      "2|1 poziom 2 FFFF80|1 poziom 3 FF9900|0 poziom 4 FF8080",
-                      "3|0 poziom 3 FF9900|1 poziom 4 FF8080|1 poziom 5 FF4040"},
+                     {"3|0 poziom 3 FFD54F|1 poziom 4 FB8C2B|1 poziom 5 E53935",
+                      "2|1 poziom 2 B2D74C|1 poziom 3 FFD54F|0 poziom 4 FB8C2B",
+                      "1|0 poziom 1 43A047|0 poziom 2 B2D74C|1 poziom 3 FFD54F"},
                      {"1|A|źródło A|R = 9,0 Ryzyko bardzo duże - niedopuszczalne|działania A",
                       "4|D|źródło D|R = 6,0 Ryzyko duże - niedopuszczalne|działania D"}},
         AppendixCase{"RiskScoreHasNoGrid",

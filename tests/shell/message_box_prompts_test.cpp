@@ -62,16 +62,19 @@ TEST_F(MessageBoxPromptsTest, ErrorMessageHasTheErrorIconAndOneOkButton)
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
-TEST_F(MessageBoxPromptsTest, QuestionAnswersYesOnlyForYes)
+TEST_F(MessageBoxPromptsTest, QuestionAnswersYesOnlyForYesUnderTheIconAskedFor)
 {
     for (const QMessageBox::StandardButton answer : {QMessageBox::Yes, QMessageBox::No}) {
         QMessageBox::StandardButtons buttons;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
         whenMessageBoxShows([&](QMessageBox& box) {
             buttons = box.standardButtons();
+            icon = box.icon();
             box.button(answer)->click();
         });
-        EXPECT_EQ(prompts.question("Czy chcesz zapisać zmiany w pliku:\rA.rpr", {}), answer == QMessageBox::Yes);
+        EXPECT_EQ(prompts.question("Utworzono dokument:\rA.pdf", {}, Prompts::Icon::Question), answer == QMessageBox::Yes);
         EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(icon, QMessageBox::Question);
     }
 }
 
@@ -81,7 +84,7 @@ TEST_F(MessageBoxPromptsTest, EveryBoxShowsItsPlainTextAndItsWholeTitle)
 {
     const QString text = QStringLiteral("Plik:\r<b>A</b>.rpr");
     const std::function<void()> boxes[] = {[&] { prompts.message(text, Prompts::Icon::Error, {}); },
-                                           [&] { prompts.question(text, {}); },
+                                           [&] { prompts.question(text, {}, Prompts::Icon::Warning); },
                                            [&] { prompts.questionWithCancel(text, {}); },
                                            [&] { prompts.message(text, Prompts::Icon::None, "Nie można zapisać pliku"); }};
     for (const auto& show : boxes) {
@@ -136,26 +139,33 @@ TEST_F(MessageBoxPromptsTest, QuestionWithCancelNamesItsButtonsInPolishAndEscCan
     }
 }
 
-// A name chosen in a save dialog gets the chosen filter's extension unless it has one of them.
-TEST(SaveDialogName, GetsTheChosenFiltersExtensionWhenItHasNone)
+// A name chosen in a save dialog keeps an extension of any of the dialog's filters (the
+// name typed says the format) and gets the chosen filter's extension only when it has none.
+TEST(SaveDialogName, KeepsAnyOfferedExtensionElseGetsTheChosenFilters)
 {
+    const char* const reports = "Dokument Word (*.docx);;Dokument OpenDocument (*.odt);;Dokument PDF (*.pdf)";
     const struct {
         const char* name;
         const char* filter;
+        const char* filters;
         const char* expected;
     } cases[] = {
-        {"/r/raport", "Dokument PDF (*.pdf)", "/r/raport.pdf"},
-        {"/r/raport.pdf", "Dokument PDF (*.pdf)", "/r/raport.pdf"},
-        {"/r/RAPORT.PDF", "Dokument PDF (*.pdf)", "/r/RAPORT.PDF"},
-        {"/r/raport.docx", "Dokument PDF (*.pdf)", "/r/raport.docx.pdf"},
-        {"/r/raport.v2", "Dokument Word (*.docx)", "/r/raport.v2.docx"},
-        {"/r/ocena.htm", "Strona (*.html *.htm)", "/r/ocena.htm"},
-        {"/r/ocena", "Strona (*.html *.htm)", "/r/ocena.html"},
-        {"/r/ocena", "Wszystkie (*.*)", "/r/ocena"},
-        {"/r/ocena", "", "/r/ocena"},
+        {"/r/raport", "Dokument PDF (*.pdf)", reports, "/r/raport.pdf"},
+        {"/r/raport.pdf", "Dokument PDF (*.pdf)", reports, "/r/raport.pdf"},
+        {"/r/RAPORT.PDF", "Dokument PDF (*.pdf)", reports, "/r/RAPORT.PDF"},
+        {"/r/raport.odt", "Dokument Word (*.docx)", reports, "/r/raport.odt"},
+        {"/r/raport.docx", "Dokument PDF (*.pdf)", reports, "/r/raport.docx"},
+        {"/r/raport.v2", "Dokument Word (*.docx)", reports, "/r/raport.v2.docx"},
+        {"/r/raport.odt", "Dokument PDF (*.pdf)", "Dokument PDF (*.pdf)", "/r/raport.odt.pdf"},
+        {"/r/ocena.htm", "Strona (*.html *.htm)", "Strona (*.html *.htm)", "/r/ocena.htm"},
+        {"/r/ocena", "Strona (*.html *.htm)", "Strona (*.html *.htm)", "/r/ocena.html"},
+        {"/r/ocena", "Wszystkie (*.*)", "Projekt (*.rpr);;Wszystkie (*.*)", "/r/ocena"},
+        {"/r/ocena", "", "", "/r/ocena"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(withFilterExtension(QString::fromUtf8(c.name), QString::fromUtf8(c.filter)).toStdString(), c.expected)
+        EXPECT_EQ(withFilterExtension(QString::fromUtf8(c.name), QString::fromUtf8(c.filter), QString::fromUtf8(c.filters))
+                      .toStdString(),
+                  c.expected)
             << c.name << " in " << c.filter;
 }
 

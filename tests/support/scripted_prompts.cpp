@@ -8,7 +8,7 @@ void ScriptedPrompts::message(const QString& text, Icon icon, const QString& cap
     captions.append(caption);
 }
 
-bool ScriptedPrompts::question(const QString& text, const QString& caption)
+bool ScriptedPrompts::question(const QString& text, const QString& caption, Icon)
 {
     questions.append(text);
     captions.append(caption);
@@ -22,7 +22,7 @@ bool ScriptedPrompts::question(const QString& text, const QString& caption)
 Prompts::Answer ScriptedPrompts::questionWithCancel(const QString& text, const QString& caption)
 {
     if (choices.isEmpty())
-        return question(text, caption) ? Answer::Yes : Answer::No;
+        return question(text, caption, Icon::Warning) ? Answer::Yes : Answer::No;
     questions.append(text);
     captions.append(caption);
     return choices.dequeue();

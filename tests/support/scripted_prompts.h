@@ -15,7 +15,7 @@ public:
     };
 
     void message(const QString& text, Icon icon, const QString& caption) override;
-    bool question(const QString& text, const QString& caption) override;
+    bool question(const QString& text, const QString& caption, Icon icon) override;
     Answer questionWithCancel(const QString& text, const QString& caption) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter) override;
