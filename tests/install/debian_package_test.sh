@@ -14,5 +14,9 @@ trap 'rm -rf "$work"' EXIT
 package=$(ls "$work"/ocena-ryzyka_*.deb)
 lintian --fail-on error,warning "$package"
 dpkg-deb -x "$package" "$work/root"
-hardening-check --quiet "$work/root/usr/bin/ocena-ryzyka" "$work"/root/usr/lib/ocena-ryzyka/tools/*.so
+# Control-flow protection is not among this distribution's hardening flags (its own packages
+# lack it too). A tool library's only fortifiable call is a memmove whose size no compiler
+# knows, so it has no protected function to show: fortification is checked on the program.
+hardening-check --quiet --nocfprotection "$work/root/usr/bin/ocena-ryzyka"
+hardening-check --quiet --nocfprotection --nofortify "$work"/root/usr/lib/ocena-ryzyka/tools/*.so
 echo "lintian and hardening-check accept $(basename "$package")"

@@ -1,6 +1,7 @@
 // The main window's menus, toolbar and status bar as the user finds them at start.
 
 #include "shell/main_window.h"
+#include "shell/product.h"
 
 #include "base/program_settings.h"
 #include "support/scripted_prompts.h"
@@ -155,7 +156,7 @@ TEST_F(MainWindowLayout, HelpMenuHoldsHelpTutorialWebSiteAndAbout)
     expectItems({actions[0], actions[1]}, {{"Pomoc1", "&Pomoc", "Pomoc"}, {"Samouczek1", "&Samouczek", "Samouczek"}},
                 "Help1");
     EXPECT_EQ(actions[2]->objectName(), "WebSiteItem");
-    EXPECT_TRUE(actions[2]->text().startsWith("https://")) << "the caption is the maker's web address";
+    EXPECT_EQ(actions[2]->text(), MakerWebAddress) << "the caption is the maker's web address";
     EXPECT_FALSE(actions[2]->statusTip().isEmpty());
     expectItems({actions[3], actions[4]}, {separator("N3"), {"HelpAboutItem", "&O programie", "O programie"}}, "Help1");
 }
