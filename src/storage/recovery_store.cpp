@@ -29,7 +29,8 @@ QByteArray readAll(const QString& path)
 
 // What tells a process from a later one given the same number: the boot it runs in and the
 // moment it started (field 22 of /proc/<pid>/stat, in clock ticks since the boot). Empty
-// where the system does not say.
+// where the system does not say; "ended" for a killed process its parent has not yet
+// collected (a zombie), which runs no more.
 QString processStart(qint64 pid)
 {
     const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(pid));
@@ -40,6 +41,8 @@ QString processStart(qint64 pid)
     const QList<QByteArray> fields = stat.mid(nameEnd + 2).split(' ');
     if (nameEnd < 0 || boot.isEmpty() || fields.size() < 20)
         return {};
+    if (fields[0] == "Z" || fields[0] == "X")
+        return QStringLiteral("ended");
     return QString::fromLatin1(boot + ':' + fields[19]);
 }
 
