@@ -2,6 +2,7 @@
 
 #include "storage/file_lock.h"
 #include "storage/regular_file.h"
+#include "storage/write_access.h"
 
 #include "base/app_error.h"
 
@@ -66,7 +67,11 @@ TIniDat::LockNews TIniDat::decideLock()
     }
     const std::optional<LockOwner> owner = LockOwner::read(fileName_);
     const LockOwner::State state = LockOwner::stateOf(owner, file_lock::isReadOnly(fileName_));
-    if (state == LockOwner::State::Free) {
+    // A file this user may not write at all (another user's, or read-only by its mode) is
+    // shown read-only at once instead of refusing the save after the work is done.
+    const bool writable = write_access::decide(write_access::Writer::current(), write_access::inspect(fileName_)).way
+                          != write_access::Way::NotWritable;
+    if (state == LockOwner::State::Free && writable) {
         takeLock({});
         return LockNews::None;
     }

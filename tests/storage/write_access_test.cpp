@@ -5,6 +5,7 @@
 #include "base/app_error.h"
 #include "storage/atomic_file_writer.h"
 #include "storage/write_access.h"
+#include "storage/ini_dat.h"
 
 #include "support/temp_folder.h"
 
@@ -160,8 +161,16 @@ TEST_F(WriteAsAnotherUser, KeepsTheOwnersFileAndRefusesWhatHeMayNotWrite)
 
     const QString foreign = folder.write("cudzy.ron", "cudza treść");
     ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), Owner, Owner), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(foreign).constData(), 0644), 0);
     EXPECT_EQ(asUser(User, User, [&] { return save(foreign, QFile::WriteOwner, "brak uprawnień"); }), 1);
     EXPECT_EQ(folder.read(foreign), "cudza treść");
+    // Opened by him, it is read-only at once: no lock, no record, its mode as it was.
+    EXPECT_EQ(asUser(User, User, [&] {
+                  TIniDat dat;
+                  return dat.OpenIniFile(foreign) == TIniDat::LockNews::HeldByOther ? 0 : 1;
+              }),
+              0);
+    EXPECT_EQ(StatOf(foreign).st.st_mode & 07777, mode_t(0644));
 
     QStringList left = QDir(folder.root()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     left.sort();
