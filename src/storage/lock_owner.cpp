@@ -1,6 +1,7 @@
 #include "storage/lock_owner.h"
 
 #include "storage/file_lock.h"
+#include "storage/process_start.h"
 #include "storage/regular_file.h"
 
 #include <QDir>
@@ -8,8 +9,6 @@
 #include <QSysInfo>
 #include <QTemporaryFile>
 #include <QTimeZone>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 
 #include <pwd.h>
@@ -19,9 +18,6 @@ namespace {
 
 // A record is a few lines; anything larger is not one.
 constexpr qint64 MaxRecordBytes = 4096;
-// The start time of a process is worked out from the boot time, which the system gives
-// to the second and may shift by a second as the clock is adjusted.
-constexpr qint64 StartTolerance = 2;
 
 QString loginName()
 {
@@ -30,55 +26,11 @@ QString loginName()
     return QString::number(::geteuid());
 }
 
-// When the system started, in seconds since the epoch (the line "btime" of /proc/stat);
-// -1 when it does not tell.
-qint64 bootTime()
-{
-    QFile stat(QStringLiteral("/proc/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : stat.readAll().split('\n')) {
-        if (line.startsWith("btime "))
-            return line.mid(6).trimmed().toLongLong();
-    }
-    return -1;
-}
-
-// When process `pid` started, as the system tells it; invalid when no such process runs
-// (or the system does not tell). A killed process its parent has not yet collected (a
-// zombie) runs no more.
-QDateTime processStart(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray line = stat.readAll();
-    // The program's name, in parentheses, may hold blanks: the fields are counted after it.
-    // The state is the 3rd field, the first after the name; the start time (in clock ticks
-    // after boot) is the 22nd, the 20th after the name.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    if (const QByteArray state = fields.value(0); state == "Z" || state == "X")
-        return {};
-    bool ok = false;
-    const qint64 ticks = fields.value(19).toLongLong(&ok);
-    const qint64 boot = bootTime();
-    if (!ok || boot < 0)
-        return {};
-    return QDateTime::fromSecsSinceEpoch(boot + ticks / ::sysconf(_SC_CLK_TCK), QTimeZone::utc());
-}
-
-// When this process started, asked once: asked again, the answer may differ by a second.
-const QDateTime& ownStart()
-{
-    static const QDateTime start = processStart(::getpid());
-    return start;
-}
-
 } // namespace
 
 LockOwner LockOwner::thisProcess(QFile::Permissions takenWriteBits)
 {
-    return {loginName(), QSysInfo::machineHostName(), ::getpid(), ownStart(), takenWriteBits};
+    return {loginName(), QSysInfo::machineHostName(), ::getpid(), process_start::own(), takenWriteBits};
 }
 
 QString LockOwner::fileOf(const QString& documentPath)
@@ -166,21 +118,12 @@ LockOwner::State LockOwner::stateOf(const QString& documentPath)
 
 bool LockOwner::isThisProcess() const
 {
-    return processId == ::getpid() && host == QSysInfo::machineHostName() && started == ownStart();
+    return processId == ::getpid() && host == QSysInfo::machineHostName() && started == process_start::own();
 }
 
 bool LockOwner::runs() const
 {
-    if (host != QSysInfo::machineHostName())
-        return true;
-    if (QFile::exists(QStringLiteral("/proc/%1/stat").arg(processId))) {
-        const QDateTime now = processStart(processId);
-        return now.isValid() && (!started.isValid() || qAbs(now.secsTo(started)) <= StartTolerance);
-    }
-    // Not in /proc: gone, unless the system hides other users' processes there (or has no
-    // /proc). Then only the process id can be asked for: a process of another user answers
-    // "not permitted" but runs.
-    return ::kill(pid_t(processId), 0) == 0 || errno == EPERM;
+    return host != QSysInfo::machineHostName() || process_start::runs(processId, started);
 }
 
 QString LockOwner::describe() const

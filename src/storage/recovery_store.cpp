@@ -2,6 +2,7 @@
 
 #include "base/app_error.h"
 #include "storage/atomic_file_writer.h"
+#include "storage/process_start.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,9 +13,6 @@
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
-#include <unistd.h>
 
 namespace {
 
@@ -25,36 +23,6 @@ QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// What tells a process from a later one given the same number: the boot it runs in and the
-// moment it started (field 22 of /proc/<pid>/stat, in clock ticks since the boot). Empty
-// where the system does not say; "ended" for a killed process its parent has not yet
-// collected (a zombie), which runs no more.
-QString processStart(qint64 pid)
-{
-    const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(pid));
-    const QByteArray boot = readAll(QStringLiteral("/proc/sys/kernel/random/boot_id")).trimmed();
-    // The command's name, in parentheses, may hold blanks: the fields are counted after it,
-    // from field 3 on.
-    const qsizetype nameEnd = stat.lastIndexOf(')');
-    const QList<QByteArray> fields = stat.mid(nameEnd + 2).split(' ');
-    if (nameEnd < 0 || boot.isEmpty() || fields.size() < 20)
-        return {};
-    if (fields[0] == "Z" || fields[0] == "X")
-        return QStringLiteral("ended");
-    return QString::fromLatin1(boot + ':' + fields[19]);
-}
-
-// Whether the process `pid` that started at `start` still runs. In doubt (the system tells
-// no start) a live process number counts as the same process: a copy is rather offered late
-// than taken from a running program.
-bool stillRuns(qint64 pid, const QString& start)
-{
-    if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno != EPERM))
-        return false;
-    const QString now = processStart(pid);
-    return start.isEmpty() || now.isEmpty() || now == start;
 }
 
 } // namespace
@@ -100,7 +68,7 @@ void RecoveryStore::write(const RecoveryCopy& copy, const QByteArray& content) c
         {QStringLiteral("rodzaj"), copy.extension},
         {QStringLiteral("czas"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
         {QStringLiteral("proces"), pid},
-        {QStringLiteral("start"), processStart(pid)},
+        {QStringLiteral("start"), process_start::own().toString(Qt::ISODate)},
     };
     writer.write(filePath(copy.name, DescriptionExtension), QJsonDocument(description).toJson());
 }
@@ -125,8 +93,8 @@ QList<RecoveryCopy> RecoveryStore::leftCopies() const
             QDateTime::fromString(description.value(QStringLiteral("czas")).toString(), Qt::ISODateWithMs),
         };
         if (copy.document.isEmpty() || !copy.time.isValid() || !QFile::exists(filePath(copy.name, ContentExtension))
-            || stillRuns(description.value(QStringLiteral("proces")).toInteger(),
-                         description.value(QStringLiteral("start")).toString()))
+            || process_start::runs(description.value(QStringLiteral("proces")).toInteger(),
+                                   QDateTime::fromString(description.value(QStringLiteral("start")).toString(), Qt::ISODate)))
             continue;
         copies.append(copy);
     }

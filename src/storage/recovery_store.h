@@ -13,7 +13,7 @@
 //
 // A copy belongs to its process while that process runs: only copies whose process has
 // ended are listed for the user. A process number used again later, after a restart or by
-// another program, is told apart by the process's start (boot and start time).
+// another program, is told apart by the moment the process started.
 
 #include <QDateTime>
 #include <QList>
