@@ -30,14 +30,6 @@ const QString& markSymbol()
     return mark;
 }
 
-// Green to red; the level's number always goes with the colour.
-QColor levelColour(int level)
-{
-    static const QColor colours[] = {QColor(0x43, 0xa0, 0x47), QColor(0xb2, 0xd7, 0x4c), QColor(0xff, 0xd5, 0x4f),
-                                     QColor(0xfb, 0x8c, 0x2b), QColor(0xe5, 0x39, 0x35)};
-    return colours[level - 1];
-}
-
 QColor textOn(int level)
 {
     return level == 1 || level == 5 ? Qt::white : Qt::black;
@@ -59,8 +51,8 @@ int wrappedHeight(const QFontMetrics& metrics, int width, const QString& text)
 void paintBadge(QPainter& painter, const QRect& box, int level)
 {
     painter.save();
-    painter.setPen(levelColour(level).darker(160));
-    painter.setBrush(levelColour(level));
+    painter.setPen(riskLevelColour(level).darker(160));
+    painter.setBrush(riskLevelColour(level));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.setPen(textOn(level));
     painter.setFont(resized(painter.font(), 0, true));
@@ -334,8 +326,8 @@ void RiskOverviewView::addLevelBars(QList<Block>& out, int width, const QPaintDe
                         const int count = counts[level - 1];
                         const int length = count * barSpace / most;
                         if (length > 0) {
-                            painter.setPen(levelColour(level).darker(160));
-                            painter.setBrush(levelColour(level));
+                            painter.setPen(riskLevelColour(level).darker(160));
+                            painter.setBrush(riskLevelColour(level));
                             painter.drawRect(barStart, y + 5, length, rowHeight - 11);
                         }
                         painter.save();
@@ -386,7 +378,7 @@ void RiskOverviewView::addGrid(QList<Block>& out, int width, const QPaintDevice*
                             const int level = risk::level(method, s * p);
                             const QRect cell(header + (p - 1) * cellWidth, y, cellWidth, cellHeight);
                             painter.setPen(QColor(0x50, 0x50, 0x50));
-                            painter.setBrush(levelColour(level));
+                            painter.setBrush(riskLevelColour(level));
                             painter.drawRect(cell);
                             painter.setPen(textOn(level));
                             painter.setFont(resized(font(), -1, false));
@@ -465,7 +457,7 @@ void RiskOverviewView::addRScale(QList<Block>& out, int width, const QPaintDevic
                         const double to = level <= 4 ? limits[level - 1] : std::pow(10, last);
                         const QRect band(xOf(from), bandTop, xOf(to) - xOf(from), bandHeight);
                         painter.setPen(Qt::NoPen);
-                        painter.setBrush(levelColour(level));
+                        painter.setBrush(riskLevelColour(level));
                         painter.drawRect(band);
                         if (band.width() >= metrics.horizontalAdvance(QStringLiteral("00"))) {
                             painter.setPen(textOn(level));
@@ -506,7 +498,7 @@ void RiskOverviewView::addRScale(QList<Block>& out, int width, const QPaintDevic
                                              QStringLiteral("+%1").arg(rest));
                             continue;
                         }
-                        painter.setBrush(levelColour(risk::level(method, r)));
+                        painter.setBrush(riskLevelColour(risk::level(method, r)));
                         painter.drawEllipse(QRect(x - MarkerSize / 2, y, MarkerSize, MarkerSize));
                     }
                     painter.drawText(QRect(0, legendTop, width, legendHeight), Qt::TextWordWrap, legend);

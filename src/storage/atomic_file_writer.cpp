@@ -2,6 +2,7 @@
 
 #include "base/app_error.h"
 #include "storage/file_lock.h"
+#include "storage/process_start.h"
 #include "storage/write_access.h"
 
 #include <QDateTime>
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,11 +65,6 @@ TemporaryName temporaryName(const QString& fileName, const QString& documentName
     return {process.endsWith(QLatin1Char('-')) && number && id > 0, id};
 }
 
-bool processRuns(qint64 id)
-{
-    return ::kill(pid_t(id), 0) == 0 || errno != ESRCH;
-}
-
 // Why a file could not be written, in words for the user: `error` is the errno of the step
 // that failed.
 QString cause(int error, bool atRename, const QString& document)
@@ -103,7 +98,7 @@ void AtomicFileWriter::removeStaleTemporaries(const QString& document)
     for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
         const TemporaryName name = temporaryName(entry.fileName(), info.fileName());
         if (name.matches && !entry.isSymLink()
-            && ((name.process != 0 && !processRuns(name.process)) || entry.lastModified() < staleBefore))
+            && ((name.process != 0 && !process_start::runs(name.process, {})) || entry.lastModified() < staleBefore))
             QFile::remove(entry.absoluteFilePath());
     }
 }
