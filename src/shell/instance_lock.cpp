@@ -2,29 +2,10 @@
 
 #include "base/prompts.h"
 #include "shell/document_channel.h"
+#include "storage/private_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-// Whether `path` is a folder of this user's own (not a link to one) and, with `tighten`,
-// after taking away whatever permissions others had on it.
-bool ownFolder(const QString& path, bool tighten)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
-        return false;
-    if ((info.st_mode & (S_IRWXG | S_IRWXO)) == 0)
-        return true;
-    return tighten && ::chmod(name.constData(), S_IRWXU) == 0;
-}
-
-} // namespace
 
 InstanceLock::InstanceLock(const QString& folder)
     : fileName_(folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("Mendrol")))
@@ -43,13 +24,12 @@ QString InstanceLock::defaultFolder()
 
 QString InstanceLock::privateFolder(const QString& runtime, const QString& cache)
 {
-    if (!runtime.isEmpty() && ownFolder(runtime, false))
+    if (!runtime.isEmpty() && private_folder::holds(runtime))
         return runtime;
-    if (cache.isEmpty() || !QDir().mkpath(cache))
+    if (cache.isEmpty())
         return {};
     const QString folder = QDir(cache).filePath(QStringLiteral("ocena-ryzyka"));
-    ::mkdir(QFile::encodeName(folder).constData(), S_IRWXU);   // one that exists is checked as it is
-    return ownFolder(folder, true) ? folder : QString();
+    return private_folder::make(folder) ? folder : QString();
 }
 
 bool InstanceLock::tryAcquire()

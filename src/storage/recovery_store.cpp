@@ -2,6 +2,7 @@
 
 #include "base/app_error.h"
 #include "storage/atomic_file_writer.h"
+#include "storage/private_folder.h"
 #include "storage/process_start.h"
 
 #include <QCoreApplication>
@@ -48,11 +49,7 @@ QString RecoveryStore::filePath(const QString& name, const char* extension) cons
 // link, another owner) is not used.
 void RecoveryStore::makePrivateFolder() const
 {
-    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-    QDir().mkpath(QFileInfo(folder_).absolutePath());
-    QDir().mkdir(folder_, ownerOnly);
-    const QFileInfo info(folder_);
-    if (!info.isDir() || info.isSymLink() || info.ownerId() != ::geteuid() || !QFile::setPermissions(folder_, ownerOnly))
+    if (!private_folder::make(folder_))
         throw AppError(QStringLiteral("Nie można utworzyć prywatnego folderu kopii zapasowych „%1”.")
                            .arg(QDir::toNativeSeparators(folder_)));
 }
