@@ -4,11 +4,11 @@
 
 #include "base/win1250.h"
 #include "storage/bound_pass.h"
-#include "storage/edit_ini.h"
+#include "controls/edit_ini.h"
 #include "storage/ini_dat.h"
 #include "storage/ini_file.h"
-#include "storage/memo_ini.h"
-#include "storage/string_grid_ini.h"
+#include "controls/memo_ini.h"
+#include "controls/string_grid_ini.h"
 
 #include <QApplication>
 #include <QTabWidget>

@@ -16,7 +16,7 @@
 #include "shell/main_window.h"
 #include "storage/ini_dat.h"
 #include "storage/ini_file.h"
-#include "storage/string_grid_ini.h"
+#include "controls/string_grid_ini.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -170,7 +170,7 @@ void BM_SaveAssessment(benchmark::State& state)
         program.form->Zapisz1Click();
         settle();
     }
-    if (window->file().Modified())
+    if (window->document().isModified())
         state.SkipWithError("the save did not complete");
     finish(state, program);
 }

@@ -6,8 +6,8 @@
 // CPU time is what counts: compare each .pdf with the .docx of the same size, and the time of
 // 10 000 rows with that of 1 000.
 
-#include "documents/document_snapshot.h"
-#include "documents/risk_overview.h"
+#include "model/document_snapshot.h"
+#include "model/risk_overview.h"
 #include "documents/risk_overview_view.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"

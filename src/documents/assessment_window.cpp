@@ -3,11 +3,13 @@
 #include "base/error_boundary.h"
 #include "base/prompts.h"
 #include "documents/risk_overview_page.h"
-#include "storage/edit_ini.h"
+#include "controls/edit_ini.h"
+#include "model/document_model.h"
+#include "model/document_table.h"
 #include "storage/ini_dat.h"
-#include "storage/memo_ini.h"
-#include "storage/radio_group_ini.h"
-#include "storage/string_grid_ini.h"
+#include "controls/memo_ini.h"
+#include "controls/radio_group_ini.h"
+#include "controls/string_grid_ini.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -60,7 +62,7 @@ void makeReadOnly(QWidget* field)
 } // namespace
 
 TForm5::TForm5(DocumentHost* host, QWidget* parent)
-    : DocumentWindow(host, 5050, QStringLiteral(".ron"), HazardTab, parent)
+    : DocumentWindow(host, DocumentKind::Assessment, 5050, QStringLiteral(".ron"), HazardTab, parent)
 {
     buildCard(addPage(QStringLiteral("Opis oceny")));
     QWidget* projectPage = addPage(QStringLiteral("Opis projektu"));
@@ -79,23 +81,24 @@ TForm5::TForm5(DocumentHost* host, QWidget* parent)
         {StringGridIni1},
         {StringGridIni2},
     });
-    connect(EditIni6, &TEditIni::textChanged, this, &TForm5::EditIni6Change);
+    connect(&document(), &DocumentModel::fieldChanged, this, [this](Field field) {
+        if (field == Field::Employees)
+            EditIni6Change();
+    });
     FormCreate();
     finishCreation();
 }
 
 void TForm5::buildCard(QWidget* page)
 {
-    const QString card = QStringLiteral("OPISOC");
     auto* grid = new QGridLayout(page);
-    EditIni4 = addEdit(grid, 0, QStringLiteral("Jednostka organizacyjna"), card, QStringLiteral("Jednostka"));
-    EditIni5 = addEdit(grid, 1, QStringLiteral("Nazwa stanowiska"), card, QStringLiteral("Stanowisko"));
-    EditIni6 = addEdit(grid, 2, QStringLiteral("Liczba zatrudnionych\n(narażonych) na stanowisku"), card,
-                       QStringLiteral("Zatrudnienie"));
-    EditIni7 = addEdit(grid, 3, QStringLiteral("Kolejny numer karty oceny"), card, QStringLiteral("NrKarty"));
-    EditIni8 = addEdit(grid, 4, QStringLiteral("Data sporządzenia"), card, QStringLiteral("DataSp"));
-    EditIni9 = addEdit(grid, 5, QStringLiteral("Sporządził"), card, QStringLiteral("Sporzodzil"));
-    MemoIni8 = addMemo(page, card, QStringLiteral("Uwagi"));
+    EditIni4 = addEdit(grid, 0, QStringLiteral("Jednostka organizacyjna"), Field::Unit);
+    EditIni5 = addEdit(grid, 1, QStringLiteral("Nazwa stanowiska"), Field::CardWorkstation);
+    EditIni6 = addEdit(grid, 2, QStringLiteral("Liczba zatrudnionych\n(narażonych) na stanowisku"), Field::Employees);
+    EditIni7 = addEdit(grid, 3, QStringLiteral("Kolejny numer karty oceny"), Field::CardNumber);
+    EditIni8 = addEdit(grid, 4, QStringLiteral("Data sporządzenia"), Field::PreparedOnDate);
+    EditIni9 = addEdit(grid, 5, QStringLiteral("Sporządził"), Field::CardPreparedBy);
+    MemoIni8 = addMemo(page, Field::Remarks);
     grid->addWidget(new QLabel(QStringLiteral("Wnioski, uwagi."), page), 6, 0, Qt::AlignTop);
     grid->addWidget(MemoIni8, 6, 1);
     grid->setRowStretch(6, 1);
@@ -104,7 +107,7 @@ void TForm5::buildCard(QWidget* page)
 
 void TForm5::buildHazardTab(QWidget* page)
 {
-    StringGridIni1 = addTable(page, QStringLiteral("ZAGROZENIA"), hazardTitles(), 20,
+    StringGridIni1 = addTable(page, Field::Hazards, hazardTitles(), 20,
                               {.boldTitles = false, .evenRowsWindowText = true,
                                .red = GridDelegate::RedRule::Unacceptable});
     BitBtn1 = addPickerButton(page);
@@ -113,7 +116,7 @@ void TForm5::buildHazardTab(QWidget* page)
     static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->focusedCellPainted = [this](int column, int row) {
         StringGridIni1DrawCell(column, row);
     };
-    connect(StringGridIni1, &QTableWidget::currentCellChanged, this,
+    connect(StringGridIni1, &TStringGridIni::currentCellChanged, this,
             [this](int row, int column) { StringGridIni1SelectCell(column, row); });
     connect(StringGridIni1->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &TForm5::StringGridIni1TopLeftChanged);
@@ -124,7 +127,7 @@ void TForm5::buildHazardTab(QWidget* page)
 
 void TForm5::buildChecklistTab(QWidget* page)
 {
-    StringGridIni2 = addTable(page, QStringLiteral("WARUNKI"),
+    StringGridIni2 = addTable(page, Field::Checklist,
                               {QStringLiteral("Pytania kontrolne do oceny warunków bhp"),
                                QStringLiteral("Działania naprawcze"), QStringLiteral("Odpowiedź")},
                               23, {.boldTitles = true, .evenRowsWindowText = true,
@@ -138,17 +141,17 @@ void TForm5::buildChecklistTab(QWidget* page)
     static_cast<GridDelegate*>(StringGridIni2->itemDelegate())->focusedCellPainted = [this](int column, int row) {
         StringGridIni2DrawCell(column, row);
     };
-    connect(StringGridIni2, &QTableWidget::currentCellChanged, this,
+    connect(StringGridIni2, &TStringGridIni::currentCellChanged, this,
             [this](int row, int column) { StringGridIni2SelectCell(column, row); });
     connect(StringGridIni2->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &TForm5::StringGridIni2TopLeftChanged);
-    connect(StringGridIni2, &QTableWidget::cellDoubleClicked, this, &TForm5::StringGridIni2DblClick);
+    connect(StringGridIni2, &TStringGridIni::cellDoubleClicked, this, &TForm5::StringGridIni2DblClick);
     connect(ComboBox1, &QComboBox::activated, this, &TForm5::ComboBox1Change);
 }
 
 void TForm5::buildOverviewTab(QWidget* page)
 {
-    OverviewPage = new RiskOverviewPage([this] { return snapshot(); }, page);
+    OverviewPage = new RiskOverviewPage([this] { return document().assessmentValue(); }, page);
     OverviewPage->watch(StringGridIni1->model());
     OverviewPage->watch(StringGridIni2->model());
     auto* layout = new QVBoxLayout(page);
@@ -176,34 +179,21 @@ bool TForm5::readProject(const QString& projectPath)
     openCopy();
     if (!holdsDocument())
         return false;
-    readControls();
-    IniDat1->ClearModified();
+    loadDocument();
     return true;
 }
 
-void TForm5::controlsRead()
+void TForm5::documentLoaded()
 {
     ShowPoCzytaniu();
-    // A risk stored beside a factor that is off the method's scale was computed from a value
-    // the method does not have: it is not shown as if it held.
-    const int riskColumn = risk::hazardColumns(method()).risk;
-    for (int r = 1; r < StringGridIni1->rowCount(); ++r) {
-        for (int c = 0; c < riskColumn; ++c) {
-            if (isOffScale(c, r)) {
-                StringGridIni1->setCell(riskColumn, r, QString());
-                break;
-            }
-        }
-    }
 }
 
 void TForm5::ShowPoCzytaniu()
 {
     const int count = risk::hazardColumns(method()).count;
-    StringGridIni1->setColumnCount(count);
-    for (int c = 0; c < count - 1; ++c)
-        StringGridIni1->setCell(c, 0, hazardTitles()[c]);
-    StringGridIni1->setCell(count - 1, 0, QStringLiteral("Ryzyko R"));
+    QStringList titles = hazardTitles().mid(0, count - 1);
+    titles.append(QStringLiteral("Ryzyko R"));
+    StringGridIni1->table().setTitles(titles);
     QStringList hints{kFromProject, kFromProject, kFromProject, kFromProject, kPickerKeys, kPickerKeys};
     if (hasExposure(method()))
         hints.append(kPickerKeys);
@@ -225,22 +215,9 @@ void TForm5::setColumnWidths()
     DocumentWindow::setColumnWidths(StringGridIni2, {widthPart(0.42), widthPart(0.42), widthPart(0.16) - 23});
 }
 
-void TForm5::ObliczWiersz(int row)
-{
-    const RiskMethod current = method();
-    QStringList cells;
-    for (int c = 0; c < StringGridIni1->columnCount(); ++c)
-        cells.append(StringGridIni1->cell(c, row));
-    const std::optional<QString> text = risk::ObliczWiersz(current, cells, EditIni6->text());
-    StringGridIni1->setCell(risk::hazardColumns(current).risk, row, text.value_or(QString()));
-}
-
 void TForm5::recomputeAllRows()
 {
-    runCommand([this] {
-        for (int r = 1; r < StringGridIni1->rowCount(); ++r)
-            ObliczWiersz(r);
-    });
+    runCommand([this] { document().recomputeAllRows(); });
 }
 
 void TForm5::FormResize()
@@ -256,7 +233,7 @@ void TForm5::FormResize()
 
 bool TForm5::PageControl1Changing()
 {
-    if (method() == RiskMethod::FiveSteps && EditIni6->text().isEmpty()) {
+    if (method() == RiskMethod::FiveSteps && document().text(Field::Employees).isEmpty()) {
         prompts().message(QStringLiteral("Musisz podać liczbę osób zatrudnionych (narażonych) na stanowisku."));
         return false;
     }
@@ -299,11 +276,6 @@ void TForm5::StringGridIni1DrawCell(int column, int row)
         placePickerButton(buttons[column - 4], StringGridIni1, column, row);
 }
 
-void TForm5::StringGridIni1KeyDown()
-{
-    IniDat1->SetModified();
-}
-
 void TForm5::StringGridIni2SelectCell(int column, int row)
 {
     ComboBox1->hide();
@@ -334,7 +306,6 @@ void TForm5::StringGridIni2DblClick()
     const QString answer = StringGridIni2->cell(AnswerColumn, row) == QLatin1String("TAK") ? QStringLiteral("NIE")
                                                                                            : QStringLiteral("TAK");
     StringGridIni2->setCell(AnswerColumn, row, answer);
-    IniDat1->SetModified();
     if (!ComboBox1->isHidden()) {
         const QSignalBlocker quiet(ComboBox1);
         ComboBox1->setCurrentText(answer);
@@ -343,7 +314,6 @@ void TForm5::StringGridIni2DblClick()
 
 void TForm5::ComboBox1Change()
 {
-    IniDat1->SetModified();
     StringGridIni2->setCell(StringGridIni2->currentColumn(), StringGridIni2->currentRow(), ComboBox1->currentText());
     // The table takes the keys again, so Down goes to the next question instead of
     // changing the answer just chosen.
@@ -352,7 +322,7 @@ void TForm5::ComboBox1Change()
 
 void TForm5::recomputeRow(int row)
 {
-    runCommand([this, row] { ObliczWiersz(row); });
+    runCommand([this, row] { document().recomputeRow(row); });
 }
 
 void TForm5::pick(int mode, risk::Factor factor)
@@ -394,13 +364,8 @@ bool TForm5::EditIni6KeyPress(QChar key)
 
 void TForm5::EditIni6Change()
 {
-    if (!EditIni6->text().isEmpty() && method() == RiskMethod::FiveSteps)
+    if (!document().text(Field::Employees).isEmpty() && method() == RiskMethod::FiveSteps)
         recomputeAllRows();
-}
-
-void TForm5::tableKeyPress(QKeyEvent*)
-{
-    StringGridIni1KeyDown();
 }
 
 bool TForm5::answerFromKey(const QKeyEvent* event)

@@ -9,7 +9,6 @@
 // StringGridIni2DrawCell are what remains to do after the focused cell has been painted:
 // putting the picker button or the answer list over it).
 
-#include "documents/document_snapshot.h"
 #include "documents/document_window.h"
 
 class QComboBox;
@@ -20,8 +19,6 @@ class TForm5 : public DocumentWindow {
 public:
     explicit TForm5(DocumentHost* host, QWidget* parent = nullptr);
 
-    // The document's data as it stands, unsaved edits included.
-    AssessmentSnapshot snapshot() const;
 
     // The assessment card, section OPISOC.
     TEditIni* EditIni4;   // Jednostka
@@ -45,15 +42,10 @@ public:
     // False, with nothing read, when the project is not a document. Throws AppError when it
     // cannot be read (the user has been told).
     bool readProject(const QString& projectPath);
-    // After the bound controls have been read: 8 hazard columns for RISK SCORE and
-    // FIVE STEPS, 7 otherwise, and the column widths. Computes no risk.
-    // (controlsRead also empties the risk cell of every row with an off-scale factor.)
+    // After the document has been loaded: the titles of the method's hazard columns (8 for
+    // RISK SCORE and FIVE STEPS, 7 otherwise), their hints and the column widths. Computes
+    // no risk.
     void ShowPoCzytaniu();
-    // Writes the risk text of hazard row `row` (1 or more) from its factors, or empties the
-    // risk cell when they give no risk (no method, a factor empty or off the method's
-    // scale), so it never shows a risk from factors it no longer has.
-    // Throws AppError on a FIVE STEPS count that is not a number; nothing is changed then.
-    void ObliczWiersz(int row);
     // A rating cell (S, P or E) of hazard row `row` took a new text other than through its
     // picker: the row's risk is computed again, as after a picker, and an error is shown.
     // Any other cell changes nothing.
@@ -65,7 +57,6 @@ public:
     void StringGridIni1SelectCell(int column, int row);
     void StringGridIni1TopLeftChanged();
     void StringGridIni1DrawCell(int column, int row);
-    void StringGridIni1KeyDown();
     void StringGridIni2SelectCell(int column, int row);
     void StringGridIni2TopLeftChanged();
     void StringGridIni2DrawCell(int column, int row);
@@ -80,8 +71,7 @@ public:
     void EditIni6Change();
 
 protected:
-    void controlsRead() override;
-    void tableKeyPress(QKeyEvent* event) override;
+    void documentLoaded() override;
     QToolButton* pickerOfCell(int column, int row) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -92,11 +82,11 @@ private:
     void buildOverviewTab(QWidget* page);
     void setColumnWidths();
     void pick(int mode, risk::Factor factor);
-    // ObliczWiersz, showing its error.
+    // The document's recomputeRow, showing its error.
     void recomputeRow(int row);
     // On a checklist answer cell "T" answers "TAK" and "N" answers "NIE", as the list does;
     // F2 or Alt+Down opens the list. False for any other key or cell.
     bool answerFromKey(const QKeyEvent* event);
-    // ObliczWiersz for every data row, stopping at the first error, which is shown.
+    // The document's recomputeAllRows, showing its error.
     void recomputeAllRows();
 };

@@ -3,10 +3,10 @@
 #include "base/prompts.h"
 #include "documents/assessment_window.h"
 #include "risk/risk_method.h"
-#include "storage/edit_ini.h"
-#include "storage/memo_ini.h"
-#include "storage/string_grid_ini.h"
-#include "storage/win1250_input.h"
+#include "controls/edit_ini.h"
+#include "controls/memo_ini.h"
+#include "controls/string_grid_ini.h"
+#include "controls/win1250_input.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -65,7 +65,6 @@ void Paste(DocumentWindow* window)
         }
         text = *entry;
     }
-    window->setModified(true);
     if (auto* edit = qobject_cast<TEditIni*>(focused))
         edit->paste();
     else if (auto* memo = qobject_cast<TMemoIni*>(focused))

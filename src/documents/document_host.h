@@ -10,9 +10,9 @@ public:
     virtual ~DocumentHost() = default;
 
     // Runs the main window's "&Zapisz" for `documentWindow` (the window asking, which need
-    // not be the active one while it closes). Shows its own errors. A document it has
-    // written is no longer modified; one it could not write stays modified.
-    virtual void Save(QWidget* documentWindow) = 0;
+    // not be the active one while it closes). Shows its own errors. True when it wrote the
+    // document, which is then no longer modified; one it could not write stays modified.
+    virtual bool Save(QWidget* documentWindow) = 0;
     // "Dodaj wiersz do projektu", "Wstaw wiersz do projektu", "Usuń wiersz z projektu":
     // menu items and toolbar buttons together.
     virtual void setRowCommandsEnabled(bool enabled) = 0;

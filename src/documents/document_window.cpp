@@ -9,13 +9,14 @@
 #include "documents/row_scroll.h"
 #include "documents/scale_picker.h"
 #include "documents/title_row_header.h"
-#include "storage/bound_pass.h"
-#include "storage/edit_ini.h"
+#include "controls/edit_ini.h"
+#include "controls/memo_ini.h"
+#include "controls/radio_group_ini.h"
+#include "controls/string_grid_ini.h"
+#include "model/document_model.h"
+#include "model/document_table.h"
 #include "storage/ini_dat.h"
-#include "storage/memo_ini.h"
-#include "storage/radio_group_ini.h"
 #include "storage/regular_file.h"
-#include "storage/string_grid_ini.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -34,7 +35,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <exception>
 
 namespace {
 
@@ -77,12 +77,13 @@ QString extensionOf(const QString& path)
 
 } // namespace
 
-DocumentWindow::DocumentWindow(DocumentHost* host, int helpContext, const QString& extension, int firstTableTab,
-                               QWidget* parent)
+DocumentWindow::DocumentWindow(DocumentHost* host, DocumentKind kind, int helpContext, const QString& extension,
+                               int firstTableTab, QWidget* parent)
     : QWidget(parent),
       HelpContext(helpContext),
       Extension(extension),
       IniDat1(new TIniDat(this)),
+      document_(new DocumentModel(kind, this)),
       PageControl1(new QTabWidget(this)),
       host_(host),
       firstTableTab_(firstTableTab)
@@ -103,10 +104,7 @@ void DocumentWindow::setWriter(AtomicFileWriter* writer)
 
 void DocumentWindow::setModified(bool modified)
 {
-    if (modified)
-        IniDat1->SetModified();
-    else
-        IniDat1->ClearModified();
+    document_->setModified(modified);
 }
 
 int DocumentWindow::currentPage() const
@@ -118,8 +116,6 @@ void DocumentWindow::setBoundControls(const QList<QList<BoundControl*>>& pages)
 {
     for (const QList<BoundControl*>& page : pages)
         boundControls_ += page;
-    for (BoundControl* control : std::as_const(boundControls_))
-        control->connectEdits(IniDat1, [file = IniDat1] { file->SetModified(); });
 }
 
 // --- the file sequences --------------------------------------------------------------
@@ -127,6 +123,7 @@ void DocumentWindow::setBoundControls(const QList<QList<BoundControl*>>& pages)
 void DocumentWindow::bindToFile(const QString& path)
 {
     IniDat1->SetFileName(path);
+    document_->setFileName(path);
     setWindowTitle(path);
 }
 
@@ -152,10 +149,10 @@ void DocumentWindow::openCopy()
                           Prompts::Icon::Error);
 }
 
-void DocumentWindow::readControls()
+void DocumentWindow::loadDocument()
 {
-    ReadPass(boundControls_);
-    controlsRead();
+    document_->load(*IniDat1->Ini());
+    documentLoaded();
 }
 
 bool DocumentWindow::holdsDocument() const
@@ -179,8 +176,8 @@ bool DocumentWindow::openFile(const QString& path)
     if (!existed)
         IniDat1->Ini()->WriteToDisk();
     if (extensionOf(path) == Extension)
-        readControls();
-    IniDat1->ClearModified();
+        loadDocument();
+    document_->setModified(false);
     return true;
 }
 
@@ -194,19 +191,11 @@ void DocumentWindow::saveFile(const QString& path)
         throw AppError(QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\r"
                                       "Użyj polecenia „Zapisz jako”, aby zapisać je w innym pliku.")
                            .arg(QDir::toNativeSeparators(path)));
-    // What the controls wrote before one of them failed still goes to the file, but the
-    // document stays modified.
-    std::exception_ptr passFailure;
-    try {
-        WritePass(boundControls_);
-        setWindowTitle(path);
-    } catch (...) {
-        passFailure = std::current_exception();
-    }
+    document_->save(*IniDat1->Ini());
+    document_->setFileName(path);
+    setWindowTitle(path);
     IniDat1->Ini()->WriteToDisk();
-    if (passFailure)
-        std::rethrow_exception(passFailure);
-    IniDat1->ClearModified();
+    document_->setModified(false);
 }
 
 void DocumentWindow::saveFileAs(const QString& path)
@@ -222,7 +211,7 @@ void DocumentWindow::releaseFile()
 
 std::optional<QByteArray> DocumentWindow::unsavedContent()
 {
-    return IniDat1->ContentWith([this] { WritePass(boundControls_); });
+    return IniDat1->ContentWith([this] { document_->save(*IniDat1->Ini()); });
 }
 
 void DocumentWindow::openRecovered(const QString& path, const QByteArray& content)
@@ -231,22 +220,15 @@ void DocumentWindow::openRecovered(const QString& path, const QByteArray& conten
     const auto dropCopy = qScopeGuard([this] { IniDat1->CloseIni(); });
     openCopy();
     IniDat1->Ini()->LoadFromBytes(content);
-    readControls();
-    IniDat1->SetModified();
+    loadDocument();
+    document_->setModified(true);
 }
 
 // --- building ------------------------------------------------------------------------
 
 RiskMethod DocumentWindow::method() const
 {
-    return risk::methodFromIndex(RadioGroupIni1->ItemIndex());
-}
-
-bool DocumentWindow::isOffScale(int column, int row) const
-{
-    const std::optional<risk::Factor> factor = risk::factorOfColumn(method(), column);
-    const QString text = row >= 1 ? StringGridIni1->cell(column, row) : QString();
-    return factor && !text.isEmpty() && !risk::scaleValue(method(), *factor, text);
+    return document_->method();
 }
 
 QWidget* DocumentWindow::addPage(const QString& caption)
@@ -256,20 +238,19 @@ QWidget* DocumentWindow::addPage(const QString& caption)
     return page;
 }
 
-TEditIni* DocumentWindow::addEdit(QGridLayout* grid, int row, const QString& label, const QString& sekcja,
-                                  const QString& key)
+TEditIni* DocumentWindow::addEdit(QGridLayout* grid, int row, const QString& label, Field field)
 {
     QWidget* page = grid->parentWidget();
-    auto* edit = bindTo(new TEditIni(page), IniDat1, sekcja, key);
+    auto* edit = bindTo(new TEditIni(page), document_, field);
     edit->setTypingLimit(MaxFieldLength);
     grid->addWidget(new QLabel(label, page), row, 0);
     grid->addWidget(edit, row, 1);
     return edit;
 }
 
-TMemoIni* DocumentWindow::addMemo(QWidget* page, const QString& sekcja, const QString& key)
+TMemoIni* DocumentWindow::addMemo(QWidget* page, Field field)
 {
-    auto* memo = bindTo(new TMemoIni(page), IniDat1, sekcja, key);
+    auto* memo = bindTo(new TMemoIni(page), document_, field);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Six memos share one tab: each may shrink to two lines, so the window keeps its size.
     memo->setMinimumHeight(MemoMinimumHeight);
@@ -278,20 +259,17 @@ TMemoIni* DocumentWindow::addMemo(QWidget* page, const QString& sekcja, const QS
 
 void DocumentWindow::buildProjectDescription(QWidget* page)
 {
-    const QString opis = QStringLiteral("OPIS");
     auto* grid = new QGridLayout(page);
-    EditIni1 = addEdit(grid, 0, QStringLiteral("Oceniane stanowisko"), opis, QStringLiteral("Stanowisko"));
-    EditIni2 = addEdit(grid, 1, QStringLiteral("Data utworzenia projektu"), opis, QStringLiteral("DataUtw"));
-    EditIni3 = addEdit(grid, 2, QStringLiteral("Projekt opracował"), opis, QStringLiteral("Opracowal"));
+    EditIni1 = addEdit(grid, 0, QStringLiteral("Oceniane stanowisko"), Field::Workstation);
+    EditIni2 = addEdit(grid, 1, QStringLiteral("Data utworzenia projektu"), Field::CreatedOn);
+    EditIni3 = addEdit(grid, 2, QStringLiteral("Projekt opracował"), Field::PreparedBy);
 
-    // The memo is created before the radio group, so a new file stores Uwagi before Metoda;
-    // on the page the method stands above the description.
-    MemoIni1 = addMemo(page, opis, QStringLiteral("Uwagi"));
-    RadioGroupIni1 = bindTo(new TRadioGroupIni(QStringLiteral("Metoda oceny ryzyka:"), page), IniDat1, opis,
-                            QStringLiteral("Metoda"));
+    // On the page the method stands above the description.
+    MemoIni1 = addMemo(page, Field::Description);
+    RadioGroupIni1 = new TRadioGroupIni(QStringLiteral("Metoda oceny ryzyka:"), page);
     RadioGroupIni1->setColumns(2);
     RadioGroupIni1->setItems(risk::methodNames());
-    RadioGroupIni1->Values = risk::methodNames();
+    RadioGroupIni1->bind(document_, Field::Method);
 
     // Tab follows the page from the top: the method buttons come before the memo.
     QWidget* previous = EditIni3;
@@ -320,21 +298,17 @@ void DocumentWindow::buildWorkstationMemos(QWidget* page)
     TMemoIni** memos[] = {&MemoIni2, &MemoIni3, &MemoIni4, &MemoIni5, &MemoIni6, &MemoIni7};
     auto* column = new QVBoxLayout(page);
     for (int i = 0; i < labels.size(); ++i) {
-        *memos[i] = addMemo(page, QStringLiteral("OPIS"), QStringLiteral("OPIS") + QChar(u'A' + i));
+        *memos[i] = addMemo(page, workstationMemoFields()[i]);
         column->addWidget(new QLabel(labels[i], page));
         column->addWidget(*memos[i], 1);
     }
 }
 
-TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, const QStringList& titles,
+TStringGridIni* DocumentWindow::addTable(QWidget* page, Field field, const QStringList& titles,
                                          int defaultRowHeight, GridDelegate::Style style)
 {
-    auto* table = bindTo(new TStringGridIni(page), IniDat1, sekcja, QStringLiteral("TABELA"));
-    table->Tytul = true;
-    table->setColumnCount(titles.size());
-    table->setRowCount(1);
-    for (int c = 0; c < titles.size(); ++c)
-        table->setCell(c, 0, titles[c]);
+    auto* table = bindTo(new TStringGridIni(page), document_, field);
+    table->table().setTitles(titles);
 
     // The titles stay in view while the rows under them scroll, a whole row at a time (by
     // pixels while a row is taller than the table); the rows are numbered beside them.
@@ -360,7 +334,7 @@ TStringGridIni* DocumentWindow::addTable(QWidget* page, const QString& sekcja, c
     table->setItemDelegate(delegate);
     delete plain;
     table->installEventFilter(this);
-    connect(table, &QTableWidget::currentCellChanged, this, [this, table] { showColumnHint(table); });
+    connect(table, &TStringGridIni::currentCellChanged, this, [this, table] { showColumnHint(table); });
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -409,12 +383,12 @@ void DocumentWindow::finishCreation()
     };
     shownTab_ = PageControl1->currentIndex();
     connect(PageControl1, &QTabWidget::currentChanged, this, &DocumentWindow::tabChanged);
-    connect(StringGridIni1, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+    connect(StringGridIni1, &TStringGridIni::cellDoubleClicked, this, [this](int row, int column) {
         if (QToolButton* picker = pickerOfCell(column, row))
             picker->click();
     });
     static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->offScale = [this](int column, int row) {
-        return isOffScale(column, row);
+        return document_->isOffScale(column, row);
     };
     focusFirstField();
 }
@@ -463,10 +437,7 @@ int DocumentWindow::widthPart(double factor) const
 
 bool DocumentWindow::openScalePicker(int mode, risk::Factor factor)
 {
-    const bool changed = ShowScalePicker(mode, risk::scale(method(), factor), StringGridIni1, this);
-    if (changed)
-        IniDat1->SetModified();
-    return changed;
+    return ShowScalePicker(mode, risk::scale(method(), factor), StringGridIni1, this);
 }
 
 void DocumentWindow::FormActivate()
@@ -488,9 +459,8 @@ bool DocumentWindow::FormClose()
         case Prompts::Answer::Cancel:
             return false;
         case Prompts::Answer::Yes:
-            host_->Save(this);
             // The save has shown why it wrote nothing; the work stays open rather than lost.
-            if (IniDat1->Modified())
+            if (!host_->Save(this))
                 return false;
             break;
         case Prompts::Answer::No:
@@ -503,7 +473,7 @@ bool DocumentWindow::FormClose()
 
 Prompts::Answer DocumentWindow::askToSave()
 {
-    if (!IniDat1->Modified())
+    if (!document_->isModified())
         return Prompts::Answer::No;
     const QString name = QFileInfo(IniDat1->FileName()).fileName();
     return prompts().questionWithCancel(QStringLiteral("Czy chcesz zapisać zmiany w pliku:\r") + name +
@@ -589,7 +559,6 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && isTableOrEditor(watched)) {
         auto* key = static_cast<QKeyEvent*>(event);
-        tableKeyPress(key);
         if (watched == StringGridIni1 && opensPicker(key)) {
             if (QToolButton* picker = pickerOfCell(StringGridIni1->currentColumn(), StringGridIni1->currentRow())) {
                 picker->click();

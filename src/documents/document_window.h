@@ -4,10 +4,9 @@
 // into the window, save the window to a path, save it as another file, release the file.
 // The file commands choose the names, ask the dialogs and keep the recent files.
 //
-// Each window declares its bound controls page by page, in the order they are placed on
-// the page: the read and write passes walk that list, so it fixes the order of the keys of
-// a new file, and every control on it marks the document modified when its value changes.
-// The window also builds the project's description and the workstation memos that both
+// The document itself is the window's DocumentModel: the bound controls and the tables show
+// its fields and write the user's edits into it, and the model decides whether the document
+// is modified. The window loads the model from its file and saves it there. It also builds the project's description and the workstation memos that both
 // kinds show, sets up and paints both tables, puts the picker buttons and the answer list
 // over their cells, asks the save question on closing and tells the main window
 // (DocumentHost) which commands apply.
@@ -23,6 +22,7 @@
 
 #include "base/prompts.h"
 #include "documents/grid_delegate.h"
+#include "model/document_fields.h"
 #include "risk/risk_method.h"
 
 #include <QHash>
@@ -32,7 +32,7 @@
 class AtomicFileWriter;
 class BoundControl;
 class DocumentHost;
-struct ProjectSnapshot;
+class DocumentModel;
 class QGridLayout;
 class QKeyEvent;
 class QTabWidget;
@@ -67,10 +67,12 @@ public:
     // The extension of this kind of document, ".rpr" or ".ron".
     const QString Extension;
 
-    // The document file: its full path (also the window's caption), its lock and its
-    // modified flag. Changed only by the window's own operations.
+    // The document file: its full path (also the window's caption) and its lock. Changed
+    // only by the window's own operations.
     const TIniDat& file() const { return *IniDat1; }
-    // Sets or clears the modified flag, as an edit of a bound control does.
+    // The document's data, which the window shows and edits.
+    DocumentModel& document() const { return *document_; }
+    // Sets or clears the document's modified flag.
     void setModified(bool modified);
     // Where the document's bytes are written; tests put in a writer that fails on command.
     void setWriter(AtomicFileWriter* writer);
@@ -81,28 +83,27 @@ public:
     // at its first save.
     void bindToFile(const QString& path);
     // Opens `path` into the window: decides the lock (telling the user once when someone
-    // else holds it) and, when its extension is this kind's, reads every bound control from
-    // it; a file that held NUL bytes is read with blanks for them, and the user is told so.
+    // else holds it) and, when its extension is this kind's, loads the document from it; a file that held NUL bytes is read with blanks for them, and the user is told so.
     // The document is then unmodified. An existing file keeps its bytes; a path that
     // does not exist is created empty, with the lock. False, with nothing read, when the file
     // is not a document (it has content but no section): the caller discards the window.
     // A file that cannot be read is reported to the user and leaves the window empty.
     bool openFile(const QString& path);
-    // Writes the bound controls to `path`, merged into what that file holds, and binds the
+    // Writes the document to `path`, merged into what that file holds, and binds the
     // window to it. Refused, with nothing written, when the window cannot take the file's
-    // lock. The document stays modified unless the whole of it was written.
+    // lock. The document stays modified unless it was written.
     void saveFile(const QString& path);
     // Releases the current file, then saveFile(path).
     void saveFileAs(const QString& path);
     // Gives the file's lock back (the file becomes writable by others) and drops the copy.
     void releaseFile();
-    // What a save would write now (the bound controls merged into what the file holds),
+    // What a save would write now (the document merged into what the file holds),
     // for a recovery copy: nothing is written and the lock stays as it is. None while the
     // window is opening or saving its file.
     std::optional<QByteArray> unsavedContent();
     // Opens `path` into the window as openFile does (the lock, the warning about someone
-    // else's), but reads every bound control from `content`, a recovery copy, in place of
-    // the file. The document is then modified; nothing is written, and a path that does not
+    // else's), but loads the document from `content`, a recovery copy, in place of the
+    // file. The document is then modified; nothing is written, and a path that does not
     // exist stays so until the first save.
     void openRecovered(const QString& path, const QByteArray& content);
 
@@ -112,18 +113,15 @@ public:
     int currentPage() const;
 
     DocumentHost* host() const { return host_; }
-    // The method selected in RadioGroupIni1 (None while no button is selected).
+    // The document's method (None while none is chosen).
     RiskMethod method() const;
-    // Whether the hazard table's cell is a factor cell holding a text that is not an entry
-    // of the method's scale (drawn with a warning until it is picked again).
-    bool isOffScale(int column, int row) const;
 
     void FormActivate();
     void FormDeactivate();
     // Asks whether to save a modified document; Yes saves through the main window, No
     // discards. Run by closeEvent. False, and the window stays open and modified, when
     // Cancel was answered (also Esc or the question's close box) or when Yes was answered
-    // and the document is still modified: its save failed or was refused. Asks nothing
+    // and the save did not write the document: it failed or was refused. Asks nothing
     // after closeAnswered().
     bool FormClose();
     // The closing question alone, nothing done: Yes, No or Cancel (also Esc or the
@@ -152,38 +150,39 @@ public:
 protected:
     // REQUIRES: host outlives the window. `firstTableTab` is the tab of the hazard table;
     // the checklist's tab follows it.
-    DocumentWindow(DocumentHost* host, int helpContext, const QString& extension, int firstTableTab,
-                   QWidget* parent);
+    DocumentWindow(DocumentHost* host, DocumentKind kind, int helpContext, const QString& extension,
+                   int firstTableTab, QWidget* parent);
 
     // Declares the bound controls, one list per page in the order of the pages, each in the
-    // order its controls are placed on the page, and connects the edits of every one of them
-    // to the modified flag. Called once, by the constructor of each kind of window.
+    // order its controls are placed on the page. Called once, by the constructor of each
+    // kind of window.
     void setBoundControls(const QList<QList<BoundControl*>>& pages);
     // OpenIni, telling the user about someone else's lock and about a file that cannot be
     // read (whose error then goes on to the caller).
     void openCopy();
-    // The read pass over the bound controls, then controlsRead().
-    void readControls();
-    // What a kind of window does once its controls have been read.
-    virtual void controlsRead() {}
+    // Loads the document from the copy just opened, then documentLoaded().
+    void loadDocument();
+    // What a kind of window does once its document has been loaded.
+    virtual void documentLoaded() {}
     // Whether the copy just opened is a document: its file is empty or holds at least one
     // section. Anything else (a text file, a picture) has content but no section.
     bool holdsDocument() const;
 
     TIniDat* IniDat1;
+    DocumentModel* document_;
     QTabWidget* PageControl1;
 
     QWidget* addPage(const QString& caption);
     // A one-line field of at most 120 characters with its label, in `grid`'s row.
-    TEditIni* addEdit(QGridLayout* grid, int row, const QString& label, const QString& sekcja, const QString& key);
-    TMemoIni* addMemo(QWidget* page, const QString& sekcja, const QString& key);
+    TEditIni* addEdit(QGridLayout* grid, int row, const QString& label, Field field);
+    TMemoIni* addMemo(QWidget* page, Field field);
     // EditIni1..3, MemoIni1, RadioGroupIni1 with their labels, in this order.
     void buildProjectDescription(QWidget* page);
     // MemoIni2..MemoIni7 with their labels, top to bottom.
     void buildWorkstationMemos(QWidget* page);
     // The tables fill their page; row 0 holds `titles` and stays at the top as the header,
     // and the data rows are numbered at the left.
-    TStringGridIni* addTable(QWidget* page, const QString& sekcja, const QStringList& titles, int defaultRowHeight,
+    TStringGridIni* addTable(QWidget* page, Field field, const QStringList& titles, int defaultRowHeight,
                              GridDelegate::Style style);
     // Tells the user, in the table's tooltip and status-bar hint, what serves the cells of
     // its current column: the column's title, then `whatServes` of that column (none where
@@ -195,9 +194,6 @@ protected:
     // once every page exists. From then on a double-click on a hazard cell with a picker
     // opens it, and the off-scale factor cells are flagged.
     void finishCreation();
-    // The data both kinds hold: description, method, workstation memos, both tables.
-    void fillSnapshot(ProjectSnapshot& snapshot) const;
-
     // Puts `widget` at the cell's top-left corner plus 2 pixels right and down.
     static void placeOverCell(QWidget* widget, TStringGridIni* table, int column, int row, QSize size);
     // Puts a picker button (at its own size, which the autoscale rule may have changed) at
@@ -210,12 +206,9 @@ protected:
     int widthPart(double factor) const;
 
     // Lets the user pick an entry of the method's `factor` scale for the hazard table's
-    // current cell (mode 1 S, 2 P, 3 E). True, and the document modified, when the cell
-    // took a new text.
+    // current cell (mode 1 S, 2 P, 3 E). True when the cell took a new text.
     bool openScalePicker(int mode, risk::Factor factor);
 
-    // A key pressed in a table or in a table's in-place editor.
-    virtual void tableKeyPress(QKeyEvent* event) = 0;
     // The "..." button that serves the hazard table's cell, or nullptr when it has none.
     virtual QToolButton* pickerOfCell(int column, int row) const = 0;
     // F2 or Alt+Down on a cell with a picker opens the picker, as its button does.

@@ -3,7 +3,7 @@
 #include "base/prompts.h"
 #include "base/win1250.h"
 #include "documents/auto_scale.h"
-#include "storage/win1250_input.h"
+#include "controls/win1250_input.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace {
 
@@ -29,7 +29,7 @@ QRect textRect(const QRect& cell)
 
 } // namespace
 
-GridDelegate::GridDelegate(QTableWidget* table, Style style)
+GridDelegate::GridDelegate(QTableView* table, Style style)
     : Win1250CellDelegate(table), table_(table), style_(style)
 {
 }
@@ -162,7 +162,7 @@ void GridDelegate::growRow(int row, int height) const
     QMetaObject::invokeMethod(
         table_,
         [table = table_, row, height] {
-            if (row >= table->rowCount() || table->rowHeight(row) >= height)
+            if (row >= table->model()->rowCount() || table->rowHeight(row) >= height)
                 return;
             const QModelIndex current = table->currentIndex();
             const bool inView = current.isValid() && table->viewport()->rect().contains(table->visualRect(current));

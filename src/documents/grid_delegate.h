@@ -7,13 +7,13 @@
 // Its in-place editors refuse what Windows-1250 cannot hold and put every change into the
 // cell at once; Esc gives the cell back the text it had before the typing. Owned by its table (QObject parent).
 
-#include "storage/win1250_input.h"
+#include "controls/win1250_input.h"
 
 #include <QColor>
 #include <QFont>
 #include <functional>
 
-class QTableWidget;
+class QTableView;
 
 class GridDelegate : public Win1250CellDelegate {
     Q_OBJECT
@@ -35,7 +35,7 @@ public:
     // The background of a factor cell whose text is not an entry of the method's scale.
     inline static const QColor Warning{255, 196, 110};
 
-    GridDelegate(QTableWidget* table, Style style);
+    GridDelegate(QTableView* table, Style style);
 
     // The font of the title row's texts, and the width a column needs to show its title
     // whole.
@@ -74,6 +74,6 @@ private:
     bool isOffScale(const QModelIndex& index) const;
     void growRow(int row, int height) const;
 
-    QTableWidget* table_;
+    QTableView* table_;
     Style style_;
 };

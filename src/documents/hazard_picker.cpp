@@ -7,11 +7,11 @@
 #include "documents/auto_scale.h"
 #include "documents/help_context.h"
 #include "storage/ini_dat.h"
-#include "storage/long_word_wrap.h"
-#include "storage/radio_group_ini.h"
+#include "controls/long_word_wrap.h"
+#include "controls/radio_group_ini.h"
 #include "storage/regular_file.h"
-#include "storage/string_grid_ini.h"
-#include "storage/win1250_input.h"
+#include "controls/string_grid_ini.h"
+#include "controls/win1250_input.h"
 
 #include <QComboBox>
 #include <QGridLayout>

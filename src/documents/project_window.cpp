@@ -1,11 +1,11 @@
 #include "documents/project_window.h"
 
 #include "base/prompts.h"
-#include "storage/edit_ini.h"
-#include "storage/ini_dat.h"
-#include "storage/memo_ini.h"
-#include "storage/radio_group_ini.h"
-#include "storage/string_grid_ini.h"
+#include "controls/edit_ini.h"
+#include "model/document_model.h"
+#include "controls/memo_ini.h"
+#include "controls/radio_group_ini.h"
+#include "controls/string_grid_ini.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -43,13 +43,12 @@ constexpr GridDelegate::Style checklistStyle{.boldTitles = true, .evenRowsWindow
 } // namespace
 
 TForm2::TForm2(DocumentHost* host, QWidget* parent)
-    : DocumentWindow(host, 5040, QStringLiteral(".rpr"), HazardTab, parent)
+    : DocumentWindow(host, DocumentKind::Project, 5040, QStringLiteral(".rpr"), HazardTab, parent)
 {
     buildProjectDescription(addPage(QStringLiteral("Opis projektu")));
     buildWorkstationMemos(addPage(QStringLiteral("Ogólna charakterystyka stanowiska pracy")));
     buildHazardTab(addPage(QStringLiteral("Zagrożenia zawodowe")));
     buildChecklistTab(addPage(QStringLiteral("Ocena warunków bhp")));
-    // The memo is placed before the radio group, so a new file stores Uwagi before Metoda.
     setBoundControls({
         {EditIni1, EditIni2, EditIni3, MemoIni1, RadioGroupIni1},
         {MemoIni2, MemoIni3, MemoIni4, MemoIni5, MemoIni6, MemoIni7},
@@ -63,18 +62,18 @@ TForm2::TForm2(DocumentHost* host, QWidget* parent)
 
 void TForm2::buildHazardTab(QWidget* page)
 {
-    StringGridIni1 = addTable(page, QStringLiteral("ZAGROZENIA"), hazardTitles(), 20, hazardStyle);
+    StringGridIni1 = addTable(page, Field::Hazards, hazardTitles(), 20, hazardStyle);
     setColumnHints(StringGridIni1, {kTyping, kTyping, kTyping, kTyping,
                                     QStringLiteral("F2 lub Alt+Strzałka w dół otwiera listę wartości.")});
     BitBtn1 = addPickerButton(page);
     static_cast<GridDelegate*>(StringGridIni1->itemDelegate())->focusedCellPainted = [this](int column, int row) {
         StringGridIni1DrawCell(column, row);
     };
-    connect(StringGridIni1, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+    connect(StringGridIni1, &TStringGridIni::currentCellChanged, this, [this](int row, int column) {
         StringGridIni1SelectCell(column, row);
         StringGridIni1Click();
     });
-    connect(StringGridIni1, &QTableWidget::cellClicked, this, &TForm2::StringGridIni1Click);
+    connect(StringGridIni1, &TStringGridIni::cellClicked, this, &TForm2::StringGridIni1Click);
     connect(StringGridIni1->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &TForm2::StringGridIni1TopLeftChanged);
     connect(BitBtn1, &QToolButton::clicked, this, &TForm2::BitBtn1Click);
@@ -82,13 +81,13 @@ void TForm2::buildHazardTab(QWidget* page)
 
 void TForm2::buildChecklistTab(QWidget* page)
 {
-    StringGridIni2 = addTable(page, QStringLiteral("WARUNKI"),
+    StringGridIni2 = addTable(page, Field::Checklist,
                               {QStringLiteral("Pytania kontrolne do oceny warunków bhp"),
                                QStringLiteral("Działania naprawcze")},
                               20, checklistStyle);
     setColumnHints(StringGridIni2, {kTyping, kTyping});
-    connect(StringGridIni2, &QTableWidget::currentCellChanged, this, &TForm2::StringGridIni2Click);
-    connect(StringGridIni2, &QTableWidget::cellClicked, this, &TForm2::StringGridIni2Click);
+    connect(StringGridIni2, &TStringGridIni::currentCellChanged, this, &TForm2::StringGridIni2Click);
+    connect(StringGridIni2, &TStringGridIni::cellClicked, this, &TForm2::StringGridIni2Click);
 }
 
 void TForm2::FormCreate()
@@ -130,10 +129,7 @@ bool TForm2::PageControl1Changing()
 
 void TForm2::RadioGroupIni1Click(int index)
 {
-    if (index == chosenMethod_)
-        return;
-    chosenMethod_ = index;
-    // While a project is read the hazard table is still empty: its tab comes after the method.
+    // With no hazard yet there is nothing to pick again.
     if (StringGridIni1->rowCount() <= 1)
         return;
     const QString warning =
@@ -143,7 +139,7 @@ void TForm2::RadioGroupIni1Click(int index)
                        "metody.");
     QList<int> offScaleRows;
     for (int r = 1; r < StringGridIni1->rowCount(); ++r)
-        if (isOffScale(SColumn, r))
+        if (document().isOffScale(SColumn, r))
             offScaleRows.append(r);
     if (offScaleRows.isEmpty()) {
         prompts().message(warning, Prompts::Icon::Warning);
@@ -158,7 +154,6 @@ void TForm2::RadioGroupIni1Click(int index)
         return;
     for (const int r : offScaleRows)
         StringGridIni1->setCell(SColumn, r, QString());
-    IniDat1->SetModified();
 }
 
 void TForm2::StringGridIni1Click()
@@ -195,19 +190,7 @@ void TForm2::StringGridIni1DrawCell(int column, int row)
         placePickerButton(BitBtn1, StringGridIni1, column, row);
 }
 
-void TForm2::StringGridIni1KeyPress(QKeyEvent* event)
-{
-    // Characters only: moving between cells changes nothing.
-    if (!event->text().isEmpty())
-        IniDat1->SetModified();
-}
-
 void TForm2::BitBtn1Click()
 {
     openScalePicker(1, risk::Factor::S);
-}
-
-void TForm2::tableKeyPress(QKeyEvent* event)
-{
-    StringGridIni1KeyPress(event);
 }

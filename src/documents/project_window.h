@@ -6,7 +6,6 @@
 // Painting: GridDelegate paints both tables, never in red (StringGridIni1DrawCell is what
 // remains to do after the focused cell has been painted: putting the S picker over it).
 
-#include "documents/document_snapshot.h"
 #include "documents/document_window.h"
 
 class TForm2 : public DocumentWindow {
@@ -14,8 +13,6 @@ class TForm2 : public DocumentWindow {
 public:
     explicit TForm2(DocumentHost* host, QWidget* parent = nullptr);
 
-    // The document's data as it stands, unsaved edits included.
-    ProjectSnapshot snapshot() const;
 
     // The "..." picker of the S column, hidden until a data cell of column 4 is selected.
     QToolButton* BitBtn1;
@@ -24,8 +21,7 @@ public:
     void FormShow() override;
     void FormResize() override;
     bool PageControl1Changing() override;
-    // The selected method changed to `index`: the S cells already filled have to be picked
-    // again.
+    // The user chose method `index`: the S cells already filled have to be picked again.
     void RadioGroupIni1Click(int index);
     // In-place editing follows the selected cell: off on the title row and in column 4 (S).
     void StringGridIni1Click();
@@ -33,18 +29,13 @@ public:
     void StringGridIni1SelectCell(int column, int row);
     void StringGridIni1TopLeftChanged();
     void StringGridIni1DrawCell(int column, int row);
-    // A key typed in either table or in its in-place editor.
-    void StringGridIni1KeyPress(QKeyEvent* event);
     void BitBtn1Click();
 
 protected:
-    void tableKeyPress(QKeyEvent* event) override;
     QToolButton* pickerOfCell(int column, int row) const override;
 
 private:
     void buildHazardTab(QWidget* page);
     void buildChecklistTab(QWidget* page);
     void setColumnWidths();
-
-    int chosenMethod_ = -1;
 };

@@ -5,7 +5,7 @@
 // watched tables change (once per burst of changes); a hidden tab computes nothing. The tab
 // holds no bound control: looking at it never changes the document.
 
-#include "documents/document_snapshot.h"
+#include "model/document_snapshot.h"
 
 #include <QWidget>
 #include <functional>

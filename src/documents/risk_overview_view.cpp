@@ -14,6 +14,11 @@
 
 namespace {
 
+QColor levelColour(int level)
+{
+    return QColor::fromRgb(riskLevelRgb(level));
+}
+
 constexpr int Margin = 14;        // around the picture
 constexpr int BlockGap = 12;      // between blocks
 constexpr int LineGap = 3;        // between lines of a block
@@ -51,8 +56,8 @@ int wrappedHeight(const QFontMetrics& metrics, int width, const QString& text)
 void paintBadge(QPainter& painter, const QRect& box, int level)
 {
     painter.save();
-    painter.setPen(riskLevelColour(level).darker(160));
-    painter.setBrush(riskLevelColour(level));
+    painter.setPen(levelColour(level).darker(160));
+    painter.setBrush(levelColour(level));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.setPen(textOn(level));
     painter.setFont(resized(painter.font(), 0, true));
@@ -326,8 +331,8 @@ void RiskOverviewView::addLevelBars(QList<Block>& out, int width, const QPaintDe
                         const int count = counts[level - 1];
                         const int length = count * barSpace / most;
                         if (length > 0) {
-                            painter.setPen(riskLevelColour(level).darker(160));
-                            painter.setBrush(riskLevelColour(level));
+                            painter.setPen(levelColour(level).darker(160));
+                            painter.setBrush(levelColour(level));
                             painter.drawRect(barStart, y + 5, length, rowHeight - 11);
                         }
                         painter.save();
@@ -378,7 +383,7 @@ void RiskOverviewView::addGrid(QList<Block>& out, int width, const QPaintDevice*
                             const int level = risk::level(method, s * p);
                             const QRect cell(header + (p - 1) * cellWidth, y, cellWidth, cellHeight);
                             painter.setPen(QColor(0x50, 0x50, 0x50));
-                            painter.setBrush(riskLevelColour(level));
+                            painter.setBrush(levelColour(level));
                             painter.drawRect(cell);
                             painter.setPen(textOn(level));
                             painter.setFont(resized(font(), -1, false));
@@ -457,7 +462,7 @@ void RiskOverviewView::addRScale(QList<Block>& out, int width, const QPaintDevic
                         const double to = level <= 4 ? limits[level - 1] : std::pow(10, last);
                         const QRect band(xOf(from), bandTop, xOf(to) - xOf(from), bandHeight);
                         painter.setPen(Qt::NoPen);
-                        painter.setBrush(riskLevelColour(level));
+                        painter.setBrush(levelColour(level));
                         painter.drawRect(band);
                         if (band.width() >= metrics.horizontalAdvance(QStringLiteral("00"))) {
                             painter.setPen(textOn(level));
@@ -498,7 +503,7 @@ void RiskOverviewView::addRScale(QList<Block>& out, int width, const QPaintDevic
                                              QStringLiteral("+%1").arg(rest));
                             continue;
                         }
-                        painter.setBrush(riskLevelColour(risk::level(method, r)));
+                        painter.setBrush(levelColour(risk::level(method, r)));
                         painter.drawEllipse(QRect(x - MarkerSize / 2, y, MarkerSize, MarkerSize));
                     }
                     painter.drawText(QRect(0, legendTop, width, legendHeight), Qt::TextWordWrap, legend);

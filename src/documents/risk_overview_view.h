@@ -13,7 +13,7 @@
 // width or the font changes, answers its size queries from it and paints only the blocks in
 // view, so a list of thousands of unacceptable hazards costs one layout per change.
 
-#include "documents/risk_overview.h"
+#include "model/risk_overview.h"
 
 #include <QImage>
 #include <QWidget>

@@ -3,7 +3,7 @@
 #include "base/prompts.h"
 #include "documents/hazard_picker.h"
 #include "documents/project_window.h"
-#include "storage/string_grid_ini.h"
+#include "controls/string_grid_ini.h"
 
 #include <QCoreApplication>
 
@@ -12,14 +12,6 @@ namespace {
 constexpr int HazardTab = 2;
 constexpr int ChecklistTab = 3;
 
-// The project window `window` is, marked modified; nullptr for anything else.
-TForm2* modifiedProject(DocumentWindow* window)
-{
-    auto* project = qobject_cast<TForm2*>(window);
-    if (project)
-        project->setModified(true);
-    return project;
-}
 
 // The table on the project's active tab, nullptr on a tab without one.
 TStringGridIni* activeTable(TForm2* project)
@@ -40,7 +32,7 @@ void selectRow(TStringGridIni* table, int row)
 {
     table->setFocus();
     table->setCurrentCell(row, qMax(0, table->currentColumn()));
-    table->scrollToItem(table->item(row, table->currentColumn()));
+    table->scrollToCell(row, table->currentColumn());
 }
 
 // On the hazard table, lets the picker fill the selected row; the row stays in view with
@@ -71,7 +63,7 @@ QStringList degreesOfHarm(RiskMethod method, bool shortMatrycowa)
 
 void AddRow(DocumentWindow* window, const QString& cataloguePath)
 {
-    TForm2* project = modifiedProject(window);
+    auto* project = qobject_cast<TForm2*>(window);
     TStringGridIni* table = project ? activeTable(project) : nullptr;
     if (!table)
         return;
@@ -83,7 +75,7 @@ void AddRow(DocumentWindow* window, const QString& cataloguePath)
 
 void InsertRow(DocumentWindow* window, const QString& cataloguePath)
 {
-    TForm2* project = modifiedProject(window);
+    auto* project = qobject_cast<TForm2*>(window);
     TStringGridIni* table = project ? activeTable(project) : nullptr;
     if (!table || table->currentRow() < 1)
         return;
@@ -95,7 +87,7 @@ void InsertRow(DocumentWindow* window, const QString& cataloguePath)
 
 void DeleteRow(DocumentWindow* window)
 {
-    TForm2* project = modifiedProject(window);
+    auto* project = qobject_cast<TForm2*>(window);
     TStringGridIni* table = project ? activeTable(project) : nullptr;
     if (!table || !prompts().question(QStringLiteral("Usunąć wiersz z tabeli.")))
         return;

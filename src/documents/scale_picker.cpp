@@ -3,7 +3,7 @@
 #include "base/app_error.h"
 #include "documents/auto_scale.h"
 #include "risk/risk_method.h"
-#include "storage/string_grid_ini.h"
+#include "controls/string_grid_ini.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

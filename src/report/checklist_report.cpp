@@ -1,6 +1,6 @@
 #include "report/checklist_report.h"
 
-#include "documents/document_snapshot.h"
+#include "model/document_snapshot.h"
 #include "report/word_basic.h"
 
 namespace {

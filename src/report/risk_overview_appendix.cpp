@@ -1,6 +1,6 @@
 #include "report/risk_overview_appendix.h"
 
-#include "documents/risk_overview.h"
+#include "model/risk_overview.h"
 #include "report/report_tables.h"
 #include "report/word_basic.h"
 
@@ -16,7 +16,7 @@ BordersAndShading levelShading(int level)
             {0, 0, 0},
             QStringLiteral("0"),
             -1,
-            riskLevelColour(level)};
+            QColor::fromRgb(riskLevelRgb(level))};
 }
 
 // A numbered heading in bold 11 pt; what follows is 10 pt, centred as the tables are.

@@ -1,7 +1,7 @@
 #include "report/risk_report.h"
 
 #include "base/regional_format.h"
-#include "documents/document_snapshot.h"
+#include "model/document_snapshot.h"
 #include "report/method_section.h"
 #include "report/word_basic.h"
 

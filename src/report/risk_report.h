@@ -10,7 +10,7 @@
 // Throws AppError "„<text>” nie jest poprawną liczbą całkowitą." for a FIVE STEPS assessment whose
 // employee count is not a whole number; the report then ends where the count is needed.
 
-#include "documents/checklist_index.h"
+#include "model/checklist_index.h"
 #include "report/report_tables.h"
 
 struct AssessmentSnapshot;

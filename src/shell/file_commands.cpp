@@ -5,6 +5,7 @@
 #include "base/prompts.h"
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
+#include "model/document_model.h"
 #include "shell/document_frame_size.h"
 #include "shell/drawn_icon.h"
 #include "storage/ini_dat.h"
@@ -113,9 +114,9 @@ void FileCommands::OpenReporting(const QString& path)
     runCommand([this, &path] { OpenDocument(path); });
 }
 
-void FileCommands::Save(DocumentWindow* window)
+bool FileCommands::Save(DocumentWindow* window)
 {
-    runCommand([this, window] { SaveDocument(window, window->file().FileName()); });
+    return runCommand([this, window] { SaveDocument(window, window->file().FileName()); });
 }
 
 void FileCommands::SaveAs(DocumentWindow* window)
@@ -166,8 +167,7 @@ bool FileCommands::CloseAll()
     }
     // A save that wrote nothing has said why; nothing closes then, so nothing is lost.
     for (DocumentWindow* window : toSave) {
-        Save(window);
-        if (window->file().Modified())
+        if (!Save(window))
             return false;
     }
     for (DocumentWindow* window : windows)
@@ -255,7 +255,7 @@ DocumentWindow* FileCommands::CreateProjectWindow(const QString& provisionalPath
 bool FileCommands::saveOpenProject(const QString& projectPath)
 {
     DocumentWindow* open = documentIn(subWindowHolding(projectPath));
-    if (!open || !open->file().Modified())
+    if (!open || !open->document().isModified())
         return true;
     switch (prompts().questionWithCancel(
         QStringLiteral("Projekt „%1” jest otwarty i ma niezapisane zmiany.\rCzy zapisać je przed utworzeniem oceny "

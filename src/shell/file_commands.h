@@ -47,7 +47,8 @@ public:
     void Open();
     // OpenDocument(path), reporting a failure.
     void OpenReporting(const QString& path);
-    void Save(DocumentWindow* window);
+    // True when the document was written.
+    bool Save(DocumentWindow* window);
     void SaveAs(DocumentWindow* window);
     // Closes the active document window through its own closing question.
     void Close();

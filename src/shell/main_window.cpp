@@ -10,7 +10,7 @@
 #include "documents/clipboard_commands.h"
 #include "documents/document_window.h"
 #include "documents/row_commands.h"
-#include "report/report_dialog.h"
+#include "shell/report_dialog.h"
 #include "shell/drawn_icon.h"
 #include "shell/file_commands.h"
 #include "shell/help_key.h"
@@ -624,10 +624,10 @@ void TForm1::ToolButton17Click()
     }
 }
 
-void TForm1::Save(QWidget* documentWindow)
+bool TForm1::Save(QWidget* documentWindow)
 {
-    if (auto* window = qobject_cast<DocumentWindow*>(documentWindow))
-        fileCommands_->Save(window);
+    auto* window = qobject_cast<DocumentWindow*>(documentWindow);
+    return window && fileCommands_->Save(window);
 }
 
 void TForm1::ToolButton8Click()

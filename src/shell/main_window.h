@@ -53,7 +53,7 @@ public:
     const QStringList& RecentFiles() const { return recentFiles_; }
 
     // What the document windows ask of the main window.
-    void Save(QWidget* documentWindow) override;
+    bool Save(QWidget* documentWindow) override;
     void setRowCommandsEnabled(bool enabled) override;
     void setReportEnabled(bool enabled) override;
 

@@ -1,6 +1,6 @@
 #include "shell/password_field.h"
 
-#include "storage/win1250_input.h"
+#include "controls/win1250_input.h"
 
 #include <QLineEdit>
 

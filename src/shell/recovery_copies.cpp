@@ -4,6 +4,7 @@
 #include "base/error_boundary.h"
 #include "base/prompts.h"
 #include "documents/document_window.h"
+#include "model/document_model.h"
 #include "shell/file_commands.h"
 #include "shell/recovery_dialog.h"
 #include "storage/ini_dat.h"
@@ -38,7 +39,7 @@ RecoveryCopies::Copy& RecoveryCopies::copyOf(DocumentWindow* window)
 {
     if (auto found = copies_.find(window); found != copies_.end())
         return *found;
-    connect(&window->file(), &TIniDat::modifiedChanged, this, [this, window](bool modified) {
+    connect(&window->document(), &DocumentModel::modifiedChanged, this, [this, window](bool modified) {
         if (!modified)
             remove(window);
     });
@@ -75,7 +76,7 @@ void RecoveryCopies::remove(const DocumentWindow* window)
 void RecoveryCopies::writeNow()
 {
     for (DocumentWindow* window : files_->documentWindows()) {
-        if (!window->file().Modified())
+        if (!window->document().isModified())
             continue;
         try {
             write(window);

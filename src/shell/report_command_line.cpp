@@ -1,7 +1,7 @@
 #include "shell/report_command_line.h"
 
 #include "base/app_error.h"
-#include "documents/document_file_reader.h"
+#include "model/document_file_reader.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
 #include "report/risk_overview_appendix.h"

@@ -127,24 +127,6 @@ void TIniDat::ReleaseIni()
     CloseIni();
 }
 
-void TIniDat::SetModified()
-{
-    setModified(true);
-}
-
-void TIniDat::ClearModified()
-{
-    setModified(false);
-}
-
-void TIniDat::setModified(bool on)
-{
-    if (modified_ == on)
-        return;
-    modified_ = on;
-    emit modifiedChanged(on);
-}
-
 std::optional<QByteArray> TIniDat::ContentWith(const std::function<void()>& writePass)
 {
     if (ini_)

@@ -1,8 +1,8 @@
 #pragma once
 // TIniDat: the document file of one window. It names the file, creates and drops the
 // in-memory copy (Ini) for the moments of a load or a save, takes and gives up the write
-// lock (the file's write permission bits, with the lock-owner record beside it: LockOwner)
-// and carries the modified flag. It reads regular files only.
+// lock (the file's write permission bits, with the lock-owner record beside it: LockOwner).
+// It reads regular files only.
 // Owned by its window (QObject parent); destroying it gives the lock back. It shows nothing
 // itself: what the user must hear about an open, its caller tells.
 
@@ -42,7 +42,6 @@ public:
     // The write bits taking the lock removed, given back when it is released.
     QFile::Permissions LockedWriteBits() const { return lockedWriteBits_; }
     bool ReadOnlyWarned() const { return readOnlyWarned_; }
-    bool Modified() const { return modified_; }
 
     // FileName := name, then OpenIni.
     LockNews OpenIniFile(const QString& name);
@@ -61,8 +60,6 @@ public:
     void CloseIni();
     // Gives up a held lock (the file becomes writable again), then CloseIni.
     void ReleaseIni();
-    void SetModified();
-    void ClearModified();
     // The bytes a save would write after `writePass` (which writes the values into Ini()):
     // they go into a copy of what the file holds now (an empty one when it cannot be read),
     // and nothing is written and no lock is taken or given. None while a load or a save
@@ -71,9 +68,6 @@ public:
     // The writer every later copy saves with; nullptr (the default) is a plain
     // AtomicFileWriter. Not owned. Tests give one that fails.
     void SetWriter(AtomicFileWriter* writer) { writer_ = writer; }
-
-signals:
-    void modifiedChanged(bool modified);
 
 private:
     // True when this component must give the lock back (it is not read-only and names a file).
@@ -84,7 +78,6 @@ private:
     // bits an earlier holder took, which are given back as well at the release.
     void takeLock(QFile::Permissions alreadyTaken);
     void giveLockBack();
-    void setModified(bool on);
 
     bool readTylko_ = false;
     QString fileName_;
@@ -94,6 +87,5 @@ private:
     QFile::Permissions lockedWriteBits_; // what taking the lock removed, given back when it is released
     bool readOnlyWarned_ = false;
     std::optional<LockOwner> staleOwner_;
-    bool modified_ = false;
     AtomicFileWriter* writer_ = nullptr;
 };

@@ -8,11 +8,11 @@
 #include "documents/grid_delegate.h"
 #include "documents/scale_picker.h"
 #include "risk/risk_method.h"
-#include "storage/edit_ini.h"
+#include "controls/edit_ini.h"
 #include "storage/ini_dat.h"
-#include "storage/memo_ini.h"
-#include "storage/radio_group_ini.h"
-#include "storage/string_grid_ini.h"
+#include "controls/memo_ini.h"
+#include "controls/radio_group_ini.h"
+#include "controls/string_grid_ini.h"
 #include "support/pages_of.h"
 
 #include <QAbstractItemView>
@@ -140,7 +140,7 @@ TEST_F(AssessmentWindowTest, PickingEInRowTwoWritesTheEntryAndTheRisk)
     EXPECT_EQ(window->StringGridIni1->cell(6, 2), QStringLiteral("1=minimalna (kilka razy w roku)"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("R = 20,0 Ryzyko bardzo małe - dopuszczalne"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("stare"));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
 }
 
 TEST_F(AssessmentWindowTest, SAndPPickersWriteTheirColumns)
@@ -254,7 +254,7 @@ TEST_F(AssessmentWindowTest, RatingRules)
         EXPECT_EQ(delegate->cellToolTip(cell),
                   c.flagged ? QStringLiteral("Wartość spoza skali metody – wybierz ponownie") : QString());
         EXPECT_EQ(prompts.messages.size(), c.refused ? 1 : 0);
-        EXPECT_EQ(window->file().Modified(), c.modified);
+        EXPECT_EQ(window->document().isModified(), c.modified);
         window->setModified(false);
         window->close();
     }
@@ -330,7 +330,7 @@ TEST_F(AssessmentWindowTest, F2AndAltDownOpenThePickerOfTheCurrentCell)
     };
     ASSERT_TRUE(pickByKey(4, Qt::Key_F2, QStringLiteral("Skutki, stopień szkód S:")));
     EXPECT_EQ(table->cell(4, 1), entry(m, Factor::S, 1));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     ASSERT_TRUE(pickByKey(5, Qt::AltModifier | Qt::Key_Down, QStringLiteral("Prawdopodobieństwo wystąpienia zdarzenia, szkody P:")));
     EXPECT_EQ(table->cell(5, 1), entry(m, Factor::P, 1));
     ASSERT_TRUE(pickByKey(6, Qt::Key_F2, QStringLiteral("Ekspozycja na zagrożenie E:")));
@@ -379,7 +379,7 @@ TEST_F(FiveStepsTest, LoadingComputesNothing)
     TForm5* window = openWithCount(QStringLiteral("60"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QString());
     EXPECT_EQ(window->StringGridIni1->cell(7, 2), QStringLiteral("stare"));
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
 }
 
 TEST_F(FiveStepsTest, TypingTheCountRecomputesEveryRowAfterEachKey)
@@ -395,7 +395,7 @@ TEST_F(FiveStepsTest, TypingTheCountRecomputesEveryRowAfterEachKey)
     EXPECT_EQ(window->StringGridIni1->cell(7, 1), QStringLiteral("R = 20,0 Ryzyko małe - dopuszczalne"));
     EXPECT_EQ(window->StringGridIni1->cell(7, 2), QString());
     EXPECT_EQ(window->StringGridIni1->cell(7, 3), QStringLiteral("R = 16,0 Ryzyko małe - dopuszczalne"));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
@@ -430,7 +430,7 @@ TEST_F(FiveStepsTest, CountFieldTakesOnlyDigitsAndThePoint)
     TForm5* window = openWithCount({});
     QTest::keyClicks(window->EditIni6, QStringLiteral("a-,x "));
     EXPECT_TRUE(window->EditIni6->text().isEmpty());
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
     EXPECT_TRUE(window->EditIni6KeyPress(u'7'));
     EXPECT_TRUE(window->EditIni6KeyPress(u'.'));
     EXPECT_TRUE(window->EditIni6KeyPress(u'\b'));
@@ -506,7 +506,7 @@ TEST_F(ChecklistTest, AnswerListFollowsTheAnswerCell)
     EXPECT_TRUE(window->ComboBox1->isHidden());
     selectCell(window->StringGridIni2, 2, 0);
     EXPECT_TRUE(window->ComboBox1->isHidden());
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
 }
 
 TEST_F(ChecklistTest, ChoosingAnAnswerWritesItMarksModifiedAndGivesTheKeysBackToTheTable)
@@ -520,7 +520,7 @@ TEST_F(ChecklistTest, ChoosingAnAnswerWritesItMarksModifiedAndGivesTheKeysBackTo
     window->ComboBox1->setCurrentIndex(1);
     emit window->ComboBox1->activated(1);
     EXPECT_EQ(window->StringGridIni2->cell(2, 2), QStringLiteral("NIE"));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
 
     ASSERT_EQ(QApplication::focusWidget(), window->StringGridIni2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -538,7 +538,7 @@ TEST_F(ChecklistTest, TypingTOrNOnTheAnswerCellAnswers)
     QTest::keyClick(table, Qt::Key_T);
     EXPECT_EQ(table->cell(2, 2), QStringLiteral("TAK"));
     EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("TAK"));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     QTest::keyClick(table, Qt::Key_N, Qt::ShiftModifier);
     EXPECT_EQ(table->cell(2, 2), QStringLiteral("NIE"));
     EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("NIE"));
@@ -567,7 +567,7 @@ TEST_F(ChecklistTest, F2OpensTheAnswerListAndTheChoiceIsWritten)
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(table->cell(2, 1), QStringLiteral("NIE"));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
 
     // After scrolling hid the list, Alt+Down shows it again over its cell.
     window->StringGridIni2TopLeftChanged();
@@ -602,7 +602,7 @@ TEST_F(ChecklistTest, DoubleClickTogglesTheAnswerOfTheRow)
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, question);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, question);
     EXPECT_EQ(table->cell(2, 3), QStringLiteral("TAK"));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     window->StringGridIni2DblClick();
     EXPECT_EQ(table->cell(2, 3), QStringLiteral("NIE"));
     EXPECT_EQ(textColour(table, 2, 3), GridDelegate::Red);
@@ -616,7 +616,7 @@ TEST_F(ChecklistTest, DoubleClickOnTheTitleRowChangesNothing)
     selectCell(window->StringGridIni2, 2, 0);
     window->StringGridIni2DblClick();
     EXPECT_EQ(window->StringGridIni2->cell(2, 0), QStringLiteral("Odpowiedź"));
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
 }
 
 TEST_F(ChecklistTest, ToggledAnswerIsNotLostOnClosing)
@@ -698,13 +698,13 @@ TEST_F(AssessmentWindowTest, FieldsAndKeysInTheTablesMarkModified)
 {
     TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {{"a", "", "", "", "", "", ""}}));
     QTest::keyClick(window->StringGridIni1, Qt::Key_Down);
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
 
     for (QWidget* field : {static_cast<QWidget*>(window->EditIni4), static_cast<QWidget*>(window->EditIni9),
                            static_cast<QWidget*>(window->MemoIni8), static_cast<QWidget*>(window->MemoIni7)}) {
         window->setModified(false);
         QTest::keyClick(field, Qt::Key_X);
-        EXPECT_TRUE(window->file().Modified()) << field->objectName().toStdString();
+        EXPECT_TRUE(window->document().isModified()) << field->objectName().toStdString();
     }
 }
 

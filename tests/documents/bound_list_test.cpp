@@ -4,7 +4,7 @@
 #include "document_test_support.h"
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
-#include "storage/bound_control.h"
+#include "controls/bound_control.h"
 
 #include <QSet>
 

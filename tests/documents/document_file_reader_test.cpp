@@ -3,11 +3,11 @@
 // snapshot holds its data as it stands (unsaved edits included), the title rows left out.
 
 #include "documents/assessment_window.h"
-#include "documents/document_file_reader.h"
+#include "model/document_file_reader.h"
 #include "documents/project_window.h"
 #include "document_test_support.h"
-#include "storage/edit_ini.h"
-#include "storage/string_grid_ini.h"
+#include "controls/edit_ini.h"
+#include "controls/string_grid_ini.h"
 
 #include <QFileInfo>
 
@@ -72,9 +72,9 @@ TEST_P(DocumentFileReaderTest, ReadsWhatTheWindowShowsAndLeavesTheFileAsItIs)
     const QString path = folder.path(name);
     // The window holds the document's lock while it is open; the reader reads past it.
     if (c.project)
-        expectReadAsShown(openProject(c.iniText, name)->snapshot(), &readProjectFile, path);
+        expectReadAsShown(openProject(c.iniText, name)->document().projectValue(), &readProjectFile, path);
     else
-        expectReadAsShown(openAssessment(c.iniText, name)->snapshot(), &readAssessmentFile, path);
+        expectReadAsShown(openAssessment(c.iniText, name)->document().assessmentValue(), &readAssessmentFile, path);
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, DocumentFileReaderTest, ::testing::ValuesIn(Cases),
@@ -86,7 +86,7 @@ TEST_F(DocumentWindowTest, SnapshotHoldsTheWindowAsItStands)
     window->EditIni6->setText(QStringLiteral("12"));
     window->StringGridIni1->setCell(1, 2, QStringLiteral("Wiertarka"));
 
-    const AssessmentSnapshot snapshot = window->snapshot();
+    const AssessmentSnapshot snapshot = window->document().assessmentValue();
 
     EXPECT_EQ(snapshot.fileName, folder.path(QStringLiteral("ocena.ron")));
     EXPECT_EQ(snapshot.method, RiskMethod::RiskScore);
@@ -104,7 +104,7 @@ TEST_F(DocumentWindowTest, SnapshotHoldsTheWindowAsItStands)
     EXPECT_EQ(snapshot.hazards[1][1], QStringLiteral("Wiertarka"));
     EXPECT_EQ(snapshot.checklist, (TableRows{{"Czy są osłony?", "Założyć", "NIE"}, {"Czy jest apteczka?", "", "TAK"}}));
 
-    const ProjectSnapshot empty = newProject()->snapshot();
+    const ProjectSnapshot empty = newProject()->document().projectValue();
     EXPECT_TRUE(empty.hazards.isEmpty() && empty.checklist.isEmpty()) << "a new project's title rows are no data";
     EXPECT_TRUE(empty.description.isEmpty());
     EXPECT_EQ(empty.workstationMemos, decltype(empty.workstationMemos){});

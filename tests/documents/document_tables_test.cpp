@@ -5,7 +5,7 @@
 #include "document_test_support.h"
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
-#include "storage/string_grid_ini.h"
+#include "controls/string_grid_ini.h"
 #include "support/pages_of.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
 #include "documents/scale_picker.h"
-#include "storage/string_grid_ini.h"
+#include "controls/string_grid_ini.h"
 #include "support/while_modal.h"
 
 #include <QApplication>

@@ -4,6 +4,8 @@
 // file commands open them, and a way to answer the modal scale picker.
 
 #include "documents/document_host.h"
+#include "model/document_model.h"
+#include "model/document_table.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -28,7 +30,12 @@ class TForm5;
 
 class FakeHost : public DocumentHost {
 public:
-    void Save(QWidget* documentWindow) override { saved.append(documentWindow); }
+    // Writes nothing, so the document stays modified.
+    bool Save(QWidget* documentWindow) override
+    {
+        saved.append(documentWindow);
+        return false;
+    }
     void setRowCommandsEnabled(bool enabled) override { rowCommands = enabled; }
     void setReportEnabled(bool enabled) override { report = enabled; }
 

@@ -7,11 +7,11 @@
 #include "documents/project_window.h"
 #include "documents/scale_picker.h"
 #include "risk/risk_method.h"
-#include "storage/edit_ini.h"
+#include "controls/edit_ini.h"
 #include "storage/ini_dat.h"
-#include "storage/memo_ini.h"
-#include "storage/radio_group_ini.h"
-#include "storage/string_grid_ini.h"
+#include "controls/memo_ini.h"
+#include "controls/radio_group_ini.h"
+#include "controls/string_grid_ini.h"
 #include "support/pages_of.h"
 
 #include <QApplication>
@@ -89,7 +89,7 @@ TEST_F(ProjectWindowTest, NewProjectKeepsItsFirstTabUntilAMethodIsChosen)
     EXPECT_EQ(prompts.messages.size(), 2);
 
     clickMethod(window, 0);
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     clickTab(window, 3);
     EXPECT_EQ(pagesOf(window)->currentIndex(), 3);
     EXPECT_EQ(prompts.messages.size(), 2) << "no method warning without hazard rows";
@@ -101,7 +101,7 @@ TEST_F(ProjectWindowTest, LoadingAProjectShowsNoWarningAndIsUnmodified)
     EXPECT_EQ(window->RadioGroupIni1->ItemIndex(), 0);
     EXPECT_EQ(window->StringGridIni1->rowCount(), 3);
     EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
 }
 
 // Values that keep their number on the new scale only draw the warning; values off it may
@@ -124,13 +124,13 @@ TEST_F(ProjectWindowTest, MethodChangeAsksWhetherToClearTheSValuesThatNoLongerFi
         TForm2* window = openProject(project(QStringLiteral("PHA"), {twoRows}), QStringLiteral("p%1.rpr").arg(&c - cases));
         prompts.answers.enqueue(c.clear);
         clickMethod(window, c.method);
-        EXPECT_TRUE(window->file().Modified());
+        EXPECT_TRUE(window->document().isModified());
         EXPECT_EQ(window->StringGridIni1->cell(4, 1), QString::fromUtf8(c.s)) << c.method;
         if (c.asked) {
             ASSERT_EQ(prompts.questions.size(), 1);
             EXPECT_TRUE(prompts.questions[0].startsWith(kMethodChanged));
             EXPECT_TRUE(prompts.questions[0].contains(QStringLiteral("Wartości S spoza skali metody RISK SCORE: 1.")));
-            EXPECT_EQ(window->isOffScale(4, 1), !c.clear && c.asked);
+            EXPECT_EQ(window->document().isOffScale(4, 1), !c.clear && c.asked);
         } else {
             EXPECT_EQ(shownMessages(), QStringList{kMethodChanged});
             prompts.answers.clear();
@@ -147,7 +147,7 @@ TEST_F(ProjectWindowTest, MethodChangeWithAnEmptyHazardTableOnlyMarksModified)
     TForm2* window = openProject(project(QStringLiteral("PHA"), {}, {{"Czy?", "Tak"}}));
     clickMethod(window, 2);
     EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
 }
 
 TEST_F(ProjectWindowTest, HazardCellsAreEditedInPlaceExceptTheSColumnAndTitles)
@@ -175,7 +175,7 @@ TEST_F(ProjectWindowTest, HazardCellsAreEditedInPlaceExceptTheSColumnAndTitles)
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();   // the delegate commits after the key
     EXPECT_EQ(table->cell(1, 1), QStringLiteral("xy"));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
 
     // Esc cancels the typing, although every key went into the cell at once.
     selectCell(table, 2, 1);
@@ -232,7 +232,7 @@ TEST_F(ProjectWindowTest, F2OnTheSCellOpensThePickerAndElsewhereEditsInPlace)
         picker.BitBtn1->click();
     }));
     EXPECT_EQ(table->cell(4, 1), risk::scale(RiskMethod::PHA, risk::Factor::S).at(3));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     ASSERT_TRUE(withPicker([table] { QTest::keyClick(table, Qt::Key_Down, Qt::AltModifier); },
                            [](TForm3& picker) { picker.BitBtn2->click(); }));
 
@@ -264,7 +264,7 @@ TEST_F(ProjectWindowTest, CancelledSPickerLeavesTheProjectUnmodifiedAndClosingAs
         picker.BitBtn2->click();
     }));
     EXPECT_EQ(window->StringGridIni1->cell(4, 1), twoRows[4]);
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
     window->close();
     EXPECT_TRUE(prompts.questions.isEmpty());
     EXPECT_TRUE(host.saved.isEmpty());
@@ -276,9 +276,9 @@ TEST_F(ProjectWindowTest, TypingIntoACellMarksModifiedAndYesSaves)
     pagesOf(window)->setCurrentIndex(2);
     selectCell(window->StringGridIni1, 0, 1);
     QTest::keyClick(window->StringGridIni1, Qt::Key_Down);
-    EXPECT_FALSE(window->file().Modified()) << "moving is no typing";
+    EXPECT_FALSE(window->document().isModified()) << "moving is no typing";
     QTest::keyClick(window->StringGridIni1, Qt::Key_A);
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     prompts.answers.enqueue(true);
     window->close();
     EXPECT_EQ(prompts.questions.size(), 1);
@@ -294,7 +294,7 @@ TEST_F(ProjectWindowTest, EveryFieldMarksModifiedTheWorkstationMemosIncluded)
                            static_cast<QWidget*>(window->MemoIni7)}) {
         window->setModified(false);
         QTest::keyClick(field, Qt::Key_X);
-        EXPECT_TRUE(window->file().Modified());
+        EXPECT_TRUE(window->document().isModified());
     }
     prompts.answers.enqueue(false);
     window->close();

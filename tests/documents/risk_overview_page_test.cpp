@@ -7,7 +7,7 @@
 #include "documents/risk_overview_page.h"
 #include "documents/risk_overview_view.h"
 #include "storage/ini_dat.h"
-#include "storage/string_grid_ini.h"
+#include "controls/string_grid_ini.h"
 #include "support/pages_of.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ TEST_F(DocumentWindowTest, OverviewFollowsTheRatingsWhetherShownOrNot)
     const auto shows = [&](const std::array<int, 5>& counts) {
         EXPECT_EQ(view->overview().levelCounts, counts);
         EXPECT_EQ(view->overview().unrated, 1);
-        EXPECT_EQ(view->overview().levelCounts, riskOverview(window->snapshot()).levelCounts);
+        EXPECT_EQ(view->overview().levelCounts, riskOverview(window->document().assessmentValue()).levelCounts);
     };
     pagesOf(window)->setCurrentIndex(OverviewTab);
     shows({1, 0, 0, 1, 0});
@@ -83,7 +83,7 @@ TEST_F(DocumentWindowTest, LookingAtTheOverviewStoresNothing)
     pagesOf(seen)->setCurrentIndex(OverviewTab);
     paint(seen);
     EXPECT_EQ(seen->OverviewPage->view()->overview().unacceptable.size(), 1);
-    EXPECT_FALSE(seen->file().Modified());
+    EXPECT_FALSE(seen->document().isModified());
     seen->saveFileAs(folder.path(QStringLiteral("z.ron")));
 
     EXPECT_FALSE(folder.read(QStringLiteral("z.ron")).isEmpty());

@@ -1,7 +1,7 @@
 // The overview's numbers for each method: counts per level, not-rated rows, the S x P grid,
 // the R values, the unacceptable hazards in their order and the checklist counts.
 
-#include "documents/risk_overview.h"
+#include "model/risk_overview.h"
 
 #include <QSize>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "document_test_support.h"
 #include "documents/scale_picker.h"
 #include "risk/risk_method.h"
-#include "storage/string_grid_ini.h"
+#include "controls/string_grid_ini.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,7 +20,7 @@ class ScalePickerTest : public ::testing::Test {
 protected:
     ScalePickerTest()
     {
-        table.setColumnCount(8);
+        table.bind(&document, Field::Hazards);
         table.setRowCount(3);
         table.setCell(5, 2, QStringLiteral("stare"));
         table.setCurrentCell(2, 5);
@@ -33,6 +33,7 @@ protected:
     }
 
     PromptsScope scope;
+    DocumentModel document{DocumentKind::Assessment};
     TStringGridIni table;
 };
 

@@ -10,7 +10,7 @@
 #include "documents/risk_overview_view.h"
 #include "documents/scale_picker.h"
 #include "risk/risk_method.h"
-#include "storage/string_grid_ini.h"
+#include "controls/string_grid_ini.h"
 #include "support/pages_of.h"
 
 #include <QComboBox>
@@ -187,8 +187,8 @@ TEST_F(ScreenshotTest, EveryTabOfAFiveStepsAssessmentReadsWell)
              "4=skomplikowane złamania, poważne choroby", "8=prawdopodobne (jeden wypadek raz w miesiącu)", "6=ciągle", ""},
         }) +
         QStringLiteral("[WARUNKI]\r\n") + checklistLines());
-    window->ObliczWiersz(1);
-    window->ObliczWiersz(2);
+    window->document().recomputeRow(1);
+    window->document().recomputeRow(2);
     saveEveryTab(window, QStringLiteral("assessment"));
 }
 

@@ -2,7 +2,7 @@
 // .pdf; and the failures that must leave no file behind.
 
 #include "base/app_error.h"
-#include "documents/document_snapshot.h"
+#include "model/document_snapshot.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
 #include "support/real_reader.h"

@@ -3,7 +3,7 @@
 // carried over).
 
 #include "base/app_error.h"
-#include "documents/document_snapshot.h"
+#include "model/document_snapshot.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
 

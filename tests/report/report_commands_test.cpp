@@ -1,6 +1,6 @@
 // The command sequences of the table steps and of the checklist report, recorded.
 
-#include "documents/document_snapshot.h"
+#include "model/document_snapshot.h"
 #include "report/checklist_report.h"
 #include "report/command_recorder.h"
 

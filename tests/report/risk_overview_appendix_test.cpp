@@ -2,7 +2,7 @@
 // python3-docx: the page break it starts with, the counts per level, the shaded S x P grid
 // with the numbers in its cells, and the unacceptable hazards, most severe first.
 
-#include "documents/document_snapshot.h"
+#include "model/document_snapshot.h"
 #include "report/document_writer.h"
 #include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"

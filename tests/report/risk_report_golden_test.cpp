@@ -37,7 +37,7 @@ QString fixedAssessment()
 
 class RiskReportGolden : public DocumentWindowTest {
 protected:
-    AssessmentSnapshot snapshot() { return openAssessment(fixedAssessment())->snapshot(); }
+    AssessmentSnapshot snapshot() { return openAssessment(fixedAssessment())->document().assessmentValue(); }
 };
 
 TEST_F(RiskReportGolden, CommandSequenceIsTheReviewedOne)

@@ -2,7 +2,7 @@
 // RBHP with its level, memo paragraphs, and the employee count needed by FIVE STEPS alone.
 
 #include "base/app_error.h"
-#include "documents/document_snapshot.h"
+#include "model/document_snapshot.h"
 #include "report/command_recorder.h"
 #include "report/method_section.h"
 #include "report/risk_report.h"

@@ -7,7 +7,7 @@
 #include "file_commands_fixture.h"
 
 #include "documents/assessment_window.h"
-#include "storage/memo_ini.h"
+#include "controls/memo_ini.h"
 
 #include <QRadioButton>
 #include <QStatusBar>

@@ -9,11 +9,13 @@
 #include "documents/document_window.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
-#include "storage/edit_ini.h"
+#include "controls/edit_ini.h"
+#include "model/document_model.h"
+#include "model/document_table.h"
 #include "storage/ini_dat.h"
-#include "storage/memo_ini.h"
-#include "storage/radio_group_ini.h"
-#include "storage/string_grid_ini.h"
+#include "controls/memo_ini.h"
+#include "controls/radio_group_ini.h"
+#include "controls/string_grid_ini.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -147,22 +149,32 @@ protected:
         return captions;
     }
 
-    // Every bound control's value, each named by its section and key, sorted: what a
-    // document holds.
+    // Every field's value, each named by its section and key, sorted: what a document holds.
     static QStringList snapshot(const DocumentWindow* window)
     {
+        const DocumentModel& document = window->document();
         QStringList values;
-        for (const TEditIni* edit : window->findChildren<TEditIni*>())
-            values.append(edit->Sekcja + '/' + edit->Identyfikator + '=' + edit->text());
-        for (const TMemoIni* memo : window->findChildren<TMemoIni*>())
-            values.append(memo->Sekcja + '/' + memo->Identyfikator + '=' + memo->lines().join(QLatin1Char('|')));
-        for (const TRadioGroupIni* group : window->findChildren<TRadioGroupIni*>())
-            values.append(group->Sekcja + '/' + group->Identyfikator + '=' + QString::number(group->ItemIndex()));
-        for (const TStringGridIni* table : window->findChildren<TStringGridIni*>()) {
-            values.append(table->Sekcja + QStringLiteral(" %1x%2").arg(table->columnCount()).arg(table->rowCount()));
-            for (int r = 0; r < table->rowCount(); ++r) {
-                for (int c = 0; c < table->columnCount(); ++c)
-                    values.append(table->Sekcja + QStringLiteral("/%1/%2=").arg(c).arg(r) + table->cell(c, r));
+        for (const StoredField& field : document.fields()) {
+            const QString name = QString::fromLatin1(field.section + '/' + field.key);
+            switch (field.kind) {
+            case FieldKind::Line:
+                values.append(name + '=' + document.text(field.id));
+                break;
+            case FieldKind::Memo:
+                values.append(name + '=' + document.lines(field.id).join(QLatin1Char('|')));
+                break;
+            case FieldKind::Choice:
+                values.append(name + '=' + QString::number(document.choice(field.id)));
+                break;
+            case FieldKind::Table: {
+                const DocumentTable& table = document.table(field.id);
+                values.append(name + QStringLiteral(" %1x%2").arg(table.columnCount()).arg(table.rowCount()));
+                for (int r = 0; r < table.rowCount(); ++r) {
+                    for (int c = 0; c < table.columnCount(); ++c)
+                        values.append(name + QStringLiteral("/%1/%2=").arg(c).arg(r) + table.cell(c, r));
+                }
+                break;
+            }
             }
         }
         values.sort();

@@ -50,7 +50,7 @@ TEST_F(FileCommandsTest, NewProjectWithNoWindowOpenIsProjekt1InProjektyAndWrites
     EXPECT_EQ(window->file().FileName(), projekty("PROJEKT1.rpr"));
     EXPECT_EQ(window->windowTitle(), projekty("PROJEKT1.rpr"));
     EXPECT_EQ(frameOf(window)->windowTitle(), projekty("PROJEKT1.rpr"));
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
     EXPECT_FALSE(QFile::exists(projekty("PROJEKT1.rpr")));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -146,7 +146,7 @@ TEST_F(FileCommandsTest, NewAssessmentIsFilledFromTheChosenProjectWhichStaysUnto
     EXPECT_EQ(window->file().FileName(), projekty("OCENA1.ron"));
     EXPECT_EQ(window->windowTitle(), projekty("OCENA1.ron"));
     EXPECT_FALSE(window->file().ReadTylko());
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
     EXPECT_EQ(window->EditIni1->text(), "Tokarz");
     EXPECT_EQ(window->StringGridIni1->columnCount(), 7) << "PHA";
     EXPECT_EQ(window->StringGridIni1->cell(4, 1), "1=małe");
@@ -182,7 +182,7 @@ TEST_F(FileCommandsTest, NewAssessmentFromAModifiedOpenProjectAsksToSaveItFirst)
         auto* assessment = qobject_cast<TForm5*>(active());
         EXPECT_EQ(assessment ? assessment->StringGridIni1->cell(0, 1) : QString(), QString::fromUtf8(c.hazard));
         EXPECT_EQ(bytesOf(project).contains("Wibracje"), c.saved);
-        EXPECT_EQ(open->file().Modified(), !c.saved);
+        EXPECT_EQ(open->document().isModified(), !c.saved);
         for (DocumentWindow* window : windows())
             window->setModified(false);
         ASSERT_TRUE(form->fileCommands()->CloseAll());
@@ -214,7 +214,7 @@ TEST_F(FileCommandsTest, OpenStartsInProjektyAndFillsAProjectWindowWithTheLockTa
     EXPECT_EQ(window->EditIni3->text(), "Jan Kowalski");
     EXPECT_EQ(window->RadioGroupIni1->ItemIndex(), 0);
     EXPECT_EQ(window->StringGridIni1->cell(0, 1), "Hałas");
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
     EXPECT_EQ(window->file().Ini(), nullptr) << "the copy lives only while loading";
     EXPECT_TRUE(locked(path));
 }
@@ -269,7 +269,7 @@ TEST_F(FileCommandsTest, RonFileGivesAnAssessmentWindowFilledFromTheFile)
     EXPECT_EQ(window->StringGridIni1->cell(6, 0), "Ryzyko R");
     EXPECT_EQ(window->StringGridIni1->cell(6, 1), "R = 2,0 Ryzyko małe");
     EXPECT_EQ(window->StringGridIni2->cell(2, 1), "TAK");
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
 }
 
 TEST_F(FileCommandsTest, CancelledOpenDialogChangesNothing)
@@ -373,13 +373,13 @@ TEST_F(FileCommandsTest, SaveWritesANewProjectUnderItsProvisionalNameAndKeepsThe
     run("Projekt1");
     auto* window = qobject_cast<TForm2*>(active());
     window->EditIni1->setText(QStringLiteral("Spawacz"));
-    ASSERT_TRUE(window->file().Modified());
+    ASSERT_TRUE(window->document().isModified());
     run("Zapisz1");
     EXPECT_TRUE(prompts.messages.isEmpty());
     const QString path = projekty("PROJEKT1.rpr");
     EXPECT_TRUE(bytesOf(path).contains("Stanowisko=Spawacz\r\n"));
     EXPECT_TRUE(locked(path));
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
     EXPECT_EQ(window->windowTitle(), path);
 }
 
@@ -416,7 +416,7 @@ TEST_F(FileCommandsTest, SaveWhileACellIsBeingEditedWritesWhatWasTyped)
     // The toolbar button takes no focus: the cell's editor stays open while the save runs.
     run("ToolButton2");
     EXPECT_TRUE(bytesOf(path).contains("TABELA1/1=Tokarka CNC\r\n"));
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
 
     // Closing with the editor still open asks and saves what it holds as well.
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" 2"));
@@ -498,7 +498,7 @@ TEST_F(FileCommandsTest, SaveAsReleasesTheOldFileWhichKeepsItsLastSavedContent)
     EXPECT_EQ(bytesOf(old), before);
     EXPECT_TRUE(locked(projekty("frezer.rpr")));
     EXPECT_TRUE(bytesOf(projekty("frezer.rpr")).contains("Stanowisko=Frezer\r\n"));
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
 }
 
 TEST_F(FileCommandsTest, SaveAsUnderTheSameNameSavesInPlaceAndKeepsTheLock)
@@ -523,7 +523,7 @@ TEST_F(FileCommandsTest, CancelledSaveAsChangesNothing)
     active()->setModified(true);
     prompts.fileNames.enqueue(QString());
     run("Zapiszjako1");
-    EXPECT_TRUE(active()->file().Modified());
+    EXPECT_TRUE(active()->document().isModified());
     EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT1.rpr"));
     EXPECT_TRUE(QDir(projekty()).isEmpty());
 }
@@ -539,7 +539,7 @@ TEST_F(FileCommandsTest, SaveAsOntoAFileOpenInAnotherWindowIsRefused)
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("otwarty w innym oknie")));
     EXPECT_EQ(active()->file().FileName(), projekty("PROJEKT2.rpr"));
-    EXPECT_TRUE(active()->file().Modified());
+    EXPECT_TRUE(active()->document().isModified());
     EXPECT_FALSE(QFile::exists(projekty("PROJEKT1.rpr")));
 }
 
@@ -759,7 +759,7 @@ TEST_F(ReadOnlyDocument, SaveWritesNothingSaysSoAndKeepsTheDocumentModified)
                              "„Zapisz jako”, aby zapisać je w innym pliku.")
                   .arg(QDir::toNativeSeparators(path)));
     EXPECT_EQ(bytesOf(path), win1250::fromUnicode(ProjectText));
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     EXPECT_TRUE(recentItems().isEmpty());
     EXPECT_TRUE(form->RecentFiles().isEmpty());
     EXPECT_TRUE(locked(path)) << "the other user's lock stays";
@@ -773,7 +773,7 @@ TEST_F(ReadOnlyDocument, ClosingAsksAgainAndAWindowWhoseSaveWasRefusedStaysOpen)
     EXPECT_EQ(prompts.questions.size(), 1);
     EXPECT_EQ(prompts.messages.size(), 2);
     ASSERT_EQ(windows().size(), 1);
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
 
     prompts.answers.enqueue(false);
     EXPECT_TRUE(form->close());
@@ -788,7 +788,7 @@ TEST_F(ReadOnlyDocument, SaveAsUnderAnotherNameWritesTheChanges)
     run("Zapiszjako1");
     EXPECT_EQ(prompts.messages.size(), 1) << "only the warning given on opening";
     EXPECT_TRUE(bytesOf(projekty("moja.rpr")).contains("Stanowisko=Zmienione\r\n"));
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
     EXPECT_TRUE(locked(path)) << "a lock that was not ours is not lifted";
     EXPECT_EQ(recentItems(), QStringList{projekty("moja.rpr")});
 }
@@ -865,7 +865,7 @@ TEST_P(SaveAsOntoForbidden, ChangesNothing)
     EXPECT_TRUE(prompts.messages[0].text.contains(said)) << prompts.messages[0].text.toStdString();
     EXPECT_EQ(active()->file().FileName(), own);
     EXPECT_TRUE(active()->file().Locked()) << "the window keeps its own file";
-    EXPECT_TRUE(active()->file().Modified());
+    EXPECT_TRUE(active()->document().isModified());
     EXPECT_EQ(bytesOf(foreign), win1250::fromUnicode(ProjectText));
     EXPECT_EQ(QFileInfo(foreign).permissions() & QFile::WriteOwner, GetParam() == Forbidden::LockedBySomeoneElse
                                                                         ? QFile::Permissions()
@@ -887,7 +887,7 @@ TEST_F(FileCommandsTest, SaveWhoseWriteFailsShowsTheErrorAndKeepsTheDocumentModi
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("Nie można zapisać pliku")));
     EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     EXPECT_TRUE(recentItems().isEmpty());
     EXPECT_EQ(window->file().Ini(), nullptr);
 
@@ -915,12 +915,12 @@ TEST_P(FailingStep, SaveShowsTheErrorAndKeepsTheOldFileAndTheChanges)
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("Nie można zapisać pliku")));
     EXPECT_EQ(bytesOf(path), opened);
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     EXPECT_TRUE(locked(path));
 
     writer.failure = FailingWriter::Failure::None;
     run("Zapisz1");
-    EXPECT_FALSE(window->file().Modified());
+    EXPECT_FALSE(window->document().isModified());
     EXPECT_TRUE(bytesOf(path).contains("Stanowisko=Zmienione"));
 }
 
@@ -943,7 +943,7 @@ TEST_F(FileCommandsTest, SaveIntoAMissingProjektyFolderNamesTheFolderAndKeepsThe
                        QDir::toNativeSeparators(folder.path(QStringLiteral("PROJEKTY")))));
     EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Error);
     EXPECT_EQ(windows().size(), 1);
-    EXPECT_TRUE(window->file().Modified());
+    EXPECT_TRUE(window->document().isModified());
     EXPECT_FALSE(QDir(projekty()).exists()) << "the program never creates it";
 }
 
@@ -959,7 +959,7 @@ TEST_F(FileCommandsTest, SaveAsIntoAMissingFolderKeepsTheCurrentFileAndItsLock)
     EXPECT_TRUE(prompts.messages[0].text.contains(QDir::toNativeSeparators(folder.path(QStringLiteral("brak")))));
     EXPECT_EQ(active()->file().FileName(), path);
     EXPECT_TRUE(locked(path));
-    EXPECT_TRUE(active()->file().Modified());
+    EXPECT_TRUE(active()->document().isModified());
 }
 
 } // namespace

@@ -123,7 +123,7 @@ TEST_P(RowCommands, ChangeTheTableOfTheActiveTab)
     EXPECT_EQ(pickers, c.pickers);
     EXPECT_EQ(prompts.questions.size(), c.answers.size());
     EXPECT_EQ(prompts.captions, QStringList(prompts.captions.size(), QString())) << "titled with the program's name";
-    EXPECT_EQ(window->file().Modified(), qobject_cast<TForm2*>(window) != nullptr);
+    EXPECT_EQ(window->document().isModified(), qobject_cast<TForm2*>(window) != nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -346,7 +346,7 @@ TEST_P(CopyAndPaste, MoveACellsTextBetweenWindows)
     EXPECT_EQ(table->cell(c.column, c.row), refused ? c.kept : c.copied.isNull() ? QString() : c.copied);
     EXPECT_EQ(assessment->StringGridIni1->cell(6, 1), c.risk);
     EXPECT_EQ(prompts.messages.size(), c.messages);
-    EXPECT_EQ(assessment->file().Modified(), !refused);
+    EXPECT_EQ(assessment->document().isModified(), !refused);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -131,7 +131,7 @@ TEST_P(CancelledClosingQuestion, KeepsEveryWindowOpenAndModifiedAndSavesNothing)
     EXPECT_EQ(prompts.questions.size(), c.cancelled) << "the closing ends at Anuluj";
     ASSERT_EQ(windows().size(), 4);
     for (DocumentWindow* window : windows())
-        EXPECT_TRUE(window->file().Modified());
+        EXPECT_TRUE(window->document().isModified());
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(QDir(projekty()).isEmpty()) << "a Tak before Anuluj saves nothing";
 }

@@ -13,7 +13,7 @@
 #include "shell/main_window.h"
 #include "shell/message_box_prompts.h"
 #include "shell/recovery_copies.h"
-#include "storage/edit_ini.h"
+#include "controls/edit_ini.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -98,7 +98,7 @@ TEST_P(RecoveryAfterAnUncleanEnd, OffersTheCopyAndLeavesNoneOnceTheWorkIsDecided
         DocumentWindow* window = windows()[0];
         EXPECT_EQ(window->file().FileName(), document);
         EXPECT_EQ(window->EditIni1->text(), Typed);
-        EXPECT_TRUE(window->file().Modified());
+        EXPECT_TRUE(window->document().isModified());
         EXPECT_EQ(prompts.questions.size(), c.newDocument ? 0 : 1) << "the crashed run's lock is offered for unlocking";
         if (c.save) {
             run("Zapisz1");

@@ -1,7 +1,7 @@
 // "Przenieś do Worda": the report dialog of the active document window.
 
 #include "file_commands_fixture.h"
-#include "report/report_dialog.h"
+#include "shell/report_dialog.h"
 #include "support/modal_dialog.h"
 
 #include <QGroupBox>

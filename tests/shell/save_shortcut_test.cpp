@@ -6,9 +6,9 @@
 #include "base/program_settings.h"
 #include "documents/document_window.h"
 #include "shell/file_commands.h"
-#include "storage/edit_ini.h"
-#include "storage/memo_ini.h"
-#include "storage/string_grid_ini.h"
+#include "controls/edit_ini.h"
+#include "controls/memo_ini.h"
+#include "controls/string_grid_ini.h"
 #include "support/pages_of.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -104,7 +104,7 @@ protected:
         table->setRowCount(2);
         table->setCell(0, 1, QString());
         table->setCurrentCell(1, 0);
-        table->editItem(table->item(1, 0));
+        table->edit(table->table().index(1, 0));
         QApplication::processEvents();
         return QApplication::focusWidget();
     }

@@ -134,10 +134,10 @@ TEST_F(TypicalRoad, ProjectAndAssessmentSavedAndReopenedInAFreshMainWindowHoldEv
     start();
 
     TForm2* project = describeProject();
-    ASSERT_TRUE(project->file().Modified());
+    ASSERT_TRUE(project->document().isModified());
     run("Zapisz1");
     const QString projectPath = projekty("PROJEKT1.rpr");
-    EXPECT_FALSE(project->file().Modified());
+    EXPECT_FALSE(project->document().isModified());
     const QStringList sScale = risk::scale(RiskMethod::RiskScore, Factor::S);
     EXPECT_EQ(project->StringGridIni1->cell(4, 1), sScale[2]);
     EXPECT_EQ(project->StringGridIni1->cell(4, 2), sScale[3]);
@@ -162,7 +162,7 @@ TEST_F(TypicalRoad, ProjectAndAssessmentSavedAndReopenedInAFreshMainWindowHoldEv
     EXPECT_EQ(assessment->StringGridIni2->cell(2, 2), "TAK");
     run("Zapisz1");
     EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_FALSE(assessment->file().Modified());
+    EXPECT_FALSE(assessment->document().isModified());
     expectWindows1250WithCrLf(bytesOf(assessmentPath), "Zesp\xF3\xB3 BHP");
     EXPECT_EQ(bytesOf(projectPath), projectBytes) << "making the assessment leaves the project as saved";
 
@@ -184,8 +184,8 @@ TEST_F(TypicalRoad, ProjectAndAssessmentSavedAndReopenedInAFreshMainWindowHoldEv
     EXPECT_EQ(snapshot(reopenedAssessment), assessmentValues);
     EXPECT_EQ(reopenedAssessment->StringGridIni1->rowCount(), 3);
     EXPECT_EQ(reopenedAssessment->MemoIni8->lines().size(), 2);
-    EXPECT_FALSE(reopenedProject->file().Modified());
-    EXPECT_FALSE(reopenedAssessment->file().Modified());
+    EXPECT_FALSE(reopenedProject->document().isModified());
+    EXPECT_FALSE(reopenedAssessment->document().isModified());
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 

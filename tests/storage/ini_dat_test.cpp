@@ -59,7 +59,6 @@ TEST_F(IniDatTest, StartsWithoutCopyOrLock)
     EXPECT_EQ(dat.Ini(), nullptr);
     EXPECT_FALSE(dat.Locked());
     EXPECT_FALSE(dat.ReadTylko());
-    EXPECT_FALSE(dat.Modified());
     EXPECT_TRUE(dat.FileName().isEmpty());
 }
 
@@ -86,7 +85,6 @@ TEST_F(IniDatTest, OpenSequenceRewritesTheFileInWrittenFormAndKeepsTheLock)
     TIniDat dat;
     dat.OpenIniFile(path);
     dat.Ini()->WriteToDisk();
-    dat.ClearModified();
     dat.CloseIni();
     EXPECT_EQ(folder.read(path), handWrittenNormalised);
     EXPECT_TRUE(lockedOnDisk(path));
@@ -459,20 +457,4 @@ TEST_F(IniDatTest, SaveFailingHalfWayKeepsTheDocumentAndReportsTheFile)
     // The window still holds the lock, on the file as in memory.
     EXPECT_TRUE(lockedOnDisk(path));
     EXPECT_TRUE(dat.Locked());
-}
-
-// ---- The modified flag --------------------------------------------------------------
-
-TEST_F(IniDatTest, ModifiedFlagSignalsOnlyItsChanges)
-{
-    TIniDat dat;
-    QList<bool> signalled;
-    QObject::connect(&dat, &TIniDat::modifiedChanged, &dat, [&signalled](bool on) { signalled.append(on); });
-    dat.ClearModified();
-    dat.SetModified();
-    dat.SetModified();
-    EXPECT_TRUE(dat.Modified());
-    dat.ClearModified();
-    EXPECT_FALSE(dat.Modified());
-    EXPECT_EQ(signalled, (QList<bool>{true, false}));
 }

@@ -1,9 +1,7 @@
-#include "storage/radio_group_ini.h"
+#include "controls/radio_group_ini.h"
 
-#include "base/app_error.h"
-#include "base/win1250.h"
-#include "storage/ini_file.h"
-#include "storage/stored_values.h"
+
+#include "model/document_model.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -67,22 +65,12 @@ void TRadioGroupIni::setItemIndex(int index)
     }
 }
 
-void TRadioGroupIni::ReadIni()
+void TRadioGroupIni::showField()
 {
-    setItemIndex(stored::matchingValue(ini().ReadValue(sectionBytes(), keyBytes(), defaultBytes()), Values));
+    setItemIndex(documentModel()->choice(field()));
 }
 
-void TRadioGroupIni::WriteIni()
+void TRadioGroupIni::connectEdits()
 {
-    const int index = ItemIndex();
-    if (index < 0)
-        return; // the key keeps whatever the document holds
-    if (index >= Values.size())
-        throw AppError(QStringLiteral("Indeks listy poza zakresem (%1)").arg(index));
-    ini().WriteValue(sectionBytes(), keyBytes(), win1250::fromUnicode(Values[index]));
-}
-
-void TRadioGroupIni::connectEdits(QObject* context, const std::function<void()>& edited)
-{
-    connect(this, &TRadioGroupIni::Click, context, edited);
+    connect(this, &TRadioGroupIni::Click, this, [this](int index) { documentModel()->setChoice(field(), index); });
 }

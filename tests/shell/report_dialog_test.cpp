@@ -5,8 +5,8 @@
 #include "base/help_request.h"
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
-#include "report/progress_window.h"
-#include "report/report_dialog.h"
+#include "shell/progress_window.h"
+#include "shell/report_dialog.h"
 #include "support/real_reader.h"
 #include "../documents/document_test_support.h"
 

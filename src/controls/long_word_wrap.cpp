@@ -1,4 +1,4 @@
-#include "storage/long_word_wrap.h"
+#include "controls/long_word_wrap.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>

@@ -3,7 +3,7 @@
 // followed by the end marker "@NUL@"; an empty paragraph is stored as "@#13#10@".
 // As in other desktop forms, Tab moves to the next field and Ctrl+Tab types a tab.
 
-#include "storage/bound_control.h"
+#include "controls/bound_control.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -13,23 +13,19 @@ class TMemoIni : public QPlainTextEdit, public BoundControl {
 public:
     explicit TMemoIni(QWidget* parent = nullptr);
 
-    // The number of lines the last ReadIni found in the document.
-    int Lini = 0;
-
     // The memo's paragraphs; a trailing empty paragraph (the cursor's line after a final
     // line break) is not a line, so an empty memo has none.
     QStringList lines() const;
     void setLines(const QStringList& lines);
 
-    void ReadIni() override;
-    void WriteIni() override;
-    void connectEdits(QObject* context, const std::function<void()>& edited) override;
 
 signals:
     void OnMouseEnter(QWidget* sender);
     void OnMouseExit(QWidget* sender);
 
 protected:
+    void showField() override;
+    void connectEdits() override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     // Typed, composed, pasted or dropped text that Windows-1250 cannot hold is refused.
@@ -41,7 +37,4 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
-
-private:
-    QByteArray lineKey(int n) const;
 };

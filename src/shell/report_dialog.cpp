@@ -1,14 +1,14 @@
-#include "report/report_dialog.h"
+#include "shell/report_dialog.h"
 
 #include "base/error_boundary.h"
 #include "base/help_request.h"
 #include "base/prompts.h"
-#include "documents/assessment_window.h"
+#include "documents/document_window.h"
 #include "documents/auto_scale.h"
-#include "documents/project_window.h"
+#include "model/document_model.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
-#include "report/progress_window.h"
+#include "shell/progress_window.h"
 #include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"
 
@@ -83,7 +83,7 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
         RadioGroup1Buttons->addButton(button, RadioGroup1Buttons->buttons().size());
     }
     RadioGroup1Buttons->button(0)->setChecked(true);
-    RadioGroup1->setVisible(qobject_cast<TForm5*>(document) != nullptr);
+    RadioGroup1->setVisible(document->document().kind() == DocumentKind::Assessment);
 
     // Beside the group, in the room left of the buttons, so the dialog keeps its size.
     CheckBox1 = new QCheckBox(QStringLiteral("Dołącz podsumowanie ryzyka"), this);
@@ -139,7 +139,7 @@ void TForm7::keyPressEvent(QKeyEvent* event)
 QString TForm7::defaultFileName(int kind) const
 {
     const QFileInfo source(document_->windowTitle());
-    const bool riskReport = kind == 1 && qobject_cast<TForm5*>(document_);
+    const bool riskReport = kind == 1 && document_->document().kind() == DocumentKind::Assessment;
     return source.dir().filePath(source.completeBaseName()
                                  + (riskReport ? QStringLiteral(" – raport.docx") : QStringLiteral(" – lista kontrolna.docx")));
 }
@@ -184,14 +184,13 @@ void TForm7::SpeedButton3Click()
 
 void TForm7::createReport(const QString& fileName)
 {
-    auto* project = qobject_cast<TForm2*>(document_);
-    auto* assessment = qobject_cast<TForm5*>(document_);
+    const DocumentModel& document = document_->document();
     // A project fills the project part alone.
     AssessmentSnapshot snapshot;
-    if (assessment)
-        snapshot = assessment->snapshot();
+    if (document.kind() == DocumentKind::Assessment)
+        snapshot = document.assessmentValue();
     else
-        static_cast<ProjectSnapshot&>(snapshot) = project->snapshot();
+        static_cast<ProjectSnapshot&>(snapshot) = document.projectValue();
 
     TForm8 progress(static_cast<int>(snapshot.checklist.size() + snapshot.hazards.size()), this);
     progress.show();
@@ -201,7 +200,7 @@ void TForm7::createReport(const QString& fileName)
     DocumentWriter word;
     word.AppShow();
     word.FileNew(QStringLiteral("Normal"));
-    if (project)
+    if (document.kind() == DocumentKind::Project)
         BuildChecklistReport(word, snapshot, ChecklistVariant::Project, rowWritten);
     else if (RadioGroup1Buttons->checkedId() == 0)
         BuildChecklistReport(word, snapshot, ChecklistVariant::Assessment, rowWritten);

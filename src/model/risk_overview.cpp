@@ -1,4 +1,4 @@
-#include "documents/risk_overview.h"
+#include "model/risk_overview.h"
 
 #include "base/app_error.h"
 
@@ -56,10 +56,9 @@ void addToGrid(QList<QList<int>>& grid, const QStringList& row, const risk::Haza
 
 } // namespace
 
-QColor riskLevelColour(int level)
+quint32 riskLevelRgb(int level)
 {
-    static const QColor colours[] = {QColor(0x43, 0xa0, 0x47), QColor(0xb2, 0xd7, 0x4c), QColor(0xff, 0xd5, 0x4f),
-                                     QColor(0xfb, 0x8c, 0x2b), QColor(0xe5, 0x39, 0x35)};
+    static const quint32 colours[] = {0x43a047, 0xb2d74c, 0xffd54f, 0xfb8c2b, 0xe53935};
     return colours[level - 1];
 }
 

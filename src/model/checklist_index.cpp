@@ -1,4 +1,4 @@
-#include "documents/checklist_index.h"
+#include "model/checklist_index.h"
 
 #include "base/regional_format.h"
 

@@ -1,4 +1,4 @@
-#include "report/progress_window.h"
+#include "shell/progress_window.h"
 
 #include "documents/auto_scale.h"
 

@@ -1,9 +1,8 @@
-#include "storage/memo_ini.h"
+#include "controls/memo_ini.h"
 
-#include "storage/ini_file.h"
-#include "storage/long_word_wrap.h"
-#include "storage/stored_values.h"
-#include "storage/win1250_input.h"
+#include "model/document_model.h"
+#include "controls/long_word_wrap.h"
+#include "controls/win1250_input.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -49,33 +48,15 @@ void TMemoIni::setLines(const QStringList& lines)
     setPlainText(text);
 }
 
-QByteArray TMemoIni::lineKey(int n) const
+void TMemoIni::showField()
 {
-    return stored::memoLineKey(keyBytes(), n);
+    if (lines() != documentModel()->lines(field()))
+        setLines(documentModel()->lines(field()));
 }
 
-void TMemoIni::ReadIni()
+void TMemoIni::connectEdits()
 {
-    const QStringList read = stored::readMemo(ini(), sectionBytes(), keyBytes());
-    setLines(read);
-    Lini = read.size();
-}
-
-void TMemoIni::WriteIni()
-{
-    TMemIniFile& file = ini();
-    const QByteArray section = sectionBytes();
-    const QStringList current = lines();
-    const int count = current.size();
-    for (int n = 1; n <= count; ++n) {
-        file.WriteValue(section, lineKey(n), stored::memoLineBytes(current[n - 1]));
-    }
-    // Lines the document had beyond the new end go, and so does the old end marker.
-    if (count < Lini) {
-        for (int n = count + 1; n <= Lini + 1; ++n)
-            file.DeleteValue(section, lineKey(n));
-    }
-    file.WriteValue(section, lineKey(count + 1), stored::MemoEnd);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { documentModel()->setLines(field(), lines()); });
 }
 
 void TMemoIni::enterEvent(QEnterEvent* event)
@@ -144,7 +125,3 @@ void TMemoIni::insertFromMimeData(const QMimeData* source)
     QPlainTextEdit::insertFromMimeData(source);
 }
 
-void TMemoIni::connectEdits(QObject* context, const std::function<void()>& edited)
-{
-    connect(this, &QPlainTextEdit::textChanged, context, edited);
-}

@@ -2,7 +2,7 @@
 // The checklist's index RBHP: the share of "NIE" answers among the questions, and the level
 // of compliance with the safety rules it falls in. Read by the risk report and the overview.
 
-#include "documents/document_snapshot.h"
+#include "model/document_snapshot.h"
 
 struct ChecklistCount {
     int questions = 0;

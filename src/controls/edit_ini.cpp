@@ -1,8 +1,7 @@
-#include "storage/edit_ini.h"
+#include "controls/edit_ini.h"
 
-#include "base/win1250.h"
-#include "storage/ini_file.h"
-#include "storage/win1250_input.h"
+#include "model/document_model.h"
+#include "controls/win1250_input.h"
 
 #include <limits>
 
@@ -21,14 +20,18 @@ void TEditIni::setTypingLimit(int limit)
     validator_->typingLimit = limit;
 }
 
-void TEditIni::ReadIni()
+void TEditIni::showField()
 {
-    setText(win1250::toUnicode(ini().ReadValue(sectionBytes(), keyBytes(), defaultBytes())));
+    if (text() == documentModel()->text(field()))
+        return;
+    setText(documentModel()->text(field()));
+    // Shown with the signals quiet, so the validator learns the new length here.
+    validator_->previousLength = static_cast<int>(text().size());
 }
 
-void TEditIni::WriteIni()
+void TEditIni::connectEdits()
 {
-    ini().WriteValue(sectionBytes(), keyBytes(), win1250::fromUnicode(text()));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { documentModel()->setText(field(), text); });
 }
 
 void TEditIni::enterEvent(QEnterEvent* event)
@@ -43,7 +46,3 @@ void TEditIni::leaveEvent(QEvent* event)
     emit OnMouseExit(this);
 }
 
-void TEditIni::connectEdits(QObject* context, const std::function<void()>& edited)
-{
-    connect(this, &QLineEdit::textChanged, context, edited);
-}

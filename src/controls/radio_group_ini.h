@@ -1,9 +1,8 @@
 #pragma once
-// TRadioGroupIni: a group of radio buttons bound to one key; stores the Values entry of the
-// selected button, and selects on reading the first entry equal to the stored text,
-// compared without regard to letter case.
+// TRadioGroupIni: a group of radio buttons bound to a Choice field: button i is the
+// field's entry i.
 
-#include "storage/bound_control.h"
+#include "controls/bound_control.h"
 
 #include <QGroupBox>
 #include <QStringList>
@@ -16,9 +15,6 @@ class TRadioGroupIni : public QGroupBox, public BoundControl {
 public:
     explicit TRadioGroupIni(const QString& caption = {}, QWidget* parent = nullptr);
 
-    // One stored value per button, in button order.
-    QStringList Values;
-
     // Buttons in order; `items` become their captions.
     void setItems(const QStringList& items);
     QStringList items() const;
@@ -29,13 +25,14 @@ public:
     // Selects the button at `index`; -1 (or any position without a button) selects none.
     void setItemIndex(int index);
 
-    void ReadIni() override;
-    void WriteIni() override;
-    void connectEdits(QObject* context, const std::function<void()>& edited) override;
 
 signals:
-    // A button was selected, by the user or by ReadIni / setItemIndex.
+    // A button was selected, by the user or by setItemIndex.
     void Click(int index);
+
+protected:
+    void showField() override;
+    void connectEdits() override;
 
 private:
     QButtonGroup* group_;

@@ -1,4 +1,4 @@
-#include "storage/win1250_input.h"
+#include "controls/win1250_input.h"
 
 #include "base/win1250.h"
 

@@ -7,10 +7,9 @@
 // method's scale counts under wrong factors, any other row without R (an empty factor, an
 // unreadable count) as not rated. Rows with no text at all are not hazards.
 
-#include "documents/checklist_index.h"
-#include "documents/document_snapshot.h"
+#include "model/checklist_index.h"
+#include "model/document_snapshot.h"
 
-#include <QColor>
 #include <array>
 
 struct RatedHazard {
@@ -35,9 +34,9 @@ struct RiskOverview {
     ChecklistCount checklist;
 };
 
-// The colour of risk level 1 to 5 wherever a level is shown: dark green, light green,
-// yellow, orange, red.
-QColor riskLevelColour(int level);
+// The colour of risk level 1 to 5 wherever a level is shown, as 0xRRGGBB: dark green,
+// light green, yellow, orange, red.
+quint32 riskLevelRgb(int level);
 
 // True for PHA and Matrycowa, whose risk is S x P on small whole-number scales.
 bool hasGrid(RiskMethod method);

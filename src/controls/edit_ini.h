@@ -1,7 +1,7 @@
 #pragma once
 // TEditIni: a single-line edit box bound to one key; stores its text unchanged.
 
-#include "storage/bound_control.h"
+#include "controls/bound_control.h"
 
 #include <QLineEdit>
 
@@ -14,15 +14,14 @@ public:
     // and stored whole (unlike QLineEdit::setMaxLength, which would cut it).
     void setTypingLimit(int limit);
 
-    void ReadIni() override;
-    void WriteIni() override;
-    void connectEdits(QObject* context, const std::function<void()>& edited) override;
 
 signals:
     void OnMouseEnter(QWidget* sender);
     void OnMouseExit(QWidget* sender);
 
 protected:
+    void showField() override;
+    void connectEdits() override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

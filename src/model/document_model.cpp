@@ -1,0 +1,227 @@
+#include "model/document_model.h"
+
+#include "base/win1250.h"
+#include "model/document_table.h"
+#include "storage/ini_file.h"
+#include "storage/stored_values.h"
+
+namespace {
+
+constexpr int ProjectHazardColumns = 5;
+constexpr int ProjectChecklistColumns = 2;
+constexpr int AssessmentChecklistColumns = 3;
+
+void saveMemo(TMemIniFile& file, const StoredField& field, const QStringList& lines, int linesLoaded)
+{
+    const int count = lines.size();
+    for (int n = 1; n <= count; ++n)
+        file.WriteValue(field.section, stored::memoLineKey(field.key, n), stored::memoLineBytes(lines[n - 1]));
+    // Lines the document had beyond the new end go, and so does the old end marker.
+    if (count < linesLoaded) {
+        for (int n = count + 1; n <= linesLoaded + 1; ++n)
+            file.DeleteValue(field.section, stored::memoLineKey(field.key, n));
+    }
+    file.WriteValue(field.section, stored::memoLineKey(field.key, count + 1), stored::MemoEnd);
+}
+
+} // namespace
+
+DocumentModel::DocumentModel(DocumentKind kind, QObject* parent) : QObject(parent), kind_(kind)
+{
+    const bool project = kind == DocumentKind::Project;
+    const int hazardColumns = project ? ProjectHazardColumns : risk::hazardColumns(RiskMethod::None).count;
+    tables_.insert(Field::Hazards, new DocumentTable(hazardColumns, this));
+    tables_.insert(Field::Checklist,
+                   new DocumentTable(project ? ProjectChecklistColumns : AssessmentChecklistColumns, this));
+    for (auto [field, table] : tables_.asKeyValueRange())
+        connect(table, &DocumentTable::edited, this, [this, field] { edited(field); });
+    for (const StoredField& field : fields()) {
+        if (field.kind == FieldKind::Choice)
+            choices_.insert(field.id, -1);
+    }
+}
+
+QString DocumentModel::text(Field field) const
+{
+    return texts_.value(field);
+}
+
+void DocumentModel::setText(Field field, const QString& text)
+{
+    if (texts_.value(field) == text)
+        return;
+    texts_.insert(field, text);
+    edited(field);
+}
+
+QStringList DocumentModel::lines(Field field) const
+{
+    return memos_.value(field);
+}
+
+void DocumentModel::setLines(Field field, const QStringList& lines)
+{
+    if (memos_.value(field) == lines)
+        return;
+    memos_.insert(field, lines);
+    edited(field);
+}
+
+int DocumentModel::choice(Field field) const
+{
+    return choices_.value(field, -1);
+}
+
+void DocumentModel::setChoice(Field field, int index)
+{
+    if (index < 0 || index >= storedField(field).choices.size())
+        index = -1;
+    if (choice(field) == index)
+        return;
+    choices_.insert(field, index);
+    edited(field);
+}
+
+DocumentTable& DocumentModel::table(Field field) const
+{
+    return *tables_.value(field);
+}
+
+RiskMethod DocumentModel::method() const
+{
+    return risk::methodFromIndex(choice(Field::Method));
+}
+
+bool DocumentModel::isOffScale(int column, int row) const
+{
+    const std::optional<risk::Factor> factor = risk::factorOfColumn(method(), column);
+    const QString text = row >= 1 ? hazards().cell(column, row) : QString();
+    return factor && !text.isEmpty() && !risk::scaleValue(method(), *factor, text);
+}
+
+void DocumentModel::recomputeRow(int row)
+{
+    const RiskMethod current = method();
+    DocumentTable& table = hazards();
+    QStringList cells;
+    for (int c = 0; c < table.columnCount(); ++c)
+        cells.append(table.cell(c, row));
+    const std::optional<QString> risk = risk::ObliczWiersz(current, cells, text(Field::Employees));
+    table.setCell(risk::hazardColumns(current).risk, row, risk.value_or(QString()));
+}
+
+void DocumentModel::recomputeAllRows()
+{
+    for (int r = 1; r < hazards().rowCount(); ++r)
+        recomputeRow(r);
+}
+
+void DocumentModel::load(const TMemIniFile& file)
+{
+    loading_ = true;
+    for (const StoredField& field : fields()) {
+        switch (field.kind) {
+        case FieldKind::Line:
+            texts_.insert(field.id, win1250::toUnicode(file.ReadValue(field.section, field.key, field.defaultValue)));
+            break;
+        case FieldKind::Memo: {
+            const QStringList read = stored::readMemo(file, field.section, field.key);
+            memos_.insert(field.id, read);
+            memoLinesLoaded_.insert(field.id, read.size());
+            break;
+        }
+        case FieldKind::Choice:
+            choices_.insert(field.id, stored::matchingValue(file.ReadValue(field.section, field.key, field.defaultValue),
+                                                            field.choices));
+            break;
+        case FieldKind::Table:
+            // An assessment's hazard table takes the columns of the method just read.
+            if (field.id == Field::Hazards && kind_ == DocumentKind::Assessment)
+                hazards().setColumnCount(risk::hazardColumns(method()).count);
+            table(field.id).load(file, field);
+            break;
+        }
+    }
+    if (kind_ == DocumentKind::Assessment) {
+        const int riskColumn = risk::hazardColumns(method()).risk;
+        for (int r = 1; r < hazards().rowCount(); ++r) {
+            for (int c = 0; c < riskColumn; ++c) {
+                if (isOffScale(c, r)) {
+                    hazards().setCell(riskColumn, r, QString());
+                    break;
+                }
+            }
+        }
+    }
+    loading_ = false;
+    setModified(false);
+    emit loaded();
+}
+
+void DocumentModel::save(TMemIniFile& file) const
+{
+    for (const StoredField& field : fields()) {
+        switch (field.kind) {
+        case FieldKind::Line:
+            file.WriteValue(field.section, field.key, win1250::fromUnicode(text(field.id)));
+            break;
+        case FieldKind::Memo:
+            saveMemo(file, field, lines(field.id), memoLinesLoaded_.value(field.id));
+            break;
+        case FieldKind::Choice:
+            // With no entry chosen the key keeps whatever the document holds.
+            if (const int index = choice(field.id); index >= 0)
+                file.WriteValue(field.section, field.key, win1250::fromUnicode(field.choices[index]));
+            break;
+        case FieldKind::Table:
+            table(field.id).save(file, field);
+            break;
+        }
+    }
+}
+
+void DocumentModel::setModified(bool modified)
+{
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    emit modifiedChanged(modified);
+}
+
+void DocumentModel::edited(Field field)
+{
+    if (loading_)
+        return;
+    setModified(true);
+    emit fieldChanged(field);
+}
+
+ProjectSnapshot DocumentModel::projectValue() const
+{
+    ProjectSnapshot value;
+    value.fileName = fileName_;
+    value.workstation = text(Field::Workstation);
+    value.createdOn = text(Field::CreatedOn);
+    value.preparedBy = text(Field::PreparedBy);
+    value.description = lines(Field::Description);
+    value.method = method();
+    for (size_t i = 0; i < value.workstationMemos.size(); ++i)
+        value.workstationMemos[i] = lines(workstationMemoFields()[i]);
+    value.hazards = hazards().dataRows();
+    value.checklist = checklist().dataRows();
+    return value;
+}
+
+AssessmentSnapshot DocumentModel::assessmentValue() const
+{
+    AssessmentSnapshot value;
+    static_cast<ProjectSnapshot&>(value) = projectValue();
+    value.unit = text(Field::Unit);
+    value.cardWorkstation = text(Field::CardWorkstation);
+    value.employees = text(Field::Employees);
+    value.cardNumber = text(Field::CardNumber);
+    value.preparedOnDate = text(Field::PreparedOnDate);
+    value.cardPreparedBy = text(Field::CardPreparedBy);
+    value.remarks = lines(Field::Remarks);
+    return value;
+}
