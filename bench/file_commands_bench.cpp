@@ -17,6 +17,7 @@
 #include "storage/ini_dat.h"
 #include "storage/ini_file.h"
 #include "controls/string_grid_ini.h"
+#include "model/document_model.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,6 +27,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

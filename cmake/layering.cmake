@@ -1,7 +1,8 @@
-# require_qt_core_only(target...): stops the configuration when one of the targets depends on
-# Qt Gui or Qt Widgets, directly or through any library it links. The layers below the
-# document windows hold no widgets; this makes the build say so instead of habit.
-function(require_qt_core_only)
+# forbid_qt_modules(modules target...): stops the configuration when one of the targets depends
+# on one of the Qt `modules` (a regular expression such as "Gui|Widgets"), directly or through
+# any library it links. The layers below the document windows hold no widgets; this makes the
+# build say so instead of habit.
+function(forbid_qt_modules modules)
   foreach(layer IN LISTS ARGN)
     set(pending ${layer})
     set(seen "")
@@ -11,8 +12,8 @@ function(require_qt_core_only)
         continue()
       endif()
       list(APPEND seen ${current})
-      if(current MATCHES "^Qt6?::(Gui|Widgets)$")
-        message(FATAL_ERROR "${layer} depends on ${current}; it may link Qt Core alone")
+      if(current MATCHES "^Qt6?::(${modules})$")
+        message(FATAL_ERROR "${layer} depends on ${current}, which this layer may not use")
       endif()
       if(NOT TARGET ${current})
         continue()

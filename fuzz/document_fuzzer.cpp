@@ -7,6 +7,7 @@
 #include "base/prompts.h"
 #include "documents/assessment_window.h"
 #include "documents/document_host.h"
+#include "model/document_model.h"
 #include "risk/risk_method.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ void check(bool condition, const char* what)
 
 class Host : public DocumentHost {
 public:
-    void Save(QWidget*) override {}
+    bool Save(QWidget*) override { return false; }
     void setRowCommandsEnabled(bool) override {}
     void setReportEnabled(bool) override {}
 };
@@ -65,7 +66,7 @@ std::optional<AssessmentSnapshot> open(TForm5& window, const QString& path)
 {
     if (!window.openFile(path))
         return std::nullopt;
-    return window.snapshot();
+    return window.document().assessmentValue();
 }
 
 // Rates a hazard row with `method` as the picker does after a choice; a factor that is no

@@ -8,6 +8,8 @@
 namespace {
 
 constexpr int ProjectHazardColumns = 5;
+// Until its method is known an assessment's hazard table has the columns of the widest one.
+constexpr int AssessmentHazardColumnsBeforeLoad = 8;
 constexpr int ProjectChecklistColumns = 2;
 constexpr int AssessmentChecklistColumns = 3;
 
@@ -29,12 +31,12 @@ void saveMemo(TMemIniFile& file, const StoredField& field, const QStringList& li
 DocumentModel::DocumentModel(DocumentKind kind, QObject* parent) : QObject(parent), kind_(kind)
 {
     const bool project = kind == DocumentKind::Project;
-    const int hazardColumns = project ? ProjectHazardColumns : risk::hazardColumns(RiskMethod::None).count;
+    const int hazardColumns = project ? ProjectHazardColumns : AssessmentHazardColumnsBeforeLoad;
     tables_.insert(Field::Hazards, new DocumentTable(hazardColumns, this));
     tables_.insert(Field::Checklist,
                    new DocumentTable(project ? ProjectChecklistColumns : AssessmentChecklistColumns, this));
-    for (auto [field, table] : tables_.asKeyValueRange())
-        connect(table, &DocumentTable::edited, this, [this, field] { edited(field); });
+    for (const Field field : tables_.keys())
+        connect(tables_.value(field), &DocumentTable::edited, this, [this, field] { edited(field); });
     for (const StoredField& field : fields()) {
         if (field.kind == FieldKind::Choice)
             choices_.insert(field.id, -1);

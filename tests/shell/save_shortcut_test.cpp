@@ -9,6 +9,7 @@
 #include "controls/edit_ini.h"
 #include "controls/memo_ini.h"
 #include "controls/string_grid_ini.h"
+#include "model/document_table.h"
 #include "support/pages_of.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
