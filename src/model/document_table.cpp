@@ -138,12 +138,29 @@ void DocumentTable::load(const TMemIniFile& file, const StoredField& field)
 
 void DocumentTable::save(TMemIniFile& file, const StoredField& field) const
 {
-    const int end = stored::tableEnd(file, field.section, field.key, 1);
-    for (int row = 1; row < end; ++row) {
+    const int storedRows = stored::tableEnd(file, field.section, field.key, 1) - 1;
+    QList<QByteArray> storedKeys;
+    storedKeys.reserve(qsizetype(storedRows) * columns_);
+    for (int row = 1; row <= storedRows; ++row) {
         for (int col = 0; col < columns_; ++col)
-            file.DeleteValue(field.section, stored::cellKey(field.key, col, row));
+            storedKeys.append(stored::cellKey(field.key, col, row));
     }
-    for (int row = 1; row < rows_.size(); ++row) {
+    // A table this program wrote ends its section, row after row: its rows that stay are
+    // rewritten in place and the rest go from the end, which leaves the bytes a deletion of
+    // every cell and a new table at the end would. Any other layout takes that way itself.
+    const int keptRows = std::min(storedRows, int(rows_.size()) - 1);
+    QList<QByteArray> keptValues;
+    keptValues.reserve(qsizetype(keptRows) * columns_);
+    for (int row = 1; row <= keptRows; ++row) {
+        for (int col = 0; col < columns_; ++col)
+            keptValues.append(win1250::fromUnicode(rows_[row][col]));
+    }
+    const bool inPlace = file.RewriteTail(field.section, storedKeys, keptValues);
+    const qsizetype firstDeleted = inPlace ? keptValues.size() : 0;
+    const int firstWritten = inPlace ? keptRows + 1 : 1;
+    for (qsizetype i = firstDeleted; i < storedKeys.size(); ++i)
+        file.DeleteValue(field.section, storedKeys[i]);
+    for (int row = firstWritten; row < rows_.size(); ++row) {
         for (int col = 0; col < columns_; ++col)
             file.WriteValue(field.section, stored::cellKey(field.key, col, row), win1250::fromUnicode(rows_[row][col]));
     }

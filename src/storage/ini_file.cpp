@@ -351,6 +351,20 @@ void TMemIniFile::DeleteValue(const QByteArray& section, const QByteArray& key)
             lines->remove(key);
 }
 
+bool TMemIniFile::RewriteTail(const QByteArray& section, const QList<QByteArray>& keys,
+                              const QList<QByteArray>& values)
+{
+    Data::Section* found = d->find(section);
+    IniSection* lines = found ? d->parsedLines(*found) : nullptr;
+    if (!lines)
+        return false;
+    QList<QByteArray> single;
+    single.reserve(values.size());
+    for (const QByteArray& value : values)
+        single.append(oneLine(value));
+    return lines->rewriteTail(keys, single);
+}
+
 QList<QByteArray> TMemIniFile::SectionNames() const
 {
     QList<QByteArray> names;

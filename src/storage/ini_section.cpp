@@ -56,6 +56,32 @@ void IniSection::remove(QByteArrayView key)
     compactIfWasteful();
 }
 
+bool IniSection::rewriteTail(const QList<QByteArray>& keys, const QList<QByteArray>& values)
+{
+    std::vector<std::uint32_t> tail(size_t(keys.size()));
+    std::size_t line = lines_.size();
+    for (qsizetype i = keys.size() - 1; i >= 0; --i) {
+        do {
+            if (line == 0)
+                return false;
+            --line;
+        } while (lines_[line].erased);
+        if (lines_[line].keySize < 0 || keyOf(std::uint32_t(line)) != QByteArrayView(keys[i])
+            || !keys_.isOnly(std::uint32_t(line)))
+            return false;
+        tail[size_t(i)] = std::uint32_t(line);
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        Line& replaced = lines_[tail[size_t(i)]];
+        if (textOf(replaced).sliced(replaced.keySize + 1) == QByteArrayView(values[i]))
+            continue;   // most cells of a table saved again are as they were
+        garbage_ += replaced.size;
+        setKeyLine(replaced, keys[i], values[i]);
+    }
+    compactIfWasteful();
+    return true;
+}
+
 void IniSection::writeLines(QByteArray& out, QByteArrayView lineEnd) const
 {
     for (const Line& line : lines_)

@@ -29,6 +29,11 @@ public:
     std::optional<QByteArrayView> value(QByteArrayView key) const;
     // Removes the line found under `key`, if any.
     void remove(QByteArrayView key);
+    // When the section's last lines are key lines of exactly `keys`, in order, each the only
+    // line of its name: gives the first values.size() of them the values in `values`, in
+    // place and in one pass, and true; the same as writing each. False, with nothing
+    // changed, otherwise. REQUIRES: values.size() <= keys.size().
+    bool rewriteTail(const QList<QByteArray>& keys, const QList<QByteArray>& values);
 
     // Appends every line, each followed by `lineEnd`.
     void writeLines(QByteArray& out, QByteArrayView lineEnd) const;

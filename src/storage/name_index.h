@@ -46,6 +46,9 @@ public:
         slot = {hash, entry};
     }
 
+    // Whether entry `entry` is the only indexed entry of its name.
+    bool isOnly(std::uint32_t entry) const { return entry < previous_.size() && previous_[entry] == none; }
+
     // Takes out the last entry named `name` and returns it, or none when there is none.
     std::uint32_t takeLast(const Entries& entries, QByteArrayView name)
     {

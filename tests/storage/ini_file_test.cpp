@@ -651,3 +651,37 @@ TEST_F(IniFileOnDisk, DocumentCopyWhoseSaveFailsLeavesTheOldTextAndItsLock)
     EXPECT_FALSE(hasWriteBit(path));
     EXPECT_EQ(folderEntries(), QStringList{"a.rpr"});
 }
+
+// Rewriting a section's tail in place leaves the bytes that deleting the keys and writing
+// them again would, and is refused (with nothing changed) where those would differ.
+TEST(IniWriting, RewriteTailEqualsDeletingAndWritingAgainOrIsRefused)
+{
+    struct Case {
+        const char* name;
+        QByteArray text;
+        bool inPlace;
+    };
+    const QList<QByteArray> keys{"k1", "k2", "k3"};
+    const QList<QByteArray> values{"A", "b"};   // k1 changes, k2 keeps its value, k3 is not given
+    const Case cases[] = {
+        {"tail", "[s]\r\nx=1\r\nk1=a\r\nk2=b\r\nk3=c\r\n", true},
+        {"only the keys", "[s]\r\nk1=a\r\nk2=b\r\nk3=c\r\n", true},
+        {"a line after them", "[s]\r\nk1=a\r\nk2=b\r\nk3=c\r\nx=1\r\n", false},
+        {"another order", "[s]\r\nk2=b\r\nk1=a\r\nk3=c\r\n", false},
+        {"an earlier line of a name", "[s]\r\nk2=old\r\nk1=a\r\nk2=b\r\nk3=c\r\n", false},
+        {"a name in other letters", "[s]\r\nK1=a\r\nk2=b\r\nk3=c\r\n", false},
+        {"a line without a key inside", "[s]\r\nk1=a\r\nnote\r\nk2=b\r\nk3=c\r\n", false},
+        {"too few lines", "[s]\r\nk2=b\r\nk3=c\r\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto rewritten = loaded(c.text);
+        EXPECT_EQ(rewritten->RewriteTail("s", keys, values), c.inPlace);
+        const auto reference = loaded(c.text);
+        if (c.inPlace) {
+            for (qsizetype i = 0; i < values.size(); ++i)
+                reference->WriteValue("s", keys[i], values[i]);
+        }
+        EXPECT_EQ(rewritten->ToBytes(), reference->ToBytes());
+    }
+}
