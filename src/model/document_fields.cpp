@@ -56,7 +56,10 @@ QList<StoredField> cardPart()
 const QList<StoredField>& documentFields(DocumentKind kind)
 {
     static const QList<StoredField> project = projectPart();
-    static const QList<StoredField> assessment = cardPart() + projectPart();
+    static const QList<StoredField> assessment = cardPart() + projectPart() + QList<StoredField>{
+        {Field::Plan, QByteArrayLiteral("PLAN"), kTableStem, FieldKind::Table, {}, {}},
+        {Field::Residual, QByteArrayLiteral("RYZYKO_PO"), kTableStem, FieldKind::Table, {}, {}},
+    };
     return kind == DocumentKind::Project ? project : assessment;
 }
 

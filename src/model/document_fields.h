@@ -35,6 +35,9 @@ enum class Field {
     OtherRemarks,
     Hazards,     // section ZAGROZENIA
     Checklist,   // section WARUNKI
+    // An assessment's action plan (section PLAN) and residual ratings (section RYZYKO_PO).
+    Plan,
+    Residual,
     // The assessment card, section OPISOC.
     Unit,
     CardWorkstation,

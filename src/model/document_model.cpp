@@ -1,6 +1,7 @@
 #include "model/document_model.h"
 
 #include "base/win1250.h"
+#include "model/action_plan.h"
 #include "model/document_table.h"
 #include "storage/ini_file.h"
 #include "storage/stored_values.h"
@@ -35,6 +36,19 @@ DocumentModel::DocumentModel(DocumentKind kind, QObject* parent) : QObject(paren
     tables_.insert(Field::Hazards, new DocumentTable(hazardColumns, this));
     tables_.insert(Field::Checklist,
                    new DocumentTable(project ? ProjectChecklistColumns : AssessmentChecklistColumns, this));
+    if (!project) {
+        tables_.insert(Field::Plan, new DocumentTable(plan::ColumnCount, this));
+        tables_.insert(Field::Residual, new DocumentTable(plan::ResidualColumnCount, this));
+        // The plan and the residual ratings follow their hazards' rows.
+        connect(&hazards(), &DocumentTable::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+            plan::followInsertedHazards(plan(), first, last - first + 1);
+            plan::followInsertedHazards(residual(), first, last - first + 1);
+        });
+        connect(&hazards(), &DocumentTable::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+            plan::followRemovedHazards(plan(), first, last - first + 1, true);
+            plan::followRemovedHazards(residual(), first, last - first + 1, false);
+        });
+    }
     for (const Field field : tables_.keys())
         connect(tables_.value(field), &DocumentTable::edited, this, [this, field] { edited(field); });
     for (const StoredField& field : fields()) {
@@ -118,6 +132,42 @@ void DocumentModel::recomputeAllRows()
         recomputeRow(r);
 }
 
+void DocumentModel::setResidualRating(int hazardRow, risk::Factor factor, const QString& text)
+{
+    DocumentTable& ratings = residual();
+    int row = plan::residualRowOf(ratings, hazardRow);
+    if (row < 0) {
+        row = ratings.rowCount();
+        ratings.setRowCount(row + 1);
+        ratings.setCell(plan::ResidualRow, row, QString::number(hazardRow));
+        ratings.setCell(plan::ResidualName, row, hazards().cell(0, hazardRow));
+    }
+    const int column = factor == risk::Factor::S ? plan::ResidualS : factor == risk::Factor::P ? plan::ResidualP
+                                                                                               : plan::ResidualE;
+    ratings.setCell(column, row, text);
+    recomputeResidual(row);
+}
+
+void DocumentModel::recomputeResidual(int row)
+{
+    const RiskMethod current = method();
+    const risk::HazardColumns columns = risk::hazardColumns(current);
+    DocumentTable& ratings = residual();
+    const int hazardRow = ratings.cell(plan::ResidualRow, row).toInt();
+    QStringList cells;
+    for (int c = 0; c < hazards().columnCount(); ++c)
+        cells.append(hazards().cell(c, hazardRow));
+    const std::pair<int, int> factors[] = {{columns.s, plan::ResidualS}, {columns.p, plan::ResidualP},
+                                           {columns.e, plan::ResidualE}};
+    for (const auto& [hazardColumn, residualColumn] : factors) {
+        if (hazardColumn >= 0 && hazardColumn < cells.size())
+            cells[hazardColumn] = ratings.cell(residualColumn, row);
+    }
+    const std::optional<QString> risk =
+        hazardRow >= 1 ? risk::ObliczWiersz(current, cells, text(Field::Employees)) : std::nullopt;
+    ratings.setCell(plan::ResidualRisk, row, risk.value_or(QString()));
+}
+
 void DocumentModel::load(const TMemIniFile& file)
 {
     loading_ = true;
@@ -145,6 +195,8 @@ void DocumentModel::load(const TMemIniFile& file)
         }
     }
     if (kind_ == DocumentKind::Assessment) {
+        plan::relink(plan(), hazards(), true);
+        plan::relink(residual(), hazards(), false);
         const int riskColumn = risk::hazardColumns(method()).risk;
         for (int r = 1; r < hazards().rowCount(); ++r) {
             for (int c = 0; c < riskColumn; ++c) {
@@ -225,5 +277,7 @@ AssessmentSnapshot DocumentModel::assessmentValue() const
     value.preparedOnDate = text(Field::PreparedOnDate);
     value.cardPreparedBy = text(Field::CardPreparedBy);
     value.remarks = lines(Field::Remarks);
+    value.plan = plan().dataRows();
+    value.residual = residual().dataRows();
     return value;
 }

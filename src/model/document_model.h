@@ -56,6 +56,17 @@ public:
     // recomputeRow for every data row, stopping at the first error, which is thrown.
     void recomputeAllRows();
 
+    // An assessment's action plan and residual ratings (action_plan.h).
+    DocumentTable& plan() const { return table(Field::Plan); }
+    DocumentTable& residual() const { return table(Field::Residual); }
+    // Gives hazard row `hazardRow` the residual rating `text` in `factor`'s column (a new
+    // residual row when it has none) and computes its residual risk as recomputeRow does.
+    // Throws as recomputeRow does, with the rating kept.
+    void setResidualRating(int hazardRow, risk::Factor factor, const QString& text);
+    // The risk text of residual row `row` from its ratings, or an empty cell when they give
+    // none. Throws as recomputeRow does; nothing changes then.
+    void recomputeResidual(int row);
+
     // Replaces every field by what `file` holds (a missing key gives the field's default).
     // In an assessment, the risk of a row with a factor off the method's scale is emptied:
     // it was computed from a value the method does not have. The document is then

@@ -52,6 +52,9 @@ struct AssessmentSnapshot : ProjectSnapshot {
     QString preparedOnDate;        // DataSp
     QString cardPreparedBy;        // Sporzodzil
     QStringList remarks;           // Uwagi
+    // The action plan and the residual ratings, as action_plan.h lays out their columns.
+    TableRows plan;
+    TableRows residual;
 
     bool operator==(const AssessmentSnapshot&) const = default;
 };

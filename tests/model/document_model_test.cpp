@@ -61,6 +61,9 @@ QString sampleCell(Field field, int col, int row)
     const RiskMethod method = risk::methodFromIndex(kChoice);
     if (const std::optional<risk::Factor> factor = risk::factorOfColumn(method, col); field == Field::Hazards && factor)
         return risk::scale(method, *factor).value(row - 1);
+    // The plan's and the residual ratings' rows name their hazard by number and by name.
+    if ((field == Field::Plan || field == Field::Residual) && col <= 1)
+        return col == 0 ? QString::number(row) : sampleCell(Field::Hazards, 0, row);
     return QStringLiteral("k%1 w%2 ź").arg(col).arg(row);
 }
 
