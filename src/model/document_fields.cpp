@@ -48,6 +48,7 @@ QList<StoredField> cardPart()
         field(Field::PreparedOnDate, kCard, "DataSp", FieldKind::Line),
         field(Field::CardPreparedBy, kCard, "Sporzodzil", FieldKind::Line),
         field(Field::Remarks, kCard, "Uwagi", FieldKind::Memo),
+        {Field::ReviewDate, kCard, QByteArrayLiteral("DataPrzegladu"), FieldKind::Line, {}, {}, false},
     };
 }
 

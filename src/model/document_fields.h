@@ -46,6 +46,7 @@ enum class Field {
     PreparedOnDate,
     CardPreparedBy,
     Remarks,
+    ReviewDate,   // the next review of the assessment, dd.MM.yyyy
 };
 
 struct StoredField {
@@ -55,6 +56,9 @@ struct StoredField {
     FieldKind kind;
     QByteArray defaultValue;   // as stored; what a missing key (a missing cell) reads as
     QStringList choices;       // a Choice's entries, each stored as its text
+    // False for a Line that a file gets only once it holds a value (or had the key): files
+    // without it stay as they were.
+    bool writtenWhenEmpty = true;
 };
 
 // Every field of `kind`, in placing order.

@@ -27,6 +27,12 @@ void saveMemo(TMemIniFile& file, const StoredField& field, const QStringList& li
     file.WriteValue(field.section, stored::memoLineKey(field.key, count + 1), stored::MemoEnd);
 }
 
+// Whether the file has the field's key: a missing key gives back either default.
+bool holdsKey(const TMemIniFile& file, const StoredField& field)
+{
+    return file.ReadValue(field.section, field.key, "0") != "0" || file.ReadValue(field.section, field.key, "1") != "1";
+}
+
 } // namespace
 
 DocumentModel::DocumentModel(DocumentKind kind, QObject* parent) : QObject(parent), kind_(kind)
@@ -217,7 +223,8 @@ void DocumentModel::save(TMemIniFile& file) const
     for (const StoredField& field : fields()) {
         switch (field.kind) {
         case FieldKind::Line:
-            file.WriteValue(field.section, field.key, win1250::fromUnicode(text(field.id)));
+            if (field.writtenWhenEmpty || !text(field.id).isEmpty() || holdsKey(file, field))
+                file.WriteValue(field.section, field.key, win1250::fromUnicode(text(field.id)));
             break;
         case FieldKind::Memo:
             saveMemo(file, field, lines(field.id), memoLinesLoaded_.value(field.id));
@@ -277,6 +284,7 @@ AssessmentSnapshot DocumentModel::assessmentValue() const
     value.preparedOnDate = text(Field::PreparedOnDate);
     value.cardPreparedBy = text(Field::CardPreparedBy);
     value.remarks = lines(Field::Remarks);
+    value.reviewDate = text(Field::ReviewDate);
     value.plan = plan().dataRows();
     value.residual = residual().dataRows();
     return value;

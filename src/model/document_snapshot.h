@@ -52,6 +52,7 @@ struct AssessmentSnapshot : ProjectSnapshot {
     QString preparedOnDate;        // DataSp
     QString cardPreparedBy;        // Sporzodzil
     QStringList remarks;           // Uwagi
+    QString reviewDate;            // DataPrzegladu: the next review, dd.MM.yyyy
     // The action plan and the residual ratings, as action_plan.h lays out their columns.
     TableRows plan;
     TableRows residual;

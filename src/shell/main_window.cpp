@@ -27,6 +27,8 @@
 #include "shell/recent_files.h"
 #include "shell/recovery_copies.h"
 #include "shell/settings_file.h"
+#include "shell/register_window.h"
+#include "report/register_export.h"
 #include "shell/tool_libraries.h"
 
 #include <QAbstractItemView>
@@ -233,6 +235,8 @@ void TForm1::createActions()
     PrzeniedoWorda1 = createAction("PrzeniedoWorda1", QStringLiteral("Przenieś do Worda"),
                                    QStringLiteral("Przenieś do Worda"), &TForm1::ToolButton17Click);
     Opcje1 = createAction("Opcje1", QStringLiteral("Opcje"), QStringLiteral("Opcje programu"), &TForm1::Opcje1Click);
+    Rejestr1 = createAction("Rejestr1", QStringLiteral("&Rejestr ocen ryzyka"),
+                            QStringLiteral("Rejestr ocen ryzyka: wszystkie oceny folderu"), &TForm1::Rejestr1Click);
 
     WindowCascadeItem = createAction("WindowCascadeItem", QStringLiteral("&Kaskada"), QStringLiteral("Kaskada"),
                                      &TForm1::WindowCascadeItemClick);
@@ -273,7 +277,7 @@ void TForm1::createMenus()
     addSeparator(Edit1, "N2");
     Edit1->addActions({Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1, PrzeniedoWorda1});
     addSeparator(Edit1, "N4");
-    Edit1->addAction(Opcje1);
+    Edit1->addActions({Rejestr1, Opcje1});
 
     // Shown once a tool library has been found.
     Uzyteczne = named(menuBar()->addMenu(QStringLiteral("&Użyteczne")), "Uzyteczne");
@@ -319,6 +323,7 @@ void TForm1::createToolBars()
         {Wstawwierszdoprojektu1, "ToolButton16", "row_insert"},
         {Usuwierszzprojektu1, "ToolButton10", "row_delete"},
         {PrzeniedoWorda1, "ToolButton17", "to_word"},
+        {Rejestr1, "RegisterButton", "register"},
         {nullptr, nullptr, nullptr},
         {Pomoc1, "ToolButton11", "help"},
         {WebSiteItem, "WebSiteButton", "web"},
@@ -653,6 +658,38 @@ void TForm1::CopyItemClick()
 void TForm1::PasteItemClick()
 {
     clipboard_commands::Paste(fileCommands_->activeDocument());
+}
+
+void TForm1::Rejestr1Click()
+{
+    if (register_) {
+        register_->showNormal();
+        register_->raise();
+        register_->activateWindow();
+        return;
+    }
+    register_ = new RegisterWindow(this);
+    connect(register_, &RegisterWindow::openRequested, fileCommands_, &FileCommands::OpenReporting);
+    connect(register_, &RegisterWindow::folderChosen, this, [this](const QString& folder) {
+        runCommand([this, &folder] { SettingsFile(paths_).writeString(RegisterFolderKey, folder); });
+    });
+    connect(register_, &RegisterWindow::exportRequested, this, &TForm1::exportRegister);
+    connect(fileCommands_, &FileCommands::documentSaved, register_, &RegisterWindow::refreshFile);
+    QString folder;
+    runCommand([this, &folder] { folder = SettingsFile(paths_).readString(RegisterFolderKey); });
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = paths_.documentsFolder();
+    register_->show();
+    register_->readFolder(folder);
+}
+
+void TForm1::exportRegister()
+{
+    const QString path = prompts().saveFileName(QStringLiteral("Eksport rejestru ocen ryzyka"),
+                                                QDir(register_->folder()).filePath(QStringLiteral("rejestr.xlsx")),
+                                                QStringLiteral("Arkusz Excel (*.xlsx);;CSV (*.csv);;PDF (*.pdf)"));
+    if (!path.isEmpty())
+        runCommand([this, &path] { writeRegister(register_->shownEntries(), path, register_->table()->today()); });
 }
 
 void TForm1::Opcje1Click()

@@ -18,6 +18,7 @@ class DocumentWindow;
 class FileCommands;
 class HelpWindow;
 class RecoveryCopies;
+class RegisterWindow;
 class TutorialCards;
 class QMdiArea;
 class QMdiSubWindow;
@@ -81,6 +82,11 @@ public slots:
     void ToolButton10Click();
     void ToolButton17Click();
     void Opcje1Click();
+    // "Rejestr ocen ryzyka": shows the register window (one at a time), reading the folder
+    // read last.
+    void Rejestr1Click();
+    // Writes the register's rows shown to a file the user names.
+    void exportRegister();
     // Window arrangement.
     void WindowCascadeItemClick();
     void WindowTileItemClick();
@@ -153,6 +159,7 @@ private:
     RecoveryCopies* recoveryCopies_ = nullptr;
     bool offerRecoveryAtStart_ = false;
     QPointer<DocumentWindow> activeDocument_;
+    QPointer<RegisterWindow> register_;
     bool rowCommandsApply_ = false;   // the active window shows a table
     bool reportApplies_ = false;      // a document window is active: save, copy, paste, report
     HelpWindow* helpWindow_ = nullptr;   // made when help is first asked for
@@ -178,6 +185,7 @@ private:
     QAction* Usuwierszzprojektu1 = nullptr;
     QAction* PrzeniedoWorda1 = nullptr;
     QAction* Opcje1 = nullptr;
+    QAction* Rejestr1 = nullptr;
 
     QMenu* Uzyteczne = nullptr;
 

@@ -27,6 +27,8 @@ inline constexpr SettingsKey RememberRecentKey{"OSTATNIE", "Pamietaj"};
 inline constexpr SettingsKey AccessPasswordHashKey{"USTAWIENIA", "OpenPHash"};
 inline constexpr SettingsKey PlainPasswordKey{"USTAWIENIA", "OpenP"};
 inline constexpr SettingsKey ShowWelcomeKey{"USTAWIENIA", "Powitalny"};
+// The folder the register of assessments read last.
+inline constexpr SettingsKey RegisterFolderKey{"REJESTR", "Folder"};
 // The recent files lie in OSTATNIE under the keys "0" (the newest) to "4".
 inline constexpr int MaxRecentFiles = 5;
 

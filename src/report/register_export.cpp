@@ -1,0 +1,82 @@
+#include "report/register_export.h"
+
+#include "base/app_error.h"
+#include "model/risk_overview.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+namespace {
+
+QString failedToWrite(const QString& path)
+{
+    return QStringLiteral("Nie można zapisać rejestru w pliku „%1”.").arg(QDir::toNativeSeparators(path));
+}
+
+void writePdf(const QList<RegisterEntry>& entries, const QString& path, QDate today)
+{
+    QTextDocument document;
+    QFont font(QStringLiteral("Arial"), 7);
+    document.setDefaultFont(font);
+    QTextCursor cursor(&document);
+    QTextCharFormat title;
+    title.setFontPointSize(12);
+    title.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("Rejestr ocen ryzyka zawodowego"), title);
+    cursor.insertBlock();
+    cursor.insertText(QStringLiteral("Stan na %1; ocen: %2").arg(today.toString(QStringLiteral("dd.MM.yyyy"))).arg(entries.size()),
+                      QTextCharFormat());
+    cursor.insertBlock();
+
+    QTextTableFormat format;
+    format.setHeaderRowCount(1);
+    format.setCellPadding(2);
+    format.setCellSpacing(0);
+    format.setBorderCollapse(true);
+    format.setBorderBrush(Qt::black);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    const int columns = RegisterColumnCount;
+    QTextTable* table = cursor.insertTable(int(entries.size()) + 1, columns, format);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (int c = 0; c < columns; ++c)
+        table->cellAt(0, c).firstCursorPosition().insertText(registerCaptions()[c], bold);
+    for (int r = 0; r < entries.size(); ++r) {
+        const RegisterEntry& entry = entries[r];
+        for (int c = 0; c < columns; ++c) {
+            QTextTableCell cell = table->cellAt(r + 1, c);
+            if (entry.failure.isEmpty() && c >= RegisterLevel1 && c <= RegisterLevel5
+                && entry.levels[c - RegisterLevel1] > 0) {
+                QTextCharFormat shaded = cell.format();
+                shaded.setBackground(QColor::fromRgb(riskLevelRgb(c - RegisterLevel1 + 1)));
+                cell.setFormat(shaded);
+            }
+            cell.firstCursorPosition().insertText(registerText(entry, c));
+        }
+    }
+
+    QPdfWriter writer(path);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                                     QPageLayout::Millimeter));
+    writer.setTitle(QStringLiteral("Rejestr ocen ryzyka zawodowego"));
+    document.print(&writer);
+}
+
+} // namespace
+
+void writeRegister(const QList<RegisterEntry>& entries, const QString& path, QDate today)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        writePdf(entries, path, today);
+    else
+        throw AppError(QStringLiteral("Rejestr można zapisać w pliku .xlsx, .csv albo .pdf."));
+    if (!QFileInfo(path).isFile())
+        throw AppError(failedToWrite(path));
+}
