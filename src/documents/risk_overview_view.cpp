@@ -308,42 +308,62 @@ void RiskOverviewView::addLevelBars(QList<Block>& out, int width, const QPaintDe
     for (int level = 1; level <= 5; ++level)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(risk::levelText(level)));
     const int barStart = labelWidth + 10 + badge + 4;
-    const int barSpace = std::max(40, width - barStart - metrics.horizontalAdvance(QStringLiteral("0000")) - 8);
-    const int most = std::max(1, *std::max_element(overview_.levelCounts.begin(), overview_.levelCounts.end()));
+    // With residual ratings the counts now and after the measures stand side by side, each in
+    // its own column under a caption, on one scale.
+    const bool residual = overview_.hasResidual;
+    const int columnSpace = (width - barStart) / (residual ? 2 : 1);
+    const int barSpace = std::max(40, columnSpace - metrics.horizontalAdvance(QStringLiteral("0000")) - 8);
+    const std::array<int, 5> counts = overview_.levelCounts;
+    const std::array<int, 5> countsAfter = overview_.residualCounts;
+    const int most = std::max({1, *std::max_element(counts.begin(), counts.end()),
+                               residual ? *std::max_element(countsAfter.begin(), countsAfter.end()) : 0});
     const QString unrated = QStringLiteral("Zagrożenia bez oceny ryzyka: niewypełnione czynniki – %1, wartości spoza "
                                            "skali metody – %2")
                                 .arg(overview_.unrated)
                                 .arg(overview_.wrongFactors);
-    const int top = headingMetrics.height() + LineGap + 4;
+    const QString note = residual ? residualCountsNote() : QString();
+    const int captionTop = headingMetrics.height() + LineGap + 4;
+    const int top = captionTop + (residual ? metrics.height() + 4 : 0);
     const int unratedTop = top + 5 * rowHeight + 6;
     const int unratedHeight = wrappedHeight(metrics, width, unrated);
-    const std::array<int, 5> counts = overview_.levelCounts;
-    out.append({unratedTop + unratedHeight, [=, this](QPainter& painter, const QRect&) {
+    const int noteTop = unratedTop + unratedHeight + LineGap;
+    const int noteHeight = residual ? wrappedHeight(metrics, width, note) + LineGap : 0;
+    out.append({unratedTop + unratedHeight + noteHeight, [=, this](QPainter& painter, const QRect&) {
                     painter.setFont(headingFont());
                     painter.drawText(0, headingMetrics.ascent(), QStringLiteral("Liczba zagrożeń na poziomach ryzyka"));
                     painter.setFont(font());
+                    if (residual) {
+                        painter.drawText(barStart, captionTop + metrics.ascent(), QStringLiteral("teraz"));
+                        painter.drawText(barStart + columnSpace, captionTop + metrics.ascent(),
+                                         QStringLiteral("po działaniach"));
+                    }
                     for (int level = 1; level <= 5; ++level) {
                         const int y = top + (level - 1) * rowHeight;
                         painter.setPen(Qt::black);
                         painter.drawText(QRect(0, y, labelWidth, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
                                          risk::levelText(level));
                         paintBadge(painter, QRect(labelWidth + 10, y + 3, badge, badge), level);
-                        const int count = counts[level - 1];
-                        const int length = count * barSpace / most;
-                        if (length > 0) {
-                            painter.setPen(levelColour(level).darker(160));
-                            painter.setBrush(levelColour(level));
-                            painter.drawRect(barStart, y + 5, length, rowHeight - 11);
+                        for (int column = 0; column < (residual ? 2 : 1); ++column) {
+                            const int left = barStart + column * columnSpace;
+                            const int count = (column == 0 ? counts : countsAfter)[level - 1];
+                            const int length = count * barSpace / most;
+                            if (length > 0) {
+                                painter.setPen(levelColour(level).darker(160));
+                                painter.setBrush(levelColour(level));
+                                painter.drawRect(left, y + 5, length, rowHeight - 11);
+                            }
+                            painter.save();
+                            painter.setPen(Qt::black);
+                            painter.setFont(resized(font(), 0, true));
+                            painter.drawText(QRect(left + length + 6, y, width, rowHeight), Qt::AlignVCenter,
+                                             QString::number(count));
+                            painter.restore();
                         }
-                        painter.save();
-                        painter.setPen(Qt::black);
-                        painter.setFont(resized(font(), 0, true));
-                        painter.drawText(QRect(barStart + length + 6, y, width, rowHeight), Qt::AlignVCenter,
-                                         QString::number(count));
-                        painter.restore();
                     }
                     painter.setPen(Qt::black);
                     painter.drawText(QRect(0, unratedTop, width, unratedHeight), Qt::TextWordWrap, unrated);
+                    if (residual)
+                        painter.drawText(QRect(0, noteTop, width, noteHeight), Qt::TextWordWrap, note);
                 }});
 }
 
@@ -524,23 +544,40 @@ void RiskOverviewView::addUnacceptable(QList<Block>& out, int width, const QPain
     const int textWidth = width - textLeft;
     // Hazards share a few values of R: each is written out once.
     std::map<double, QString> riskTexts;
+    const auto riskText = [&](double r) -> const QString& {
+        auto known = riskTexts.find(r);
+        if (known == riskTexts.end())
+            known = riskTexts.emplace(r, risk::riskText(overview_.method, r)).first;
+        return known->second;
+    };
     for (const RatedHazard& hazard : hazards) {
-        auto riskText = riskTexts.find(hazard.r);
-        if (riskText == riskTexts.end())
-            riskText = riskTexts.emplace(hazard.r, risk::riskText(overview_.method, hazard.r)).first;
-        const TextLines title(QStringLiteral("Wiersz %1: %2 — %3").arg(hazard.row).arg(orNone(hazard.hazard), riskText->second),
+        const TextLines title(QStringLiteral("Wiersz %1: %2 — %3").arg(hazard.row).arg(orNone(hazard.hazard), riskText(hazard.r)),
                               textWidth, boldAdvances);
+        // The risk after the measures, in pure red as the hazard table draws an unacceptable
+        // risk while it is still one.
+        const bool stillUnacceptable = hazard.residualLevel >= 4;
+        const TextLines after =
+            hazard.residualLevel == 0 ? TextLines()
+            : TextLines((stillUnacceptable ? QStringLiteral("— po działaniach nadal niedopuszczalne: ")
+                                           : QStringLiteral("— po działaniach: ")) + riskText(hazard.residualR),
+                        textWidth, boldAdvances);
+        const int afterTop = title.height() + LineGap;
+        const int detailsTop = afterTop + (after.count() > 0 ? after.height() + LineGap : 0);
         const Paragraphs details({QStringLiteral("Źródła zagrożenia: ") + orNone(hazard.sources),
                                   QStringLiteral("Działania zapobiegawcze: ") + orNone(hazard.actions)},
                                  textWidth, advances);
         const int level = hazard.level;
-        out.append({std::max(badge, title.height() + LineGap + details.height),
+        out.append({std::max(badge, detailsTop + details.height),
                     [=, this](QPainter& painter, const QRect& visible) {
                         paintBadge(painter, QRect(0, 0, badge, badge), level);
                         painter.setFont(resized(font(), 0, true));
                         title.draw(painter, QPoint(textLeft, 0), visible);
+                        painter.save();
+                        painter.setPen(stillUnacceptable ? QColor(Qt::red) : QColor(Qt::black));
+                        after.draw(painter, QPoint(textLeft, afterTop), visible);
+                        painter.restore();
                         painter.setFont(font());
-                        details.paint(painter, QPoint(textLeft, title.height() + LineGap), visible);
+                        details.paint(painter, QPoint(textLeft, detailsTop), visible);
                     }});
     }
 }

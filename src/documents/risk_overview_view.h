@@ -3,8 +3,10 @@
 // of the five levels as a bar chart with the hazards not rated, the S x P grid of the
 // two-factor methods or the R values of the others on a logarithmic scale with the level
 // limits, the unacceptable hazards with their sources and preventive actions, and the
-// checklist's RBHP index. Every level colour carries the level's number, so the picture
-// also reads in greyscale print.
+// checklist's RBHP index. When hazards have residual ratings, the bars of the levels after
+// the measures stand beside the current ones and each unacceptable hazard says the risk left
+// after its measures, in red while it stays unacceptable. Every level colour carries the
+// level's number, so the picture also reads in greyscale print.
 //
 // The picture is a column of blocks laid out for a width. The widget shows it whole at its
 // own width (its height follows the width, for the scroll area around it); the same blocks

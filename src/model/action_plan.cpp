@@ -1,6 +1,7 @@
 #include "model/action_plan.h"
 
 #include "model/document_table.h"
+#include "risk/risk_method.h"
 
 #include <cmath>
 
@@ -164,6 +165,17 @@ int residualRowOf(const DocumentTable& residual, int hazardRow)
             return row;
     }
     return -1;
+}
+
+QStringList residualCells(RiskMethod method, QStringList cells, const QStringList& residual)
+{
+    const risk::HazardColumns columns = risk::hazardColumns(method);
+    const std::pair<int, int> factors[] = {{columns.s, ResidualS}, {columns.p, ResidualP}, {columns.e, ResidualE}};
+    for (const auto& [hazardColumn, residualColumn] : factors) {
+        if (hazardColumn >= 0 && hazardColumn < cells.size())
+            cells[hazardColumn] = residual.value(residualColumn);
+    }
+    return cells;
 }
 
 } // namespace plan

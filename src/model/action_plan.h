@@ -77,4 +77,9 @@ int addMeasuresFromHazards(DocumentTable& plan, const DocumentTable& hazards);
 // The residual row of hazard row `hazardRow`, or -1 when it has none.
 int residualRowOf(const DocumentTable& residual, int hazardRow);
 
+// The cells the risk after the measures is computed from, by the rules of the hazard table:
+// the hazard row's `cells` with S, P and E taken from `residual` (a residual row); the
+// columns the method does not rate stay as they are.
+QStringList residualCells(RiskMethod method, QStringList cells, const QStringList& residual);
+
 } // namespace plan

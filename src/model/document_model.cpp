@@ -157,20 +157,17 @@ void DocumentModel::setResidualRating(int hazardRow, risk::Factor factor, const 
 void DocumentModel::recomputeResidual(int row)
 {
     const RiskMethod current = method();
-    const risk::HazardColumns columns = risk::hazardColumns(current);
     DocumentTable& ratings = residual();
     const int hazardRow = ratings.cell(plan::ResidualRow, row).toInt();
     QStringList cells;
     for (int c = 0; c < hazards().columnCount(); ++c)
         cells.append(hazards().cell(c, hazardRow));
-    const std::pair<int, int> factors[] = {{columns.s, plan::ResidualS}, {columns.p, plan::ResidualP},
-                                           {columns.e, plan::ResidualE}};
-    for (const auto& [hazardColumn, residualColumn] : factors) {
-        if (hazardColumn >= 0 && hazardColumn < cells.size())
-            cells[hazardColumn] = ratings.cell(residualColumn, row);
-    }
+    QStringList rating;
+    for (int c = 0; c < plan::ResidualColumnCount; ++c)
+        rating.append(ratings.cell(c, row));
     const std::optional<QString> risk =
-        hazardRow >= 1 ? risk::ObliczWiersz(current, cells, text(Field::Employees)) : std::nullopt;
+        hazardRow >= 1 ? risk::ObliczWiersz(current, plan::residualCells(current, cells, rating), text(Field::Employees))
+                       : std::nullopt;
     ratings.setCell(plan::ResidualRisk, row, risk.value_or(QString()));
 }
 

@@ -1,6 +1,7 @@
 #include "model/risk_overview.h"
 
 #include "base/app_error.h"
+#include "model/action_plan.h"
 
 #include <QHash>
 #include <algorithm>
@@ -54,6 +55,16 @@ void addToGrid(QList<QList<int>>& grid, const QStringList& row, const risk::Haza
         ++grid[int(s) - 1][int(p) - 1];
 }
 
+// The residual rows of an assessment by the number of the hazard row they rate; the first
+// row of a number counts, as for the table's own lookups.
+QHash<int, QStringList> residualByRow(const TableRows& residual)
+{
+    QHash<int, QStringList> rows;
+    for (auto row = residual.crbegin(); row != residual.crend(); ++row)
+        rows.insert(row->value(plan::ResidualRow).toInt(), *row);
+    return rows;
+}
+
 } // namespace
 
 quint32 riskLevelRgb(int level)
@@ -65,6 +76,13 @@ quint32 riskLevelRgb(int level)
 bool hasGrid(RiskMethod method)
 {
     return method == RiskMethod::PHA || method == RiskMethod::Matrycowa;
+}
+
+const QString& residualCountsNote()
+{
+    static const QString note = QStringLiteral("Zagrożenia bez oceny ryzyka po działaniach policzono na ich obecnym "
+                                               "poziomie, więc obie kolumny liczą te same zagrożenia.");
+    return note;
 }
 
 RiskOverview riskOverview(const AssessmentSnapshot& assessment)
@@ -79,6 +97,7 @@ RiskOverview riskOverview(const AssessmentSnapshot& assessment)
     }
     const risk::HazardColumns columns = risk::hazardColumns(method);
     RatedValues rated(assessment);
+    const QHash<int, QStringList> residual = residualByRow(assessment.residual);
     int number = 0;
     for (const QStringList& row : assessment.hazards) {
         ++number;
@@ -99,8 +118,15 @@ RiskOverview riskOverview(const AssessmentSnapshot& assessment)
             addToGrid(overview.grid, row, columns);
         else
             overview.rValues.append(*r);
+        const auto rating = residual.constFind(number);
+        const std::optional<double> after =
+            rating == residual.cend() ? std::nullopt : rated.of(plan::residualCells(method, row, *rating));
+        const int levelAfter = after ? risk::level(method, *after) : 0;
+        overview.hasResidual = overview.hasResidual || after.has_value();
+        ++overview.residualCounts[(after ? levelAfter : level) - 1];
         if (level >= 4)
-            overview.unacceptable.append({number, row.value(0), row.value(1), row.value(3), *r, level});
+            overview.unacceptable.append(
+                {number, row.value(0), row.value(1), row.value(3), *r, level, after.value_or(0), levelAfter});
     }
     std::stable_sort(overview.unacceptable.begin(), overview.unacceptable.end(),
                      [](const RatedHazard& a, const RatedHazard& b) {

@@ -37,20 +37,43 @@ void endTable(WordBasic& word)
     InsertEmptyParagraphs(word, 2);
 }
 
+// With residual ratings a fourth column counts the same hazards after the measures, and a
+// note under the table says how a hazard without one is counted.
 void levelCounts(WordBasic& word, const RiskOverview& overview)
 {
-    word.TableInsertTable(QString(), 3, 6, QString(), 0, 0);
+    const bool residual = overview.hasResidual;
+    const int columns = residual ? 4 : 3;
+    word.TableInsertTable(QString(), columns, 6, QString(), 0, 0);
     AddHeaderColumn(word, QStringLiteral("2,0 cm"), QStringLiteral("Poziom"), false);
-    AddHeaderColumn(word, QStringLiteral("10,2 cm"), QStringLiteral("Ocena ryzyka"), false);
-    AddHeaderColumn(word, QStringLiteral("4,0 cm"), QStringLiteral("Liczba zagrożeń"), true);
-    RuleTable(word, 3);
+    AddHeaderColumn(word, residual ? QStringLiteral("8,2 cm") : QStringLiteral("10,2 cm"), QStringLiteral("Ocena ryzyka"),
+                    false);
+    AddHeaderColumn(word, residual ? QStringLiteral("3,0 cm") : QStringLiteral("4,0 cm"),
+                    QStringLiteral("Liczba zagrożeń"), !residual);
+    if (residual)
+        AddHeaderColumn(word, QStringLiteral("3,0 cm"), QStringLiteral("Po działaniach"), true);
+    RuleTable(word, columns);
+    const auto row = [&](QStringList cells, const QString& after) {
+        if (residual)
+            cells.append(after);
+        return cells;
+    };
     for (int level = 1; level <= 5; ++level)
-        AddDataRow(word, level, {risk::levelText(level), QString::number(overview.levelCounts[level - 1])});
-    AddDataRow(word, QStringLiteral("–"), {QStringLiteral("Zagrożenia nieocenione"), QString::number(overview.unrated)});
+        AddDataRow(word, level,
+                   row({risk::levelText(level), QString::number(overview.levelCounts[level - 1])},
+                       QString::number(overview.residualCounts[level - 1])));
+    AddDataRow(word, QStringLiteral("–"),
+               row({QStringLiteral("Zagrożenia nieocenione"), QString::number(overview.unrated)}, QString()));
     if (overview.wrongFactors > 0)
-        AddDataRow(word, QStringLiteral("–"), {QStringLiteral("Zagrożenia z wartością spoza skali metody"),
-                                               QString::number(overview.wrongFactors)});
-    endTable(word);
+        AddDataRow(word, QStringLiteral("–"), row({QStringLiteral("Zagrożenia z wartością spoza skali metody"),
+                                                   QString::number(overview.wrongFactors)},
+                                                  QString()));
+    word.LineDown(1);
+    if (residual) {
+        word.LeftPara();
+        word.Insert(residualCountsNote() + QLatin1Char('\r'));
+        word.CenterPara();
+    }
+    InsertEmptyParagraphs(word, 2);
 }
 
 // Rows S from the highest down, columns P, as the overview shows them; each cell holds its

@@ -1,6 +1,7 @@
 // The assessment window's overview tab: looking at it stores nothing, it follows the ratings
-// whether they change while it is shown or hidden, and it exports a PNG picture and PDF pages,
-// telling why when the file cannot be written.
+// whether they change while it is shown or hidden, it sets the risk after the measures beside
+// the current one, and it exports a PNG picture and PDF pages, telling why when the file
+// cannot be written.
 
 #include "document_test_support.h"
 #include "documents/assessment_window.h"
@@ -107,6 +108,51 @@ TEST_F(DocumentWindowTest, HomeAndEndGoToTheTopAndTheFootOfTheOverview)
         EXPECT_EQ(bar->value(), expected) << QKeySequence(key).toString().toStdString();
     }
 }
+
+struct ResidualCase {
+    const char* name;
+    QList<QStringList> residual;   // rows of RYZYKO_PO
+    QString shown;                 // on the pages
+    bool red;                      // the pure red of a risk still unacceptable after the measures
+};
+
+class OverviewResidualTest : public DocumentWindowTest, public testing::WithParamInterface<ResidualCase> {};
+
+// Hałas is at level 5 (3 x 3), Pył at level 3 (2 x 2); the columns "teraz" and "po
+// działaniach" come with residual ratings only.
+TEST_P(OverviewResidualTest, ShowsTheRiskAfterTheMeasures)
+{
+    const ResidualCase& c = GetParam();
+    TForm5* window = openAssessment(
+        assessmentText(QStringLiteral("Matrycowa (PN-N-18002)"), {}, {hazard("Hałas", {"3=", "3="}), hazard("Pył", {"2=", "2="})}) +
+        (c.residual.isEmpty() ? QString() : QStringLiteral("[RYZYKO_PO]\r\n") + tableLines(c.residual)));
+    pagesOf(window)->setCurrentIndex(OverviewTab);
+    const RiskOverviewView* view = window->OverviewPage->view();
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-"), QStringLiteral("-")});
+    reader.write(view->pdf());
+    reader.closeWriteChannel();
+    ASSERT_TRUE(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(text.contains(c.shown)) << text.toStdString();
+    EXPECT_EQ(text.contains(QStringLiteral("teraz")), !c.residual.isEmpty()) << text.toStdString();
+    const QImage picture = view->picture().convertToFormat(QImage::Format_RGB32);
+    int red = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        red += int(std::count(reinterpret_cast<const QRgb*>(picture.constScanLine(y)),
+                              reinterpret_cast<const QRgb*>(picture.constScanLine(y)) + picture.width(), qRgb(255, 0, 0)));
+    EXPECT_EQ(red > 0, c.red);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ratings, OverviewResidualTest,
+    testing::Values(
+        ResidualCase{"None", {}, "Wiersz 1: Hałas", false},
+        ResidualCase{"DownToLevel2", {{"1", "Hałas", "2=", "1=", "", ""}},
+                     "— po działaniach: R = 2,0 Ryzyko małe - dopuszczalne", false},
+        ResidualCase{"StillUnacceptable", {{"1", "Hałas", "3=", "2=", "", ""}, {"2", "Pył", "1=", "1=", "", ""}},
+                     "— po działaniach nadal niedopuszczalne: R = 6,0 Ryzyko duże - niedopuszczalne", true}),
+    [](const testing::TestParamInfo<ResidualCase>& test) { return test.param.name; });
 
 struct ExportCase {
     const char* name;

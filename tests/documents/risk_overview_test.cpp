@@ -1,11 +1,14 @@
 // The overview's numbers for each method: counts per level, not-rated rows, the S x P grid,
-// the R values, the unacceptable hazards in their order and the checklist counts.
+// the R values, the unacceptable hazards in their order and the checklist counts; with
+// residual ratings, the counts after the measures and the level each unacceptable hazard
+// keeps after them.
 
 #include "model/risk_overview.h"
 
 #include <QSize>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -33,7 +36,16 @@ struct OverviewCase {
     QStringList unacceptable;                     // "row hazard source actions level"
     ChecklistCount checklist;
     int wrongFactors = 0;                         // rows with a factor off the method's scale
+    TableRows residual = {};                      // residual rows: hazard number, name, S, P, E, risk
+    // The counts after the measures; none: no residual rating, the counts are the current ones.
+    std::optional<std::array<int, 5>> residualCounts = std::nullopt;
 };
+
+// A residual row for hazard n ("Z<n>") with S, P and E after the measures.
+QStringList residualRating(int n, const QString& s, const QString& p, const QString& e = {})
+{
+    return {QString::number(n), QStringLiteral("Z%1").arg(n), s, p, e, QString()};
+}
 
 class RiskOverviewTest : public testing::TestWithParam<OverviewCase> {};
 
@@ -44,6 +56,7 @@ TEST_P(RiskOverviewTest, CountsAndOrdersTheRatedHazards)
     snapshot.method = c.method;
     snapshot.employees = c.employees;
     snapshot.hazards = c.hazards;
+    snapshot.residual = c.residual;
     for (const QString& answer : c.answers)
         snapshot.checklist.append({QStringLiteral("Pytanie"), QString(), answer});
 
@@ -64,8 +77,11 @@ TEST_P(RiskOverviewTest, CountsAndOrdersTheRatedHazards)
     EXPECT_EQ(overview.rValues, c.rValues);
     QStringList unacceptable;
     for (const RatedHazard& h : overview.unacceptable)
-        unacceptable.append(QStringLiteral("%1 %2 %3 %4 %5").arg(h.row).arg(h.hazard, h.sources, h.actions).arg(h.level));
+        unacceptable.append(QStringLiteral("%1 %2 %3 %4 %5").arg(h.row).arg(h.hazard, h.sources, h.actions).arg(h.level) +
+                            (h.residualLevel > 0 ? QStringLiteral(" po %1").arg(h.residualLevel) : QString()));
     EXPECT_EQ(unacceptable, c.unacceptable);
+    EXPECT_EQ(overview.hasResidual, c.residualCounts.has_value());
+    EXPECT_EQ(overview.residualCounts, c.residualCounts.value_or(c.levelCounts));
     EXPECT_EQ(overview.checklist.questions, c.checklist.questions);
     EXPECT_EQ(overview.checklist.noAnswers, c.checklist.noAnswers);
     EXPECT_EQ(overview.checklist.unanswered, c.checklist.unanswered);
@@ -102,6 +118,24 @@ INSTANTIATE_TEST_SUITE_P(
         OverviewCase{"FiveStepsWithoutCountRatesNothing", RiskMethod::FiveSteps, {},
                      {hazard(1, {"15=a", "15=b", "6=c"})}, {"", ""}, {0, 0, 0, 0, 0}, 1, QSize(0, 0), {}, {}, {},
                      {2, 0, 2}},
+        // Rated down from 5 to 2, one still unacceptable, one not rated after (counted where it
+        // is now); the first residual row of a hazard counts; an unrated hazard stays unrated.
+        OverviewCase{"MatrycowaAfterTheMeasures", RiskMethod::Matrycowa, {},
+                     {hazard(1, {"3=a", "3=b"}), hazard(2, {"3=a", "3=b"}), hazard(3, {"2=a", "2=b"}),
+                      hazard(4, {"3=a", "2=b"}), hazard(5, {"1=a", "1=b"}), hazard(6, {"2=a", ""})},
+                     {}, {1, 0, 1, 1, 2}, 1, QSize(3, 3), {{1, 1, 1}, {2, 2, 1}, {3, 2, 1}, {3, 3, 2}}, {},
+                     {"1 Z1 Ź1 D1 5 po 2", "2 Z2 Ź2 D2 5 po 4", "4 Z4 Ź4 D4 4"}, {0, 0}, 0,
+                     {residualRating(1, "2=a", "1=b"), residualRating(2, "2=a", "3=b"), residualRating(4, "1=a", ""),
+                      residualRating(5, "1=a", "1=b"), residualRating(6, "1=a", "1=b"), residualRating(1, "3=a", "3=b"),
+                      residualRating(9, "1=a", "1=b")},
+                     std::array<int, 5>{1, 1, 1, 2, 0}},
+        // E after the measures counts too: 40 x 6 x 0,5 = 120.
+        OverviewCase{"RiskScoreAfterTheMeasures", RiskMethod::RiskScore, {},
+                     {hazard(1, {"40=a", "6=b", "3=c"}), hazard(2, {"15=a", "6=b", "3=c"})},
+                     {}, {0, 0, 0, 1, 1}, 0, QSize(0, 0), {}, {720, 270},
+                     {"1 Z1 Ź1 D1 5 po 3", "2 Z2 Ź2 D2 4 po 4"}, {0, 0}, 0,
+                     {residualRating(1, "40=a", "6=b", "0,5=c"), residualRating(2, "15=a", "6=b", "3=c")},
+                     std::array<int, 5>{0, 0, 1, 1, 0}},
         OverviewCase{"EmptyTable", RiskMethod::Matrycowa, {}, {}, {}, {0, 0, 0, 0, 0}, 0, QSize(3, 3), {}, {}, {},
                      {0, 0}}),
     [](const testing::TestParamInfo<OverviewCase>& param) { return std::string(param.param.name); });

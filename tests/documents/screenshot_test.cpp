@@ -227,10 +227,15 @@ const QList<QStringList> kShopHazards = {
     {"Pożar", "Materiały łatwopalne", "Gaśnice, zakaz palenia"},
 };
 
+// The shop's hazards rated S and P by the matrix method.
+const QList<QStringList> kShopMatrix = {{"2=", "3="}, {"3=", "2="}, {"1=", "2="}, {"1=", "3="}, {"3=", "3="}, {"2=", "2="},
+                                        {"2=", "2="}, {"1=", "1="}, {"3=", "1="}, {"2=", "1="}, {"1=", "1="}, {"3=", "2="}};
+
 struct OverviewPicture {
     const char* name;
     QString method;
     QList<QStringList> factors;   // one per hazard of kShopHazards
+    QList<QStringList> residual = {};  // rows of RYZYKO_PO: hazard number, name, S, P, E, risk
 };
 
 class OverviewScreenshotTest : public ScreenshotTest, public testing::WithParamInterface<OverviewPicture> {};
@@ -246,7 +251,8 @@ TEST_P(OverviewScreenshotTest, TabOfADozenRatedHazards)
                     c.factors[i] + QStringList{QString()});
     TForm5* window = openAssessment(QStringLiteral("[OPISOC]\r\nZatrudnienie=5\r\n[OPIS]\r\nMetoda=") + c.method +
                                     QStringLiteral("\r\n[ZAGROZENIA]\r\n") + tableLines(rows) +
-                                    QStringLiteral("[WARUNKI]\r\n") + checklistLines());
+                                    QStringLiteral("[WARUNKI]\r\n") + checklistLines() +
+                                    (c.residual.isEmpty() ? QString() : QStringLiteral("[RYZYKO_PO]\r\n") + tableLines(c.residual)));
     frame.resize(900, 720);
     window->resize(900, 720);
     pagesOf(window)->setCurrentIndex(5);
@@ -274,9 +280,11 @@ INSTANTIATE_TEST_SUITE_P(
                         {{"7=", "3=", "6="}, {"40=", "10=", "2="}, {"3=", "1=", "6="}, {"1=", "3=", "6="},
                          {"15=", "3=", "6="}, {"7=", "6=", "3="}, {"3=", "6=", "6="}, {"3=", "3=", "6="},
                          {"15=", "1=", "3="}, {"7=", "6=", "10="}, {"1=", "6=", "10="}, {"40=", "0,5=", "1="}}},
-        OverviewPicture{"matrix", "Matrycowa (PN-N-18002)",
-                        {{"2=", "3="}, {"3=", "2="}, {"1=", "2="}, {"1=", "3="}, {"3=", "3="}, {"2=", "2="},
-                         {"2=", "2="}, {"1=", "1="}, {"3=", "1="}, {"2=", "1="}, {"1=", "1="}, {"3=", "2="}}}),
+        OverviewPicture{"matrix", "Matrycowa (PN-N-18002)", kShopMatrix},
+        // The same shop after the measures: three unacceptable hazards brought down, one not.
+        OverviewPicture{"matrix_residual", "Matrycowa (PN-N-18002)", kShopMatrix,
+                        {{"1", "Hałas", "1=", "3=", "", ""}, {"2", "Porażenie prądem", "3=", "1=", "", ""},
+                         {"5", "Pochwycenie przez wirujące części", "3=", "2=", "", ""}, {"12", "Pożar", "2=", "1=", "", ""}}}),
     [](const testing::TestParamInfo<OverviewPicture>& test) { return test.param.name; });
 
 } // namespace

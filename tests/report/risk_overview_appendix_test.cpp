@@ -1,8 +1,10 @@
 // The risk overview appendix of the risk report, saved as .docx and read back by
-// python3-docx: the page break it starts with, the counts per level, the shaded S x P grid
-// with the numbers in its cells, and the unacceptable hazards, most severe first.
+// python3-docx: the page break it starts with, the counts per level (after the measures too
+// when there are residual ratings, with the line saying how the others count), the shaded
+// S x P grid with the numbers in its cells, and the unacceptable hazards, most severe first.
 
 #include "model/document_snapshot.h"
+#include "model/risk_overview.h"
 #include "report/document_writer.h"
 #include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"
@@ -24,7 +26,8 @@ def cell(c):
     return ' '.join([c.text.replace('\n', ' ')] + c._tc.xpath('./w:tcPr/w:shd/@w:fill'))
 tables = [[[cell(c) for c in r.cells] for r in t.rows] for t in d.tables]
 breaks = [p.text for p in d.paragraphs if p._p.xpath('./w:pPr/w:pageBreakBefore')]
-print(json.dumps({"tables": tables, "breaks": breaks}))
+texts = [p.text for p in d.paragraphs]
+print(json.dumps({"tables": tables, "breaks": breaks, "texts": texts}))
 )";
 
 constexpr int ReportTables = 10;   // the tables of the report before the appendix
@@ -45,6 +48,8 @@ struct AppendixCase {
     Lines counts;          // levels 1 to 5, then not rated
     Lines grid;            // rows S of the grid, highest first: S, then "count poziom level fill" per P
     Lines unacceptable;    // number, hazard, source, risk, actions
+    TableRows residual = {};
+    Lines countsAfter = {}; // the column after the measures; none without residual ratings
 };
 
 class RiskOverviewAppendix : public testing::TestWithParam<AppendixCase> {};
@@ -70,6 +75,7 @@ TEST_P(RiskOverviewAppendix, RealReaderFindsCountsShadedGridAndUnacceptableHazar
     AssessmentSnapshot assessment;
     assessment.method = c.method;
     assessment.hazards = c.hazards;
+    assessment.residual = c.residual;
     DocumentWriter writer;
     BuildRiskReport(writer, assessment);
     WriteRiskOverviewAppendix(writer, assessment);
@@ -83,6 +89,8 @@ TEST_P(RiskOverviewAppendix, RealReaderFindsCountsShadedGridAndUnacceptableHazar
     const QJsonArray tables = found[QLatin1String("tables")].toArray();
     ASSERT_EQ(tables.size(), ReportTables + (c.grid.empty() ? 2 : 3));
     EXPECT_EQ(rows(tables[ReportTables], 2), c.counts);
+    EXPECT_EQ(rows(tables[ReportTables], 3), c.countsAfter.empty() ? Lines(c.counts.size()) : c.countsAfter);
+    EXPECT_EQ(found[QLatin1String("texts")].toArray().contains(residualCountsNote()), !c.countsAfter.empty());
     if (!c.grid.empty()) {
         EXPECT_EQ(rows(tables[ReportTables + 1]), c.grid);
     }
@@ -108,7 +116,16 @@ INSTANTIATE_TEST_SUITE_P(
                      {hazard("A", {"1=a", "1=b", "1=c"}), hazard("B", {"40=a", "6=b", "3=c"})},
                      {"1", "0", "0", "0", "1", "0"},
                      {},
-                     {"2|B|źródło B|R = 720,0 Ryzyko bardzo duże - niedopuszczalne|działania B"}}),
+                     {"2|B|źródło B|R = 720,0 Ryzyko bardzo duże - niedopuszczalne|działania B"}},
+        // B from 5 to 2, A stays at 1 without a rating after the measures.
+        AppendixCase{"RiskScoreAfterTheMeasures",
+                     RiskMethod::RiskScore,
+                     {hazard("A", {"1=a", "1=b", "1=c"}), hazard("B", {"40=a", "6=b", "3=c"})},
+                     {"1", "0", "0", "0", "1", "0"},
+                     {},
+                     {"2|B|źródło B|R = 720,0 Ryzyko bardzo duże - niedopuszczalne|działania B"},
+                     {{"2", "B", "7=a", "1=b", "3=c", ""}},
+                     {"1", "1", "0", "0", "0", ""}}),
     [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
