@@ -67,6 +67,7 @@ RegisterWindow::RegisterWindow(QWidget* parent)
         view_->setColumnWidth(level, 48);
     view_->setColumnWidth(RegisterWorkstation, 200);
     connect(view_, &QTableView::doubleClicked, this, &RegisterWindow::openCurrent);
+    view_->installEventFilter(this);
 
     auto* chooseButton = new QPushButton(QStringLiteral("&Folder…"), this);
     auto* refreshButton = new QPushButton(QStringLiteral("&Odśwież (F5)"), this);
@@ -231,11 +232,19 @@ void RegisterWindow::keyPressEvent(QKeyEvent* event)
         readFolder(folder_);
         return;
     }
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && view_->hasFocus()) {
-        openCurrent();
-        return;
-    }
     QWidget::keyPressEvent(event);
+}
+
+bool RegisterWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            openCurrent();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RegisterWindow::closeEvent(QCloseEvent* event)

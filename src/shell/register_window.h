@@ -51,6 +51,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Enter in the table opens the current row.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
