@@ -80,6 +80,9 @@ public slots:
     void ToolButton16Click();
     void ToolButton10Click();
     void ToolButton17Click();
+    // Exports the action plan of the active assessment window to a spreadsheet
+    // (FileCommands::ExportPlan); what the plan tab's export button asks for.
+    void ExportPlanClick();
     void Opcje1Click();
     // Window arrangement.
     void WindowCascadeItemClick();
