@@ -42,13 +42,13 @@ void measures(WordBasic& word, const TableRows& plan)
         return;
     }
     word.TableInsertTable(QString(), 7, static_cast<int>(plan.size()), QString(), 0, 0);
-    AddHeaderColumn(word, QStringLiteral("0,9 cm"), QStringLiteral("Lp."), false);
-    AddHeaderColumn(word, QStringLiteral("2,9 cm"), QStringLiteral("Zagrożenie"), false);
-    AddHeaderColumn(word, QStringLiteral("4,2 cm"), QStringLiteral("Działanie"), false);
-    AddHeaderColumn(word, QStringLiteral("2,3 cm"), QStringLiteral("Rodzaj"), false);
-    AddHeaderColumn(word, QStringLiteral("2,3 cm"), QStringLiteral("Odpowiedzialny"), false);
+    AddHeaderColumn(word, QStringLiteral("0,8 cm"), QStringLiteral("Lp."), false);
+    AddHeaderColumn(word, QStringLiteral("2,5 cm"), QStringLiteral("Zagrożenie"), false);
+    AddHeaderColumn(word, QStringLiteral("3,6 cm"), QStringLiteral("Działanie"), false);
+    AddHeaderColumn(word, QStringLiteral("2,4 cm"), QStringLiteral("Rodzaj"), false);
+    AddHeaderColumn(word, QStringLiteral("2,8 cm"), QStringLiteral("Odpowiedzialny"), false);
     AddHeaderColumn(word, QStringLiteral("1,9 cm"), QStringLiteral("Termin"), false);
-    AddHeaderColumn(word, QStringLiteral("1,7 cm"), QStringLiteral("Status"), true);
+    AddHeaderColumn(word, QStringLiteral("2,2 cm"), QStringLiteral("Status"), true);
     RuleTable(word, 7);
     int number = 0;
     for (const QStringList& row : byDate(plan))
