@@ -522,8 +522,9 @@ TEST_F(FileCommandsTest, ExportPlanWritesTheActiveAssessmentsPlanToTheNamedSheet
             QFile::remove(projekty(QString::fromUtf8(c.written)));
         }
         ASSERT_EQ(prompts.messages.size(), *c.message ? 1 : 0) << c.answer;
-        if (*c.message)
+        if (*c.message) {
             EXPECT_TRUE(prompts.messages[0].text.contains(QString::fromUtf8(c.message))) << c.answer;
+        }
     }
 }
 
