@@ -19,9 +19,10 @@ if(MAKER_WEB_ADDRESS)
 endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform plugins, the SVG images, the help's database driver, the Polish texts of
-# Qt's standard buttons, the toolbar's icon theme and the reports' font.
+# Qt's standard buttons, the toolbar's icon theme, the reports' font and the spreadsheet
+# library, which the program loads itself (see src/report/xlsx_library.h).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, libqt6svg6, libqt6sql6-sqlite, qt6-translations-l10n, adwaita-icon-theme, fonts-liberation")
+  "qt6-qpa-plugins, libqt6svg6, libqt6sql6-sqlite, qt6-translations-l10n, adwaita-icon-theme, fonts-liberation, libxlsxwriter4")
 # What turns the menu entry, the document types and the icons into the desktop's caches, and
 # what opens a written report or the maker's web page in the user's own programs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, shared-mime-info, hicolor-icon-theme, xdg-utils")

@@ -8,7 +8,7 @@ packages=(
   cmake g++ make pkg-config dpkg-dev
   qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-translations-l10n qt6-qpa-plugins
   qt6-tools-dev libqt6help6 libqt6sql6-sqlite qt6-documentation-tools
-  libgl-dev libquazip1-qt6-dev
+  libgl-dev libquazip1-qt6-dev libxlsxwriter-dev
   adwaita-icon-theme libqt6svg6 fonts-liberation
 )
 # What the tests, the fuzzers and the benchmarks need besides: GoogleTest, Google Benchmark,
@@ -18,7 +18,7 @@ if [ "${1:-}" = "--tests" ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    python3-docx poppler-utils
+    python3-docx python3-openpyxl poppler-utils
     locales
     desktop-file-utils libxml2-utils shared-mime-info
     lintian devscripts

@@ -78,3 +78,31 @@ void InsertCaptioned(WordBasic& word, const QString& value, const QString& capti
     word.Italic();
     word.Insert(caption);
 }
+
+void EndTable(WordBasic& word)
+{
+    word.LineDown(1);
+    InsertEmptyParagraphs(word, 2);
+}
+
+void StartAppendix(WordBasic& word, const QString& title)
+{
+    word.InsertBreak(0);
+    word.FontSize(12);
+    word.Bold();
+    word.CenterPara();
+    word.Style(QStringLiteral("Nagłówek 1"));
+    word.Insert(title + QLatin1Char('\r'));
+    word.FontSize(10);
+}
+
+void AppendixHeading(WordBasic& word, int number, const QString& text)
+{
+    word.FontSize(11);
+    word.Bold();
+    word.LeftPara();
+    word.Style(QStringLiteral("Nagłówek 2"));
+    word.Insert(QStringLiteral("%1. %2\r").arg(number).arg(text));
+    word.FontSize(10);
+    word.CenterPara();
+}

@@ -31,3 +31,11 @@ void LeaveColumnAndRuleTable(WordBasic& word);
 void AddBoxedRow(WordBasic& word, const QStringList& widths);
 // A value in 11 pt over its caption in centred italic 10 pt; a row of the boxed headers.
 void InsertCaptioned(WordBasic& word, const QString& value, const QString& caption);
+// Leaves the table of the insertion point for the paragraph below it, then two empty ones.
+void EndTable(WordBasic& word);
+// An appendix of the report: a new page headed by `title` in bold 12 pt, centred; 10 pt
+// after it.
+void StartAppendix(WordBasic& word, const QString& title);
+// A numbered heading of an appendix in bold 11 pt; what follows is 10 pt, centred as the
+// tables are.
+void AppendixHeading(WordBasic& word, int number, const QString& text);

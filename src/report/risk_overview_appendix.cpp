@@ -19,24 +19,6 @@ BordersAndShading levelShading(int level)
             QColor::fromRgb(riskLevelRgb(level))};
 }
 
-// A numbered heading in bold 11 pt; what follows is 10 pt, centred as the tables are.
-void heading(WordBasic& word, int number, const QString& text)
-{
-    word.FontSize(11);
-    word.Bold();
-    word.LeftPara();
-    word.Style(QStringLiteral("Nagłówek 2"));
-    word.Insert(QStringLiteral("%1. %2\r").arg(number).arg(text));
-    word.FontSize(10);
-    word.CenterPara();
-}
-
-void endTable(WordBasic& word)
-{
-    word.LineDown(1);
-    InsertEmptyParagraphs(word, 2);
-}
-
 // With residual ratings a fourth column counts the same hazards after the measures, and a
 // note under the table says how a hazard without one is counted.
 void levelCounts(WordBasic& word, const RiskOverview& overview)
@@ -105,7 +87,7 @@ void grid(WordBasic& word, const RiskOverview& overview)
             word.Insert(QStringLiteral("poziom %1").arg(level));
         }
     }
-    endTable(word);
+    EndTable(word);
 }
 
 void unacceptable(WordBasic& word, const RiskOverview& overview)
@@ -126,7 +108,7 @@ void unacceptable(WordBasic& word, const RiskOverview& overview)
     for (const RatedHazard& hazard : overview.unacceptable)
         AddDataRow(word, hazard.row,
                    {hazard.hazard, hazard.sources, risk::riskText(overview.method, hazard.r), hazard.actions});
-    endTable(word);
+    EndTable(word);
 }
 
 } // namespace
@@ -134,25 +116,19 @@ void unacceptable(WordBasic& word, const RiskOverview& overview)
 void WriteRiskOverviewAppendix(WordBasic& word, const AssessmentSnapshot& assessment)
 {
     const RiskOverview overview = riskOverview(assessment);
-    word.InsertBreak(0);
-    word.FontSize(12);
-    word.Bold();
-    word.CenterPara();
-    word.Style(QStringLiteral("Nagłówek 1"));
-    word.Insert(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA\r"));
-    word.FontSize(10);
+    StartAppendix(word, QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA"));
     if (overview.method != RiskMethod::None)
         word.Insert(QStringLiteral("Metoda oceny ryzyka: ") + risk::methodNames().at(static_cast<int>(overview.method))
                     + QLatin1Char('\r'));
     InsertEmptyParagraphs(word, 1);
 
     int number = 0;
-    heading(word, ++number, QStringLiteral("Liczba zagrożeń na poziomach ryzyka"));
+    AppendixHeading(word, ++number, QStringLiteral("Liczba zagrożeń na poziomach ryzyka"));
     levelCounts(word, overview);
     if (hasGrid(overview.method)) {
-        heading(word, ++number, QStringLiteral("Macierz ryzyka S x P"));
+        AppendixHeading(word, ++number, QStringLiteral("Macierz ryzyka S x P"));
         grid(word, overview);
     }
-    heading(word, ++number, QStringLiteral("Zagrożenia o ryzyku niedopuszczalnym (poziomy 4 i 5)"));
+    AppendixHeading(word, ++number, QStringLiteral("Zagrożenia o ryzyku niedopuszczalnym (poziomy 4 i 5)"));
     unacceptable(word, overview);
 }

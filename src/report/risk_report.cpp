@@ -63,12 +63,6 @@ void headedTable(WordBasic& word, qsizetype rows, const QList<std::pair<const ch
     RuleTable(word, static_cast<int>(columns.size()));
 }
 
-void endTable(WordBasic& word)
-{
-    word.LineDown(1);
-    InsertEmptyParagraphs(word, 2);
-}
-
 // Rows of `table`, each as the cells of `columns`, numbered from 1.
 void dataRows(WordBasic& word, const TableRows& table, std::initializer_list<int> columns, const RowWritten& rowWritten)
 {
@@ -120,7 +114,7 @@ void header(WordBasic& word, const AssessmentSnapshot& a)
     word.NextCell();
     if (a.method != RiskMethod::None)
         InsertCaptioned(word, risk::methodNames().at(static_cast<int>(a.method)), QStringLiteral("metoda oceny ryzyka"));
-    endTable(word);
+    EndTable(word);
 }
 
 void workstationSection(WordBasic& word, const AssessmentSnapshot& a)
@@ -168,7 +162,7 @@ void hazardSection(WordBasic& word, const AssessmentSnapshot& a, const RowWritte
     headedTable(word, a.hazards.size(),
                 {{"1,6 cm", "L.p."}, {"5,0 cm", "Zagrożenie"}, {"5,0 cm", "Źródło zagrożenia"}, {"4,6 cm", "Możliwe skutki"}});
     dataRows(word, a.hazards, {0, 1, 2}, rowWritten);
-    endTable(word);
+    EndTable(word);
 }
 
 void preventionSection(WordBasic& word, const AssessmentSnapshot& a)
@@ -179,7 +173,7 @@ void preventionSection(WordBasic& word, const AssessmentSnapshot& a)
     headedTable(word, a.hazards.size(),
                 {{"1,6 cm", "L.p."}, {"6,6 cm", "Zagrożenie"}, {"8,0 cm", "Działania zapobiegawcze"}});
     dataRows(word, a.hazards, {0, 3}, {});
-    endTable(word);
+    EndTable(word);
 }
 
 // The formula of a hazard row by the method, and the column of its risk text.
@@ -235,7 +229,7 @@ void cardSection(WordBasic& word, const AssessmentSnapshot& a)
             word.Insert(row.value(card.riskColumn));
         }
     }
-    endTable(word);
+    EndTable(word);
 }
 
 void checklistSection(WordBasic& word, const AssessmentSnapshot& a, const RowWritten& rowWritten)
@@ -265,7 +259,7 @@ void checklistSection(WordBasic& word, const AssessmentSnapshot& a, const RowWri
                  {"6,1 cm", "Działania naprawcze"},
                  {"2,4 cm", "Odpowiedź"}});
     dataRows(word, a.checklist, {0, 1, 2}, rowWritten);
-    endTable(word);
+    EndTable(word);
 
     const ChecklistCount count = countAnswers(a.checklist);
     word.FontSize(11);
@@ -330,7 +324,7 @@ void acknowledgementSheet(WordBasic& word, const AssessmentSnapshot& a)
     word.Italic();
     word.Insert(QStringLiteral("(komórka organizacyjna)"));
     word.NextCell();
-    endTable(word);
+    EndTable(word);
 
     word.FontSize(11);
     word.Bold();
@@ -362,7 +356,7 @@ void acknowledgementSheet(WordBasic& word, const AssessmentSnapshot& a)
             word.NextCell();
     }
     LeaveColumnAndRuleTable(word);
-    endTable(word);
+    EndTable(word);
 }
 
 } // namespace

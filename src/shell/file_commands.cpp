@@ -6,6 +6,7 @@
 #include "documents/assessment_window.h"
 #include "documents/project_window.h"
 #include "model/document_model.h"
+#include "report/plan_spreadsheet.h"
 #include "shell/document_frame_size.h"
 #include "shell/drawn_icon.h"
 #include "storage/ini_dat.h"
@@ -29,6 +30,7 @@ const QString OpenFilter = QStringLiteral("Plik projektu (*.rpr);;Plik oceny ryz
 const QString NewAssessmentFilter = QStringLiteral("Nowy plik oceny ryzyka (*.rpr)");
 const QString ProjectFilter = QStringLiteral("Plik projektu (*.rpr)");
 const QString AssessmentFilter = QStringLiteral("Plik oceny ryzyka (*.ron)");
+const QString PlanSheetFilter = QStringLiteral("Arkusz Excel (*.xlsx);;CSV (*.csv)");
 
 QString native(const QString& path)
 {
@@ -139,6 +141,22 @@ void FileCommands::SaveAs(DocumentWindow* window)
             SaveUnderNewName(window, name);
         else
             SaveDocument(window, name);
+    });
+}
+
+void FileCommands::ExportPlan(DocumentWindow* window)
+{
+    runCommand([window] {
+        if (!window || window->document().kind() != DocumentKind::Assessment)
+            return;
+        const QFileInfo document(window->file().FileName());
+        const QString proposed = document.dir().filePath(document.completeBaseName() + QStringLiteral(" – plan działań.xlsx"));
+        QString name = prompts().saveFileName(QStringLiteral("Eksportuj plan do arkusza"), proposed, PlanSheetFilter);
+        if (name.isEmpty())
+            return;
+        if (!isPlanSpreadsheetName(name))
+            name += QStringLiteral(".xlsx");
+        WritePlanSpreadsheet({window->document().assessmentValue()}, name);
     });
 }
 

@@ -50,6 +50,10 @@ public:
     // True when the document was written.
     bool Save(DocumentWindow* window);
     void SaveAs(DocumentWindow* window);
+    // Asks for a spreadsheet file (.xlsx or .csv; a name without either gets .xlsx), proposed
+    // beside the document as "<name> – plan działań.xlsx", and writes the action plan of
+    // `window`, unsaved edits included, into it. Does nothing for a project window.
+    void ExportPlan(DocumentWindow* window);
     // Closes the active document window through its own closing question.
     void Close();
     // Closes every document window after asking the closing question of each modified one,

@@ -622,6 +622,11 @@ void TForm1::Zapiszjako1Click()
         fileCommands_->SaveAs(window);
 }
 
+void TForm1::ExportPlanClick()
+{
+    fileCommands_->ExportPlan(fileCommands_->activeDocument());
+}
+
 void TForm1::ToolButton17Click()
 {
     if (DocumentWindow* window = fileCommands_->activeDocument()) {

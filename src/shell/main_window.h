@@ -81,6 +81,9 @@ public slots:
     void ToolButton16Click();
     void ToolButton10Click();
     void ToolButton17Click();
+    // Exports the action plan of the active assessment window to a spreadsheet
+    // (FileCommands::ExportPlan); what the plan tab's export button asks for.
+    void ExportPlanClick();
     void Opcje1Click();
     // "Rejestr ocen ryzyka": shows the register window (one at a time), reading the folder
     // read last.

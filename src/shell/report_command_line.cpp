@@ -4,6 +4,8 @@
 #include "model/document_file_reader.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
+#include "report/plan_appendix.h"
+#include "report/plan_spreadsheet.h"
 #include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"
 #include "shell/start_up.h"
@@ -23,7 +25,9 @@ const QString kRiskReport = QStringLiteral("--raport");
 const QString kChecklistReport = QStringLiteral("--lista-kontrolna");
 const QString kFolder = QStringLiteral("--folder-wyjściowy");
 const QString kFormat = QStringLiteral("--format");
+const QString kPlanSheet = QStringLiteral("--plan-arkusz");
 const QString kOverview = QStringLiteral("--podsumowanie");
+const QString kPlan = QStringLiteral("--plan");
 const QString kHelp = QStringLiteral("--help");
 const QStringList kFormats = {QStringLiteral("docx"), QStringLiteral("odt"), QStringLiteral("pdf")};
 
@@ -33,26 +37,32 @@ constexpr int ExitUsage = 2;
 
 const QString kUsage = QStringLiteral(
     "Użycie:\n"
-    "  OcenaRyzyka --raport [--podsumowanie] OCENA.ron WYNIK.docx\n"
+    "  OcenaRyzyka --raport [--podsumowanie] [--plan] OCENA.ron WYNIK.docx\n"
     "  OcenaRyzyka --lista-kontrolna DOKUMENT.ron|DOKUMENT.rpr WYNIK.docx\n"
     "  OcenaRyzyka --raport|--lista-kontrolna --folder-wyjściowy FOLDER [--format docx|odt|pdf] PLIK...\n"
+    "  OcenaRyzyka --plan-arkusz OCENA.ron [OCENA2.ron ...] PLAN.xlsx|PLAN.csv\n"
     "\n"
     "Tworzy raporty bez otwierania okna programu.\n"
     "\n"
     "Opcje:\n"
     "  --raport                   pełny raport oceny ryzyka zawodowego (z pliku oceny .ron)\n"
     "  --podsumowanie             dołącza do raportu --raport załącznik: podsumowanie ryzyka\n"
+    "  --plan                     dołącza do raportu --raport plan działań i ryzyko po działaniach\n"
     "  --lista-kontrolna          lista kontrolna (z pliku oceny .ron albo projektu .rpr)\n"
     "  --folder-wyjściowy FOLDER  raport każdego podanego pliku w folderze FOLDER, nazwany jak plik\n"
     "  --format docx|odt|pdf      format raportów zapisywanych w folderze (domyślnie docx)\n"
+    "  --plan-arkusz              plany działań podanych ocen w jednym arkuszu .xlsx albo .csv\n"
+    "                             (kilka ocen: w pierwszej kolumnie stanowisko)\n"
     "  --help                     wyświetla tę pomoc\n"
     "\n"
-    "Format raportu wynika z rozszerzenia pliku wynikowego: .docx, .odt albo .pdf.\n"
+    "Format raportu wynika z rozszerzenia pliku wynikowego: .docx, .odt albo .pdf\n"
+    "(arkusza planu: .xlsx albo .csv).\n"
     "Pliki dokumentów są tylko czytane, nigdy zmieniane.\n"
-    "Kod wyjścia: 0 - zapisano wszystkie raporty, 1 - nie zapisano któregoś z nich,\n"
+    "Kod wyjścia: 0 - zapisano wszystkie raporty, 1 - nie zapisano któregoś z nich\n"
+    "(albo nie wczytano którejś z ocen arkusza planu),\n"
     "2 - błędne wywołanie.\n");
 
-enum class ReportKind { Risk, Checklist };
+enum class ReportKind { Risk, Checklist, PlanSheet };
 
 struct Job {
     QString input;
@@ -62,8 +72,12 @@ struct Job {
 struct CommandLine {
     ReportKind kind = ReportKind::Risk;
     bool overview = false;   // the risk report gets the risk overview appendix
+    bool plan = false;       // the risk report gets the action plan appendix
     QString folder;   // the folder of the reports, made when missing; empty for one report
     QList<Job> jobs;
+    // The plan sheet: the assessments it is made of and the file it is written to.
+    QStringList sheetInputs;
+    QString sheetOutput;
 };
 
 // The command line as jobs, or nullopt after telling `err` what is wrong with it.
@@ -72,7 +86,8 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
     std::optional<ReportKind> kind;
     std::optional<QString> folder;
     bool overview = false;
-    QString format = kFormats.first();
+    bool plan = false;
+    std::optional<QString> format;
     QStringList files;
     const auto fail = [&err](const QString& why) {
         err << why << "\n\n" << kUsage;
@@ -80,13 +95,17 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
     };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == kRiskReport || argument == kChecklistReport) {
-            const ReportKind asked = argument == kRiskReport ? ReportKind::Risk : ReportKind::Checklist;
+        if (argument == kRiskReport || argument == kChecklistReport || argument == kPlanSheet) {
+            const ReportKind asked = argument == kRiskReport        ? ReportKind::Risk
+                                     : argument == kChecklistReport ? ReportKind::Checklist
+                                                                    : ReportKind::PlanSheet;
             if (kind && *kind != asked)
-                return fail(QStringLiteral("Podaj tylko jedno z: --raport, --lista-kontrolna."));
+                return fail(QStringLiteral("Podaj tylko jedno z: --raport, --lista-kontrolna, --plan-arkusz."));
             kind = asked;
         } else if (argument == kOverview) {
             overview = true;
+        } else if (argument == kPlan) {
+            plan = true;
         } else if (argument == kFolder || argument == kFormat) {
             if (i + 1 == arguments.size())
                 return fail(QStringLiteral("Po %1 brakuje wartości.").arg(argument));
@@ -102,19 +121,38 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
         }
     }
     if (!kind)
-        return fail(QStringLiteral("Podaj rodzaj raportu: --raport albo --lista-kontrolna."));
+        return fail(QStringLiteral("Podaj rodzaj raportu: --raport, --lista-kontrolna albo --plan-arkusz."));
     if (overview && *kind != ReportKind::Risk)
         return fail(QStringLiteral("Podsumowanie ryzyka dołącza się tylko do raportu --raport."));
-    if (!kFormats.contains(format.toLower()))
-        return fail(QStringLiteral("Nieznany format raportu: %1").arg(format));
+    if (plan && *kind != ReportKind::Risk)
+        return fail(QStringLiteral("Plan działań dołącza się tylko do raportu --raport."));
+    const QString extension = format.value_or(kFormats.first()).toLower();
+    if (!kFormats.contains(extension))
+        return fail(QStringLiteral("Nieznany format raportu: %1").arg(*format));
 
-    CommandLine line{.kind = *kind, .overview = overview, .folder = folder.value_or(QString()), .jobs = {}};
+    CommandLine line;
+    line.kind = *kind;
+    line.overview = overview;
+    line.plan = plan;
+    line.folder = folder.value_or(QString());
+    if (*kind == ReportKind::PlanSheet) {
+        if (folder || format)
+            return fail(QStringLiteral("Arkusz planu zapisuje się do jednego pliku: podaj go na końcu, "
+                                       "bez --folder-wyjściowy i --format."));
+        if (files.size() < 2)
+            return fail(QStringLiteral("Podaj co najmniej jeden plik oceny i plik arkusza."));
+        line.sheetOutput = files.takeLast();
+        if (!isPlanSpreadsheetName(line.sheetOutput))
+            return fail(QStringLiteral("Plik arkusza musi mieć rozszerzenie .xlsx albo .csv: %1").arg(line.sheetOutput));
+        line.sheetInputs = files;
+        return line;
+    }
     if (folder) {
         if (files.isEmpty())
             return fail(QStringLiteral("Podaj co najmniej jeden plik dokumentu."));
         const QDir dir(*folder);
         for (const QString& file : files)
-            line.jobs.append({file, dir.filePath(QFileInfo(file).completeBaseName() + QLatin1Char('.') + format.toLower())});
+            line.jobs.append({file, dir.filePath(QFileInfo(file).completeBaseName() + QLatin1Char('.') + extension)});
     } else {
         if (files.size() != 2)
             return fail(QStringLiteral("Podaj plik dokumentu i plik raportu (albo --folder-wyjściowy)."));
@@ -143,6 +181,8 @@ void writeReport(const CommandLine& line, const Job& job)
         BuildRiskReport(word, assessment);
         if (line.overview)
             WriteRiskOverviewAppendix(word, assessment);
+        if (line.plan)
+            WritePlanAppendix(word, assessment);
     } else if (QFileInfo(job.input).suffix().compare(QLatin1String("rpr"), Qt::CaseInsensitive) == 0) {
         AssessmentSnapshot project;
         static_cast<ProjectSnapshot&>(project) = readProjectFile(job.input);
@@ -150,6 +190,32 @@ void writeReport(const CommandLine& line, const Job& job)
     } else
         BuildChecklistReport(word, readAssessmentFile(job.input), ChecklistVariant::Assessment);
     word.FileSaveAs(job.output);
+}
+
+// The plan sheet of the assessments that could be read; each that cannot is named on `err`
+// and the sheet is written of the others.
+int writePlanSheet(const CommandLine& line, QTextStream& out, QTextStream& err)
+{
+    QList<AssessmentSnapshot> assessments;
+    for (const QString& input : line.sheetInputs) {
+        try {
+            refuseOutputOverInput({input, line.sheetOutput});
+            assessments.append(readAssessmentFile(input));
+        } catch (const AppError& error) {
+            err << QStringLiteral("Nie wczytano pliku %1: %2").arg(QDir::toNativeSeparators(input), error.text()) << Qt::endl;
+        }
+    }
+    const QString output = QDir::toNativeSeparators(line.sheetOutput);
+    try {
+        if (assessments.isEmpty())
+            throw AppError(QStringLiteral("nie wczytano żadnej oceny"));
+        WritePlanSpreadsheet(assessments, line.sheetOutput);
+        out << QStringLiteral("Zapisano arkusz: %1").arg(output) << Qt::endl;
+    } catch (const AppError& error) {
+        err << QStringLiteral("Nie utworzono arkusza %1: %2").arg(output, error.text()) << Qt::endl;
+        return ExitSomeFailed;
+    }
+    return assessments.size() == line.sheetInputs.size() ? ExitAllWritten : ExitSomeFailed;
 }
 
 // The reports of `arguments` (the program's name first). REQUIRES: a QGuiApplication.
@@ -162,6 +228,8 @@ int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& er
     const std::optional<CommandLine> line = parse(arguments, err);
     if (!line)
         return ExitUsage;
+    if (line->kind == ReportKind::PlanSheet)
+        return writePlanSheet(*line, out, err);
 
     if (!line->folder.isEmpty())
         QDir().mkpath(line->folder);   // when it cannot be made, every save says so

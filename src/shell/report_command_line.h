@@ -1,11 +1,14 @@
 #pragma once
 // The reports written from the command line, with no window and no single-instance lock:
 //
-//   OcenaRyzyka --raport [--podsumowanie] OCENA.ron WYNIK.docx
+//   OcenaRyzyka --raport [--podsumowanie] [--plan] OCENA.ron WYNIK.docx
 //   OcenaRyzyka --lista-kontrolna DOKUMENT.ron|DOKUMENT.rpr WYNIK.pdf
 //   OcenaRyzyka --raport --folder-wyjściowy FOLDER [--format docx|odt|pdf] A.ron B.ron ...
+//   OcenaRyzyka --plan-arkusz A.ron [B.ron ...] PLAN.xlsx|PLAN.csv
 //
-// --podsumowanie adds the risk overview appendix to the risk reports.
+// --podsumowanie adds the risk overview appendix to the risk reports, --plan the action
+// plan appendix. --plan-arkusz writes the plans of all the assessments into one sheet
+// (plan_spreadsheet.h), of those that could be read when some could not.
 // The format follows the output's extension (in a folder: --format, .docx unless given).
 // Documents are read without their lock and never written. Each written file gets one line
 // on standard output, each file that fails one line on standard error naming it and the

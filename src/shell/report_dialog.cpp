@@ -9,6 +9,7 @@
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
 #include "shell/progress_window.h"
+#include "report/plan_appendix.h"
 #include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"
 
@@ -85,16 +86,24 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
     RadioGroup1Buttons->button(0)->setChecked(true);
     RadioGroup1->setVisible(document->document().kind() == DocumentKind::Assessment);
 
-    // Beside the group, in the room left of the buttons, so the dialog keeps its size.
-    CheckBox1 = new QCheckBox(QStringLiteral("Dołącz podsumowanie ryzyka"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setGeometry(264, 86, 224, 22);
-    CheckBox1->setVisible(RadioGroup1->isVisibleTo(this));
-    CheckBox1->setEnabled(false);
-    connect(RadioGroup1Buttons, &QButtonGroup::idToggled, CheckBox1,
+    // Beside the group, in the room left of the buttons, so the dialog keeps its size; the
+    // appendices in the order the report gets them.
+    const auto appendixBox = [this](const char* name, const QString& caption, int top) {
+        auto* box = new QCheckBox(caption, this);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(264, top, 224, 22);
+        box->setVisible(RadioGroup1->isVisibleTo(this));
+        box->setEnabled(false);
+        return box;
+    };
+    CheckBox1 = appendixBox("CheckBox1", QStringLiteral("Dołącz podsumowanie ryzyka"), 60);
+    CheckBox2 = appendixBox("CheckBox2", QStringLiteral("Dołącz plan działań"), 86);
+    connect(RadioGroup1Buttons, &QButtonGroup::idToggled, this,
             [this](int id, bool checked) {
-                if (id == 1)
+                if (id == 1) {
                     CheckBox1->setEnabled(checked);
+                    CheckBox2->setEnabled(checked);
+                }
                 // The name proposed for the other kind follows the choice; a name of the
                 // user's own stays.
                 if (checked && Edit1->text() == QDir::toNativeSeparators(defaultFileName(1 - id)))
@@ -114,7 +123,8 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
     connect(SpeedButton3, &QToolButton::clicked, this, &TForm7::SpeedButton3Click);
     setTabOrder(SpeedButton1, RadioGroup1Buttons->button(0));
     setTabOrder(RadioGroup1Buttons->button(0), CheckBox1);
-    setTabOrder(CheckBox1, SpeedButton2);
+    setTabOrder(CheckBox1, CheckBox2);
+    setTabOrder(CheckBox2, SpeedButton2);
     setTabOrder(SpeedButton2, SpeedButton3);
     SpeedButton1->setFocus();
 }
@@ -208,6 +218,8 @@ void TForm7::createReport(const QString& fileName)
         BuildRiskReport(word, snapshot, rowWritten);
         if (CheckBox1->isChecked())
             WriteRiskOverviewAppendix(word, snapshot);
+        if (CheckBox2->isChecked())
+            WritePlanAppendix(word, snapshot);
     }
     word.FileSaveAs(fileName);
 }

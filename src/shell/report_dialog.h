@@ -5,8 +5,9 @@
 // (the group is hidden for a project). The report is built from a snapshot of the window
 // taken when "Utwórz" is pressed, unsaved edits included, while TForm8 shows the progress.
 // After each report the user is offered to open it; the dialog stays open for more.
-// CheckBox1 adds the risk overview appendix to the full risk report; it is shown with the
-// group and can be ticked only while the risk report is chosen.
+// CheckBox1 adds the risk overview appendix to the full risk report, CheckBox2 the action
+// plan appendix after it; both are shown with the group and can be ticked only while the
+// risk report is chosen.
 //
 // Edit1 starts with the default name of the chosen report ("<dokument> – raport.docx",
 // "<dokument> – lista kontrolna.docx"), so the two reports of one document never replace
@@ -38,6 +39,7 @@ public:
     QGroupBox* RadioGroup1;
     QButtonGroup* RadioGroup1Buttons;   // 0 checklist report, 1 risk assessment report
     QCheckBox* CheckBox1;               // "Dołącz podsumowanie ryzyka", off at creation
+    QCheckBox* CheckBox2;               // "Dołącz plan działań", off at creation
     QToolButton* SpeedButton2;
     QToolButton* SpeedButton3;
 

@@ -483,6 +483,51 @@ TEST_F(FileCommandsTest, SaveAsAppendsTheExtensionOnlyWhenTheNameLacksIt)
     EXPECT_TRUE(QFile::exists(projekty("B.RPR.rpr")));
 }
 
+// The plan of the active assessment into the spreadsheet the user names: the format by the
+// extension, .xlsx when the name has neither; a cancelled dialog writes nothing, a file that
+// cannot be written is reported.
+TEST_F(FileCommandsTest, ExportPlanWritesTheActiveAssessmentsPlanToTheNamedSheet)
+{
+    struct {
+        const char* answer;    // the name given in the save dialog, in PROJEKTY; "" cancels
+        const char* written;   // the file then found in PROJEKTY, or ""
+        const char* starts;    // its first bytes
+        const char* holds;     // bytes it holds (a .xlsx is packed)
+        const char* message;   // part of the error shown, or ""
+    } const cases[] = {
+        {"plan.xlsx", "plan.xlsx", "PK", "xl/worksheets/sheet1.xml", ""},
+        {"plan.csv", "plan.csv", "\xEF\xBB\xBFZagrożenie;Działanie;", "\r\nHałas;Ochronniki dla wszystkich;", ""},
+        {"plan", "plan.xlsx", "PK", "xl/worksheets/sheet1.xml", ""},
+        {"", "", "", "", ""},
+        {"brak/plan.csv", "", "", "", "Nie można zapisać arkusza"},
+    };
+    const QString path = writeDocument(
+        projekty("karta.ron"), AssessmentText + "[PLAN]\r\nTABELA0/1=1\r\nTABELA1/1=Hałas\r\nTABELA2/1=Ochronniki dla wszystkich\r\n");
+    start();
+    form->OpenDocument(path);
+    for (const auto& c : cases) {
+        prompts.messages.clear();
+        prompts.fileNames.enqueue(*c.answer ? projekty(QString::fromUtf8(c.answer)) : QString());
+        form->ExportPlanClick();
+
+        EXPECT_EQ(prompts.proposedPaths.last(), projekty("karta – plan działań.xlsx"));
+        EXPECT_EQ(prompts.dialogFilters.last(), "Arkusz Excel (*.xlsx);;CSV (*.csv)");
+        QStringList made = QDir(projekty()).entryList(QDir::Files);
+        made.removeAll(QStringLiteral("karta.ron"));
+        EXPECT_EQ(made, *c.written ? QStringList{QString::fromUtf8(c.written)} : QStringList{}) << c.answer;
+        if (*c.written) {
+            const QByteArray bytes = bytesOf(projekty(QString::fromUtf8(c.written)));
+            EXPECT_TRUE(bytes.startsWith(c.starts)) << c.answer;
+            EXPECT_TRUE(bytes.contains(c.holds)) << c.answer;
+            QFile::remove(projekty(QString::fromUtf8(c.written)));
+        }
+        ASSERT_EQ(prompts.messages.size(), *c.message ? 1 : 0) << c.answer;
+        if (*c.message) {
+            EXPECT_TRUE(prompts.messages[0].text.contains(QString::fromUtf8(c.message))) << c.answer;
+        }
+    }
+}
+
 TEST_F(FileCommandsTest, SaveAsReleasesTheOldFileWhichKeepsItsLastSavedContent)
 {
     const QString old = writeDocument(projekty("tokarz.rpr"), ProjectText);

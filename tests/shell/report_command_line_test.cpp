@@ -22,7 +22,9 @@ const QString Assessment = QStringLiteral(
     "[OPISOC]\r\nJednostka=Wydział mechaniczny\r\nStanowisko=Tokarz\r\nZatrudnienie=3\r\nUwagi1=Wniosek\r\n"
     "Uwagi2=@NUL@\r\n[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\n[ZAGROZENIA]\r\nTABELA0/1=Hałas\r\n"
     "TABELA4/1=3=duże\r\nTABELA5/1=2=średnie\r\nTABELA6/1=R = 6,0 Ryzyko średnie - dopuszczalne\r\n"
-    "[WARUNKI]\r\nTABELA0/1=Czy są osłony?\r\nTABELA2/1=NIE\r\n");
+    "[WARUNKI]\r\nTABELA0/1=Czy są osłony?\r\nTABELA2/1=NIE\r\n"
+    "[PLAN]\r\nTABELA0/1=1\r\nTABELA1/1=Hałas\r\nTABELA2/1=Ochronniki słuchu\r\nTABELA5/1=01.02.2020\r\n"
+    "TABELA7/1=planowane\r\n");
 const QString Project = QStringLiteral("[OPIS]\r\nStanowisko=Tokarz\r\n[WARUNKI]\r\nTABELA0/1=Czy są osłony?\r\n");
 
 enum class Usage { None, OnOutput, OnError };
@@ -31,10 +33,11 @@ struct CommandCase {
     const char* name;
     QStringList arguments;        // "@" stands for the test's folder
     int exitCode;
-    QStringList written;          // report files expected in the folder
+    QStringList written;          // report (or plan sheet) files expected in the folder
     QStringList errorLines;       // what each line on standard error names (a bad input, a bad option)
     bool appendix;                // a written PDF holds the risk overview appendix
     Usage usage = Usage::None;    // where the usage is printed, after those lines
+    bool plan = false;            // a written PDF holds the action plan appendix
 };
 
 const CommandCase Cases[] = {
@@ -57,6 +60,24 @@ const CommandCase Cases[] = {
     {"MistypedReportOption", {"--raprot", "@/a.ron", "@/x.docx"}, 2, {}, {"--raprot"}, false, Usage::OnError},
     {"UnknownOptionAfterADocument", {"@/x.docx", "--nowy"}, 2, {}, {"--nowy"}, false, Usage::OnError},
     {"WindowWithoutADisplay", {"@/x.docx"}, 1, {}, {"wymaga sesji graficznej"}, false},
+    {"RiskReportWithPlan", {"--raport", "--plan", "@/a.ron", "@/raport.pdf"}, 0, {"raport.pdf"}, {}, false, Usage::None, true},
+    {"RiskReportWithOverviewAndPlan", {"--raport", "--plan", "--podsumowanie", "@/a.ron", "@/raport.pdf"}, 0,
+     {"raport.pdf"}, {}, true, Usage::None, true},
+    {"PlanOfAChecklist", {"--lista-kontrolna", "--plan", "@/a.ron", "@/lista.pdf"}, 2, {}, {"tylko do raportu --raport"},
+     false, Usage::OnError},
+    {"PlanSheetOfTwoAssessments", {"--plan-arkusz", "@/a.ron", "@/b.ron", "@/plan.xlsx"}, 0, {"plan.xlsx"}, {}, false},
+    {"PlanSheetWithABrokenAssessment", {"--plan-arkusz", "@/zepsuta.ron", "@/a.ron", "@/plan.xlsx"}, 1, {"plan.xlsx"},
+     {"zepsuta.ron"}, false},
+    {"PlanSheetOfNoReadableAssessment", {"--plan-arkusz", "@/brak.ron", "@/plan.csv"}, 1, {},
+     {"brak.ron", "nie wczytano żadnej oceny"}, false},
+    {"PlanSheetOfAnotherKind", {"--plan-arkusz", "@/a.ron", "@/plan.docx"}, 2, {}, {".xlsx albo .csv"}, false,
+     Usage::OnError},
+    {"PlanSheetWithoutAssessment", {"--plan-arkusz", "@/plan.xlsx"}, 2, {}, {"Podaj co najmniej jeden plik oceny"}, false,
+     Usage::OnError},
+    {"PlanSheetInAFolder", {"--plan-arkusz", "--folder-wyjściowy", "@/x", "@/a.ron", "@/plan.xlsx"}, 2, {},
+     {"bez --folder-wyjściowy"}, false, Usage::OnError},
+    {"PlanSheetAndReport", {"--plan-arkusz", "--raport", "@/a.ron", "@/plan.xlsx"}, 2, {}, {"Podaj tylko jedno z"}, false,
+     Usage::OnError},
 };
 
 // The lines before the usage, if the usage is printed whole, else all lines.
@@ -101,12 +122,16 @@ TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
     EXPECT_EQ(usageOnError, c.usage == Usage::OnError);
     ASSERT_EQ(out.size(), c.written.size()) << out.join('\n').toStdString();
     for (int i = 0; i < c.written.size(); ++i) {
-        EXPECT_TRUE(out[i].startsWith(QStringLiteral("Zapisano raport: "))) << out[i].toStdString();
+        const bool sheet = c.written[i].endsWith(QLatin1String(".xlsx"));
+        EXPECT_TRUE(out[i].startsWith(sheet ? QStringLiteral("Zapisano arkusz: ") : QStringLiteral("Zapisano raport: ")))
+            << out[i].toStdString();
         EXPECT_TRUE(out[i].endsWith(c.written[i])) << out[i].toStdString();
         EXPECT_GT(QFileInfo(folder.path(c.written[i])).size(), 1000) << c.written[i].toStdString();
         if (c.written[i].endsWith(QLatin1String(".pdf"))) {
-            EXPECT_EQ(pdfText(folder.path(c.written[i])).contains(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA")),
-                      c.appendix);
+            const QString text = pdfText(folder.path(c.written[i]));
+            EXPECT_EQ(text.contains(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA")), c.appendix);
+            EXPECT_EQ(text.contains(QStringLiteral("PLAN DZIAŁAŃ KORYGUJĄCYCH I ZAPOBIEGAWCZYCH")), c.plan);
+            EXPECT_EQ(text.contains(QStringLiteral("Ochronniki słuchu")), c.plan);
         }
     }
     ASSERT_EQ(err.size(), c.errorLines.size()) << err.join('\n').toStdString();

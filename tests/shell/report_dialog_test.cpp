@@ -68,6 +68,8 @@ struct ReportCase {
     const char* title;     // found in the written report
     const char* notTitle;  // not found in it
     bool open;             // "Tak" to the offer to open it
+    bool plan = false;     // CheckBox2 ticked
+    bool planAppendix = false;   // the report holds the action plan appendix
 };
 
 class ReportChoice : public ReportDialogTest, public testing::WithParamInterface<ReportCase> {};
@@ -87,7 +89,10 @@ TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
     EXPECT_FALSE(dialog.CheckBox1->isChecked());
     dialog.RadioGroup1Buttons->button(c.chosen)->setChecked(true);
     EXPECT_EQ(dialog.CheckBox1->isEnabled(), c.chosen == 1);
+    EXPECT_EQ(dialog.CheckBox2->isEnabled(), c.chosen == 1);
+    EXPECT_FALSE(dialog.CheckBox2->isChecked());
     dialog.CheckBox1->setChecked(c.overview);
+    dialog.CheckBox2->setChecked(c.plan);
     const QString path = folder.path(QLatin1String(c.file));
     dialog.Edit1->setText(path);
     prompts.answers.enqueue(c.open);
@@ -105,6 +110,7 @@ TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.title))) << text.toStdString();
     EXPECT_FALSE(text.contains(QString::fromUtf8(c.notTitle)));
     EXPECT_EQ(text.contains(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA")), c.appendix);
+    EXPECT_EQ(text.contains(QStringLiteral("PLAN DZIAŁAŃ KORYGUJĄCYCH I ZAPOBIEGAWCZYCH")), c.planAppendix);
 }
 
 const char Risk[] = "RAPORT Z OCENY RYZYKA ZAWODOWEGO";
@@ -112,10 +118,12 @@ const char Checklist[] = "LISTA KONTROLNA";
 
 INSTANTIATE_TEST_SUITE_P(
     Report, ReportChoice,
-    testing::Values(ReportCase{"ProjectIgnoresTheGroup", false, 1, true, false, "projekt.pdf", Checklist, Risk, true},
-                    ReportCase{"AssessmentChecklist", true, 0, true, false, "ocena.pdf", Checklist, Risk, false},
+    testing::Values(ReportCase{"ProjectIgnoresTheGroup", false, 1, true, false, "projekt.pdf", Checklist, Risk, true, true},
+                    ReportCase{"AssessmentChecklist", true, 0, true, false, "ocena.pdf", Checklist, Risk, false, true},
                     ReportCase{"AssessmentRiskReport", true, 1, false, false, "ocena.pdf", Risk, Checklist, false},
-                    ReportCase{"AssessmentRiskReportWithOverview", true, 1, true, true, "ocena.pdf", Risk, Checklist, false}),
+                    ReportCase{"AssessmentRiskReportWithOverview", true, 1, true, true, "ocena.pdf", Risk, Checklist, false},
+                    ReportCase{"AssessmentRiskReportWithPlan", true, 1, false, false, "ocena.pdf", Risk, Checklist, false,
+                               true, true}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // The proposed name follows the report chosen, so the two reports of one document never
