@@ -51,6 +51,8 @@ void expectTitlesFit(QWidget* page, const QString& what)
     for (TStringGridIni* table : page->findChildren<TStringGridIni*>()) {
         const QFontMetrics metrics(static_cast<GridDelegate*>(table->itemDelegate())->titleFont());
         for (int c = 0; c < table->columnCount(); ++c) {
+            if (table->isColumnHidden(c))
+                continue;
             EXPECT_GE(table->columnWidth(c), metrics.horizontalAdvance(table->cell(c, 0)) + 5)
                 << what.toStdString() << ": " << table->cell(c, 0).toStdString();
         }
@@ -249,7 +251,7 @@ TEST_P(OverviewScreenshotTest, TabOfADozenRatedHazards)
                                     QStringLiteral("[WARUNKI]\r\n") + checklistLines());
     frame.resize(900, 720);
     window->resize(900, 720);
-    pagesOf(window)->setCurrentIndex(5);
+    pagesOf(window)->setCurrentIndex(6);
     paint(window);
     paint(window);
     const QString pictures = QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path();
