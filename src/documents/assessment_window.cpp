@@ -273,9 +273,9 @@ void TForm5::setColumnWidths()
                                                          widthPart(0.16), widthPart(0.11), widthPart(0.11),
                                                          widthPart(0.14) - 24});
     DocumentWindow::setColumnWidths(StringGridIni2, {widthPart(0.42), widthPart(0.42), widthPart(0.16) - 23});
-    DocumentWindow::setColumnWidths(PlanGrid, {0, widthPart(0.14), widthPart(0.20), widthPart(0.10), widthPart(0.10),
-                                               widthPart(0.09), widthPart(0.08), widthPart(0.09), widthPart(0.09),
-                                               widthPart(0.11) - 20});
+    DocumentWindow::setColumnWidths(PlanGrid, {0, widthPart(0.13), widthPart(0.19), widthPart(0.10), widthPart(0.10),
+                                               widthPart(0.09), widthPart(0.08), widthPart(0.09), widthPart(0.10),
+                                               widthPart(0.12) - 24});
 }
 
 void TForm5::recomputeAllRows()

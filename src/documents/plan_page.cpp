@@ -16,7 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -62,28 +61,15 @@ PlanPage::PlanPage(DocumentModel& document, QWidget* parent) : QWidget(parent), 
     connect(residualView_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { pickResidual(index.row(), index.column()); });
 
-    auto* lower = new QWidget(this);
-    auto* lowerLayout = new QVBoxLayout(lower);
-    lowerLayout->setContentsMargins(0, 0, 0, 0);
-    auto* residualTitle = new QLabel(QStringLiteral("&Ryzyko resztkowe (po działaniach):"), lower);
+    auto* residualTitle = new QLabel(QStringLiteral("&Ryzyko resztkowe (po działaniach):"), this);
     residualTitle->setBuddy(residualView_);
-    lowerLayout->addWidget(residualTitle);
-    lowerLayout->addWidget(residualView_);
-
-    auto* upper = new QWidget(this);
-    auto* upperLayout = new QVBoxLayout(upper);
-    upperLayout->setContentsMargins(0, 0, 0, 0);
-    upperLayout->addWidget(measuresHolder_, 1);
-    upperLayout->addLayout(buttons);
-
-    auto* split = new QSplitter(Qt::Vertical, this);
-    split->addWidget(upper);
-    split->addWidget(lower);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    // The measures take three parts of the height, the residual risk two.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(split);
+    layout->addWidget(measuresHolder_, 3);
+    layout->addLayout(buttons);
+    layout->addWidget(residualTitle);
+    layout->addWidget(residualView_, 2);
 }
 
 void PlanPage::setMeasures(TStringGridIni* measures)
@@ -97,6 +83,8 @@ void PlanPage::setMeasures(TStringGridIni* measures)
         delete old;
     }
     measures->setColumnHidden(plan::HazardRow, true);
+    // Nine columns do not all fit a narrow window at their titles' widths.
+    measures->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     measures->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                               QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     const auto recount = [this] { emit overdueCountChanged(overdueCount()); };
