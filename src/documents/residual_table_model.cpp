@@ -13,12 +13,22 @@ enum Column { Hazard, CurrentRisk, SAfter, PAfter, EAfter, RiskAfter };
 ResidualTableModel::ResidualTableModel(DocumentModel& document, QObject* parent)
     : QAbstractTableModel(parent), document_(document)
 {
-    for (DocumentTable* table : {&document_.hazards(), &document_.residual()}) {
-        connect(table, &QAbstractItemModel::dataChanged, this, &ResidualTableModel::refresh);
-        connect(table, &QAbstractItemModel::rowsInserted, this, &ResidualTableModel::refresh);
-        connect(table, &QAbstractItemModel::rowsRemoved, this, &ResidualTableModel::refresh);
-        connect(table, &QAbstractItemModel::modelReset, this, &ResidualTableModel::refresh);
-    }
+    // Only the hazard rows make rows here; any other change is a change of texts, which
+    // keeps the user's place in the table.
+    const DocumentTable& hazards = document_.hazards();
+    connect(&hazards, &QAbstractItemModel::rowsInserted, this, &ResidualTableModel::refresh);
+    connect(&hazards, &QAbstractItemModel::rowsRemoved, this, &ResidualTableModel::refresh);
+    connect(&hazards, &QAbstractItemModel::modelReset, this, &ResidualTableModel::refresh);
+    const auto textsChanged = [this] {
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    };
+    connect(&hazards, &QAbstractItemModel::dataChanged, this, textsChanged);
+    const DocumentTable& residual = document_.residual();
+    connect(&residual, &QAbstractItemModel::dataChanged, this, textsChanged);
+    connect(&residual, &QAbstractItemModel::rowsInserted, this, textsChanged);
+    connect(&residual, &QAbstractItemModel::rowsRemoved, this, textsChanged);
+    connect(&residual, &QAbstractItemModel::modelReset, this, textsChanged);
     connect(&document_, &DocumentModel::loaded, this, &ResidualTableModel::refresh);
     connect(&document_, &DocumentModel::fieldChanged, this, [this](Field field) {
         if (field == Field::Method)

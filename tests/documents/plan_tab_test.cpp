@@ -23,6 +23,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 #include <functional>
 
 namespace {
@@ -276,10 +277,13 @@ TEST_F(PlanTabTest, ResidualRiskIsComputedAsTheHazardTableComputesIt)
             if (!factor)
                 continue;
             const int entry = std::find_if(picks.begin(), picks.end(), [&](auto& p) { return p.first == *factor; })->second;
-            ASSERT_TRUE(withPicker([&] { window->PlanTab->pickResidual(0, column); }, [entry](TForm3& picker) {
+            QTableView* view = window->PlanTab->residualView();
+            view->setCurrentIndex(residual->index(0, column));
+            ASSERT_TRUE(withPicker([&] { QTest::keyClick(view, Qt::Key_F2); }, [entry](TForm3& picker) {
                 picker.setItemIndex(entry);
                 picker.BitBtn1->click();
             }));
+            EXPECT_EQ(view->currentIndex(), residual->index(0, column)) << "the user's place is kept";
         }
         // The same factors in the hazard table.
         const int factorColumn[] = {columns.s, columns.p, columns.e};
