@@ -161,6 +161,9 @@ void PlanPage::pickResidual(int row, int column)
                                             residualModel_->rating(hazardRow, *factor), window());
     if (!chosen.isEmpty())
         runCommand([&] { document_.setResidualRating(hazardRow, *factor, chosen); });
+    // The keyboard goes on from the cell just rated, wherever the closing picker left the focus.
+    residualView_->setCurrentIndex(residualModel_->index(row, column));
+    residualView_->setFocus();
 }
 
 bool PlanPage::eventFilter(QObject* watched, QEvent* event)
