@@ -2,8 +2,10 @@
 
 #include "base/error_boundary.h"
 #include "base/prompts.h"
+#include "documents/plan_page.h"
 #include "documents/risk_overview_page.h"
 #include "controls/edit_ini.h"
+#include "model/action_plan.h"
 #include "model/document_model.h"
 #include "model/document_table.h"
 #include "storage/ini_dat.h"
@@ -19,12 +21,14 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int HazardTab = 3;
+constexpr int PlanTabIndex = 5;
 constexpr int AnswerColumn = 2;
 constexpr int AnswerListHeight = 23;
 
@@ -36,6 +40,30 @@ const QStringList& hazardTitles()
         QStringLiteral("Ekspozycja E"), QStringLiteral("Ryzyko R"),
     };
     return titles;
+}
+
+const QStringList& planTitles()
+{
+    static const QStringList titles{
+        QStringLiteral("Nr"), QStringLiteral("Zagrożenie"), QStringLiteral("Działanie"), QStringLiteral("Rodzaj"),
+        QStringLiteral("Odpowiedzialny"), QStringLiteral("Termin"), QStringLiteral("Koszt [zł]"),
+        QStringLiteral("Status"), QStringLiteral("Data wykonania"), QStringLiteral("Uwagi"),
+    };
+    return titles;
+}
+
+const QString kPlanCaption = QStringLiteral("Plan działań");
+
+// "1 działanie", "2 działania", "5 działań".
+QString measuresText(int count)
+{
+    const int tens = count % 100;
+    const int units = count % 10;
+    if (count == 1)
+        return QStringLiteral("1 działanie");
+    if (units >= 2 && units <= 4 && (tens < 12 || tens > 14))
+        return QStringLiteral("%1 działania").arg(count);
+    return QStringLiteral("%1 działań").arg(count);
 }
 
 const QString kPickerKeys = QStringLiteral("F2 lub Alt+Strzałka w dół otwiera listę wartości.");
@@ -73,6 +101,7 @@ TForm5::TForm5(DocumentHost* host, QWidget* parent)
     buildHazardTab(addPage(QStringLiteral("Zagrożenia zawodowe")));
     buildChecklistTab(addPage(QStringLiteral("Ocena warunków bhp")));
     // After every tab of the document, so their indexes stay as they are.
+    buildPlanTab(addPage(kPlanCaption));
     buildOverviewTab(addPage(QStringLiteral("Podsumowanie")));
     setBoundControls({
         {EditIni4, EditIni5, EditIni6, EditIni7, EditIni8, EditIni9, MemoIni8},
@@ -80,6 +109,7 @@ TForm5::TForm5(DocumentHost* host, QWidget* parent)
         {MemoIni2, MemoIni3, MemoIni4, MemoIni5, MemoIni6, MemoIni7},
         {StringGridIni1},
         {StringGridIni2},
+        {PlanGrid},
     });
     connect(&document(), &DocumentModel::fieldChanged, this, [this](Field field) {
         if (field == Field::Employees)
@@ -149,6 +179,29 @@ void TForm5::buildChecklistTab(QWidget* page)
     connect(ComboBox1, &QComboBox::activated, this, &TForm5::ComboBox1Change);
 }
 
+void TForm5::buildPlanTab(QWidget* page)
+{
+    PlanTab = new PlanPage(document(), page);
+    PlanGrid = addTable(PlanTab->measuresHolder(), Field::Plan, planTitles(), 20,
+                        {.boldTitles = true, .evenRowsWindowText = true, .red = GridDelegate::RedRule::None});
+    PlanTab->setMeasures(PlanGrid);
+    setColumnHints(PlanGrid, {{}, QStringLiteral("wybierz z listy zagrożeń oceny."), QStringLiteral("najwyżej 250 znaków."),
+                              QStringLiteral("wybierz z listy."), {}, QStringLiteral("data dd.mm.rrrr lub kalendarz."),
+                              QStringLiteral("kwota nieujemna z przecinkiem dziesiętnym."), QStringLiteral("wybierz z listy."),
+                              QStringLiteral("data dd.mm.rrrr; wpisywana sama, gdy działanie zostanie wykonane.")});
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PlanTab);
+    connect(PlanTab, &PlanPage::exportPlanRequested, this, &TForm5::exportPlanRequested);
+    connect(PlanTab, &PlanPage::overdueCountChanged, this, &TForm5::showOverdueCount);
+}
+
+void TForm5::showOverdueCount(int count)
+{
+    PageControl1->setTabText(PlanTabIndex, count > 0 ? kPlanCaption + QStringLiteral(" (%1 po terminie)").arg(count)
+                                                     : kPlanCaption);
+}
+
 void TForm5::buildOverviewTab(QWidget* page)
 {
     OverviewPage = new RiskOverviewPage([this] { return document().assessmentValue(); }, page);
@@ -186,6 +239,13 @@ bool TForm5::readProject(const QString& projectPath)
 void TForm5::documentLoaded()
 {
     ShowPoCzytaniu();
+    const int overdue = PlanTab->overdueCount();
+    showOverdueCount(overdue);
+    // The main window's status bar tells of late measures as the assessment opens.
+    if (overdue > 0) {
+        QStatusTipEvent tip(QStringLiteral("Plan działań: %1 po terminie.").arg(measuresText(overdue)));
+        QCoreApplication::sendEvent(this, &tip);
+    }
 }
 
 void TForm5::ShowPoCzytaniu()
@@ -213,6 +273,9 @@ void TForm5::setColumnWidths()
                                                          widthPart(0.16), widthPart(0.11), widthPart(0.11),
                                                          widthPart(0.14) - 24});
     DocumentWindow::setColumnWidths(StringGridIni2, {widthPart(0.42), widthPart(0.42), widthPart(0.16) - 23});
+    DocumentWindow::setColumnWidths(PlanGrid, {0, widthPart(0.13), widthPart(0.19), widthPart(0.10), widthPart(0.10),
+                                               widthPart(0.09), widthPart(0.08), widthPart(0.09), widthPart(0.10),
+                                               widthPart(0.12) - 24});
 }
 
 void TForm5::recomputeAllRows()
@@ -229,6 +292,7 @@ void TForm5::FormResize()
         StringGridIni2->setCurrentCell(StringGridIni2->currentRow(), 0);
     resetRowHeights(StringGridIni1);
     resetRowHeights(StringGridIni2);
+    resetRowHeights(PlanGrid);
 }
 
 bool TForm5::PageControl1Changing()

@@ -11,6 +11,7 @@
 
 #include "documents/document_window.h"
 
+class PlanPage;
 class QComboBox;
 class RiskOverviewPage;
 
@@ -34,6 +35,9 @@ public:
     QToolButton* BitBtn3;
     // The answer list ("TAK", "NIE") over column 2 of the checklist.
     QComboBox* ComboBox1;
+    // The tab "Plan działań": the measures (section PLAN) and the residual risk.
+    PlanPage* PlanTab;
+    TStringGridIni* PlanGrid;
     // The last tab, "Podsumowanie": where the risk lies, computed from the tables.
     RiskOverviewPage* OverviewPage;
 
@@ -70,6 +74,10 @@ public:
     bool EditIni6KeyPress(QChar key);
     void EditIni6Change();
 
+signals:
+    // The user asked for the plan's spreadsheet export.
+    void exportPlanRequested();
+
 protected:
     void documentLoaded() override;
     QToolButton* pickerOfCell(int column, int row) const override;
@@ -79,6 +87,9 @@ private:
     void buildCard(QWidget* page);
     void buildHazardTab(QWidget* page);
     void buildChecklistTab(QWidget* page);
+    void buildPlanTab(QWidget* page);
+    // The plan tab's caption with the count of overdue measures.
+    void showOverdueCount(int count);
     void buildOverviewTab(QWidget* page);
     void setColumnWidths();
     void pick(int mode, risk::Factor factor);

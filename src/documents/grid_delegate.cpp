@@ -52,9 +52,19 @@ bool GridDelegate::isOffScale(const QModelIndex& index) const
     return offScale && index.row() > 0 && offScale(index.column(), index.row());
 }
 
+QString GridDelegate::rowWarningOf(const QModelIndex& index) const
+{
+    return rowWarning && index.row() > 0 ? rowWarning(index.row()) : QString();
+}
+
 QString GridDelegate::cellToolTip(const QModelIndex& index) const
 {
-    return isOffScale(index) ? QStringLiteral("Wartość spoza skali metody – wybierz ponownie") : QString();
+    return isOffScale(index) ? QStringLiteral("Wartość spoza skali metody – wybierz ponownie") : rowWarningOf(index);
+}
+
+QString GridDelegate::cellText(const QModelIndex& index) const
+{
+    return index.data().toString();
 }
 
 bool GridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
@@ -87,7 +97,7 @@ QColor GridDelegate::textColour(const QModelIndex& index) const
     const QPalette& palette = table_->palette();
     if (index.row() == 0)
         return palette.color(QPalette::ButtonText);
-    if (isRed(index.data().toString()))
+    if (isRed(index.data().toString()) || !rowWarningOf(index).isEmpty())
         return Red;
     if (isOffScale(index))
         return palette.color(QPalette::Text);
@@ -114,7 +124,7 @@ QColor GridDelegate::backgroundColour(const QModelIndex& index) const
 
 void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    const QString text = index.data().toString();
+    const QString text = cellText(index);
     const QRect cell = option.rect;
     painter->save();
     painter->fillRect(cell, backgroundColour(index));

@@ -52,7 +52,11 @@ public:
     QObject* editorKeyWatcher = nullptr;
     // Whether the cell holds a factor off the method's scale; unset: no cell is.
     std::function<bool(int column, int row)> offScale;
-    // The tooltip of a cell: the off-scale warning, or empty for the table's own tooltip.
+    // The warning of a data row its window marks (an overdue measure): the row's text is
+    // painted red and the warning is its cells' tooltip. Unset or empty: the row has none.
+    std::function<QString(int row)> rowWarning;
+    // The tooltip of a cell: the off-scale warning, the row's warning, or empty for the
+    // table's own tooltip.
     QString cellToolTip(const QModelIndex& index) const;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
@@ -66,12 +70,15 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
 protected:
+    // The text a cell shows; its model text unless a table shows something else.
+    virtual QString cellText(const QModelIndex& index) const;
     // Esc in an in-place editor cancels the typing: the cell gets its text back.
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     bool isRed(const QString& text) const;
     bool isOffScale(const QModelIndex& index) const;
+    QString rowWarningOf(const QModelIndex& index) const;
     void growRow(int row, int height) const;
 
     QTableView* table_;

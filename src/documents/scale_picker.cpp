@@ -101,7 +101,7 @@ void TForm3::setItemIndex(int index)
 
 void TForm3::selectCellEntry()
 {
-    const QString cell = target_ ? target_->cell(target_->currentColumn(), target_->currentRow()) : QString();
+    const QString cell = target_ ? target_->cell(target_->currentColumn(), target_->currentRow()) : cellText_;
     const QStringList texts = entries();
     cellEntry_ = texts.indexOf(cell);
     if (cellEntry_ < 0 && cell.contains(QLatin1Char('='))) {
@@ -121,8 +121,10 @@ void TForm3::BitBtn1Click()
 {
     // With an empty list (a document without a method) there is nothing to write.
     QAbstractButton* chosen = group_->checkedButton();
-    if (chosen && target_ && ItemIndex() != cellEntry_) {
-        target_->setCell(target_->currentColumn(), target_->currentRow(), chosen->text());
+    if (chosen && ItemIndex() != cellEntry_) {
+        chosen_ = chosen->text();
+        if (target_)
+            target_->setCell(target_->currentColumn(), target_->currentRow(), chosen_);
         changed_ = true;
     }
     close();
@@ -147,13 +149,31 @@ void TForm3::showEvent(QShowEvent* event)
     FormShow();
 }
 
-bool ShowScalePicker(int mode, const QStringList& entries, TStringGridIni* target, QWidget* owner)
+namespace {
+
+// Shows a new picker modally and gives back what O.K. chose; empty when another picker is
+// open, the user cancelled or kept the cell's entry.
+QString runPicker(int mode, const QStringList& entries, TStringGridIni* target, const QString& cellText,
+                  QWidget* owner)
 {
     if (Form3())
-        return false;
+        return {};
     const auto picker = std::make_unique<TForm3>(mode, target, owner);
+    picker->setCellText(cellText);
     picker->addEntries(entries);
     picker->selectCellEntry();
     picker->exec();
-    return picker->changedCell();
+    return picker->changedCell() ? picker->chosenText() : QString();
+}
+
+} // namespace
+
+bool ShowScalePicker(int mode, const QStringList& entries, TStringGridIni* target, QWidget* owner)
+{
+    return !runPicker(mode, entries, target, {}, owner).isEmpty();
+}
+
+QString ChooseScaleEntry(int mode, const QStringList& entries, const QString& current, QWidget* owner)
+{
+    return runPicker(mode, entries, nullptr, current, owner);
 }

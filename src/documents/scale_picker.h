@@ -1,7 +1,8 @@
 #pragma once
 // TForm3: the modal scale picker. The caller fills RadioGroup1 with the entries of one
-// factor's scale; "O.K." (also Enter) writes the chosen entry's whole text into the current
-// cell of the table it was opened for, unless it is the entry the cell already held;
+// factor's scale; "O.K." (also Enter) chooses the entry and writes its whole text into the
+// current cell of the table it was opened for (when it has one), unless it is the entry the
+// cell already held;
 // "Anuluj", Esc and the close box change nothing.
 // At most one picker exists at a time; Form3() is the process-wide reference to it.
 
@@ -36,8 +37,12 @@ public:
     // "="), the first entry for an empty cell, none for a text off the scale; O.K. on the
     // cell's own entry leaves the cell as it is.
     void selectCellEntry();
-    // Whether O.K. wrote a new text into the cell.
+    // Whether O.K. chose an entry other than the cell's own (and wrote it into the cell).
     bool changedCell() const { return changed_; }
+    // The text of the entry chosen with O.K.; empty when none was.
+    QString chosenText() const { return chosen_; }
+    // For a picker without a target table: the text the picker treats as the cell's.
+    void setCellText(const QString& text) { cellText_ = text; }
 
     void BitBtn1Click();
     void BitBtn2Click();
@@ -50,6 +55,8 @@ private:
     TStringGridIni* target_;
     int cellEntry_ = -1;
     bool changed_ = false;
+    QString cellText_;
+    QString chosen_;
     QButtonGroup* group_;
     QVBoxLayout* entriesLayout_;
 };
@@ -62,3 +69,7 @@ TForm3* Form3();
 // the cell's entry (selectCellEntry), shows it modally and destroys it, also when an error
 // leaves the modal loop. True when the cell took a new text.
 bool ShowScalePicker(int mode, const QStringList& entries, TStringGridIni* target, QWidget* owner);
+// The same picker for a value kept outside a document table: `current` is selected as a
+// cell's text would be. The chosen entry's text, or empty when the user cancelled, chose
+// the current entry again or a picker is already open.
+QString ChooseScaleEntry(int mode, const QStringList& entries, const QString& current, QWidget* owner);

@@ -5,6 +5,8 @@
 #include "file_commands_fixture.h"
 
 #include "base/help_request.h"
+#include "documents/assessment_window.h"
+#include "documents/plan_page.h"
 #include "shell/help_window.h"
 #include "shell/options_dialog.h"
 #include "support/pages_of.h"
@@ -42,6 +44,10 @@ TEST_F(HelpKeys, EachWindowAndHelpCommandAsksForItsTopic)
         {"F1 in the main window", [&] { QTest::keyClick(form->mdiArea(), Qt::Key_F1); }, 5010},
         {"F1 in a project field", [&] { QTest::keyClick(projectWindow->EditIni1, Qt::Key_F1); }, 5040},
         {"F1 in an assessment table", [&] { QTest::keyClick(assessmentWindow->StringGridIni1, Qt::Key_F1); }, 5050},
+        {"F1 in the action plan", [&] { QTest::keyClick(static_cast<TForm5*>(assessmentWindow)->PlanGrid, Qt::Key_F1); },
+         5055},
+        {"F1 in the residual risk table",
+         [&] { QTest::keyClick(static_cast<TForm5*>(assessmentWindow)->PlanTab->residualView(), Qt::Key_F1); }, 5055},
         {"F1 in the options dialog", [&] { QTest::keyClick(options.MaskEdit2, Qt::Key_F1); }, 5030},
         {"Pomoc of the options dialog", [&] { options.SpeedButton3->click(); }, 5030},
         {"Pomoc in the menu", [&] { run("Pomoc1"); }, 5000},
