@@ -207,6 +207,7 @@ void TForm5::buildOverviewTab(QWidget* page)
     OverviewPage = new RiskOverviewPage([this] { return document().assessmentValue(); }, page);
     OverviewPage->watch(StringGridIni1->model());
     OverviewPage->watch(StringGridIni2->model());
+    OverviewPage->watch(&document().residual());
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(OverviewPage);

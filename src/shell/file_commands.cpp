@@ -20,6 +20,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScopeGuard>
+#include <type_traits>
 
 namespace {
 
@@ -219,6 +220,8 @@ Window* FileCommands::createWindow(const QString& path)
     };
     connect(frame, &QMdiSubWindow::windowStateChanged, frame, showTitle);
     connect(window, &QWidget::windowTitleChanged, frame, showTitle);
+    if constexpr (std::is_same_v<Window, TForm5>)
+        connect(window, &TForm5::exportPlanRequested, this, [this, window] { ExportPlan(window); });
     frame->show();
     const bool maximised = frame->isMaximized();
     frame->showNormal();

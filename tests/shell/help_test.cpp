@@ -45,7 +45,7 @@ TEST_F(Help, EveryLinkOfEveryTopicLeadsIntoTheHelp)
     HelpWindow window(folder.root(), nullptr);
     QHelpEngine* engine = window.engine();
     const QList<QUrl> topics = engine->files(QStringLiteral("pl.ocena-ryzyka.pomoc"), QString(), QStringLiteral("html"));
-    EXPECT_EQ(topics.size(), 13);
+    EXPECT_EQ(topics.size(), 14);
     const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
     int links = 0;
     for (const QUrl& topic : topics) {

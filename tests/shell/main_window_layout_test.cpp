@@ -121,6 +121,7 @@ TEST_F(MainWindowLayout, ToolsMenuHoldsClipboardRowReportAndOptions)
                     {"Usuwierszzprojektu1", "&Usuń wiersz z projektu", "Usuń wiersz z projektu", {}, false},
                     {"PrzeniedoWorda1", "Przenieś do Worda", "Przenieś do Worda", {}, false},
                     separator("N4"),
+                    {"Rejestr1", "&Rejestr ocen ryzyka", "Rejestr ocen ryzyka: wszystkie oceny folderu"},
                     {"Opcje1", "Opcje", "Opcje programu"},
                 },
                 "Edit1");
@@ -189,6 +190,7 @@ TEST_F(MainWindowLayout, ToolbarButtonsShareTheActionsOfTheirMenuItems)
         {"ToolButton16", "Wstawwierszdoprojektu1", "Wstaw wiersz do projektu"},
         {"ToolButton10", "Usuwierszzprojektu1", "Usuń wiersz z projektu"},
         {"ToolButton17", "PrzeniedoWorda1", "Przenieś do Worda"},
+        {"RegisterButton", "Rejestr1", "Rejestr ocen ryzyka: wszystkie oceny folderu"},
         {"", "", {}},
         {"ToolButton11", "Pomoc1", "Pomoc"},
         {"WebSiteButton", "WebSiteItem", "Zapraszamy na naszą stronę internetową"},
