@@ -2,6 +2,7 @@
 
 #include "base/app_error.h"
 #include "model/risk_overview.h"
+#include "report/sheet_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,15 +69,38 @@ void writePdf(const QList<RegisterEntry>& entries, const QString& path, QDate to
     document.print(&writer);
 }
 
+SheetTable registerSheet(const QList<RegisterEntry>& entries)
+{
+    SheetTable sheet;
+    sheet.name = QStringLiteral("Rejestr ocen ryzyka");
+    sheet.header = registerCaptions();
+    for (const RegisterEntry& entry : entries) {
+        QStringList row;
+        for (int column = 0; column < RegisterColumnCount; ++column)
+            row.append(registerText(entry, column));
+        sheet.rows.append(row);
+    }
+    sheet.dateColumns = {RegisterReview};
+    for (int column = RegisterLevel1; column <= RegisterOverdue; ++column)
+        sheet.countColumns.append(column);
+    // A review whose date has passed.
+    const QString review = QLatin1Char('$') + sheetColumn(RegisterReview) + QLatin1Char('2');
+    sheet.warningFormula = QStringLiteral("AND(%1<>\"\",%1<TODAY())").arg(review);
+    return sheet;
+}
+
 } // namespace
 
 void writeRegister(const QList<RegisterEntry>& entries, const QString& path, QDate today)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("pdf"))
+    if (suffix == QLatin1String("pdf")) {
         writePdf(entries, path, today);
-    else
+        if (!QFileInfo(path).isFile())
+            throw AppError(failedToWrite(path));
+    } else if (isSheetFileName(path)) {
+        writeSheetFile(registerSheet(entries), path);
+    } else {
         throw AppError(QStringLiteral("Rejestr można zapisać w pliku .xlsx, .csv albo .pdf."));
-    if (!QFileInfo(path).isFile())
-        throw AppError(failedToWrite(path));
+    }
 }
