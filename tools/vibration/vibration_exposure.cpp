@@ -28,6 +28,11 @@ QString limit(double value)
     return formatNumber(value, 1) + QStringLiteral(" m/s²");
 }
 
+QString verb(bool exceeded)
+{
+    return exceeded ? QStringLiteral("przekracza") : QStringLiteral("nie przekracza");
+}
+
 QList<Exposure> read(const QList<ExposureText>& rows)
 {
     QList<Exposure> result;
@@ -89,18 +94,16 @@ Assessment assess(Kind kind, const QList<Exposure>& exposures)
     result.ratio = result.dailyValue / limits.daily;
     QString valueText = QStringLiteral("A(8) = ") + acceleration(result.dailyValue);
     QString limitText = limit(limits.daily);
-    result.findings.append(QStringLiteral("A(8) = %1: %2 NDN (%3), %4 progu działania (%5)")
-                               .arg(acceleration(result.dailyValue),
-                                    result.dailyValue > limits.daily ? QStringLiteral("przekracza") : QStringLiteral("nie przekracza"),
+    result.findings.append(QStringLiteral("A(8) = %1: %2 NDN (%3), %4 (%5)")
+                               .arg(acceleration(result.dailyValue), verb(result.dailyValue > limits.daily),
                                     limit(limits.daily),
-                                    result.dailyValue > limits.action ? QStringLiteral("przekracza") : QStringLiteral("nie przekracza"),
+                                    result.dailyValue > limits.action ? QStringLiteral("przekracza próg działania")
+                                                                      : QStringLiteral("nie przekracza progu działania"),
                                     limit(limits.action)));
     if (result.shortExposure) {
         result.shortValue = roundedToHundredth(dailyExposure(exposures) * std::sqrt(ReferenceHours / hours));
         result.findings.append(QStringLiteral("Ekspozycja trwająca 30 min i krócej, a = %1: %2 NDN tej ekspozycji (%3)")
-                                   .arg(acceleration(result.shortValue),
-                                        result.shortValue > limits.shortTerm ? QStringLiteral("przekracza")
-                                                                             : QStringLiteral("nie przekracza"),
+                                   .arg(acceleration(result.shortValue), verb(result.shortValue > limits.shortTerm),
                                         limit(limits.shortTerm)));
         if (const double shortRatio = result.shortValue / limits.shortTerm; shortRatio > result.ratio) {
             result.ratio = shortRatio;
