@@ -16,6 +16,8 @@
 // on the window thread, so a tool shows its window modally and destroys it before returning,
 // and leaves nothing behind that points into the library (no queued calls, no timers).
 // An exception thrown by FExp is shown to the user as the tool's failure.
+// A tool's window names its help topic with the dynamic property "helpContext" (an int, the
+// keyword id of the topic in the program's help): F1 in the window then opens that topic.
 //
 // Building one with CMake, next to this file (tools/CMakeLists.txt defines the helper):
 //

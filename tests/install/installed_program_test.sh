@@ -23,6 +23,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null
 # What the program reads from the install, and what the desktop reads.
 for file in "$data/ZAGROZENIA.txt" "$data/TARVEN.qch" "$data/KELPOR/karta5.html" "$tools/halas.so" \
+    "$tools/drgania.so" "$tools/chemia.so" "$tools/transport.so" \
     share/applications/ocena-ryzyka.desktop share/mime/packages/ocena-ryzyka.xml \
     share/icons/hicolor/scalable/apps/ocena-ryzyka.svg \
     share/icons/hicolor/scalable/mimetypes/application-x-ocena-ryzyka-projekt.svg \

@@ -1,20 +1,27 @@
 // The "Użyteczne" menu: tool libraries found in the program's folder at start and run from
-// the menu, with libraries the tests build (FAKE_TOOLS_DIR) and the program's noise tool.
+// the menu, with libraries the tests build (FAKE_TOOLS_DIR) and the program's own tools.
 
 #include "shell/main_window.h"
+
+#include "base/help_request.h"
 
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLibrary>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -158,34 +165,119 @@ INSTANTIATE_TEST_SUITE_P(Libraries, ToolChoice, ::testing::Values(
                "Narzędzie rzuca.so zakończyło pracę błędem: awaria narzędzia"}),
     [](const auto& test) { return std::string(test.param.what); });
 
-// The program's noise tool: listed under its description, its window owned by the main window.
-TEST_F(ToolLibraries, NoiseToolShowsItsCalculatorOwnedByTheMainWindow)
+// The program's own tools, each with a worked example as the user fills it in.
+struct ProgramToolCase {
+    const char* what;
+    QString library;
+    QString caption;
+    std::function<void(QWidget* window)> fill;
+    QString result;    // a part of the result shown
+    QString summary;   // what "Kopiuj wynik" puts on the clipboard
+    int helpContext;
+};
+
+class ProgramTool : public ToolLibraries, public ::testing::WithParamInterface<ProgramToolCase> {};
+
+void setCell(QWidget* window, int row, int column, const QString& text)
 {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(PROGRAM_DIR "/halas.so"), folder.path("halas.so")));
+    window->findChild<QTableWidget*>()->setItem(row, column, new QTableWidgetItem(text));
+}
+
+void setLine(QWidget* window, const char* name, const QString& text)
+{
+    window->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
+}
+
+void click(QWidget* window, const QString& text)
+{
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            button->click();
+    }
+}
+
+// Listed under its description, its window owned by the main window; the example's result, its
+// one-line summary on the clipboard and F1's topic; the library unloaded after the window closes.
+TEST_P(ProgramTool, ShowsItsCalculatorOwnedByTheMainWindow)
+{
+    const ProgramToolCase& c = GetParam();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PROGRAM_DIR "/%1.so").arg(c.library), folder.path(c.library + ".so")));
     const auto form = start();
     form->show();
-    ASSERT_EQ(captions(*form), QStringList({"Hałas: dzienna ekspozycja L_EX,8h"}));
+    QList<int> helpAsked;
+    setHelpHandler([&](int context) { helpAsked.append(context); });
+    ASSERT_EQ(captions(*form), QStringList({c.caption}));
     QString result;
     QTimer::singleShot(0, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->parentWidget(), form.get());
-        auto* table = dialog->findChild<QTableWidget*>();
-        table->setItem(0, 1, new QTableWidgetItem(QStringLiteral("88")));
-        table->setItem(0, 2, new QTableWidgetItem(QStringLiteral("4:00")));
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text() == QStringLiteral("&Oblicz"))
-                button->click();
-        }
+        c.fill(dialog);
+        click(dialog, QStringLiteral("&Oblicz"));
         for (const QLabel* label : dialog->findChildren<QLabel*>())
             result += label->text();
+        QApplication::clipboard()->clear();
+        click(dialog, QStringLiteral("&Kopiuj wynik"));
+        QTest::keyClick(dialog, Qt::Key_F1);
         QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
-        dialog->grab().save(QStringLiteral(SCREENSHOT_DIR "/noise_tool.png"));
+        dialog->grab().save(QStringLiteral(SCREENSHOT_DIR "/%1_tool.png").arg(c.library));
         dialog->close();
     });
     toolsMenu(*form)->actions()[0]->trigger();
-    EXPECT_TRUE(result.contains(QStringLiteral("L<sub>EX,8h</sub> = 85,0 dB")));
-    EXPECT_FALSE(loaded(QStringLiteral("halas")));
+    EXPECT_TRUE(result.contains(c.result)) << result.toStdString();
+    EXPECT_EQ(QApplication::clipboard()->text(), c.summary);
+    EXPECT_EQ(helpAsked, QList<int>({c.helpContext}));
+    EXPECT_FALSE(loaded(c.library));
 }
+
+INSTANTIATE_TEST_SUITE_P(Tools, ProgramTool, ::testing::Values(
+    ProgramToolCase{"Noise", "halas", "Hałas: dzienna ekspozycja L_EX,8h",
+                    [](QWidget* w) {
+                        setCell(w, 0, 1, "88");
+                        setCell(w, 0, 2, "4:00");
+                    },
+                    "L<sub>EX,8h</sub> = 85,0 dB",
+                    "L_EX,8h = 85,0 dB – NDN zachowane, ale przekroczony dolny próg działania: pracownicy muszą "
+                    "mieć dostęp do ochronników słuchu.",
+                    5140},
+    // sqrt((6,2² * 2 + 3,5² * 1,5) / 8) = sqrt(95,255 / 8) = 3,45; 3,45 / 2,8 = 1,23.
+    ProgramToolCase{"Vibration", "drgania", "Drgania mechaniczne: dzienna ekspozycja A(8)",
+                    [](QWidget* w) {
+                        setCell(w, 0, 0, "szlifierka kątowa");
+                        setCell(w, 0, 1, "6,2");
+                        setCell(w, 0, 2, "2");
+                        setCell(w, 1, 0, "wiertarka udarowa");
+                        setCell(w, 1, 1, "3,5");
+                        setCell(w, 1, 2, "1:30");
+                    },
+                    "A(8) = 3,45 m/s²: przekracza NDN (2,8 m/s²), przekracza próg działania (2,5 m/s²)",
+                    "A(8) = 3,45 m/s² – przekroczona NDN 2,8 m/s² (1,23 NDN) – ryzyko duże", 5150},
+    // Toluene 60 / 100 and xylene 50 / 100 act alike: 0,6 + 0,5 = 1,1; benzene 0,5 / 1,6 = 0,31.
+    ProgramToolCase{"Chemical", "chemia", "Czynniki chemiczne i pyły: wskaźniki C/NDS",
+                    [](QWidget* w) {
+                        const QStringList rows[] = {{"Toluen", "60", "100", "150", "200"}, {"Ksylen", "50", "100"},
+                                                    {"Benzen", "0,5", "1,6"}};
+                        for (int row = 0; row < 3; ++row) {
+                            for (int column = 0; column < rows[row].size(); ++column)
+                                setCell(w, row, column, rows[row][column]);
+                        }
+                        auto* table = w->findChild<QTableWidget*>();
+                        table->item(0, 6)->setCheckState(Qt::Checked);
+                        table->item(1, 6)->setCheckState(Qt::Checked);
+                        table->item(2, 5)->setCheckState(Qt::Checked);
+                    },
+                    "Benzen: C / NDS = 0,31 – ryzyko średnie (rakotwórcza lub mutagenna)",
+                    "Mieszanina: Σ C/NDS = 1,10 – przekroczona wartość 1 (1,10 NDS) – ryzyko duże", 5160},
+    ProgramToolCase{"ManualHandling", "transport", "Ręczne prace transportowe: dopuszczalna masa",
+                    [](QWidget* w) {
+                        setLine(w, "masa", "25");
+                        setLine(w, "czestosc", "2");
+                        w->findChild<QComboBox*>()->setCurrentIndex(1);
+                    },
+                    "dopuszczalna masa 20 kg",
+                    "Masa 25 kg (kobiety, praca dorywcza) – przekroczona dopuszczalna masa 20 kg o 5 kg (1,25 "
+                    "dopuszczalnej) – ryzyko duże",
+                    5170}),
+    [](const auto& test) { return std::string(test.param.what); });
 
 } // namespace

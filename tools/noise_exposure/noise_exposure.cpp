@@ -1,7 +1,8 @@
 #include "noise_exposure.h"
 
+#include "exposure_input.h"
+
 #include <QLocale>
-#include <QRegularExpression>
 #include <cmath>
 
 namespace noise {
@@ -14,34 +15,12 @@ constexpr int HoursInDay = 24;
 constexpr double LowestLevel = 0.0;
 constexpr double HighestLevel = 200.0;
 
-// A decimal number written with a comma or a point; nothing for anything else.
-std::optional<double> parseNumber(const QString& text)
-{
-    bool ok = false;
-    const double value = QLocale::c().toDouble(QString(text).replace(QLatin1Char(','), QLatin1Char('.')), &ok);
-    return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
-}
-
-// Hours as a decimal number or as hours and minutes, "2:30".
-std::optional<double> parseHours(const QString& text)
-{
-    static const QRegularExpression hoursAndMinutes(QStringLiteral("^(-?)(\\d+):([0-5]?\\d)$"));
-    const QRegularExpressionMatch match = hoursAndMinutes.match(text);
-    if (!match.hasMatch())
-        return parseNumber(text);
-    const double hours = match.captured(2).toDouble() + match.captured(3).toDouble() / 60.0;
-    return match.captured(1).isEmpty() ? hours : -hours;
-}
-
-// Input that cannot be used, with the message that says what and where.
-struct InputError {
-    QString message;
-};
+using exposure::InputError;
 
 // A level in dB; `what` opens the message ("Wiersz 2: poziom dźwięku").
 double readLevel(const QString& text, const QString& what)
 {
-    const std::optional<double> level = parseNumber(text);
+    const std::optional<double> level = exposure::parseDecimal(text);
     if (!level)
         throw InputError{QStringLiteral("%1 „%2” nie jest liczbą. Wpisz liczbę decybeli, np. 85 lub 87,5.").arg(what, text)};
     if (*level < LowestLevel || *level > HighestLevel)
@@ -60,7 +39,7 @@ Activity readActivity(const ActivityText& row, qsizetype number)
     const double decibels = readLevel(level, prefix + QStringLiteral("poziom dźwięku"));
     if (duration.isEmpty())
         throw InputError{prefix + QStringLiteral("wpisz czas trwania czynności w godzinach, np. 2,5 lub 2:30.")};
-    const std::optional<double> hours = parseHours(duration);
+    const std::optional<double> hours = exposure::parseHours(duration);
     if (!hours)
         throw InputError{prefix + QStringLiteral("czas trwania „%1” nie jest liczbą godzin. Wpisz np. 2,5 lub 2:30.").arg(duration)};
     if (*hours < 0)
