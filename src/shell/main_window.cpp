@@ -27,6 +27,7 @@
 #include "shell/recent_files.h"
 #include "shell/recovery_copies.h"
 #include "shell/settings_file.h"
+#include "shell/register_table.h"
 #include "shell/register_window.h"
 #include "report/register_export.h"
 #include "shell/tool_libraries.h"

@@ -4,6 +4,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QDir>
 #include <QFont>
 
 namespace {
