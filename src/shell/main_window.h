@@ -66,6 +66,8 @@ signals:
 public slots:
     // File commands.
     void FileNew1Execute();
+    void NowyZSzablonuClick();
+    void ZapiszJakoSzablonClick();
     void Ocenaryzyka1Click();
     void FileOpen1Execute();
     void ZamknijClick();
@@ -81,6 +83,8 @@ public slots:
     void ToolButton16Click();
     void ToolButton10Click();
     void ToolButton17Click();
+    void PowielWierszClick();
+    void KopiujZagrozeniaClick();
     void Opcje1Click();
     // "Rejestr ocen ryzyka": shows the register window (one at a time), reading the folder
     // read last.
@@ -175,6 +179,8 @@ private:
     QAction* Zamknijwszystkie1 = nullptr;
     QAction* Zapisz1 = nullptr;
     QAction* Zapiszjako1 = nullptr;
+    QAction* NowyZSzablonu = nullptr;
+    QAction* ZapiszJakoSzablon = nullptr;
     QAction* FileExitItem = nullptr;
 
     QMenu* Edit1 = nullptr;
@@ -184,6 +190,8 @@ private:
     QAction* Wstawwierszdoprojektu1 = nullptr;
     QAction* Usuwierszzprojektu1 = nullptr;
     QAction* PrzeniedoWorda1 = nullptr;
+    QAction* PowielWiersz = nullptr;
+    QAction* KopiujZagrozenia = nullptr;
     QAction* Opcje1 = nullptr;
     QAction* Rejestr1 = nullptr;
 

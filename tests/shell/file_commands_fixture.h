@@ -137,12 +137,12 @@ protected:
         return nullptr;
     }
 
-    // The captions of the file menu's items after its nine fixed ones.
+    // The captions of the file menu's items after its eleven fixed ones.
     QStringList recentItems() const
     {
         QStringList captions;
         const QList<QAction*> items = form->findChild<QMenu*>(QStringLiteral("Plik1"))->actions();
-        for (qsizetype i = 9; i < items.size(); ++i) {
+        for (qsizetype i = 11; i < items.size(); ++i) {
             if (!items[i]->isSeparator())
                 captions.append(items[i]->text());
         }
