@@ -35,6 +35,13 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
+// The name of a parameterised test's case: its `name` member.
+template <class Case>
+std::string caseName(const ::testing::TestParamInfo<Case>& info)
+{
+    return info.param.name;
+}
+
 class RecordingPrompts : public ScriptedPrompts {
 public:
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override

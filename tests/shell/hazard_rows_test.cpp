@@ -56,12 +56,6 @@ QStringList column0(const TStringGridIni* table)
     return texts;
 }
 
-template <class Case>
-std::string caseName(const ::testing::TestParamInfo<Case>& info)
-{
-    return info.param.name;
-}
-
 } // namespace
 
 class HazardRowsTest : public FileCommandsTest {

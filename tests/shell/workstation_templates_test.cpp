@@ -19,12 +19,6 @@ const QString Welder = QStringLiteral(
     "TABELA1/1=Łuk spawalniczy\r\nTABELA0/2=Dymy spawalnicze\r\nTABELA1/2=Spawanie stali\r\n"
     "[WARUNKI]\r\nTABELA0/1=Czy stanowisko ma odciąg?\r\n");
 
-template <class Case>
-std::string caseName(const ::testing::TestParamInfo<Case>& info)
-{
-    return info.param.name;
-}
-
 } // namespace
 
 class WorkstationTemplates : public FileCommandsTest {
