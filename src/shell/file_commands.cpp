@@ -111,8 +111,10 @@ void FileCommands::SaveAsTemplate(DocumentWindow* window)
         if (window->Extension != ProjectExtension)
             return;
         bool ok = false;
-        const QString name = prompts().text(QStringLiteral("Zapisz jako szablon"), QStringLiteral("Nazwa szablonu:"),
-                                            false, &ok).trimmed();
+        const QString name =
+            prompts().text(QStringLiteral("Zapisz jako szablon"), QStringLiteral("Nazwa nowego szablonu stanowiska:"),
+                           false, &ok)
+                .trimmed();
         if (!ok || name.isEmpty())
             return;
         if (!isValidTemplateName(name))

@@ -224,7 +224,7 @@ void TForm1::createActions()
     Zapisz1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     Zapiszjako1 = createAction("Zapiszjako1", QStringLiteral("Zapisz jako"), QStringLiteral("Zapisz jako"),
                                &TForm1::Zapiszjako1Click);
-    ZapiszJakoSzablon = createAction("ZapiszJakoSzablon", QStringLiteral("Zapisz jako szablo&n…"),
+    ZapiszJakoSzablon = createAction("ZapiszJakoSzablon", QStringLiteral("Zapisz jako szab&lon…"),
                                      QStringLiteral("Zapisz projekt jako szablon stanowiska"),
                                      &TForm1::ZapiszJakoSzablonClick);
     FileExitItem = createAction("FileExitItem", QStringLiteral("Zakończ"), QStringLiteral("Zakończ program"),

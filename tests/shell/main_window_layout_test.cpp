@@ -98,7 +98,7 @@ TEST_F(MainWindowLayout, FileMenuHoldsItsElevenFixedItems)
                     separator("N5"),
                     {"Zapisz1", "&Zapisz", "Zapisz", QKeySequence("Ctrl+S"), false},
                     {"Zapiszjako1", "Zapisz jako", "Zapisz jako", {}, false},
-                    {"ZapiszJakoSzablon", "Zapisz jako szablo&n…", "Zapisz projekt jako szablon stanowiska", {}, false},
+                    {"ZapiszJakoSzablon", "Zapisz jako szab&lon…", "Zapisz projekt jako szablon stanowiska", {}, false},
                     separator("N1"),
                     {"FileExitItem", "Zakończ", "Zakończ program"},
                 },
