@@ -106,3 +106,14 @@ QString ProgramPaths::hazardCatalogue() const
 {
     return dataFile(QStringLiteral("ZAGROZENIA.txt"));
 }
+
+QString ProgramPaths::templatesFolder() const
+{
+    return dataFile(QStringLiteral("SZABLONY"));
+}
+
+QString ProgramPaths::userTemplatesFolder() const
+{
+    const QString folder = QDir(settingsFolder_).filePath(QStringLiteral("MOJE_SZABLONY"));
+    return installed_ ? madeWhenMissing(folder) : folder;
+}

@@ -57,6 +57,12 @@ public:
     QString helpCollection() const;
     // The hazard catalogue ZAGROZENIA.txt.
     QString hazardCatalogue() const;
+    // SZABLONY: the workstation templates shipped with the program (read-only data).
+    QString templatesFolder() const;
+    // MOJE_SZABLONY: the templates the user saved, beside the settings file, so writable in
+    // both layouts. In the installed layout it is made when missing; a program folder's own
+    // is made by the first template saved into it.
+    QString userTemplatesFolder() const;
     // The folder scanned for tool libraries.
     const QString& toolsFolder() const { return toolsFolder_; }
 

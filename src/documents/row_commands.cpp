@@ -95,4 +95,17 @@ void DeleteRow(DocumentWindow* window)
         table->removeRow(table->currentRow());
 }
 
+void DuplicateRow(DocumentWindow* window)
+{
+    auto* project = qobject_cast<TForm2*>(window);
+    TStringGridIni* table = project ? activeTable(project) : nullptr;
+    if (!table || table->currentRow() < 1)
+        return;
+    const int row = table->currentRow();
+    table->insertRow(row + 1);
+    for (int column = 0; column < table->columnCount(); ++column)
+        table->setCell(column, row + 1, table->cell(column, row));
+    selectRow(table, row + 1);
+}
+
 } // namespace row_commands

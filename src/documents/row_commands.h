@@ -1,6 +1,7 @@
 #pragma once
 // The row commands of the main window's "&Narzędzia" menu on a document window's tables:
-// add a row at the end, insert a row above the selected one, delete the selected row. They
+// add a row at the end, insert a row above the selected one, delete the selected row,
+// duplicate the selected row. They
 // act on a project window's hazard table (its tab 2, where a new row is filled from the
 // hazard catalogue picker) and checklist (tab 3), and change nothing in an assessment. The
 // tables change in memory only; the next save writes them.
@@ -29,5 +30,8 @@ void InsertRow(DocumentWindow* window, const QString& cataloguePath);
 // Asks "Usunąć wiersz z tabeli." first; removes the selected row on Yes unless it is the
 // title row.
 void DeleteRow(DocumentWindow* window);
+// Inserts a copy of the selected row below it and selects the copy, for one hazard with a
+// second source. Nothing changes while the title row is selected.
+void DuplicateRow(DocumentWindow* window);
 
 } // namespace row_commands

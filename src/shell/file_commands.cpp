@@ -9,8 +9,11 @@
 #include "report/plan_spreadsheet.h"
 #include "shell/document_frame_size.h"
 #include "shell/drawn_icon.h"
+#include "shell/template_dialog.h"
 #include "storage/ini_dat.h"
+#include "model/workstation_templates.h"
 #include "storage/lock_owner.h"
+#include "storage/regular_file.h"
 #include "storage/write_access.h"
 
 #include <QDir>
@@ -92,6 +95,41 @@ QMdiSubWindow* FileCommands::subWindowHolding(const QString& path) const
 void FileCommands::NewProject()
 {
     runCommand([this] { CreateProjectWindow(ProvisionalName(QStringLiteral("PROJEKT"), QStringLiteral("rpr"))); });
+}
+
+void FileCommands::NewProjectFromTemplate()
+{
+    runCommand([this] {
+        TemplateDialog dialog(paths_, area_->window());
+        if (dialog.exec() != QDialog::Accepted || !dialog.chosen())
+            return;
+        RestoreDocument(ProvisionalName(QStringLiteral("PROJEKT"), QStringLiteral("rpr")), ProjectExtension,
+                        regular_file::read(dialog.chosen()->path));
+    });
+}
+
+void FileCommands::SaveAsTemplate(DocumentWindow* window)
+{
+    runCommand([this, window] {
+        if (window->Extension != ProjectExtension)
+            return;
+        bool ok = false;
+        const QString name =
+            prompts().text(QStringLiteral("Zapisz jako szablon"), QStringLiteral("Nazwa nowego szablonu stanowiska:"),
+                           false, &ok)
+                .trimmed();
+        if (!ok || name.isEmpty())
+            return;
+        if (!isValidTemplateName(name))
+            throw AppError(QStringLiteral("„%1” nie może być nazwą pliku szablonu.\rNazwa może zawierać litery, cyfry, "
+                                          "spacje i znaki przestankowe z wyjątkiem \\ / : * ? \" < > | i nie może "
+                                          "kończyć się kropką.")
+                               .arg(name));
+        const QString path = templatePath(paths_.userTemplatesFolder(), name);
+        if (QFile::exists(path) && !prompts().question(QStringLiteral("Szablon „%1” już istnieje. Zastąpić go?").arg(name)))
+            return;
+        saveTemplate(window->document(), path);
+    });
 }
 
 void FileCommands::NewAssessment()

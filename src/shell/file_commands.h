@@ -43,6 +43,9 @@ public:
 
     // Commands.
     void NewProject();
+    // "Nowy projekt z szablonu…": a new project named as NewProject names it, holding the
+    // template chosen in TemplateDialog; modified, nothing written.
+    void NewProjectFromTemplate();
     void NewAssessment();
     void Open();
     // OpenDocument(path), reporting a failure.
@@ -54,6 +57,10 @@ public:
     // beside the document as "<name> – plan działań.xlsx", and writes the action plan of
     // `window`, unsaved edits included, into it. Does nothing for a project window.
     void ExportPlan(DocumentWindow* window);
+    // "Zapisz jako szablon…": asks the template's name and writes the project's content as
+    // <name>.rpr into the user's templates folder, asking before it replaces one. The
+    // project's own file and modified state stay as they are.
+    void SaveAsTemplate(DocumentWindow* window);
     // Closes the active document window through its own closing question.
     void Close();
     // Closes every document window after asking the closing question of each modified one,

@@ -10,6 +10,7 @@
 #include "documents/clipboard_commands.h"
 #include "documents/document_window.h"
 #include "documents/row_commands.h"
+#include "shell/copy_hazards_dialog.h"
 #include "shell/report_dialog.h"
 #include "shell/drawn_icon.h"
 #include "shell/file_commands.h"
@@ -78,7 +79,7 @@ constexpr int ContentsHelpContext = 5000;
 constexpr int TutorialFirstCard = 5;
 
 // The items of Plik1 from "Nowy" to "Zakończ"; the recent files follow them.
-constexpr int FixedFileItems = 9;
+constexpr int FixedFileItems = 11;
 
 const QString WrongAccessPassword = QStringLiteral("Nieprawidłowe hasło.");
 const QString SettingsReadError = QStringLiteral(
@@ -208,6 +209,9 @@ void TForm1::createActions()
     Ocenaryzyka1 = createAction("Ocenaryzyka1", QStringLiteral("Ocena ryzyka"),
                                 QStringLiteral("Ocena ryzyka: utwórz nową na podstawie projektu"),
                                 &TForm1::Ocenaryzyka1Click);
+    NowyZSzablonu = createAction("NowyZSzablonu", QStringLiteral("Nowy projekt z &szablonu…"),
+                                 QStringLiteral("Utwórz nowy projekt na podstawie szablonu stanowiska"),
+                                 &TForm1::NowyZSzablonuClick);
     FileOpenItem = createAction("FileOpenItem", QStringLiteral("&Otwórz"), QStringLiteral("Otwórz zbiór"),
                                 &TForm1::FileOpen1Execute);
     FileOpenItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -220,6 +224,9 @@ void TForm1::createActions()
     Zapisz1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     Zapiszjako1 = createAction("Zapiszjako1", QStringLiteral("Zapisz jako"), QStringLiteral("Zapisz jako"),
                                &TForm1::Zapiszjako1Click);
+    ZapiszJakoSzablon = createAction("ZapiszJakoSzablon", QStringLiteral("Zapisz jako szab&lon…"),
+                                     QStringLiteral("Zapisz projekt jako szablon stanowiska"),
+                                     &TForm1::ZapiszJakoSzablonClick);
     FileExitItem = createAction("FileExitItem", QStringLiteral("Zakończ"), QStringLiteral("Zakończ program"),
                                 &TForm1::FileExit1Execute);
 
@@ -235,6 +242,12 @@ void TForm1::createActions()
                                        QStringLiteral("Usuń wiersz z projektu"), &TForm1::ToolButton10Click);
     PrzeniedoWorda1 = createAction("PrzeniedoWorda1", QStringLiteral("Przenieś do Worda"),
                                    QStringLiteral("Przenieś do Worda"), &TForm1::ToolButton17Click);
+    PowielWiersz = createAction("PowielWiersz", QStringLiteral("&Powiel wiersz"),
+                                QStringLiteral("Wstaw pod wierszem jego kopię"), &TForm1::PowielWierszClick);
+    PowielWiersz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    KopiujZagrozenia = createAction("KopiujZagrozenia", QStringLiteral("Kopiuj &zagrożenia z…"),
+                                    QStringLiteral("Dołącz zagrożenia i pytania listy kontrolnej z innego dokumentu"),
+                                    &TForm1::KopiujZagrozeniaClick);
     Opcje1 = createAction("Opcje1", QStringLiteral("Opcje"), QStringLiteral("Opcje programu"), &TForm1::Opcje1Click);
     Rejestr1 = createAction("Rejestr1", QStringLiteral("&Rejestr ocen ryzyka"),
                             QStringLiteral("Rejestr ocen ryzyka: wszystkie oceny folderu"), &TForm1::Rejestr1Click);
@@ -267,16 +280,17 @@ void TForm1::createMenus()
     FileNewItem = named(Plik1->addMenu(QStringLiteral("&Nowy")), "FileNewItem");
     setHint(FileNewItem->menuAction(), QStringLiteral("Utwórz nowy"));
     FileNewItem->addActions({Projekt1, Ocenaryzyka1});
-    Plik1->addActions({FileOpenItem, Zamknij, Zamknijwszystkie1});
+    Plik1->addActions({NowyZSzablonu, FileOpenItem, Zamknij, Zamknijwszystkie1});
     addSeparator(Plik1, "N5");
-    Plik1->addActions({Zapisz1, Zapiszjako1});
+    Plik1->addActions({Zapisz1, Zapiszjako1, ZapiszJakoSzablon});
     addSeparator(Plik1, "N1");
     Plik1->addAction(FileExitItem);
 
     Edit1 = named(menuBar()->addMenu(QStringLiteral("&Narzędzia")), "Edit1");
     Edit1->addActions({CopyItem, PasteItem});
     addSeparator(Edit1, "N2");
-    Edit1->addActions({Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1, PrzeniedoWorda1});
+    Edit1->addActions({Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1, PowielWiersz,
+                       KopiujZagrozenia, PrzeniedoWorda1});
     addSeparator(Edit1, "N4");
     Edit1->addActions({Rejestr1, Opcje1});
 
@@ -529,10 +543,11 @@ void TForm1::setReportEnabled(bool enabled)
 
 void TForm1::updateCommands()
 {
-    for (QAction* command : {Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1})
+    for (QAction* command : {Dodajwierszdoprojektu1, Wstawwierszdoprojektu1, Usuwierszzprojektu1, PowielWiersz})
         command->setEnabled(rowCommandsApply_);
-    for (QAction* command : {Zapisz1, Zapiszjako1, CopyItem, PasteItem, PrzeniedoWorda1})
+    for (QAction* command : {Zapisz1, Zapiszjako1, CopyItem, PasteItem, PrzeniedoWorda1, KopiujZagrozenia})
         command->setEnabled(reportApplies_);
+    ZapiszJakoSzablon->setEnabled(reportApplies_ && activeDocument_ && activeDocument_->Extension == ".rpr");
 }
 
 void TForm1::WindowCascadeItemClick()
@@ -558,6 +573,17 @@ void TForm1::WindowMinimizeItemClick()
 void TForm1::FileNew1Execute()
 {
     fileCommands_->NewProject();
+}
+
+void TForm1::NowyZSzablonuClick()
+{
+    fileCommands_->NewProjectFromTemplate();
+}
+
+void TForm1::ZapiszJakoSzablonClick()
+{
+    if (DocumentWindow* window = fileCommands_->activeDocument())
+        fileCommands_->SaveAsTemplate(window);
 }
 
 void TForm1::Ocenaryzyka1Click()
@@ -654,6 +680,16 @@ void TForm1::ToolButton16Click()
 void TForm1::ToolButton10Click()
 {
     row_commands::DeleteRow(fileCommands_->activeDocument());
+}
+
+void TForm1::PowielWierszClick()
+{
+    row_commands::DuplicateRow(fileCommands_->activeDocument());
+}
+
+void TForm1::KopiujZagrozeniaClick()
+{
+    copy_rows::copyRowsInto(fileCommands_->activeDocument(), paths_.documentsFolder());
 }
 
 void TForm1::CopyItemClick()

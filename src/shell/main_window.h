@@ -66,6 +66,8 @@ signals:
 public slots:
     // File commands.
     void FileNew1Execute();
+    void NowyZSzablonuClick();
+    void ZapiszJakoSzablonClick();
     void Ocenaryzyka1Click();
     void FileOpen1Execute();
     void ZamknijClick();
@@ -84,6 +86,8 @@ public slots:
     // Exports the action plan of the active assessment window to a spreadsheet
     // (FileCommands::ExportPlan); what the plan tab's export button asks for.
     void ExportPlanClick();
+    void PowielWierszClick();
+    void KopiujZagrozeniaClick();
     void Opcje1Click();
     // "Rejestr ocen ryzyka": shows the register window (one at a time), reading the folder
     // read last.
@@ -178,6 +182,8 @@ private:
     QAction* Zamknijwszystkie1 = nullptr;
     QAction* Zapisz1 = nullptr;
     QAction* Zapiszjako1 = nullptr;
+    QAction* NowyZSzablonu = nullptr;
+    QAction* ZapiszJakoSzablon = nullptr;
     QAction* FileExitItem = nullptr;
 
     QMenu* Edit1 = nullptr;
@@ -187,6 +193,8 @@ private:
     QAction* Wstawwierszdoprojektu1 = nullptr;
     QAction* Usuwierszzprojektu1 = nullptr;
     QAction* PrzeniedoWorda1 = nullptr;
+    QAction* PowielWiersz = nullptr;
+    QAction* KopiujZagrozenia = nullptr;
     QAction* Opcje1 = nullptr;
     QAction* Rejestr1 = nullptr;
 

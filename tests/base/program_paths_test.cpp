@@ -54,15 +54,21 @@ TEST_F(ProgramPathsTest, EachFileLiesWhereItsLayoutPutsIt)
         {"other data", [](const ProgramPaths& p) { return p.dataFile("karty.txt"); }, programFolder.path("karty.txt"),
          prefix.path("share/ocena-ryzyka/karty.txt")},
         {"tools", &ProgramPaths::toolsFolder, programFolder.root(), prefix.path("lib/ocena-ryzyka/tools")},
+        {"templates", &ProgramPaths::templatesFolder, programFolder.path("SZABLONY"),
+         prefix.path("share/ocena-ryzyka/SZABLONY")},
+        {"user's templates", &ProgramPaths::userTemplatesFolder, programFolder.path("MOJE_SZABLONY"),
+         home.path(".config/ocena-ryzyka/MOJE_SZABLONY")},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.path(own), c.ownLayout) << c.what;
         EXPECT_EQ(c.path(install), c.installedLayout) << c.what;
     }
-    for (const QString& written : {install.documentsFolder(), user().configuration, user().cache})
+    for (const QString& written :
+         {install.documentsFolder(), install.userTemplatesFolder(), user().configuration, user().cache})
         EXPECT_TRUE(QFileInfo(written).isDir()) << written.toStdString();
     EXPECT_FALSE(QFileInfo::exists(install.settingsFile()));
     EXPECT_FALSE(QFileInfo::exists(own.documentsFolder()));
+    EXPECT_FALSE(QFileInfo::exists(own.userTemplatesFolder()));
 }
 
 TEST_F(ProgramPathsTest, TheProgramFolderIsItsOwnOnlyWhileTheUserMayWriteAndNoInstallLiesBesideIt)

@@ -35,6 +35,13 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
+// The name of a parameterised test's case: its `name` member.
+template <class Case>
+std::string caseName(const ::testing::TestParamInfo<Case>& info)
+{
+    return info.param.name;
+}
+
 class RecordingPrompts : public ScriptedPrompts {
 public:
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override
@@ -137,12 +144,12 @@ protected:
         return nullptr;
     }
 
-    // The captions of the file menu's items after its nine fixed ones.
+    // The captions of the file menu's items after its eleven fixed ones.
     QStringList recentItems() const
     {
         QStringList captions;
         const QList<QAction*> items = form->findChild<QMenu*>(QStringLiteral("Plik1"))->actions();
-        for (qsizetype i = 9; i < items.size(); ++i) {
+        for (qsizetype i = 11; i < items.size(); ++i) {
             if (!items[i]->isSeparator())
                 captions.append(items[i]->text());
         }

@@ -627,7 +627,7 @@ TEST_F(FileCommandsTest, ListedNameInAnotherLetterCaseIsReplacedByTheSavedOne)
     EXPECT_EQ(recentItems(), (QStringList{saved, projekty("inny.rpr")}));
 }
 
-TEST_F(FileCommandsTest, RecentFileItemsFollowTheNineFixedItemsAndOpenTheirFile)
+TEST_F(FileCommandsTest, RecentFileItemsFollowTheElevenFixedItemsAndOpenTheirFile)
 {
     const QString path = writeDocument(projekty("tokarz.rpr"), ProjectText);
     start(true);
@@ -640,14 +640,14 @@ TEST_F(FileCommandsTest, RecentFileItemsFollowTheNineFixedItemsAndOpenTheirFile)
 
     const QList<QAction*> items = form->findChild<QMenu*>(QStringLiteral("Plik1"))->actions();
     QStringList fixed;
-    for (qsizetype i = 0; i < 9; ++i)
+    for (qsizetype i = 0; i < 11; ++i)
         fixed.append(items[i]->objectName());
-    EXPECT_EQ(fixed, (QStringList{"FileNewItem", "FileOpenItem", "Zamknij", "Zamknijwszystkie1", "N5", "Zapisz1",
-                                  "Zapiszjako1", "N1", "FileExitItem"}));
-    ASSERT_EQ(items.size(), 11);
-    EXPECT_TRUE(items[9]->isSeparator()) << "a separator stands between Zakończ and the recent files";
-    EXPECT_EQ(items[10]->statusTip(), path);
-    items[10]->trigger();
+    EXPECT_EQ(fixed, (QStringList{"FileNewItem", "NowyZSzablonu", "FileOpenItem", "Zamknij", "Zamknijwszystkie1", "N5",
+                                  "Zapisz1", "Zapiszjako1", "ZapiszJakoSzablon", "N1", "FileExitItem"}));
+    ASSERT_EQ(items.size(), 13);
+    EXPECT_TRUE(items[11]->isSeparator()) << "a separator stands between Zakończ and the recent files";
+    EXPECT_EQ(items[12]->statusTip(), path);
+    items[12]->trigger();
     ASSERT_EQ(windows().size(), 1);
     EXPECT_EQ(windows()[0]->file().FileName(), path);
 }
@@ -658,7 +658,7 @@ TEST_F(FileCommandsTest, WithoutRememberingRecentFilesSavingChangesNoMenuItem)
     run("Projekt1");
     run("Zapisz1");
     EXPECT_TRUE(QFile::exists(projekty("PROJEKT1.rpr")));
-    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("Plik1"))->actions().size(), 9);
+    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("Plik1"))->actions().size(), 11);
     EXPECT_TRUE(form->RecentFiles().isEmpty());
 }
 

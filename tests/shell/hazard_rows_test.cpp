@@ -8,10 +8,12 @@
 #include "documents/find_dialog.h"
 #include "documents/hazard_picker.h"
 #include "documents/project_window.h"
+#include "shell/copy_hazards_dialog.h"
 #include "support/pages_of.h"
 #include "support/while_modal.h"
 
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -20,6 +22,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -51,12 +54,6 @@ QStringList column0(const TStringGridIni* table)
     for (int r = 1; r < table->rowCount(); ++r)
         texts.append(table->cell(0, r));
     return texts;
-}
-
-template <class Case>
-std::string caseName(const ::testing::TestParamInfo<Case>& info)
-{
-    return info.param.name;
 }
 
 } // namespace
@@ -138,6 +135,9 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"InsertOnHazards", 2, 2, {"ToolButton16"}, {}, {"a", "", "b", "c", "d"}, 2, 1},
         RowCase{"InsertOnChecklist", 3, 2, {"Wstawwierszdoprojektu1"}, {}, {"a", "", "b", "c", "d"}, 2, 0},
         RowCase{"InsertOnTitleRow", 3, 0, {"ToolButton16"}, {}, {"a", "b", "c", "d"}, 0, 0},
+        RowCase{"DuplicateOnHazards", 2, 2, {"PowielWiersz"}, {}, {"a", "b", "b", "c", "d"}, 3, 0},
+        RowCase{"DuplicateLastOnChecklist", 3, 4, {"PowielWiersz"}, {}, {"a", "b", "c", "d", "d"}, 5, 0},
+        RowCase{"DuplicateTitleRow", 2, 0, {"PowielWiersz"}, {}, {"a", "b", "c", "d"}, 0, 0},
         RowCase{"AssessmentEnabledButUnchanged", 3, 1, {"ToolButton8", "ToolButton16", "ToolButton10"}, {},
                 {"a", "b", "c", "d"}, 1, 0, "o.ron"}),
     caseName<RowCase>);
@@ -359,3 +359,108 @@ INSTANTIATE_TEST_SUITE_P(
                       PasteCase{"RatingOffTheScaleIsRefused", QStringLiteral("x"), 3, 5, 1, "", 1, false,
                                 QStringLiteral("3=p")}),
     caseName<PasteCase>);
+
+// Copying rows from another document: what is offered and marked, what lands in the target,
+// when the ratings come along, and that the source file keeps its bytes.
+struct CopyCase {
+    const char* name;
+    const char* target;         // t.rpr a project, t.ron an assessment
+    const char* targetMethod;
+    const char* source;
+    const char* sourceMethod;
+    bool all;                   // "zaznacz wszystkie" ticked on both tabs before copying
+    QStringList hazards;        // hazard/source of the target's rows afterwards
+    QStringList checklist;      // the target's questions afterwards
+    bool rated;                 // the copied rated row keeps its S and gets its risk
+    int messages;               // why the ratings stayed empty
+};
+
+class CopyRows : public HazardRowsTest, public ::testing::WithParamInterface<CopyCase> {
+protected:
+    // A hazard row rated with the second entry of each of the method's factors.
+    static QString rated(const QString& cells, const char* method)
+    {
+        const RiskMethod m = risk::methodFromIndex(int(risk::methodNames().indexOf(QLatin1String(method))));
+        const risk::HazardColumns columns = risk::hazardColumns(m);
+        QStringList row = cells.split(QLatin1Char('|'));
+        while (row.size() < columns.count)
+            row.append(QString());
+        row[columns.s] = risk::scale(m, risk::Factor::S).value(1);
+        row[columns.p] = risk::scale(m, risk::Factor::P).value(1);
+        if (columns.e >= 0)
+            row[columns.e] = risk::scale(m, risk::Factor::E).value(1);
+        return row.join(QLatin1Char('|'));
+    }
+
+    static QString withCard(const char* file, const QString& text)
+    {
+        return QString::fromLatin1(file).endsWith(QLatin1String(".ron")) ? text + QStringLiteral("[OPISOC]\r\nJednostka=J\r\n")
+                                                                        : text;
+    }
+};
+
+TEST_P(CopyRows, AppendTheTickedRowsToTheTarget)
+{
+    const CopyCase& c = GetParam();
+    const QString source = writeDocument(
+        folder.path(QLatin1String(c.source)),
+        withCard(c.source, document(QLatin1String(c.sourceMethod),
+                                    {"HAŁAS|SZLIFIERKA|Niedosłuch", rated(QStringLiteral("Pył|Cięcie|Pylica|Odciąg"), c.sourceMethod)},
+                                    {"CZY SĄ INSTRUKCJE?|Opracować", "Czy jest apteczka?|Zakupić"})));
+    const QByteArray sourceBytes = bytesOf(source);
+    DocumentWindow* window = open(QLatin1String(c.target),
+                                  withCard(c.target, document(QLatin1String(c.targetMethod), {"hałas|szlifierka"},
+                                                              {"Czy są instrukcje?"})));
+    prompts.fileNames.enqueue(source);
+    QStringList marks;
+    const bool shown = whileModal<CopyHazardsDialog>(&copyHazardsDialog, [&] { run("KopiujZagrozenia"); },
+                                                     [&](CopyHazardsDialog& dialog) {
+        for (QTreeWidget* list : {dialog.hazards, dialog.checklist}) {
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                marks.append(list->topLevelItem(i)->text(2) + QLatin1Char('/') +
+                             QString::number(list->topLevelItem(i)->checkState(0)));
+        }
+        if (c.all) {
+            dialog.allHazards->click();
+            dialog.allChecklist->click();
+        }
+        dialog.accept();
+    });
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(marks, (QStringList{"już w tabeli/0", "/2", "już w tabeli/0", "/2"}));
+    const DocumentTable& hazards = window->document().hazards();
+    QStringList rows;
+    for (int r = 1; r < hazards.rowCount(); ++r)
+        rows.append(hazards.cell(0, r) + QLatin1Char('/') + hazards.cell(1, r));
+    EXPECT_EQ(rows, c.hazards);
+    // The copied rated row comes last.
+    const int last = hazards.rowCount() - 1;
+    EXPECT_EQ(hazards.cell(2, last), QStringLiteral("Pylica"));
+    EXPECT_EQ(hazards.cell(3, last), QStringLiteral("Odciąg"));
+    EXPECT_EQ(!hazards.cell(4, last).isEmpty(), c.rated) << "S";
+    if (window->document().kind() == DocumentKind::Assessment) {
+        EXPECT_EQ(!hazards.cell(risk::hazardColumns(window->method()).risk, last).isEmpty(), c.rated) << "risk";
+    }
+    EXPECT_EQ(column0(window->StringGridIni2), c.checklist);
+    const DocumentTable& checklist = window->document().checklist();
+    EXPECT_EQ(checklist.cell(1, checklist.rowCount() - 1), QStringLiteral("Zakupić"));
+    EXPECT_EQ(prompts.messages.size(), c.messages);
+    EXPECT_TRUE(window->document().isModified());
+    EXPECT_EQ(bytesOf(source), sourceBytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, CopyRows,
+    ::testing::Values(
+        CopyCase{"ProjectToProject", "t.rpr", "PHA", "z.rpr", "PHA", false, {"hałas/szlifierka", "Pył/Cięcie"},
+                 {"Czy są instrukcje?", "Czy jest apteczka?"}, false, 0},
+        CopyCase{"AllTickedTakesTheDuplicatesToo", "t.rpr", "PHA", "z.ron", "PHA", true,
+                 {"hałas/szlifierka", "HAŁAS/SZLIFIERKA", "Pył/Cięcie"},
+                 {"Czy są instrukcje?", "CZY SĄ INSTRUKCJE?", "Czy jest apteczka?"}, false, 0},
+        CopyCase{"SameMethodKeepsRatings", "t.ron", "RISK SCORE", "z.ron", "RISK SCORE", false,
+                 {"hałas/szlifierka", "Pył/Cięcie"}, {"Czy są instrukcje?", "Czy jest apteczka?"}, true, 0},
+        CopyCase{"OtherMethodLeavesRatingsEmpty", "t.ron", "PHA", "z.ron", "RISK SCORE", false,
+                 {"hałas/szlifierka", "Pył/Cięcie"}, {"Czy są instrukcje?", "Czy jest apteczka?"}, false, 1},
+        CopyCase{"ProjectIntoAssessmentHasNoRatings", "t.ron", "PHA", "z.rpr", "PHA", false,
+                 {"hałas/szlifierka", "Pył/Cięcie"}, {"Czy są instrukcje?", "Czy jest apteczka?"}, false, 1}),
+    caseName<CopyCase>);

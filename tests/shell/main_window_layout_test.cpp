@@ -86,17 +86,19 @@ TEST_F(MainWindowLayout, MenuBarHoldsTheFiveMenusWithTheToolsMenuHidden)
     EXPECT_TRUE(menu("Uzyteczne")->actions().isEmpty());
 }
 
-TEST_F(MainWindowLayout, FileMenuHoldsItsNineFixedItems)
+TEST_F(MainWindowLayout, FileMenuHoldsItsElevenFixedItems)
 {
     expectItems(menu("Plik1")->actions(),
                 {
                     {"FileNewItem", "&Nowy", "Utwórz nowy"},
+                    {"NowyZSzablonu", "Nowy projekt z &szablonu…", "Utwórz nowy projekt na podstawie szablonu stanowiska"},
                     {"FileOpenItem", "&Otwórz", "Otwórz zbiór", QKeySequence("Ctrl+O")},
                     {"Zamknij", "&Zamknij", "Zamknij", QKeySequence("Ctrl+F4")},
                     {"Zamknijwszystkie1", "Zamknij wszystkie", "Zamknij wszystkie zbiory"},
                     separator("N5"),
                     {"Zapisz1", "&Zapisz", "Zapisz", QKeySequence("Ctrl+S"), false},
                     {"Zapiszjako1", "Zapisz jako", "Zapisz jako", {}, false},
+                    {"ZapiszJakoSzablon", "Zapisz jako szab&lon…", "Zapisz projekt jako szablon stanowiska", {}, false},
                     separator("N1"),
                     {"FileExitItem", "Zakończ", "Zakończ program"},
                 },
@@ -119,6 +121,9 @@ TEST_F(MainWindowLayout, ToolsMenuHoldsClipboardRowReportAndOptions)
                     {"Dodajwierszdoprojektu1", "&Dodaj wiersz do projektu", "Dodaj wiersz do projektu", {}, false},
                     {"Wstawwierszdoprojektu1", "W&staw wiersz do projektu", "Wstaw wiersz do projektu", {}, false},
                     {"Usuwierszzprojektu1", "&Usuń wiersz z projektu", "Usuń wiersz z projektu", {}, false},
+                    {"PowielWiersz", "&Powiel wiersz", "Wstaw pod wierszem jego kopię", QKeySequence("Ctrl+D"), false},
+                    {"KopiujZagrozenia", "Kopiuj &zagrożenia z…",
+                     "Dołącz zagrożenia i pytania listy kontrolnej z innego dokumentu", {}, false},
                     {"PrzeniedoWorda1", "Przenieś do Worda", "Przenieś do Worda", {}, false},
                     separator("N4"),
                     {"Rejestr1", "&Rejestr ocen ryzyka", "Rejestr ocen ryzyka: wszystkie oceny folderu"},

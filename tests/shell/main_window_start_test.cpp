@@ -55,7 +55,7 @@ protected:
     {
         QStringList texts;
         const QList<QAction*> items = form.findChild<QMenu*>("Plik1")->actions();
-        for (qsizetype i = 10; i < items.size(); ++i) {
+        for (qsizetype i = 12; i < items.size(); ++i) {
             EXPECT_EQ(items[i]->statusTip(), items[i]->text()) << "the hint is the full path";
             texts.append(items[i]->text());
         }
@@ -169,10 +169,10 @@ TEST_F(MainWindowStart, RecentFileCaptionShowsAnAmpersandAsIs)
     writeIni("[OSTATNIE]\r\nPamietaj=1\r\n0=/BHP & PPOZ/A.rpr\r\n");
     auto form = startAndShow();
     const QList<QAction*> items = form->findChild<QMenu*>("Plik1")->actions();
-    ASSERT_EQ(items.size(), 11);
-    EXPECT_TRUE(items[9]->isSeparator());
-    EXPECT_EQ(items[10]->text(), "/BHP && PPOZ/A.rpr");
-    EXPECT_EQ(items[10]->statusTip(), "/BHP & PPOZ/A.rpr");
+    ASSERT_EQ(items.size(), 13);
+    EXPECT_TRUE(items[11]->isSeparator());
+    EXPECT_EQ(items[12]->text(), "/BHP && PPOZ/A.rpr");
+    EXPECT_EQ(items[12]->statusTip(), "/BHP & PPOZ/A.rpr");
 }
 
 TEST_F(MainWindowStart, RecentFilesAreNotLoadedWhenNotRemembered)
