@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -104,7 +106,7 @@ TForm5::TForm5(DocumentHost* host, QWidget* parent)
     buildPlanTab(addPage(kPlanCaption));
     buildOverviewTab(addPage(QStringLiteral("Podsumowanie")));
     setBoundControls({
-        {EditIni4, EditIni5, EditIni6, EditIni7, EditIni8, EditIni9, MemoIni8},
+        {EditIni4, EditIni5, EditIni6, EditIni7, EditIni8, EditIni9, ReviewEdit, MemoIni8},
         {EditIni1, EditIni2, EditIni3, MemoIni1, RadioGroupIni1},
         {MemoIni2, MemoIni3, MemoIni4, MemoIni5, MemoIni6, MemoIni7},
         {StringGridIni1},
@@ -128,11 +130,44 @@ void TForm5::buildCard(QWidget* page)
     EditIni7 = addEdit(grid, 3, QStringLiteral("Kolejny numer karty oceny"), Field::CardNumber);
     EditIni8 = addEdit(grid, 4, QStringLiteral("Data sporządzenia"), Field::PreparedOnDate);
     EditIni9 = addEdit(grid, 5, QStringLiteral("Sporządził"), Field::CardPreparedBy);
+    ReviewEdit = addEdit(grid, 6, QStringLiteral("Data następnego przeglądu"), Field::ReviewDate);
+    ReviewEdit->setPlaceholderText(QStringLiteral("dd.mm.rrrr"));
+    NextYearButton = new QPushButton(QStringLiteral("Za &rok od sporządzenia"), page);
+    grid->removeWidget(ReviewEdit);
+    auto* review = new QHBoxLayout;
+    review->addWidget(ReviewEdit, 1);
+    review->addWidget(NextYearButton);
+    grid->addLayout(review, 6, 1);
+    connect(NextYearButton, &QPushButton::clicked, this, &TForm5::proposeReview);
+    connect(ReviewEdit, &QLineEdit::editingFinished, this, &TForm5::checkReview);
     MemoIni8 = addMemo(page, Field::Remarks);
-    grid->addWidget(new QLabel(QStringLiteral("Wnioski, uwagi."), page), 6, 0, Qt::AlignTop);
-    grid->addWidget(MemoIni8, 6, 1);
-    grid->setRowStretch(6, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Wnioski, uwagi."), page), 7, 0, Qt::AlignTop);
+    grid->addWidget(MemoIni8, 7, 1);
+    grid->setRowStretch(7, 1);
     EditIni6->installEventFilter(this);
+}
+
+void TForm5::proposeReview()
+{
+    const QString prepared = document().text(Field::PreparedOnDate).trimmed();
+    QDate date = plan::parseDate(prepared);
+    if (!date.isValid())
+        date = QDate::fromString(prepared, QStringLiteral("d.M.yyyy"));
+    if (!date.isValid()) {
+        prompts().message(QStringLiteral("Wpisz najpierw datę sporządzenia oceny w postaci dd.mm.rrrr, np. 07.12.2026."));
+        EditIni8->setFocus();
+        return;
+    }
+    document().setText(Field::ReviewDate, plan::dateText(date.addYears(1)));
+}
+
+void TForm5::checkReview()
+{
+    const QString typed = document().text(Field::ReviewDate).trimmed();
+    if (!typed.isEmpty() && !plan::parseDate(typed).isValid())
+        prompts().message(QStringLiteral("„%1” nie jest datą. Wpisz datę następnego przeglądu w postaci dd.mm.rrrr, "
+                                         "np. 07.12.2027, albo zostaw pole puste.")
+                              .arg(typed));
 }
 
 void TForm5::buildHazardTab(QWidget* page)

@@ -13,6 +13,7 @@
 
 class PlanPage;
 class QComboBox;
+class QPushButton;
 class RiskOverviewPage;
 
 class TForm5 : public DocumentWindow {
@@ -29,6 +30,8 @@ public:
     TEditIni* EditIni8;   // DataSp
     TEditIni* EditIni9;   // Sporzodzil
     TMemoIni* MemoIni8;   // Uwagi
+    TEditIni* ReviewEdit;           // DataPrzegladu: the next review, dd.MM.yyyy
+    QPushButton* NextYearButton;    // proposes a year after the date of preparation
     // The "..." pickers of the S, P and E columns, hidden until a matching cell is selected.
     QToolButton* BitBtn1;
     QToolButton* BitBtn2;
@@ -85,6 +88,11 @@ protected:
 
 private:
     void buildCard(QWidget* page);
+    // The next review a year after the date of preparation; a message when that date is
+    // not one.
+    void proposeReview();
+    // A review date typed that is no date is told (the register shows no review for it).
+    void checkReview();
     void buildHazardTab(QWidget* page);
     void buildChecklistTab(QWidget* page);
     void buildPlanTab(QWidget* page);

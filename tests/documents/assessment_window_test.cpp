@@ -845,3 +845,35 @@ TEST_F(AssessmentWindowTest, NoClosesWithoutSaving)
 }
 
 } // namespace
+
+// The next review: proposed a year after the date of preparation, and stored only once set,
+// so that an assessment without one is saved as it was.
+TEST_F(AssessmentWindowTest, NextReviewIsAYearAfterPreparationAndStoredOnlyOnceSet)
+{
+    struct Case {
+        QString prepared;
+        QString proposed;   // empty: refused with a message
+    };
+    const Case cases[] = {
+        {"07.12.2026", "07.12.2027"},
+        {"7.1.2026", "07.01.2027"},
+        {"29.02.2024", "28.02.2025"},
+        {"", ""},
+        {"grudzień 2026", ""},
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prepared.toStdString());
+        TForm5* window = openAssessment(assessment(QStringLiteral("PHA"), {}, {}),
+                                        QStringLiteral("przeglad%1.ron").arg(++number));
+        prompts.messages.clear();
+        window->EditIni8->setText(c.prepared);
+        window->NextYearButton->click();
+        EXPECT_EQ(window->ReviewEdit->text(), c.proposed);
+        EXPECT_EQ(prompts.messages.size(), c.proposed.isEmpty() ? 1 : 0);
+        window->saveFile(window->file().FileName());
+        QFile saved(window->file().FileName());
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll().contains("DataPrzegladu="), !c.proposed.isEmpty());
+    }
+}
