@@ -7,7 +7,9 @@
 #include "report/plan_appendix.h"
 #include "report/plan_spreadsheet.h"
 #include "report/risk_overview_appendix.h"
+#include "report/register_export.h"
 #include "report/risk_report.h"
+#include "report/sheet_file.h"
 #include "shell/start_up.h"
 #include "storage/write_access.h"
 
@@ -16,6 +18,7 @@
 #include <QGuiApplication>
 #include <QSet>
 #include <QTextStream>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <optional>
 
@@ -28,6 +31,7 @@ const QString kFormat = QStringLiteral("--format");
 const QString kPlanSheet = QStringLiteral("--plan-arkusz");
 const QString kOverview = QStringLiteral("--podsumowanie");
 const QString kPlan = QStringLiteral("--plan");
+const QString kRegister = QStringLiteral("--rejestr");
 const QString kHelp = QStringLiteral("--help");
 const QStringList kFormats = {QStringLiteral("docx"), QStringLiteral("odt"), QStringLiteral("pdf")};
 
@@ -41,6 +45,7 @@ const QString kUsage = QStringLiteral(
     "  OcenaRyzyka --lista-kontrolna DOKUMENT.ron|DOKUMENT.rpr WYNIK.docx\n"
     "  OcenaRyzyka --raport|--lista-kontrolna --folder-wyjściowy FOLDER [--format docx|odt|pdf] PLIK...\n"
     "  OcenaRyzyka --plan-arkusz OCENA.ron [OCENA2.ron ...] PLAN.xlsx|PLAN.csv\n"
+    "  OcenaRyzyka --rejestr FOLDER REJESTR.xlsx|REJESTR.csv|REJESTR.pdf\n"
     "\n"
     "Tworzy raporty bez otwierania okna programu.\n"
     "\n"
@@ -52,6 +57,7 @@ const QString kUsage = QStringLiteral(
     "  --folder-wyjściowy FOLDER  raport każdego podanego pliku w folderze FOLDER, nazwany jak plik\n"
     "  --format docx|odt|pdf      format raportów zapisywanych w folderze (domyślnie docx)\n"
     "  --plan-arkusz              plany działań podanych ocen w jednym arkuszu .xlsx albo .csv\n"
+    "  --rejestr                  rejestr wszystkich ocen folderu i jego podfolderów (.xlsx, .csv, .pdf)\n"
     "                             (kilka ocen: w pierwszej kolumnie stanowisko)\n"
     "  --help                     wyświetla tę pomoc\n"
     "\n"
@@ -62,7 +68,7 @@ const QString kUsage = QStringLiteral(
     "(albo nie wczytano którejś z ocen arkusza planu),\n"
     "2 - błędne wywołanie.\n");
 
-enum class ReportKind { Risk, Checklist, PlanSheet };
+enum class ReportKind { Risk, Checklist, PlanSheet, Register };
 
 struct Job {
     QString input;
@@ -95,12 +101,13 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
     };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == kRiskReport || argument == kChecklistReport || argument == kPlanSheet) {
+        if (argument == kRiskReport || argument == kChecklistReport || argument == kPlanSheet || argument == kRegister) {
             const ReportKind asked = argument == kRiskReport        ? ReportKind::Risk
                                      : argument == kChecklistReport ? ReportKind::Checklist
-                                                                    : ReportKind::PlanSheet;
+                                     : argument == kPlanSheet       ? ReportKind::PlanSheet
+                                                                    : ReportKind::Register;
             if (kind && *kind != asked)
-                return fail(QStringLiteral("Podaj tylko jedno z: --raport, --lista-kontrolna, --plan-arkusz."));
+                return fail(QStringLiteral("Podaj tylko jedno z: --raport, --lista-kontrolna, --plan-arkusz, --rejestr."));
             kind = asked;
         } else if (argument == kOverview) {
             overview = true;
@@ -121,7 +128,7 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
         }
     }
     if (!kind)
-        return fail(QStringLiteral("Podaj rodzaj raportu: --raport, --lista-kontrolna albo --plan-arkusz."));
+        return fail(QStringLiteral("Podaj rodzaj raportu: --raport, --lista-kontrolna, --plan-arkusz albo --rejestr."));
     if (overview && *kind != ReportKind::Risk)
         return fail(QStringLiteral("Podsumowanie ryzyka dołącza się tylko do raportu --raport."));
     if (plan && *kind != ReportKind::Risk)
@@ -135,6 +142,17 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
     line.overview = overview;
     line.plan = plan;
     line.folder = folder.value_or(QString());
+    if (*kind == ReportKind::Register) {
+        if (folder || format || files.size() != 2)
+            return fail(QStringLiteral("Podaj folder z ocenami i plik rejestru (.xlsx, .csv albo .pdf)."));
+        if (!QFileInfo(files[0]).isDir())
+            return fail(QStringLiteral("To nie jest folder: %1").arg(files[0]));
+        if (!isSheetFileName(files[1]) && QFileInfo(files[1]).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+            return fail(QStringLiteral("Plik rejestru musi mieć rozszerzenie .xlsx, .csv albo .pdf: %1").arg(files[1]));
+        line.sheetInputs = {files[0]};
+        line.sheetOutput = files[1];
+        return line;
+    }
     if (*kind == ReportKind::PlanSheet) {
         if (folder || format)
             return fail(QStringLiteral("Arkusz planu zapisuje się do jednego pliku: podaj go na końcu, "
@@ -218,6 +236,32 @@ int writePlanSheet(const CommandLine& line, QTextStream& out, QTextStream& err)
     return assessments.size() == line.sheetInputs.size() ? ExitAllWritten : ExitSomeFailed;
 }
 
+// The register of every assessment of the folder; each file that cannot be read is named
+// on `err`, and the register lists it all the same.
+int writeRegisterFile(const CommandLine& line, QTextStream& out, QTextStream& err)
+{
+    const QDate today = QDate::currentDate();
+    const QList<RegisterEntry> entries = QtConcurrent::blockingMapped(
+        assessmentFiles(line.sheetInputs.first()), [today](const QString& path) { return registerEntry(path, today); });
+    int unreadable = 0;
+    for (const RegisterEntry& entry : entries) {
+        if (entry.failure.isEmpty())
+            continue;
+        ++unreadable;
+        err << QStringLiteral("Nie wczytano pliku %1: %2").arg(QDir::toNativeSeparators(entry.path), entry.failure)
+            << Qt::endl;
+    }
+    const QString output = QDir::toNativeSeparators(line.sheetOutput);
+    try {
+        writeRegister(entries, line.sheetOutput, today);
+    } catch (const AppError& error) {
+        err << QStringLiteral("Nie utworzono rejestru %1: %2").arg(output, error.text()) << Qt::endl;
+        return ExitSomeFailed;
+    }
+    out << QStringLiteral("Zapisano rejestr: %1").arg(output) << Qt::endl;
+    return unreadable ? ExitSomeFailed : ExitAllWritten;
+}
+
 // The reports of `arguments` (the program's name first). REQUIRES: a QGuiApplication.
 int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
@@ -230,6 +274,8 @@ int writeReports(const QStringList& arguments, QTextStream& out, QTextStream& er
         return ExitUsage;
     if (line->kind == ReportKind::PlanSheet)
         return writePlanSheet(*line, out, err);
+    if (line->kind == ReportKind::Register)
+        return writeRegisterFile(*line, out, err);
 
     if (!line->folder.isEmpty())
         QDir().mkpath(line->folder);   // when it cannot be made, every save says so

@@ -78,6 +78,12 @@ const CommandCase Cases[] = {
      {"bez --folder-wyjściowy"}, false, Usage::OnError},
     {"PlanSheetAndReport", {"--plan-arkusz", "--raport", "@/a.ron", "@/plan.xlsx"}, 2, {}, {"Podaj tylko jedno z"}, false,
      Usage::OnError},
+    {"RegisterOfAFolderWithABrokenAssessment", {"--rejestr", "@", "@/rejestr.xlsx"}, 1, {"rejestr.xlsx"}, {"zepsuta.ron"},
+     false},
+    {"RegisterAsPdf", {"--rejestr", "@", "@/rejestr.pdf"}, 1, {"rejestr.pdf"}, {"zepsuta.ron"}, false},
+    {"RegisterOfNoFolder", {"--rejestr", "@/brak", "@/rejestr.csv"}, 2, {}, {"To nie jest folder"}, false, Usage::OnError},
+    {"RegisterOfAnotherKind", {"--rejestr", "@", "@/rejestr.docx"}, 2, {}, {".xlsx, .csv albo .pdf"}, false,
+     Usage::OnError},
 };
 
 // The lines before the usage, if the usage is printed whole, else all lines.
@@ -123,7 +129,10 @@ TEST_P(ReportCommandLineTest, WritesEveryGoodFileAndNamesEveryBadOne)
     ASSERT_EQ(out.size(), c.written.size()) << out.join('\n').toStdString();
     for (int i = 0; i < c.written.size(); ++i) {
         const bool sheet = c.written[i].endsWith(QLatin1String(".xlsx"));
-        EXPECT_TRUE(out[i].startsWith(sheet ? QStringLiteral("Zapisano arkusz: ") : QStringLiteral("Zapisano raport: ")))
+        const QString written = c.arguments.first() == QLatin1String("--rejestr") ? QStringLiteral("Zapisano rejestr: ")
+                                : sheet                                          ? QStringLiteral("Zapisano arkusz: ")
+                                                                                 : QStringLiteral("Zapisano raport: ");
+        EXPECT_TRUE(out[i].startsWith(written))
             << out[i].toStdString();
         EXPECT_TRUE(out[i].endsWith(c.written[i])) << out[i].toStdString();
         EXPECT_GT(QFileInfo(folder.path(c.written[i])).size(), 1000) << c.written[i].toStdString();
