@@ -27,7 +27,7 @@ QList<WorkstationTemplate> templatesIn(const QString& folder, bool own)
             // Not a project: nothing a new project could start from.
         }
     }
-    QCollator collator(QLocale(QLocale::Polish));
+    QCollator collator{QLocale(QLocale::Polish)};
     std::sort(found.begin(), found.end(), [&](const WorkstationTemplate& a, const WorkstationTemplate& b) {
         return collator.compare(a.title, b.title) < 0;
     });
