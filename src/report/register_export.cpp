@@ -20,9 +20,36 @@ QString failedToWrite(const QString& path)
     return QStringLiteral("Nie można zapisać rejestru w pliku „%1”.").arg(QDir::toNativeSeparators(path));
 }
 
+// The share of the page's width each column takes: the names and the path get room, the
+// counts little.
+double columnPercent(int column)
+{
+    switch (column) {
+    case RegisterWorkstation:
+        return 12;
+    case RegisterPath:
+        return 11;
+    case RegisterUnit:
+    case RegisterPreparedBy:
+        return 7;
+    case RegisterUnacceptable:
+    case RegisterUnacceptableAfter:
+        return 7;
+    default:
+        return column >= RegisterLevel1 && column <= RegisterLevel5 ? 3.5 : 4.5;
+    }
+}
+
 void writePdf(const QList<RegisterEntry>& entries, const QString& path, QDate today)
 {
+    QPdfWriter writer(path);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                                     QPageLayout::Millimeter));
+    writer.setTitle(QStringLiteral("Rejestr ocen ryzyka zawodowego"));
     QTextDocument document;
+    // Laid out on the page's own width (in the document's 96 units an inch), so the table
+    // fills it.
+    document.setPageSize(writer.pageLayout().paintRect(QPageLayout::Inch).size() * 96);
     QFont font(QStringLiteral("Arial"), 7);
     document.setDefaultFont(font);
     QTextCursor cursor(&document);
@@ -43,6 +70,10 @@ void writePdf(const QList<RegisterEntry>& entries, const QString& path, QDate to
     format.setBorderBrush(Qt::black);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     const int columns = RegisterColumnCount;
+    QList<QTextLength> widths;
+    for (int c = 0; c < columns; ++c)
+        widths.append(QTextLength(QTextLength::PercentageLength, columnPercent(c)));
+    format.setColumnWidthConstraints(widths);
     QTextTable* table = cursor.insertTable(int(entries.size()) + 1, columns, format);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
@@ -62,10 +93,6 @@ void writePdf(const QList<RegisterEntry>& entries, const QString& path, QDate to
         }
     }
 
-    QPdfWriter writer(path);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                                     QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral("Rejestr ocen ryzyka zawodowego"));
     document.print(&writer);
 }
 
