@@ -60,12 +60,11 @@ RegisterWindow::RegisterWindow(QWidget* parent)
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setAlternatingRowColors(true);
+    view_->setWordWrap(false);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view_->horizontalHeader()->setStretchLastSection(true);
-    for (int level = RegisterLevel1; level <= RegisterLevel5; ++level)
-        view_->setColumnWidth(level, 48);
-    view_->setColumnWidth(RegisterWorkstation, 200);
     connect(view_, &QTableView::doubleClicked, this, &RegisterWindow::openCurrent);
     view_->installEventFilter(this);
 
@@ -145,6 +144,10 @@ void RegisterWindow::readingFinished()
         return;
     }
     table_->setEntries(watcher_.future().results(), readOn_);
+    // Each column as wide as what it shows, the long texts within reason.
+    view_->resizeColumnsToContents();
+    for (const int column : {RegisterWorkstation, RegisterUnit, RegisterPreparedBy, RegisterPath})
+        view_->setColumnWidth(column, qMin(view_->columnWidth(column), 260));
     updateTotals();
 }
 
