@@ -8,6 +8,7 @@
 #include "report/plan_spreadsheet.h"
 #include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"
+#include "report/worker_statements.h"
 #include "shell/start_up.h"
 #include "storage/write_access.h"
 
@@ -26,6 +27,7 @@ const QString kChecklistReport = QStringLiteral("--lista-kontrolna");
 const QString kFolder = QStringLiteral("--folder-wyjściowy");
 const QString kFormat = QStringLiteral("--format");
 const QString kPlanSheet = QStringLiteral("--plan-arkusz");
+const QString kStatements = QStringLiteral("--oswiadczenia");
 const QString kOverview = QStringLiteral("--podsumowanie");
 const QString kPlan = QStringLiteral("--plan");
 const QString kHelp = QStringLiteral("--help");
@@ -41,6 +43,7 @@ const QString kUsage = QStringLiteral(
     "  OcenaRyzyka --lista-kontrolna DOKUMENT.ron|DOKUMENT.rpr WYNIK.docx\n"
     "  OcenaRyzyka --raport|--lista-kontrolna --folder-wyjściowy FOLDER [--format docx|odt|pdf] PLIK...\n"
     "  OcenaRyzyka --plan-arkusz OCENA.ron [OCENA2.ron ...] PLAN.xlsx|PLAN.csv\n"
+    "  OcenaRyzyka --oswiadczenia OCENA.ron WYNIK.pdf\n"
     "\n"
     "Tworzy raporty bez otwierania okna programu.\n"
     "\n"
@@ -53,6 +56,8 @@ const QString kUsage = QStringLiteral(
     "  --format docx|odt|pdf      format raportów zapisywanych w folderze (domyślnie docx)\n"
     "  --plan-arkusz              plany działań podanych ocen w jednym arkuszu .xlsx albo .csv\n"
     "                             (kilka ocen: w pierwszej kolumnie stanowisko)\n"
+    "  --oswiadczenia             oświadczenia pracowników o zapoznaniu z ryzykiem zawodowym,\n"
+    "                             strona dla każdego pracownika z listy oceny\n"
     "  --help                     wyświetla tę pomoc\n"
     "\n"
     "Format raportu wynika z rozszerzenia pliku wynikowego: .docx, .odt albo .pdf\n"
@@ -62,7 +67,7 @@ const QString kUsage = QStringLiteral(
     "(albo nie wczytano którejś z ocen arkusza planu),\n"
     "2 - błędne wywołanie.\n");
 
-enum class ReportKind { Risk, Checklist, PlanSheet };
+enum class ReportKind { Risk, Checklist, PlanSheet, Statements };
 
 struct Job {
     QString input;
@@ -80,6 +85,20 @@ struct CommandLine {
     QString sheetOutput;
 };
 
+// The kind of report an option asks for; nullopt for any other argument.
+std::optional<ReportKind> kindOption(const QString& argument)
+{
+    static const QList<std::pair<QString, ReportKind>> options{{kRiskReport, ReportKind::Risk},
+                                                               {kChecklistReport, ReportKind::Checklist},
+                                                               {kPlanSheet, ReportKind::PlanSheet},
+                                                               {kStatements, ReportKind::Statements}};
+    for (const auto& [option, kind] : options) {
+        if (argument == option)
+            return kind;
+    }
+    return std::nullopt;
+}
+
 // The command line as jobs, or nullopt after telling `err` what is wrong with it.
 std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
 {
@@ -95,12 +114,10 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
     };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == kRiskReport || argument == kChecklistReport || argument == kPlanSheet) {
-            const ReportKind asked = argument == kRiskReport        ? ReportKind::Risk
-                                     : argument == kChecklistReport ? ReportKind::Checklist
-                                                                    : ReportKind::PlanSheet;
-            if (kind && *kind != asked)
-                return fail(QStringLiteral("Podaj tylko jedno z: --raport, --lista-kontrolna, --plan-arkusz."));
+        if (const auto asked = kindOption(argument)) {
+            if (kind && *kind != *asked)
+                return fail(QStringLiteral("Podaj tylko jedno z: --raport, --lista-kontrolna, --plan-arkusz, "
+                                           "--oswiadczenia."));
             kind = asked;
         } else if (argument == kOverview) {
             overview = true;
@@ -121,7 +138,8 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
         }
     }
     if (!kind)
-        return fail(QStringLiteral("Podaj rodzaj raportu: --raport, --lista-kontrolna albo --plan-arkusz."));
+        return fail(QStringLiteral("Podaj rodzaj raportu: --raport, --lista-kontrolna, --plan-arkusz albo "
+                                   "--oswiadczenia."));
     if (overview && *kind != ReportKind::Risk)
         return fail(QStringLiteral("Podsumowanie ryzyka dołącza się tylko do raportu --raport."));
     if (plan && *kind != ReportKind::Risk)
@@ -183,6 +201,8 @@ void writeReport(const CommandLine& line, const Job& job)
             WriteRiskOverviewAppendix(word, assessment);
         if (line.plan)
             WritePlanAppendix(word, assessment);
+    } else if (line.kind == ReportKind::Statements) {
+        BuildWorkerStatements(word, readAssessmentFile(job.input));
     } else if (QFileInfo(job.input).suffix().compare(QLatin1String("rpr"), Qt::CaseInsensitive) == 0) {
         AssessmentSnapshot project;
         static_cast<ProjectSnapshot&>(project) = readProjectFile(job.input);
