@@ -108,8 +108,10 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(264, 112, 224, 22);
     ComboBox1->addItem(QStringLiteral("Wszyscy pracownicy z listy"));
-    for (const QStringList& worker : workers::listed(document->document().workers().dataRows()))
-        ComboBox1->addItem(worker.value(workers::Name));
+    if (document->document().kind() == DocumentKind::Assessment) {
+        for (const QStringList& worker : workers::listed(document->document().workers().dataRows()))
+            ComboBox1->addItem(worker.value(workers::Name));
+    }
     ComboBox1->setVisible(RadioGroup1->isVisibleTo(this));
     ComboBox1->setEnabled(false);
     connect(RadioGroup1Buttons, &QButtonGroup::idToggled, this,

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
@@ -116,8 +117,9 @@ TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
     EXPECT_FALSE(text.contains(QString::fromUtf8(c.notTitle)));
     EXPECT_EQ(text.contains(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA")), c.appendix);
     EXPECT_EQ(text.contains(QStringLiteral("PLAN DZIAŁAŃ KORYGUJĄCYCH I ZAPOBIEGAWCZYCH")), c.planAppendix);
-    if (c.pages > 0)
+    if (c.pages > 0) {
         EXPECT_EQ(text.count(QStringLiteral("OŚWIADCZENIE PRACOWNIKA")), c.pages);
+    }
 }
 
 const char Risk[] = "RAPORT Z OCENY RYZYKA ZAWODOWEGO";
