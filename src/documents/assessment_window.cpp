@@ -4,10 +4,12 @@
 #include "base/prompts.h"
 #include "documents/plan_page.h"
 #include "documents/risk_overview_page.h"
+#include "documents/workers_page.h"
 #include "controls/edit_ini.h"
 #include "model/action_plan.h"
 #include "model/document_model.h"
 #include "model/document_table.h"
+#include "model/workers.h"
 #include "storage/ini_dat.h"
 #include "controls/memo_ini.h"
 #include "controls/radio_group_ini.h"
@@ -31,6 +33,7 @@ namespace {
 
 constexpr int HazardTab = 3;
 constexpr int PlanTabIndex = 5;
+constexpr int WorkersTabIndex = 6;
 constexpr int AnswerColumn = 2;
 constexpr int AnswerListHeight = 23;
 
@@ -55,6 +58,7 @@ const QStringList& planTitles()
 }
 
 const QString kPlanCaption = QStringLiteral("Plan działań");
+const QString kWorkersCaption = QStringLiteral("Pracownicy");
 
 // "1 działanie", "2 działania", "5 działań".
 QString measuresText(int count)
@@ -104,6 +108,7 @@ TForm5::TForm5(DocumentHost* host, QWidget* parent)
     buildChecklistTab(addPage(QStringLiteral("Ocena warunków bhp")));
     // After every tab of the document, so their indexes stay as they are.
     buildPlanTab(addPage(kPlanCaption));
+    buildWorkersTab(addPage(kWorkersCaption));
     buildOverviewTab(addPage(QStringLiteral("Podsumowanie")));
     setBoundControls({
         {EditIni4, EditIni5, EditIni6, EditIni7, EditIni8, EditIni9, ReviewEdit, MemoIni8},
@@ -112,11 +117,15 @@ TForm5::TForm5(DocumentHost* host, QWidget* parent)
         {StringGridIni1},
         {StringGridIni2},
         {PlanGrid},
+        {WorkersGrid},
     });
     connect(&document(), &DocumentModel::fieldChanged, this, [this](Field field) {
         if (field == Field::Employees)
             EditIni6Change();
+        if (field == Field::Employees || field == Field::Workers)
+            showListedCount();
     });
+    connect(&document(), &DocumentModel::loaded, this, &TForm5::showListedCount);
     FormCreate();
     finishCreation();
 }
@@ -127,6 +136,9 @@ void TForm5::buildCard(QWidget* page)
     EditIni4 = addEdit(grid, 0, QStringLiteral("Jednostka organizacyjna"), Field::Unit);
     EditIni5 = addEdit(grid, 1, QStringLiteral("Nazwa stanowiska"), Field::CardWorkstation);
     EditIni6 = addEdit(grid, 2, QStringLiteral("Liczba zatrudnionych\n(narażonych) na stanowisku"), Field::Employees);
+    ListedLabel = new QLabel(page);
+    ListedLabel->hide();
+    grid->addWidget(ListedLabel, 2, 2);
     EditIni7 = addEdit(grid, 3, QStringLiteral("Kolejny numer karty oceny"), Field::CardNumber);
     EditIni8 = addEdit(grid, 4, QStringLiteral("Data sporządzenia"), Field::PreparedOnDate);
     EditIni9 = addEdit(grid, 5, QStringLiteral("Sporządził"), Field::CardPreparedBy);
@@ -237,6 +249,38 @@ void TForm5::showOverdueCount(int count)
                                                      : kPlanCaption);
 }
 
+void TForm5::buildWorkersTab(QWidget* page)
+{
+    WorkersTab = new WorkersPage(document(), page);
+    WorkersGrid = addTable(WorkersTab->workersHolder(), Field::Workers,
+                           {QStringLiteral("Imię i nazwisko"), QStringLiteral("Stanowisko / funkcja"),
+                            QStringLiteral("Data zapoznania"), QStringLiteral("Uwagi")},
+                           20, {.boldTitles = true, .evenRowsWindowText = true, .red = GridDelegate::RedRule::None});
+    WorkersTab->setWorkers(WorkersGrid);
+    setColumnHints(WorkersGrid, {{}, {}, QStringLiteral("data dd.mm.rrrr lub kalendarz.")});
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(WorkersTab);
+    connect(WorkersTab, &WorkersPage::outdatedCountChanged, this, &TForm5::showOutdatedCount);
+}
+
+void TForm5::showOutdatedCount(int count)
+{
+    PageControl1->setTabText(WorkersTabIndex, count > 0 ? kWorkersCaption
+                                                              + QStringLiteral(" (%1 do ponownego zapoznania)").arg(count)
+                                                        : kWorkersCaption);
+}
+
+void TForm5::showListedCount()
+{
+    const int listed = int(workers::listed(document().workers().dataRows()).size());
+    bool number = false;
+    const int employees = document().text(Field::Employees).trimmed().toInt(&number);
+    // An empty list is a list not kept, not a count.
+    ListedLabel->setVisible(listed > 0 && (!number || employees != listed));
+    ListedLabel->setText(QStringLiteral("na liście: %1").arg(listed));
+}
+
 void TForm5::buildOverviewTab(QWidget* page)
 {
     OverviewPage = new RiskOverviewPage([this] { return document().assessmentValue(); }, page);
@@ -312,6 +356,8 @@ void TForm5::setColumnWidths()
     DocumentWindow::setColumnWidths(PlanGrid, {0, widthPart(0.13), widthPart(0.19), widthPart(0.10), widthPart(0.10),
                                                widthPart(0.09), widthPart(0.08), widthPart(0.09), widthPart(0.10),
                                                widthPart(0.12) - 24});
+    DocumentWindow::setColumnWidths(WorkersGrid, {widthPart(0.30), widthPart(0.25), widthPart(0.15),
+                                                  widthPart(0.30) - 24});
 }
 
 void TForm5::recomputeAllRows()

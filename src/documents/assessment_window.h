@@ -12,6 +12,8 @@
 #include "documents/document_window.h"
 
 class PlanPage;
+class QLabel;
+class WorkersPage;
 class QComboBox;
 class QPushButton;
 class RiskOverviewPage;
@@ -41,6 +43,11 @@ public:
     // The tab "Plan działań": the measures (section PLAN) and the residual risk.
     PlanPage* PlanTab;
     TStringGridIni* PlanGrid;
+    // Beside Zatrudnienie: "na liście: N" while the workers listed are not as many.
+    QLabel* ListedLabel;
+    // The tab "Pracownicy": the workers informed of the risk (section PRACOWNICY).
+    WorkersPage* WorkersTab;
+    TStringGridIni* WorkersGrid;
     // The last tab, "Podsumowanie": where the risk lies, computed from the tables.
     RiskOverviewPage* OverviewPage;
 
@@ -98,6 +105,11 @@ private:
     void buildPlanTab(QWidget* page);
     // The plan tab's caption with the count of overdue measures.
     void showOverdueCount(int count);
+    void buildWorkersTab(QWidget* page);
+    // The workers tab's caption with the count of workers to be informed again.
+    void showOutdatedCount(int count);
+    // Shows ListedLabel while the listed workers are not as many as Zatrudnienie says.
+    void showListedCount();
     void buildOverviewTab(QWidget* page);
     void setColumnWidths();
     void pick(int mode, risk::Factor factor);

@@ -191,6 +191,7 @@ void DocumentWindow::saveFile(const QString& path)
         throw AppError(QStringLiteral("Plik „%1” jest tylko do odczytu. Zmiany nie zostały zapisane.\r"
                                       "Użyj polecenia „Zapisz jako”, aby zapisać je w innym pliku.")
                            .arg(QDir::toNativeSeparators(path)));
+    document_->stampRiskChange(QDate::currentDate());
     document_->save(*IniDat1->Ini());
     document_->setFileName(path);
     setWindowTitle(path);

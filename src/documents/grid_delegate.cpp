@@ -29,6 +29,15 @@ QRect textRect(const QRect& cell)
 
 } // namespace
 
+void replaceGridDelegate(QTableView* table, GridDelegate* delegate)
+{
+    if (auto* old = qobject_cast<GridDelegate*>(table->itemDelegate())) {
+        delegate->editorKeyWatcher = old->editorKeyWatcher;
+        table->setItemDelegate(delegate);
+        delete old;
+    }
+}
+
 GridDelegate::GridDelegate(QTableView* table, Style style)
     : Win1250CellDelegate(table), table_(table), style_(style)
 {
@@ -57,9 +66,17 @@ QString GridDelegate::rowWarningOf(const QModelIndex& index) const
     return rowWarning && index.row() > 0 ? rowWarning(index.row()) : QString();
 }
 
+QString GridDelegate::rowNoticeOf(const QModelIndex& index) const
+{
+    return rowNotice && index.row() > 0 ? rowNotice(index.row()) : QString();
+}
+
 QString GridDelegate::cellToolTip(const QModelIndex& index) const
 {
-    return isOffScale(index) ? QStringLiteral("Wartość spoza skali metody – wybierz ponownie") : rowWarningOf(index);
+    if (isOffScale(index))
+        return QStringLiteral("Wartość spoza skali metody – wybierz ponownie");
+    const QString warning = rowWarningOf(index);
+    return warning.isEmpty() ? rowNoticeOf(index) : warning;
 }
 
 QString GridDelegate::cellText(const QModelIndex& index) const
@@ -99,7 +116,7 @@ QColor GridDelegate::textColour(const QModelIndex& index) const
         return palette.color(QPalette::ButtonText);
     if (isRed(index.data().toString()) || !rowWarningOf(index).isEmpty())
         return Red;
-    if (isOffScale(index))
+    if (isOffScale(index) || !rowNoticeOf(index).isEmpty())
         return palette.color(QPalette::Text);
     const bool focused = index == table_->currentIndex();
     if (index.row() % 2 == 0)
@@ -114,7 +131,7 @@ QColor GridDelegate::backgroundColour(const QModelIndex& index) const
     const QPalette& palette = table_->palette();
     if (index.row() == 0)
         return palette.color(QPalette::Button);
-    if (isOffScale(index))
+    if (isOffScale(index) || !rowNoticeOf(index).isEmpty())
         return Warning;
     if (index.row() % 2 == 0)
         return palette.color(QPalette::ToolTipBase);

@@ -15,6 +15,12 @@
 
 class QTableView;
 
+class GridDelegate;
+
+// Puts `delegate` in place of the GridDelegate of `table` (deleting the old one), with the old
+// one's editor key watcher.
+void replaceGridDelegate(QTableView* table, GridDelegate* delegate);
+
 class GridDelegate : public Win1250CellDelegate {
     Q_OBJECT
 public:
@@ -55,8 +61,12 @@ public:
     // The warning of a data row its window marks (an overdue measure): the row's text is
     // painted red and the warning is its cells' tooltip. Unset or empty: the row has none.
     std::function<QString(int row)> rowWarning;
-    // The tooltip of a cell: the off-scale warning, the row's warning, or empty for the
-    // table's own tooltip.
+    // The notice of a data row its window marks less sharply (a worker to be informed
+    // again): the row is painted on the warning background and the notice is its cells'
+    // tooltip. Unset or empty: the row has none.
+    std::function<QString(int row)> rowNotice;
+    // The tooltip of a cell: the off-scale warning, the row's warning, its notice, or empty
+    // for the table's own tooltip.
     QString cellToolTip(const QModelIndex& index) const;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
@@ -79,6 +89,7 @@ private:
     bool isRed(const QString& text) const;
     bool isOffScale(const QModelIndex& index) const;
     QString rowWarningOf(const QModelIndex& index) const;
+    QString rowNoticeOf(const QModelIndex& index) const;
     void growRow(int row, int height) const;
 
     QTableView* table_;

@@ -1,19 +1,16 @@
 #include "documents/plan_delegate.h"
 
 #include "base/prompts.h"
+#include "documents/cell_editors.h"
 #include "model/action_plan.h"
 #include "model/document_model.h"
 #include "model/document_table.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 
 namespace {
-
-// The property of a date editor that tells whether the user changed its date.
-constexpr char Touched[] = "touched";
 
 const QString kRemovedHazard = QStringLiteral("(zagrożenie usunięte)");
 
@@ -35,13 +32,12 @@ const QStringList* listOf(int column)
 // Why `text` cannot go into the column, or empty when it can.
 QString refusal(int column, const QString& text)
 {
-    if (refuseUnencodable(text))
-        return QStringLiteral("Tekst zawiera znaki, których nie można zapisać w pliku oceny (Windows-1250).");
+    if (const QString reason = encodingRefusal(text); !reason.isEmpty())
+        return reason;
     if (column == plan::Measure && text.size() > plan::MeasureLimit)
         return QStringLiteral("Opis działania może mieć najwyżej %1 znaków.").arg(plan::MeasureLimit);
-    if (isDateColumn(column) && !text.trimmed().isEmpty() && !plan::parseDate(text).isValid())
-        return QStringLiteral("„%1” nie jest poprawną datą. Podaj datę w postaci dd.mm.rrrr, np. 31.12.2025.")
-            .arg(text);
+    if (isDateColumn(column))
+        return dateRefusal(text);
     if (column == plan::Cost && !plan::parseCost(text))
         return QStringLiteral("„%1” nie jest poprawnym kosztem. Podaj kwotę nieujemną z przecinkiem dziesiętnym, "
                               "np. 1250,50.")
@@ -58,8 +54,8 @@ bool editPlanCell(DocumentTable& plan, int column, int row, const QString& text)
         return false;
     }
     QString stored = text;
-    if (isDateColumn(column) && !text.trimmed().isEmpty())
-        stored = plan::dateText(plan::parseDate(text));
+    if (isDateColumn(column))
+        stored = storedDate(text);
     else if (column == plan::Cost && !text.trimmed().isEmpty())
         stored = plan::costText(*plan::parseCost(text));
     plan.setCell(column, row, stored);
@@ -98,14 +94,8 @@ QWidget* PlanDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         choices->addItems(*list);
         return choices;
     }
-    if (isDateColumn(column)) {
-        auto* date = new QDateEdit(parent);
-        date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        date->setCalendarPopup(true);
-        connect(date, &QDateEdit::dateChanged, date, [date] { date->setProperty(Touched, true); });
-        connect(date->findChild<QLineEdit*>(), &QLineEdit::textEdited, date, [date] { date->setProperty(Touched, true); });
-        return date;
-    }
+    if (isDateColumn(column))
+        return createDateCellEditor(parent);
     // The cost is checked once the typing ends, not at every key as the texts are kept.
     if (column == plan::Cost)
         return Win1250CellDelegate::createEditor(parent, option, index);
@@ -123,10 +113,7 @@ void PlanDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
                                   ? list->findData(document_.plan().cell(plan::HazardRow, index.row()).toInt())
                                   : list->findText(text));
     } else if (auto* date = qobject_cast<QDateEdit*>(editor)) {
-        const QDate shown = plan::parseDate(text);
-        // An empty cell opens on today, which it takes only once the user changes the date.
-        date->setDate(shown.isValid() ? shown : QDate::currentDate());
-        date->setProperty(Touched, false);
+        setDateCellEditorData(date, text);
     } else {
         GridDelegate::setEditorData(editor, index);
     }
@@ -147,10 +134,8 @@ void PlanDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
             editPlanCell(table, index.column(), row, list->currentText());
         }
     } else if (auto* date = qobject_cast<QDateEdit*>(editor)) {
-        // An empty cell opened and left as it was stays empty.
-        if (index.data().toString().isEmpty() && !date->property(Touched).toBool())
-            return;
-        editPlanCell(table, index.column(), row, date->text());
+        if (const std::optional<QString> text = dateCellEditorText(date, index.data().toString()))
+            editPlanCell(table, index.column(), row, *text);
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         if (!editPlanCell(table, index.column(), row, line->text()))
             line->setText(index.data().toString());

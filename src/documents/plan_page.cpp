@@ -77,11 +77,7 @@ void PlanPage::setMeasures(TStringGridIni* measures)
     measures_ = measures;
     auto* delegate = new PlanDelegate(measures, document_);
     delegate->rowWarning = [this](int row) { return overdueWarning(row); };
-    if (auto* old = qobject_cast<GridDelegate*>(measures->itemDelegate())) {
-        delegate->editorKeyWatcher = old->editorKeyWatcher;
-        measures->setItemDelegate(delegate);
-        delete old;
-    }
+    replaceGridDelegate(measures, delegate);
     measures->setColumnHidden(plan::HazardRow, true);
     // Nine columns do not all fit a narrow window at their titles' widths.
     measures->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -4,6 +4,7 @@
 #include "model/action_plan.h"
 #include "model/document_file_reader.h"
 #include "model/risk_overview.h"
+#include "model/workers.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -26,7 +27,7 @@ const QStringList& registerCaptions()
         QStringLiteral("Ocenione"), QStringLiteral("Poz. 1"), QStringLiteral("Poz. 2"), QStringLiteral("Poz. 3"),
         QStringLiteral("Poz. 4"), QStringLiteral("Poz. 5"), QStringLiteral("Niedopuszczalne"),
         QStringLiteral("Po działaniach"), QStringLiteral("Działania"), QStringLiteral("Po terminie"),
-        QStringLiteral("Następny przegląd"), QStringLiteral("Plik")};
+        QStringLiteral("Pracownicy do zapoznania"), QStringLiteral("Następny przegląd"), QStringLiteral("Plik")};
     return captions;
 }
 
@@ -60,6 +61,8 @@ QString registerText(const RegisterEntry& entry, int column)
         return QString::number(entry.measures);
     case RegisterOverdue:
         return QString::number(entry.overdue);
+    case RegisterWorkersToInform:
+        return QString::number(entry.workersToInform);
     case RegisterReview:
         return entry.review.isValid() ? entry.review.toString(kDateFormat) : QString();
     case RegisterPath:
@@ -117,5 +120,6 @@ RegisterEntry registerEntry(const QString& path, QDate today)
                                                 [](const RatedHazard& hazard) { return hazard.residualLevel >= 4; }));
     entry.measures = int(assessment.plan.size());
     entry.overdue = plan::overdueCount(assessment.plan, today);
+    entry.workersToInform = workers::outdatedCount(assessment.workers, assessment.riskChangeDate);
     return entry;
 }

@@ -29,6 +29,7 @@ struct RegisterEntry {
     int unacceptableAfter = 0;     // still unacceptable after the planned measures
     int measures = 0;
     int overdue = 0;
+    int workersToInform = 0;       // listed workers informed before the last change of risk
     QDate review;                  // the next review; invalid when none is set
 };
 
@@ -47,6 +48,7 @@ enum RegisterColumn {
     RegisterUnacceptableAfter,
     RegisterMeasures,
     RegisterOverdue,
+    RegisterWorkersToInform,
     RegisterReview,
     RegisterPath,
     RegisterColumnCount

@@ -49,6 +49,7 @@ QList<StoredField> cardPart()
         field(Field::CardPreparedBy, kCard, "Sporzodzil", FieldKind::Line),
         field(Field::Remarks, kCard, "Uwagi", FieldKind::Memo),
         {Field::ReviewDate, kCard, QByteArrayLiteral("DataPrzegladu"), FieldKind::Line, {}, {}, false},
+        {Field::RiskChangeDate, kCard, QByteArrayLiteral("DataZmianyRyzyka"), FieldKind::Line, {}, {}, false},
     };
 }
 
@@ -60,6 +61,7 @@ const QList<StoredField>& documentFields(DocumentKind kind)
     static const QList<StoredField> assessment = cardPart() + projectPart() + QList<StoredField>{
         {Field::Plan, QByteArrayLiteral("PLAN"), kTableStem, FieldKind::Table, {}, {}},
         {Field::Residual, QByteArrayLiteral("RYZYKO_PO"), kTableStem, FieldKind::Table, {}, {}},
+        {Field::Workers, QByteArrayLiteral("PRACOWNICY"), kTableStem, FieldKind::Table, {}, {}},
     };
     return kind == DocumentKind::Project ? project : assessment;
 }

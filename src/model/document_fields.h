@@ -38,6 +38,8 @@ enum class Field {
     // An assessment's action plan (section PLAN) and residual ratings (section RYZYKO_PO).
     Plan,
     Residual,
+    // The workers informed of the risk, section PRACOWNICY (workers.h).
+    Workers,
     // The assessment card, section OPISOC.
     Unit,
     CardWorkstation,
@@ -47,6 +49,7 @@ enum class Field {
     CardPreparedBy,
     Remarks,
     ReviewDate,   // the next review of the assessment, dd.MM.yyyy
+    RiskChangeDate,   // the last save that changed the risk, dd.MM.yyyy
 };
 
 struct StoredField {

@@ -3,6 +3,7 @@
 #include "base/win1250.h"
 #include "model/action_plan.h"
 #include "model/document_table.h"
+#include "model/workers.h"
 #include "storage/ini_file.h"
 #include "storage/stored_values.h"
 
@@ -45,6 +46,7 @@ DocumentModel::DocumentModel(DocumentKind kind, QObject* parent) : QObject(paren
     if (!project) {
         tables_.insert(Field::Plan, new DocumentTable(plan::ColumnCount, this));
         tables_.insert(Field::Residual, new DocumentTable(plan::ResidualColumnCount, this));
+        tables_.insert(Field::Workers, new DocumentTable(workers::ColumnCount, this));
         // The plan and the residual ratings follow their hazards' rows.
         connect(&hazards(), &DocumentTable::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
             plan::followInsertedHazards(plan(), first, last - first + 1);
@@ -238,8 +240,16 @@ void DocumentModel::save(TMemIniFile& file) const
     }
 }
 
+void DocumentModel::stampRiskChange(QDate today)
+{
+    if (riskChanged_ && kind_ == DocumentKind::Assessment)
+        setText(Field::RiskChangeDate, plan::dateText(today));
+}
+
 void DocumentModel::setModified(bool modified)
 {
+    if (!modified)
+        riskChanged_ = false;
     if (modified_ == modified)
         return;
     modified_ = modified;
@@ -250,6 +260,8 @@ void DocumentModel::edited(Field field)
 {
     if (loading_)
         return;
+    if (field == Field::Hazards || field == Field::Plan || field == Field::Residual)
+        riskChanged_ = true;
     setModified(true);
     emit fieldChanged(field);
 }
@@ -282,7 +294,9 @@ AssessmentSnapshot DocumentModel::assessmentValue() const
     value.cardPreparedBy = text(Field::CardPreparedBy);
     value.remarks = lines(Field::Remarks);
     value.reviewDate = text(Field::ReviewDate);
+    value.riskChangeDate = text(Field::RiskChangeDate);
     value.plan = plan().dataRows();
     value.residual = residual().dataRows();
+    value.workers = workers().dataRows();
     return value;
 }

@@ -14,6 +14,7 @@
 #include "model/document_snapshot.h"
 #include "risk/risk_method.h"
 
+#include <QDate>
 #include <QHash>
 #include <QObject>
 
@@ -67,6 +68,15 @@ public:
     // none. Throws as recomputeRow does; nothing changes then.
     void recomputeResidual(int row);
 
+    // An assessment's workers informed of the risk (workers.h).
+    DocumentTable& workers() const { return table(Field::Workers); }
+    // Whether a rating, the hazard table or the plan changed since the document was last
+    // loaded or saved (since it was last unmodified).
+    bool riskChanged() const { return riskChanged_; }
+    // Called before a save: after a change of risk the date of the last change of risk
+    // becomes `today`; otherwise it stays as it is.
+    void stampRiskChange(QDate today);
+
     // Replaces every field by what `file` holds (a missing key gives the field's default).
     // In an assessment, the risk of a row with a factor off the method's scale is emptied:
     // it was computed from a value the method does not have. The document is then
@@ -76,6 +86,7 @@ public:
     void save(TMemIniFile& file) const;
 
     bool isModified() const { return modified_; }
+    // An unmodified document (just loaded or saved) has no change of risk either.
     void setModified(bool modified);
 
     // The document's data as plain values.
@@ -102,4 +113,5 @@ private:
     QHash<Field, DocumentTable*> tables_;
     bool modified_ = false;
     bool loading_ = false;
+    bool riskChanged_ = false;
 };

@@ -53,9 +53,12 @@ struct AssessmentSnapshot : ProjectSnapshot {
     QString cardPreparedBy;        // Sporzodzil
     QStringList remarks;           // Uwagi
     QString reviewDate;            // DataPrzegladu: the next review, dd.MM.yyyy
+    QString riskChangeDate;        // DataZmianyRyzyka: the last save that changed the risk
     // The action plan and the residual ratings, as action_plan.h lays out their columns.
     TableRows plan;
     TableRows residual;
+    // The workers informed of the risk, as workers.h lays out their columns.
+    TableRows workers;
 
     bool operator==(const AssessmentSnapshot&) const = default;
 };

@@ -2,12 +2,16 @@
 
 #include "base/regional_format.h"
 #include "model/document_snapshot.h"
+#include "model/workers.h"
 #include "report/method_section.h"
 #include "report/word_basic.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+constexpr int AcknowledgementLines = 3;
 
 void insertLine(WordBasic& word, const QString& text)
 {
@@ -340,7 +344,10 @@ void acknowledgementSheet(WordBasic& word, const AssessmentSnapshot& a)
                                "zwiększa prawdopodobieństwo zaistnienia wypadku czy choroby zawodowej.\r"));
     InsertEmptyParagraphs(word, 2);
 
-    word.TableInsertTable(QString(), 4, 4, QString(), 0, 0);
+    // The listed workers, then at least the three empty lines for handwriting.
+    const TableRows listed = workers::listed(a.workers);
+    const int rows = std::max(AcknowledgementLines, int(listed.size())) + 1;
+    word.TableInsertTable(QString(), 4, rows, QString(), 0, 0);
     static const char* const columns[][2] = {
         {"5,2 cm", "Imię i nazwisko pracownika"}, {"5,0 cm", "Stanowisko pracy"}, {"2,8 cm", "Data"}, {"3,2 cm", "Podpis"}};
     for (int i = 0; i < 4; ++i) {
@@ -355,6 +362,8 @@ void acknowledgementSheet(WordBasic& word, const AssessmentSnapshot& a)
         if (i < 3)
             word.NextCell();
     }
+    for (const QStringList& worker : listed)
+        AddDataRow(word, worker.value(workers::Name), {worker.value(workers::Position), QString(), QString()});
     LeaveColumnAndRuleTable(word);
     EndTable(word);
 }

@@ -34,6 +34,8 @@ QVariant sortValue(const RegisterEntry& entry, int column)
         return entry.measures;
     case RegisterOverdue:
         return entry.overdue;
+    case RegisterWorkersToInform:
+        return entry.workersToInform;
     case RegisterReview:
         return entry.review;
     default:
@@ -135,6 +137,18 @@ QVariant RegisterTable::headerData(int section, Qt::Orientation orientation, int
 RegisterFilter::RegisterFilter(QObject* parent) : QSortFilterProxyModel(parent)
 {
     setSortRole(RegisterTable::SortRole);
+    collator_.setNumericMode(true);
+    collator_.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+bool RegisterFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const QVariant a = left.data(sortRole());
+    const QVariant b = right.data(sortRole());
+    // Texts as people read them: "Elektryk 2" before "Elektryk 10", Polish letters in place.
+    if (a.typeId() == QMetaType::QString && b.typeId() == QMetaType::QString)
+        return collator_.compare(a.toString(), b.toString()) < 0;
+    return QSortFilterProxyModel::lessThan(left, right);
 }
 
 void RegisterFilter::setText(const QString& text)

@@ -8,6 +8,7 @@
 #include "model/assessment_register.h"
 
 #include <QAbstractTableModel>
+#include <QCollator>
 #include <QSortFilterProxyModel>
 
 class RegisterTable : public QAbstractTableModel {
@@ -50,8 +51,10 @@ public:
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
+    QCollator collator_{QLocale(QLocale::Polish)};
     QString text_;
     int quick_ = 0;
 };

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
@@ -50,7 +51,9 @@ RegisterWindow::RegisterWindow(QWidget* parent)
     setObjectName(QStringLiteral("RegisterWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setHelpContext(this, RegisterHelpContext);
-    resize(1100, 600);
+    // Wide enough for every column on a common screen.
+    const QSize screenRoom = screen()->availableGeometry().size();
+    resize(qMin(1400, screenRoom.width() * 9 / 10), qMin(700, screenRoom.height() * 8 / 10));
 
     filter_->setSourceModel(table_);
     view_->setModel(filter_);

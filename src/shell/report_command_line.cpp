@@ -10,6 +10,7 @@
 #include "report/register_export.h"
 #include "report/risk_report.h"
 #include "report/sheet_file.h"
+#include "report/worker_statements.h"
 #include "shell/start_up.h"
 #include "storage/write_access.h"
 
@@ -29,6 +30,7 @@ const QString kChecklistReport = QStringLiteral("--lista-kontrolna");
 const QString kFolder = QStringLiteral("--folder-wyjściowy");
 const QString kFormat = QStringLiteral("--format");
 const QString kPlanSheet = QStringLiteral("--plan-arkusz");
+const QString kStatements = QStringLiteral("--oswiadczenia");
 const QString kOverview = QStringLiteral("--podsumowanie");
 const QString kPlan = QStringLiteral("--plan");
 const QString kRegister = QStringLiteral("--rejestr");
@@ -46,6 +48,7 @@ const QString kUsage = QStringLiteral(
     "  OcenaRyzyka --raport|--lista-kontrolna --folder-wyjściowy FOLDER [--format docx|odt|pdf] PLIK...\n"
     "  OcenaRyzyka --plan-arkusz OCENA.ron [OCENA2.ron ...] PLAN.xlsx|PLAN.csv\n"
     "  OcenaRyzyka --rejestr FOLDER REJESTR.xlsx|REJESTR.csv|REJESTR.pdf\n"
+    "  OcenaRyzyka --oswiadczenia OCENA.ron WYNIK.pdf\n"
     "\n"
     "Tworzy raporty bez otwierania okna programu.\n"
     "\n"
@@ -59,6 +62,8 @@ const QString kUsage = QStringLiteral(
     "  --plan-arkusz              plany działań podanych ocen w jednym arkuszu .xlsx albo .csv\n"
     "  --rejestr                  rejestr wszystkich ocen folderu i jego podfolderów (.xlsx, .csv, .pdf)\n"
     "                             (kilka ocen: w pierwszej kolumnie stanowisko)\n"
+    "  --oswiadczenia             oświadczenia pracowników o zapoznaniu z ryzykiem zawodowym,\n"
+    "                             strona dla każdego pracownika z listy oceny\n"
     "  --help                     wyświetla tę pomoc\n"
     "\n"
     "Format raportu wynika z rozszerzenia pliku wynikowego: .docx, .odt albo .pdf\n"
@@ -68,7 +73,7 @@ const QString kUsage = QStringLiteral(
     "(albo nie wczytano którejś z ocen arkusza planu),\n"
     "2 - błędne wywołanie.\n");
 
-enum class ReportKind { Risk, Checklist, PlanSheet, Register };
+enum class ReportKind { Risk, Checklist, PlanSheet, Register, Statements };
 
 struct Job {
     QString input;
@@ -86,6 +91,21 @@ struct CommandLine {
     QString sheetOutput;
 };
 
+// The kind of report an option asks for; nullopt for any other argument.
+std::optional<ReportKind> kindOption(const QString& argument)
+{
+    static const QList<std::pair<QString, ReportKind>> options{{kRiskReport, ReportKind::Risk},
+                                                               {kChecklistReport, ReportKind::Checklist},
+                                                               {kPlanSheet, ReportKind::PlanSheet},
+                                                               {kRegister, ReportKind::Register},
+                                                               {kStatements, ReportKind::Statements}};
+    for (const auto& [option, kind] : options) {
+        if (argument == option)
+            return kind;
+    }
+    return std::nullopt;
+}
+
 // The command line as jobs, or nullopt after telling `err` what is wrong with it.
 std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
 {
@@ -101,13 +121,10 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
     };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == kRiskReport || argument == kChecklistReport || argument == kPlanSheet || argument == kRegister) {
-            const ReportKind asked = argument == kRiskReport        ? ReportKind::Risk
-                                     : argument == kChecklistReport ? ReportKind::Checklist
-                                     : argument == kPlanSheet       ? ReportKind::PlanSheet
-                                                                    : ReportKind::Register;
-            if (kind && *kind != asked)
-                return fail(QStringLiteral("Podaj tylko jedno z: --raport, --lista-kontrolna, --plan-arkusz, --rejestr."));
+        if (const auto asked = kindOption(argument)) {
+            if (kind && *kind != *asked)
+                return fail(QStringLiteral("Podaj tylko jedno z: --raport, --lista-kontrolna, --plan-arkusz, "
+                                           "--rejestr, --oswiadczenia."));
             kind = asked;
         } else if (argument == kOverview) {
             overview = true;
@@ -128,7 +145,8 @@ std::optional<CommandLine> parse(const QStringList& arguments, QTextStream& err)
         }
     }
     if (!kind)
-        return fail(QStringLiteral("Podaj rodzaj raportu: --raport, --lista-kontrolna, --plan-arkusz albo --rejestr."));
+        return fail(QStringLiteral("Podaj rodzaj raportu: --raport, --lista-kontrolna, --plan-arkusz, --rejestr albo "
+                                   "--oswiadczenia."));
     if (overview && *kind != ReportKind::Risk)
         return fail(QStringLiteral("Podsumowanie ryzyka dołącza się tylko do raportu --raport."));
     if (plan && *kind != ReportKind::Risk)
@@ -201,6 +219,8 @@ void writeReport(const CommandLine& line, const Job& job)
             WriteRiskOverviewAppendix(word, assessment);
         if (line.plan)
             WritePlanAppendix(word, assessment);
+    } else if (line.kind == ReportKind::Statements) {
+        BuildWorkerStatements(word, readAssessmentFile(job.input));
     } else if (QFileInfo(job.input).suffix().compare(QLatin1String("rpr"), Qt::CaseInsensitive) == 0) {
         AssessmentSnapshot project;
         static_cast<ProjectSnapshot&>(project) = readProjectFile(job.input);

@@ -6,12 +6,14 @@
 //   OcenaRyzyka --raport --folder-wyjściowy FOLDER [--format docx|odt|pdf] A.ron B.ron ...
 //   OcenaRyzyka --plan-arkusz A.ron [B.ron ...] PLAN.xlsx|PLAN.csv
 //   OcenaRyzyka --rejestr FOLDER REJESTR.xlsx|REJESTR.csv|REJESTR.pdf
+//   OcenaRyzyka --oswiadczenia OCENA.ron WYNIK.pdf
 //
 // --podsumowanie adds the risk overview appendix to the risk reports, --plan the action
 // plan appendix. --plan-arkusz writes the plans of all the assessments into one sheet
 // (plan_spreadsheet.h), of those that could be read when some could not. --rejestr writes the
 // register of every assessment of FOLDER and its subfolders, a file that cannot be read
-// listed with its cause (exit code 1 then).
+// listed with its cause (exit code 1 then). --oswiadczenia writes the statement of every
+// worker the assessment lists (worker_statements.h).
 // The format follows the output's extension (in a folder: --format, .docx unless given).
 // Documents are read without their lock and never written. Each written file gets one line
 // on standard output, each file that fails one line on standard error naming it and the

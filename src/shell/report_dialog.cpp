@@ -6,16 +6,20 @@
 #include "documents/document_window.h"
 #include "documents/auto_scale.h"
 #include "model/document_model.h"
+#include "model/document_table.h"
+#include "model/workers.h"
 #include "report/checklist_report.h"
 #include "report/document_writer.h"
 #include "shell/progress_window.h"
 #include "report/plan_appendix.h"
 #include "report/risk_overview_appendix.h"
 #include "report/risk_report.h"
+#include "report/worker_statements.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +60,7 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Utwórz raport."));
-    setFixedSize(603, 121);
+    setFixedSize(603, 147);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     setFont(font);
@@ -74,11 +78,12 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
 
     RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(60, 48, 189, 61);
+    RadioGroup1->setGeometry(60, 48, 189, 84);
     RadioGroup1Buttons = new QButtonGroup(RadioGroup1);
     auto* items = new QVBoxLayout(RadioGroup1);
     items->setContentsMargins(8, 4, 8, 4);
-    for (const QString& item : {QStringLiteral("Lista pytań kontrolnych"), QStringLiteral("Raport z oceny ryzyka")}) {
+    for (const QString& item : {QStringLiteral("Lista pytań kontrolnych"), QStringLiteral("Raport z oceny ryzyka"),
+                                QStringLiteral("Oświadczenia pracowników")}) {
         auto* button = new QRadioButton(item, RadioGroup1);
         items->addWidget(button);
         RadioGroup1Buttons->addButton(button, RadioGroup1Buttons->buttons().size());
@@ -98,16 +103,31 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
     };
     CheckBox1 = appendixBox("CheckBox1", QStringLiteral("Dołącz podsumowanie ryzyka"), 60);
     CheckBox2 = appendixBox("CheckBox2", QStringLiteral("Dołącz plan działań"), 86);
+    // The statements are of every listed worker or of the one chosen here.
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(264, 112, 224, 22);
+    ComboBox1->addItem(QStringLiteral("Wszyscy pracownicy z listy"));
+    if (document->document().kind() == DocumentKind::Assessment) {
+        for (const QStringList& worker : workers::listed(document->document().workers().dataRows()))
+            ComboBox1->addItem(worker.value(workers::Name));
+    }
+    ComboBox1->setVisible(RadioGroup1->isVisibleTo(this));
+    ComboBox1->setEnabled(false);
     connect(RadioGroup1Buttons, &QButtonGroup::idToggled, this,
             [this](int id, bool checked) {
-                if (id == 1) {
+                if (id == RiskReport) {
                     CheckBox1->setEnabled(checked);
                     CheckBox2->setEnabled(checked);
                 }
-                // The name proposed for the other kind follows the choice; a name of the
+                if (id == WorkerStatements)
+                    ComboBox1->setEnabled(checked);
+                // The name proposed for another kind follows the choice; a name of the
                 // user's own stays.
-                if (checked && Edit1->text() == QDir::toNativeSeparators(defaultFileName(1 - id)))
-                    Edit1->setText(QDir::toNativeSeparators(defaultFileName(id)));
+                for (int other = 0; checked && other < RadioGroup1Buttons->buttons().size(); ++other) {
+                    if (other != id && Edit1->text() == QDir::toNativeSeparators(defaultFileName(other)))
+                        Edit1->setText(QDir::toNativeSeparators(defaultFileName(id)));
+                }
             });
     Edit1->setText(QDir::toNativeSeparators(defaultFileName(0)));
 
@@ -124,7 +144,8 @@ TForm7::TForm7(DocumentWindow* document, QWidget* parent)
     setTabOrder(SpeedButton1, RadioGroup1Buttons->button(0));
     setTabOrder(RadioGroup1Buttons->button(0), CheckBox1);
     setTabOrder(CheckBox1, CheckBox2);
-    setTabOrder(CheckBox2, SpeedButton2);
+    setTabOrder(CheckBox2, ComboBox1);
+    setTabOrder(ComboBox1, SpeedButton2);
     setTabOrder(SpeedButton2, SpeedButton3);
     SpeedButton1->setFocus();
 }
@@ -149,9 +170,11 @@ void TForm7::keyPressEvent(QKeyEvent* event)
 QString TForm7::defaultFileName(int kind) const
 {
     const QFileInfo source(document_->windowTitle());
-    const bool riskReport = kind == 1 && document_->document().kind() == DocumentKind::Assessment;
-    return source.dir().filePath(source.completeBaseName()
-                                 + (riskReport ? QStringLiteral(" – raport.docx") : QStringLiteral(" – lista kontrolna.docx")));
+    const bool assessment = document_->document().kind() == DocumentKind::Assessment;
+    const QString ending = !assessment || kind == 0 ? QStringLiteral(" – lista kontrolna.docx")
+                           : kind == RiskReport     ? QStringLiteral(" – raport.docx")
+                                                    : QStringLiteral(" – oświadczenia.docx");
+    return source.dir().filePath(source.completeBaseName() + ending);
 }
 
 void TForm7::SpeedButton1Click()
@@ -214,6 +237,8 @@ void TForm7::createReport(const QString& fileName)
         BuildChecklistReport(word, snapshot, ChecklistVariant::Project, rowWritten);
     else if (RadioGroup1Buttons->checkedId() == 0)
         BuildChecklistReport(word, snapshot, ChecklistVariant::Assessment, rowWritten);
+    else if (RadioGroup1Buttons->checkedId() == WorkerStatements)
+        BuildWorkerStatements(word, snapshot, ComboBox1->currentIndex() - 1);
     else {
         BuildRiskReport(word, snapshot, rowWritten);
         if (CheckBox1->isChecked())

@@ -7,19 +7,21 @@
 // After each report the user is offered to open it; the dialog stays open for more.
 // CheckBox1 adds the risk overview appendix to the full risk report, CheckBox2 the action
 // plan appendix after it; both are shown with the group and can be ticked only while the
-// risk report is chosen.
+// risk report is chosen. The workers' statements are of every listed worker or of the one
+// ComboBox1 names, chosen while the statements are.
 //
 // Edit1 starts with the default name of the chosen report ("<dokument> – raport.docx",
-// "<dokument> – lista kontrolna.docx"), so the two reports of one document never replace
-// each other; it can be typed into or chosen with SpeedButton1. A report that cannot be
-// written shows why (the file and the cause) and leaves no file; an existing file is
-// replaced only after the user agreed, in the save dialog or when the report is written.
+// "<dokument> – lista kontrolna.docx", "<dokument> – oświadczenia.docx"), so the reports of one
+// document never replace each other; it can be typed into or chosen with SpeedButton1. A report
+// that cannot be written shows why (the file and the cause) and leaves no file; an existing
+// file is replaced only after the user agreed, in the save dialog or when the report is written.
 
 #include <QDialog>
 
 class DocumentWindow;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -29,6 +31,9 @@ class TForm7 : public QDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 5060;
+    // RadioGroup1's ids of the assessment's own reports (0 is the checklist report).
+    static constexpr int RiskReport = 1;
+    static constexpr int WorkerStatements = 2;
 
     // REQUIRES: `document` is a project or an assessment window that outlives the dialog.
     explicit TForm7(DocumentWindow* document, QWidget* parent = nullptr);
@@ -37,9 +42,10 @@ public:
     QLineEdit* Edit1;          // the file to write
     QToolButton* SpeedButton1;
     QGroupBox* RadioGroup1;
-    QButtonGroup* RadioGroup1Buttons;   // 0 checklist report, 1 risk assessment report
+    QButtonGroup* RadioGroup1Buttons;   // 0 checklist report, 1 risk assessment report, 2 statements
     QCheckBox* CheckBox1;               // "Dołącz podsumowanie ryzyka", off at creation
     QCheckBox* CheckBox2;               // "Dołącz plan działań", off at creation
+    QComboBox* ComboBox1;               // "Wszyscy pracownicy z listy", then each listed worker
     QToolButton* SpeedButton2;
     QToolButton* SpeedButton3;
 

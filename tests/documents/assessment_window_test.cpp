@@ -732,7 +732,8 @@ TEST_F(AssessmentWindowTest, WindowShape)
     EXPECT_LE(window->minimumSizeHint().height(), 440);
     EXPECT_EQ(window->font().family(), QStringLiteral("Arial"));
     const QStringList captions{"Opis oceny", "Opis projektu", "Ogólna charakterystyka stanowiska pracy",
-                               "Zagrożenia zawodowe", "Ocena warunków bhp", "Plan działań", "Podsumowanie"};
+                               "Zagrożenia zawodowe", "Ocena warunków bhp", "Plan działań", "Pracownicy",
+                               "Podsumowanie"};
     ASSERT_EQ(pagesOf(window)->count(), captions.size());
     for (int i = 0; i < captions.size(); ++i)
         EXPECT_EQ(pagesOf(window)->tabText(i), captions[i]);

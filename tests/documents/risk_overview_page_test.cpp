@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int OverviewTab = 6;
+constexpr int OverviewTab = 7;
 
 // A hazard row with its factors from column 4 on (S, P and, for three factors, E) and an
 // empty risk cell.

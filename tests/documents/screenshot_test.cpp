@@ -257,7 +257,7 @@ TEST_P(OverviewScreenshotTest, TabOfADozenRatedHazards)
                                     (c.residual.isEmpty() ? QString() : QStringLiteral("[RYZYKO_PO]\r\n") + tableLines(c.residual)));
     frame.resize(900, 720);
     window->resize(900, 720);
-    pagesOf(window)->setCurrentIndex(6);
+    pagesOf(window)->setCurrentIndex(7);
     paint(window);
     paint(window);
     const QString pictures = QFileInfo(QStringLiteral(SCREENSHOT_PATH)).path();

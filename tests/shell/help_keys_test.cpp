@@ -48,6 +48,8 @@ TEST_F(HelpKeys, EachWindowAndHelpCommandAsksForItsTopic)
          5055},
         {"F1 in the residual risk table",
          [&] { QTest::keyClick(static_cast<TForm5*>(assessmentWindow)->PlanTab->residualView(), Qt::Key_F1); }, 5055},
+        {"F1 in the workers table",
+         [&] { QTest::keyClick(static_cast<TForm5*>(assessmentWindow)->WorkersGrid, Qt::Key_F1); }, 5180},
         {"F1 in the options dialog", [&] { QTest::keyClick(options.MaskEdit2, Qt::Key_F1); }, 5030},
         {"Pomoc of the options dialog", [&] { options.SpeedButton3->click(); }, 5030},
         {"Pomoc in the menu", [&] { run("Pomoc1"); }, 5000},

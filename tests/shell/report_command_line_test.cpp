@@ -57,6 +57,7 @@ const CommandCase Cases[] = {
      1, {"b.odt"}, {"tym samym plikiem"}, false},
     {"OverviewOfAChecklist", {"--lista-kontrolna", "--podsumowanie", "@/a.ron", "@/lista.pdf"}, 2, {},
      {"tylko do raportu --raport"}, false, Usage::OnError},
+    {"StatementsWithoutWorkers", {"--oswiadczenia", "@/a.ron", "@/oswiadczenia.pdf"}, 1, {}, {"nie ma pracowników"}, false},
     {"MistypedReportOption", {"--raprot", "@/a.ron", "@/x.docx"}, 2, {}, {"--raprot"}, false, Usage::OnError},
     {"UnknownOptionAfterADocument", {"@/x.docx", "--nowy"}, 2, {}, {"--nowy"}, false, Usage::OnError},
     {"WindowWithoutADisplay", {"@/x.docx"}, 1, {}, {"wymaga sesji graficznej"}, false},

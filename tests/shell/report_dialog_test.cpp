@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
@@ -30,7 +31,8 @@ QString documentText()
                           "[OPIS]\r\nStanowisko=Tokarz\r\nMetoda=PHA\r\nOPISA1=Hala nr 2\r\nOPISA2=@NUL@\r\n[ZAGROZENIA]\r\n")
            + tableLines({{"Hałas", "Tokarka", "Głuchota", "Ochronniki słuchu", "2=lekkie", "3=doraźne",
                           "R = 6,0 Ryzyko średnie - dopuszczalne"}})
-           + QStringLiteral("[WARUNKI]\r\n") + tableLines({{"Czy maszyna ma osłony?", "Założyć osłony", "NIE"}});
+           + QStringLiteral("[WARUNKI]\r\n") + tableLines({{"Czy maszyna ma osłony?", "Założyć osłony", "NIE"}})
+           + QStringLiteral("[PRACOWNICY]\r\n") + tableLines({{"Anna Kowalska", "tokarz"}, {"Jan Nowak", "tokarz"}});
 }
 
 // Records the files the desktop was asked to open.
@@ -70,6 +72,8 @@ struct ReportCase {
     bool open;             // "Tak" to the offer to open it
     bool plan = false;     // CheckBox2 ticked
     bool planAppendix = false;   // the report holds the action plan appendix
+    int worker = 0;        // ComboBox1: 0 every listed worker, then each of them
+    int pages = 0;         // the statements' pages; 0: not counted
 };
 
 class ReportChoice : public ReportDialogTest, public testing::WithParamInterface<ReportCase> {};
@@ -90,6 +94,8 @@ TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
     dialog.RadioGroup1Buttons->button(c.chosen)->setChecked(true);
     EXPECT_EQ(dialog.CheckBox1->isEnabled(), c.chosen == 1);
     EXPECT_EQ(dialog.CheckBox2->isEnabled(), c.chosen == 1);
+    EXPECT_EQ(dialog.ComboBox1->isEnabled(), c.assessment && c.chosen == 2);
+    dialog.ComboBox1->setCurrentIndex(c.worker);
     EXPECT_FALSE(dialog.CheckBox2->isChecked());
     dialog.CheckBox1->setChecked(c.overview);
     dialog.CheckBox2->setChecked(c.plan);
@@ -111,10 +117,14 @@ TEST_P(ReportChoice, WritesTheChosenReportAndOffersToOpenIt)
     EXPECT_FALSE(text.contains(QString::fromUtf8(c.notTitle)));
     EXPECT_EQ(text.contains(QStringLiteral("ZAŁĄCZNIK: PODSUMOWANIE RYZYKA")), c.appendix);
     EXPECT_EQ(text.contains(QStringLiteral("PLAN DZIAŁAŃ KORYGUJĄCYCH I ZAPOBIEGAWCZYCH")), c.planAppendix);
+    if (c.pages > 0) {
+        EXPECT_EQ(text.count(QStringLiteral("OŚWIADCZENIE PRACOWNIKA")), c.pages);
+    }
 }
 
 const char Risk[] = "RAPORT Z OCENY RYZYKA ZAWODOWEGO";
 const char Checklist[] = "LISTA KONTROLNA";
+const char Statement[] = "OŚWIADCZENIE PRACOWNIKA";
 
 INSTANTIATE_TEST_SUITE_P(
     Report, ReportChoice,
@@ -123,7 +133,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ReportCase{"AssessmentRiskReport", true, 1, false, false, "ocena.pdf", Risk, Checklist, false},
                     ReportCase{"AssessmentRiskReportWithOverview", true, 1, true, true, "ocena.pdf", Risk, Checklist, false},
                     ReportCase{"AssessmentRiskReportWithPlan", true, 1, false, false, "ocena.pdf", Risk, Checklist, false,
-                               true, true}),
+                               true, true},
+                    ReportCase{"AssessmentStatementsOfAll", true, 2, false, false, "ocena.pdf", Statement, Risk, false,
+                               false, false, 0, 2},
+                    ReportCase{"AssessmentStatementOfOne", true, 2, false, false, "ocena.pdf", Statement, Risk, false,
+                               false, false, 2, 1}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // The proposed name follows the report chosen, so the two reports of one document never
@@ -194,7 +208,7 @@ TEST_F(ReportDialogTest, Screenshots)
     QDir().mkpath(pictures);
     TForm7& dialog = dialogOf(openAssessment(documentText()));
     dialog.Edit1->setText(QStringLiteral("/home/bhp/raporty/ocena tokarza.docx"));
-    EXPECT_EQ(dialog.size(), QSize(603, 121));
+    EXPECT_EQ(dialog.size(), QSize(603, 147));
     EXPECT_TRUE(dialog.grab().save(QDir(pictures).filePath(QStringLiteral("report_dialog.png"))));
 
     TForm8 progress(40, &dialog);
