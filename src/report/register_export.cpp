@@ -110,6 +110,7 @@ SheetTable registerSheet(const QList<RegisterEntry>& entries)
     sheet.dateColumns = {RegisterReview};
     for (int column = RegisterLevel1; column <= RegisterOverdue; ++column)
         sheet.countColumns.append(column);
+    sheet.countColumns.append(RegisterWorkersToInform);
     // A review whose date has passed.
     const QString review = QLatin1Char('$') + sheetColumn(RegisterReview) + QLatin1Char('2');
     sheet.warningFormula = QStringLiteral("AND(%1<>\"\",%1<TODAY())").arg(review);

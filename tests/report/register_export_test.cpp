@@ -51,13 +51,13 @@ TEST(RegisterExport, RealReadersFindTheRowsTheirNumbersDatesAndTheReviewRule)
     EXPECT_EQ(found["title"].toString(), QStringLiteral("Rejestr ocen ryzyka"));
     EXPECT_EQ(found["header"].toVariant().toStringList(), registerCaptions());
     EXPECT_EQ(found["freeze"].toString(), QStringLiteral("A2"));
-    EXPECT_EQ(found["filter"].toString(), QStringLiteral("A1:R3"));
-    EXPECT_EQ(found["rules"].toVariant().toStringList(), QStringList{QStringLiteral("AND($Q2<>\"\",$Q2<TODAY())")});
+    EXPECT_EQ(found["filter"].toString(), QStringLiteral("A1:S3"));
+    EXPECT_EQ(found["rules"].toVariant().toStringList(), QStringList{QStringLiteral("AND($R2<>\"\",$R2<TODAY())")});
     const QJsonObject cells = found["cells"].toObject();
     const std::pair<const char*, const char*> expected[] = {
         {"A2", "str|Spawacz"}, {"F2", "str|PHA"}, {"G2", "str|2 / 3"}, {"J2", "int|1"}, {"K2", "int|0"}, {"L2", "int|1"},
-        {"P2", "int|2"}, {"Q2", "datetime|2026-12-01 00:00:00"},
-        {"A3", "str|Nie można odczytać pliku: to nie jest plik oceny ryzyka"}, {"R3", "str|/oceny/zla.ron"},
+        {"P2", "int|2"}, {"Q2", "int|0"}, {"R2", "datetime|2026-12-01 00:00:00"},
+        {"A3", "str|Nie można odczytać pliku: to nie jest plik oceny ryzyka"}, {"S3", "str|/oceny/zla.ron"},
     };
     for (const auto& [cell, value] : expected)
         EXPECT_EQ(cells[cell].toString(), QString::fromUtf8(value)) << cell;
