@@ -32,8 +32,6 @@
 namespace {
 
 constexpr int HazardTab = 3;
-constexpr int PlanTabIndex = 5;
-constexpr int WorkersTabIndex = 6;
 constexpr int AnswerColumn = 2;
 constexpr int AnswerListHeight = 23;
 
@@ -182,6 +180,11 @@ void TForm5::checkReview()
                               .arg(typed));
 }
 
+bool TForm5::takesRowCommands(int tab) const
+{
+    return DocumentWindow::takesRowCommands(tab) || tab == PlanTabIndex || tab == WorkersTabIndex;
+}
+
 void TForm5::buildHazardTab(QWidget* page)
 {
     StringGridIni1 = addTable(page, Field::Hazards, hazardTitles(), 20,
@@ -245,7 +248,7 @@ void TForm5::buildPlanTab(QWidget* page)
 
 void TForm5::showOverdueCount(int count)
 {
-    PageControl1->setTabText(PlanTabIndex, count > 0 ? kPlanCaption + QStringLiteral(" (%1 po terminie)").arg(count)
+    PageControl1->setTabText(TForm5::PlanTabIndex, count > 0 ? kPlanCaption + QStringLiteral(" (%1 po terminie)").arg(count)
                                                      : kPlanCaption);
 }
 
@@ -266,7 +269,7 @@ void TForm5::buildWorkersTab(QWidget* page)
 
 void TForm5::showOutdatedCount(int count)
 {
-    PageControl1->setTabText(WorkersTabIndex, count > 0 ? kWorkersCaption
+    PageControl1->setTabText(TForm5::WorkersTabIndex, count > 0 ? kWorkersCaption
                                                               + QStringLiteral(" (%1 do ponownego zapoznania)").arg(count)
                                                         : kWorkersCaption);
 }

@@ -21,6 +21,10 @@ class RiskOverviewPage;
 class TForm5 : public DocumentWindow {
     Q_OBJECT
 public:
+    // The tabs of the action plan and of the workers, whose lists the row commands change.
+    static constexpr int PlanTabIndex = 5;
+    static constexpr int WorkersTabIndex = 6;
+
     explicit TForm5(DocumentHost* host, QWidget* parent = nullptr);
 
 
@@ -68,6 +72,7 @@ public:
     void FormCreate();
     void FormResize() override;
     bool PageControl1Changing() override;
+    bool takesRowCommands(int tab) const override;
     void StringGridIni1SelectCell(int column, int row);
     void StringGridIni1TopLeftChanged();
     void StringGridIni1DrawCell(int column, int row);

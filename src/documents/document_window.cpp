@@ -507,9 +507,12 @@ void DocumentWindow::scaleForScreen()
 
 void DocumentWindow::PageControl1Change()
 {
-    // Only the tabs of the two tables take rows; a tab after them (the overview) does not.
-    const int tab = PageControl1->currentIndex();
-    host_->setRowCommandsEnabled(tab == firstTableTab_ || tab == firstTableTab_ + 1);
+    host_->setRowCommandsEnabled(takesRowCommands(PageControl1->currentIndex()));
+}
+
+bool DocumentWindow::takesRowCommands(int tab) const
+{
+    return tab == firstTableTab_ || tab == firstTableTab_ + 1;
 }
 
 void DocumentWindow::TabSheet3Show()

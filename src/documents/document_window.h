@@ -142,6 +142,8 @@ public:
     // Whether the current tab may be left; shows the reason when it may not.
     virtual bool PageControl1Changing() = 0;
     void PageControl1Change();
+    // Whether the row commands act on tab `tab`: the tabs of the two tables.
+    virtual bool takesRowCommands(int tab) const;
     // The hazard table's tab, the checklist's tab was shown: its rows start again from the
     // default height and grow while being painted.
     void TabSheet3Show();

@@ -2,7 +2,10 @@
 
 #include "base/prompts.h"
 #include "documents/hazard_picker.h"
+#include "documents/assessment_window.h"
+#include "documents/plan_page.h"
 #include "documents/project_window.h"
+#include "documents/workers_page.h"
 #include "controls/string_grid_ini.h"
 
 #include <QCoreApplication>
@@ -50,6 +53,22 @@ void fillFromCatalogue(TForm2* project, TStringGridIni* table, const QString& ca
     selectRow(table, table->currentRow());
 }
 
+// On an assessment's plan or workers tab the command acts on that list, as the tab's own
+// button does; true then.
+bool onAssessmentList(DocumentWindow* window, void (PlanPage::*onPlan)(), void (WorkersPage::*onWorkers)())
+{
+    auto* assessment = qobject_cast<TForm5*>(window);
+    if (!assessment)
+        return false;
+    if (assessment->currentPage() == TForm5::PlanTabIndex)
+        (assessment->PlanTab->*onPlan)();
+    else if (assessment->currentPage() == TForm5::WorkersTabIndex)
+        (assessment->WorkersTab->*onWorkers)();
+    else
+        return false;
+    return true;
+}
+
 } // namespace
 
 namespace row_commands {
@@ -63,6 +82,8 @@ QStringList degreesOfHarm(RiskMethod method, bool shortMatrycowa)
 
 void AddRow(DocumentWindow* window, const QString& cataloguePath)
 {
+    if (onAssessmentList(window, &PlanPage::addMeasure, &WorkersPage::addWorker))
+        return;
     auto* project = qobject_cast<TForm2*>(window);
     TStringGridIni* table = project ? activeTable(project) : nullptr;
     if (!table)
@@ -75,6 +96,8 @@ void AddRow(DocumentWindow* window, const QString& cataloguePath)
 
 void InsertRow(DocumentWindow* window, const QString& cataloguePath)
 {
+    if (onAssessmentList(window, &PlanPage::insertMeasure, &WorkersPage::insertWorker))
+        return;
     auto* project = qobject_cast<TForm2*>(window);
     TStringGridIni* table = project ? activeTable(project) : nullptr;
     if (!table || table->currentRow() < 1)
@@ -87,6 +110,8 @@ void InsertRow(DocumentWindow* window, const QString& cataloguePath)
 
 void DeleteRow(DocumentWindow* window)
 {
+    if (onAssessmentList(window, &PlanPage::deleteMeasure, &WorkersPage::deleteWorker))
+        return;
     auto* project = qobject_cast<TForm2*>(window);
     TStringGridIni* table = project ? activeTable(project) : nullptr;
     if (!table || !prompts().question(QStringLiteral("Usunąć wiersz z tabeli.")))

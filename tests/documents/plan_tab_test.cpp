@@ -4,6 +4,7 @@
 
 #include "document_test_support.h"
 #include "documents/assessment_window.h"
+#include "documents/row_commands.h"
 #include "documents/plan_delegate.h"
 #include "documents/plan_page.h"
 #include "documents/residual_table_model.h"
@@ -301,3 +302,33 @@ TEST_F(PlanTabTest, ResidualRiskIsComputedAsTheHazardTableComputesIt)
 }
 
 } // namespace
+
+// The main window's row commands act on the plan and on the workers on their tabs, as the
+// tabs' own buttons do, and are offered there.
+TEST_F(PlanTabTest, RowCommandsChangeTheListOfTheirTab)
+{
+    TForm5* window = openPlan(QStringLiteral("PHA"), {{"1", "Hałas", "Ochronniki", "", "", "", "", "planowane"}});
+    struct Case {
+        int tab;
+        std::function<void()> command;
+        bool answer;   // to the question of a deletion
+        int planRows;
+        int workerRows;
+    };
+    const Case cases[] = {
+        {TForm5::PlanTabIndex, [&] { row_commands::AddRow(window, {}); }, false, 3, 1},
+        {TForm5::PlanTabIndex, [&] { row_commands::DeleteRow(window); }, true, 2, 1},
+        {TForm5::WorkersTabIndex, [&] { row_commands::AddRow(window, {}); }, false, 2, 2},
+        {TForm5::WorkersTabIndex, [&] { row_commands::InsertRow(window, {}); }, false, 2, 3},
+        {TForm5::WorkersTabIndex, [&] { row_commands::DeleteRow(window); }, false, 2, 3},
+    };
+    for (const Case& c : cases) {
+        pagesOf(window)->setCurrentIndex(c.tab);
+        EXPECT_TRUE(host.rowCommands.value_or(false)) << c.tab;
+        prompts.answers.enqueue(c.answer);
+        c.command();
+        prompts.answers.clear();
+        EXPECT_EQ(window->document().plan().rowCount(), c.planRows);
+        EXPECT_EQ(window->document().table(Field::Workers).rowCount(), c.workerRows);
+    }
+}
