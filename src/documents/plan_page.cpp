@@ -44,6 +44,7 @@ PlanPage::PlanPage(DocumentModel& document, QWidget* parent) : QWidget(parent), 
     InsertButton = addButton(QStringLiteral("&Wstaw działanie"), &PlanPage::insertMeasure);
     DeleteButton = addButton(QStringLiteral("Usuń dzi&ałanie"), &PlanPage::deleteMeasure);
     FromHazardsButton = addButton(QStringLiteral("Dodaj działania z &tabeli zagrożeń"), &PlanPage::addMeasuresFromHazards);
+    SortButton = addButton(QStringLiteral("&Sortuj według terminu"), &PlanPage::sortByDue);
     ExportButton = addButton(QStringLiteral("&Eksportuj plan do arkusza…"), &PlanPage::exportPlanRequested);
     buttons->addStretch(1);
 
@@ -136,6 +137,11 @@ void PlanPage::deleteMeasure()
     if (row < 1 || !prompts().question(QStringLiteral("Usunąć działanie z planu?")))
         return;
     measures_->removeRow(row);
+}
+
+void PlanPage::sortByDue()
+{
+    plan::sortByDue(document_.plan());
 }
 
 void PlanPage::addMeasuresFromHazards()

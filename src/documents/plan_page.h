@@ -27,6 +27,7 @@ public:
     QPushButton* InsertButton;
     QPushButton* DeleteButton;
     QPushButton* FromHazardsButton;
+    QPushButton* SortButton;
     QPushButton* ExportButton;
 
     // Where the measures table goes, above the buttons.
@@ -51,6 +52,8 @@ public:
     // One planned measure per hazard with preventive actions and no measure yet; tells the
     // user how many were added.
     void addMeasuresFromHazards();
+    // The measures by their due date, the earliest first (plan::sortByDue).
+    void sortByDue();
     // Lets the user choose the rating of the residual table's cell with the method's scale
     // picker; other cells change nothing.
     void pickResidual(int row, int column);

@@ -3,6 +3,7 @@
 #include "model/document_table.h"
 #include "risk/risk_method.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace plan {
@@ -156,6 +157,17 @@ int addMeasuresFromHazards(DocumentTable& plan, const DocumentTable& hazards)
         ++added;
     }
     return added;
+}
+
+void sortByDue(DocumentTable& plan)
+{
+    TableRows rows = plan.dataRows();
+    std::stable_sort(rows.begin(), rows.end(), [](const QStringList& a, const QStringList& b) {
+        const QDate first = parseDate(a.value(Due));
+        const QDate second = parseDate(b.value(Due));
+        return first.isValid() && (!second.isValid() || first < second);
+    });
+    plan.setDataRows(rows);
 }
 
 int residualRowOf(const DocumentTable& residual, int hazardRow)

@@ -74,6 +74,10 @@ void relink(DocumentTable& table, const DocumentTable& hazards, bool keepOrphans
 // from the hazard's "Działania zapobieg." text; appended to the plan. Returns how many.
 int addMeasuresFromHazards(DocumentTable& plan, const DocumentTable& hazards);
 
+// Orders the plan's measures by their due date, the earliest first; measures without a valid
+// date keep their order after the dated ones. No edit when the order stays.
+void sortByDue(DocumentTable& plan);
+
 // The residual row of hazard row `hazardRow`, or -1 when it has none.
 int residualRowOf(const DocumentTable& residual, int hazardRow);
 

@@ -125,6 +125,21 @@ TableRows DocumentTable::dataRows() const
     return rows_.mid(1);
 }
 
+void DocumentTable::setDataRows(const TableRows& rows)
+{
+    QList<QStringList> replaced{rows_.first()};
+    for (QStringList row : rows) {
+        row.resize(columns_);
+        replaced.append(row);
+    }
+    if (replaced == rows_)
+        return;
+    beginResetModel();
+    rows_ = std::move(replaced);
+    endResetModel();
+    emit edited();
+}
+
 void DocumentTable::load(const TMemIniFile& file, const StoredField& field)
 {
     const int end = stored::tableEnd(file, field.section, field.key, 1);

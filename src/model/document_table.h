@@ -38,6 +38,9 @@ public:
     void setTitles(const QStringList& titles);
     // The data rows, title row left out: row i is the table's row i + 1.
     TableRows dataRows() const;
+    // Replaces the data rows by `rows`, each cut or filled to the table's columns; an edit
+    // when they differ.
+    void setDataRows(const TableRows& rows);
 
     // Replaces every data row by the rows `file` holds under `field`, as many columns as the
     // table has; not an edit.

@@ -153,3 +153,25 @@ TEST(ActionPlan, ResidualRiskFollowsTheHazardTablesRules)
         EXPECT_EQ(links(model.residual()), QStringList{"1:Hałas"});
     }
 }
+
+TEST(ActionPlan, SortingByDueDatePutsTheUndatedLastInTheirOrder)
+{
+    DocumentModel model(DocumentKind::Assessment);
+    DocumentTable& measures = model.plan();
+    const QStringList due{"15.03.2027", "", "01.01.2027", "bez daty", "01.01.2027"};
+    measures.setRowCount(int(due.size()) + 1);
+    for (int row = 1; row <= due.size(); ++row) {
+        measures.setCell(plan::Measure, row, QString::number(row));
+        measures.setCell(plan::Due, row, due[row - 1]);
+    }
+    model.setModified(false);
+    plan::sortByDue(measures);
+    QStringList order;
+    for (int row = 1; row < measures.rowCount(); ++row)
+        order.append(measures.cell(plan::Measure, row));
+    EXPECT_EQ(order, (QStringList{"3", "5", "1", "2", "4"}));
+    EXPECT_TRUE(model.isModified());
+    model.setModified(false);
+    plan::sortByDue(measures);
+    EXPECT_FALSE(model.isModified()) << "an order that stays is no edit";
+}
