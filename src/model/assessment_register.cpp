@@ -15,8 +15,6 @@ namespace {
 
 constexpr int SoonDays = 30;
 
-const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
-
 } // namespace
 
 const QStringList& registerCaptions()
@@ -64,7 +62,7 @@ QString registerText(const RegisterEntry& entry, int column)
     case RegisterWorkersToInform:
         return QString::number(entry.workersToInform);
     case RegisterReview:
-        return entry.review.isValid() ? entry.review.toString(kDateFormat) : QString();
+        return entry.review.isValid() ? plan::dateText(entry.review) : QString();
     case RegisterPath:
         return QDir::toNativeSeparators(entry.path);
     default:
@@ -79,6 +77,12 @@ ReviewState reviewState(QDate review, QDate today)
     if (review < today)
         return ReviewState::Passed;
     return today.daysTo(review) <= SoonDays ? ReviewState::Soon : ReviewState::Later;
+}
+
+bool reviewDue(QDate review, QDate today)
+{
+    const ReviewState state = reviewState(review, today);
+    return state == ReviewState::Passed || state == ReviewState::Soon;
 }
 
 QStringList assessmentFiles(const QString& folder)

@@ -66,6 +66,8 @@ enum class ReviewState {
     Later,
 };
 ReviewState reviewState(QDate review, QDate today);
+// Whether the review is due: passed or within 30 days.
+bool reviewDue(QDate review, QDate today);
 
 // Every .ron file of `folder` and its subfolders, sorted by path.
 QStringList assessmentFiles(const QString& folder);

@@ -1,6 +1,7 @@
 #include "report/register_export.h"
 
 #include "base/app_error.h"
+#include "model/action_plan.h"
 #include "model/risk_overview.h"
 #include "report/sheet_file.h"
 
@@ -58,7 +59,7 @@ void writePdf(const QList<RegisterEntry>& entries, const QString& path, QDate to
     title.setFontWeight(QFont::Bold);
     cursor.insertText(QStringLiteral("Rejestr ocen ryzyka zawodowego"), title);
     cursor.insertBlock();
-    cursor.insertText(QStringLiteral("Stan na %1; ocen: %2").arg(today.toString(QStringLiteral("dd.MM.yyyy"))).arg(entries.size()),
+    cursor.insertText(QStringLiteral("Stan na %1; ocen: %2").arg(plan::dateText(today)).arg(entries.size()),
                       QTextCharFormat());
     cursor.insertBlock();
 

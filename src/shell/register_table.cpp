@@ -1,5 +1,6 @@
 #include "shell/register_table.h"
 
+#include "model/action_plan.h"
 #include "model/risk_overview.h"
 
 #include <QBrush>
@@ -9,19 +10,11 @@
 
 namespace {
 
-const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
-
-bool needsReview(const RegisterEntry& entry, QDate today)
-{
-    const ReviewState state = reviewState(entry.review, today);
-    return state == ReviewState::Passed || state == ReviewState::Soon;
-}
-
 QVariant sortValue(const RegisterEntry& entry, int column)
 {
     switch (column) {
     case RegisterPreparedOn: {
-        const QDate date = QDate::fromString(entry.preparedOn.trimmed(), kDateFormat);
+        const QDate date = plan::parseDate(entry.preparedOn);
         return date.isValid() ? QVariant(date) : QVariant(entry.preparedOn);
     }
     case RegisterRated:
@@ -174,5 +167,5 @@ bool RegisterFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const
         return false;
     if ((quick_ & OverdueOnly) && entry.overdue == 0)
         return false;
-    return !(quick_ & ReviewOnly) || needsReview(entry, table->today());
+    return !(quick_ & ReviewOnly) || reviewDue(entry.review, table->today());
 }

@@ -203,8 +203,7 @@ QString RegisterWindow::totals() const
         ++assessments;
         unacceptable += entry.unacceptable > 0;
         overdue += entry.overdue > 0;
-        const ReviewState state = reviewState(entry.review, table_->today());
-        review += state == ReviewState::Passed || state == ReviewState::Soon;
+        review += reviewDue(entry.review, table_->today());
     }
     QString line = QStringLiteral("Ocen: %1 · z ryzykiem niedopuszczalnym: %2 · z działaniami po terminie: %3 · "
                                   "do przeglądu: %4")
