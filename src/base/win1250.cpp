@@ -50,21 +50,32 @@ const CodePage& codePage()
     return page;
 }
 
-} // namespace
-
-QByteArray fromUnicode(const QString& text)
+// Writes the bytes of `text` to `dst`, which has room for text.size() of them.
+void encode(const QString& text, char* dst)
 {
     const CodePage& page = codePage();
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char* dst = out.data();
     for (const QChar c : text) {
         const int byte = page.byteOf(c);
         *dst++ = byte != CodePage::noByte ? static_cast<char>(byte) : '?';
     }
+}
+
+} // namespace
+
+QByteArray fromUnicode(const QString& text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    encode(text, out.data());
     return out;
 }
 
-QString toUnicode(const QByteArray& bytes)
+void fromUnicode(const QString& text, QByteArray& out)
+{
+    out.resize(text.size());
+    encode(text, out.data());
+}
+
+QString toUnicode(QByteArrayView bytes)
 {
     const CodePage& page = codePage();
     QString out(bytes.size(), Qt::Uninitialized);

@@ -5,12 +5,15 @@
 // section names and keys with Polish letters compare without regard to case.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace win1250 {
 
 QByteArray fromUnicode(const QString& text);
-QString toUnicode(const QByteArray& bytes);
+// The same into `out`, which keeps its room: a pass over many texts allocates once.
+void fromUnicode(const QString& text, QByteArray& out);
+QString toUnicode(QByteArrayView bytes);
 
 // True when every character of `text` has a Windows-1250 byte.
 bool canEncode(const QString& text);

@@ -142,41 +142,39 @@ void DocumentTable::setDataRows(const TableRows& rows)
 
 void DocumentTable::load(const TMemIniFile& file, const StoredField& field)
 {
-    const int end = stored::tableEnd(file, field.section, field.key, 1);
     beginResetModel();
+    // The old rows go first: the new ones then take the memory they leave.
     rows_.resize(1);
-    rows_.reserve(end);
-    for (int row = 1; row < end; ++row)
-        rows_.append(stored::readTableRow(file, field.section, field.key, row, columns_, field.defaultValue));
+    rows_.append(stored::readTable(file, field.section, field.key, columns_, field.defaultValue));
     endResetModel();
 }
 
 void DocumentTable::save(TMemIniFile& file, const StoredField& field) const
 {
-    const int storedRows = stored::tableEnd(file, field.section, field.key, 1) - 1;
-    QList<QByteArray> storedKeys;
-    storedKeys.reserve(qsizetype(storedRows) * columns_);
-    for (int row = 1; row <= storedRows; ++row) {
-        for (int col = 0; col < columns_; ++col)
-            storedKeys.append(stored::cellKey(field.key, col, row));
+    // Cell i is column i % columns of data row i / columns + 1.
+    const int columns = columns_;
+    const ItemText key = [&field, columns](qsizetype i, QByteArray& out) {
+        stored::cellKey(field.key, int(i % columns), int(i / columns) + 1, out);
+    };
+    const ItemText value = [this, columns](qsizetype i, QByteArray& out) {
+        win1250::fromUnicode(rows_[i / columns + 1][i % columns], out);
+    };
+    const qsizetype storedCells = qsizetype(stored::tableRows(file, field.section, field.key)) * columns;
+    const qsizetype cells = qsizetype(rows_.size() - 1) * columns;
+    // A table this program wrote ends its section, row after row, and is replaced in one
+    // pass. Any other layout takes the way whose bytes that pass copies: every stored cell
+    // deleted, then every cell written.
+    if (file.ReplaceTail(field.section, storedCells, cells, key, value))
+        return;
+    QByteArray keyText;
+    QByteArray valueText;
+    for (qsizetype i = 0; i < storedCells; ++i) {
+        key(i, keyText);
+        file.DeleteValue(field.section, keyText);
     }
-    // A table this program wrote ends its section, row after row: its rows that stay are
-    // rewritten in place and the rest go from the end, which leaves the bytes a deletion of
-    // every cell and a new table at the end would. Any other layout takes that way itself.
-    const int keptRows = std::min(storedRows, int(rows_.size()) - 1);
-    QList<QByteArray> keptValues;
-    keptValues.reserve(qsizetype(keptRows) * columns_);
-    for (int row = 1; row <= keptRows; ++row) {
-        for (int col = 0; col < columns_; ++col)
-            keptValues.append(win1250::fromUnicode(rows_[row][col]));
-    }
-    const bool inPlace = file.RewriteTail(field.section, storedKeys, keptValues);
-    const qsizetype firstDeleted = inPlace ? keptValues.size() : 0;
-    const int firstWritten = inPlace ? keptRows + 1 : 1;
-    for (qsizetype i = firstDeleted; i < storedKeys.size(); ++i)
-        file.DeleteValue(field.section, storedKeys[i]);
-    for (int row = firstWritten; row < rows_.size(); ++row) {
-        for (int col = 0; col < columns_; ++col)
-            file.WriteValue(field.section, stored::cellKey(field.key, col, row), win1250::fromUnicode(rows_[row][col]));
+    for (qsizetype i = 0; i < cells; ++i) {
+        key(i, keyText);
+        value(i, valueText);
+        file.WriteValue(field.section, keyText, valueText);
     }
 }

@@ -351,18 +351,29 @@ void TMemIniFile::DeleteValue(const QByteArray& section, const QByteArray& key)
             lines->remove(key);
 }
 
-bool TMemIniFile::RewriteTail(const QByteArray& section, const QList<QByteArray>& keys,
-                              const QList<QByteArray>& values)
+bool TMemIniFile::ReplaceTail(const QByteArray& section, qsizetype oldCount, qsizetype newCount,
+                              const ItemText& key, const ItemText& value)
 {
     Data::Section* found = d->find(section);
     IniSection* lines = found ? d->parsedLines(*found) : nullptr;
-    if (!lines)
-        return false;
-    QList<QByteArray> single;
-    single.reserve(values.size());
-    for (const QByteArray& value : values)
-        single.append(oneLine(value));
-    return lines->rewriteTail(keys, single);
+    if (!lines) {
+        if (oldCount > 0)
+            return false;
+        if (newCount == 0)
+            return true;
+        lines = &d->linesOf(found ? *found : d->add(section));
+    }
+    return lines->replaceTail(oldCount, newCount, key, [&value](qsizetype i, QByteArray& out) {
+        value(i, out);
+        out = oneLine(out);
+    });
+}
+
+void TMemIniFile::ForEachKey(const QByteArray& section,
+                             const std::function<void(QByteArrayView key, QByteArrayView value)>& visit) const
+{
+    if (const IniSection* lines = d->linesOf(section))
+        lines->forEachKeyLine(visit);
 }
 
 QList<QByteArray> TMemIniFile::SectionNames() const

@@ -14,7 +14,11 @@
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
+
+// Writes the text of item i of a sequence into `out`, which keeps its room between calls.
+using ItemText = std::function<void(qsizetype i, QByteArray& out)>;
 
 class AtomicFileWriter;
 
@@ -44,12 +48,18 @@ public:
     // A line break (CR LF, CR or LF) in `value` is stored as one blank: a value is one line.
     void WriteValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
     void DeleteValue(const QByteArray& section, const QByteArray& key);
-    // The same as WriteValue(section, keys[i], values[i]) for each i, done in place and in one
-    // pass, when `section` ends with key lines of exactly `keys` (byte for byte), in order,
-    // each the only line of its name: true then. False, with nothing changed, when it does
-    // not end so. A table saved again this way costs no lookup per cell.
-    // REQUIRES: values.size() <= keys.size().
-    bool RewriteTail(const QByteArray& section, const QList<QByteArray>& keys, const QList<QByteArray>& values);
+    // The same as DeleteValue(section, key(i)) for each i < oldCount and then
+    // WriteValue(section, key(i), value(i)) for each i < newCount, done in one pass without a
+    // lookup per key, when `section` ends with the key lines key(0) ... key(oldCount - 1),
+    // byte for byte and in order, and no line before them bears one of the names: true
+    // then. False, with nothing changed, otherwise. A table saved again costs so little more
+    // than a comparison per cell. REQUIRES: the keys differ from one another regardless of
+    // letter case.
+    bool ReplaceTail(const QByteArray& section, qsizetype oldCount, qsizetype newCount, const ItemText& key,
+                     const ItemText& value);
+    // Calls visit(key, value) for every key line of `section` in order, duplicates included.
+    void ForEachKey(const QByteArray& section,
+                    const std::function<void(QByteArrayView key, QByteArrayView value)>& visit) const;
     QList<QByteArray> SectionNames() const;
     QList<QByteArray> SectionKeys(const QByteArray& section) const;
 

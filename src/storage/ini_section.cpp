@@ -20,12 +20,13 @@ void IniSection::appendLine(QByteArrayView text)
 void IniSection::appendKeyLine(QByteArrayView key, QByteArrayView value)
 {
     setKeyLine(lines_.emplace_back(), key, value);
-    keys_.add(*this, std::uint32_t(lines_.size() - 1));
+    if (indexed_)
+        keys_.add(*this, std::uint32_t(lines_.size() - 1));
 }
 
 void IniSection::write(QByteArrayView key, QByteArrayView value)
 {
-    const std::uint32_t found = keys_.find(*this, key);
+    const std::uint32_t found = index().find(*this, key);
     if (found == keys_.none) {
         appendKeyLine(key, value);
         return;
@@ -38,7 +39,7 @@ void IniSection::write(QByteArrayView key, QByteArrayView value)
 
 std::optional<QByteArrayView> IniSection::value(QByteArrayView key) const
 {
-    const std::uint32_t found = keys_.find(*this, key);
+    const std::uint32_t found = index().find(*this, key);
     if (found == keys_.none)
         return std::nullopt;
     const Line& line = lines_[found];
@@ -47,39 +48,65 @@ std::optional<QByteArrayView> IniSection::value(QByteArrayView key) const
 
 void IniSection::remove(QByteArrayView key)
 {
-    const std::uint32_t found = keys_.takeLast(*this, key);
+    const std::uint32_t found = index().find(*this, key);
     if (found == keys_.none)
         return;
-    lines_[found].erased = true;
-    ++erased_;
-    garbage_ += lines_[found].size;
+    erase(found);
     compactIfWasteful();
 }
 
-bool IniSection::rewriteTail(const QList<QByteArray>& keys, const QList<QByteArray>& values)
+bool IniSection::replaceTail(qsizetype oldCount, qsizetype newCount, const ItemText& key, const ItemText& value)
 {
-    std::vector<std::uint32_t> tail(size_t(keys.size()));
-    std::size_t line = lines_.size();
-    for (qsizetype i = keys.size() - 1; i >= 0; --i) {
-        do {
-            if (line == 0)
-                return false;
-            --line;
-        } while (lines_[line].erased);
-        if (lines_[line].keySize < 0 || keyOf(std::uint32_t(line)) != QByteArrayView(keys[i])
-            || !keys_.isOnly(std::uint32_t(line)))
+    const std::optional<std::vector<std::uint32_t>> tail = lastLines(oldCount);
+    if (!tail)
+        return false;
+    QByteArray keyText;
+    for (qsizetype i = 0; i < oldCount; ++i) {
+        key(i, keyText);
+        const Line& line = lines_[(*tail)[size_t(i)]];
+        if (line.keySize < 0 || keyOf((*tail)[size_t(i)]) != QByteArrayView(keyText))
             return false;
-        tail[size_t(i)] = std::uint32_t(line);
     }
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        Line& replaced = lines_[tail[size_t(i)]];
-        if (textOf(replaced).sliced(replaced.keySize + 1) == QByteArrayView(values[i]))
+    // Only a line before the tail that a lookup finds can bear one of the names, and only
+    // then is the index needed to tell; a table's own section has none.
+    if (!keyless(oldCount > 0 ? tail->front() : lines_.size())) {
+        for (qsizetype i = 0; i < oldCount; ++i)
+            if (!index().isOnly((*tail)[size_t(i)]))
+                return false;
+        for (qsizetype i = oldCount; i < newCount; ++i) {
+            key(i, keyText);
+            if (index().find(*this, keyText) != keys_.none)
+                return false;
+        }
+    }
+    QByteArray valueText;
+    for (qsizetype i = 0; i < std::min(oldCount, newCount); ++i) {
+        Line& line = lines_[(*tail)[size_t(i)]];
+        value(i, valueText);
+        if (textOf(line).sliced(line.keySize + 1) == QByteArrayView(valueText))
             continue;   // most cells of a table saved again are as they were
-        garbage_ += replaced.size;
-        setKeyLine(replaced, keys[i], values[i]);
+        key(i, keyText);
+        garbage_ += line.size;
+        setKeyLine(line, keyText, valueText);
+    }
+    for (qsizetype i = newCount; i < oldCount; ++i)
+        erase((*tail)[size_t(i)]);
+    for (qsizetype i = oldCount; i < newCount; ++i) {
+        key(i, keyText);
+        value(i, valueText);
+        appendKeyLine(keyText, valueText);
     }
     compactIfWasteful();
     return true;
+}
+
+void IniSection::forEachKeyLine(const std::function<void(QByteArrayView key, QByteArrayView value)>& visit) const
+{
+    for (const Line& line : lines_)
+        if (!line.erased && line.keySize >= 0) {
+            const QByteArrayView text = textOf(line);
+            visit(text.first(line.keySize), text.sliced(line.keySize + 1));
+        }
 }
 
 void IniSection::writeLines(QByteArray& out, QByteArrayView lineEnd) const
@@ -102,6 +129,48 @@ QList<QByteArray> IniSection::keys() const
 QByteArrayView IniSection::keyOf(std::uint32_t line) const
 {
     return textOf(lines_[line]).first(lines_[line].keySize);
+}
+
+NameIndex<IniSection>& IniSection::index() const
+{
+    if (!indexed_) {
+        indexed_ = true;
+        for (std::size_t i = 0; i < lines_.size(); ++i)
+            if (!lines_[i].erased && lines_[i].keySize >= 0)
+                keys_.add(*this, std::uint32_t(i));
+    }
+    return keys_;
+}
+
+bool IniSection::keyless(std::size_t end) const
+{
+    return std::none_of(lines_.begin(), lines_.begin() + std::ptrdiff_t(end),
+                        [](const Line& line) { return !line.erased && line.keySize >= 0; });
+}
+
+std::optional<std::vector<std::uint32_t>> IniSection::lastLines(qsizetype count) const
+{
+    std::vector<std::uint32_t> last(static_cast<std::size_t>(count));
+    std::size_t line = lines_.size();
+    for (qsizetype i = count - 1; i >= 0; --i) {
+        do {
+            if (line == 0)
+                return std::nullopt;
+            --line;
+        } while (lines_[line].erased);
+        last[size_t(i)] = std::uint32_t(line);
+    }
+    return last;
+}
+
+// Marks line `line`, the last of its name, erased; a lookup then finds the one before it.
+void IniSection::erase(std::uint32_t line)
+{
+    if (indexed_)
+        keys_.takeLast(*this, keyOf(line));
+    lines_[line].erased = true;
+    ++erased_;
+    garbage_ += lines_[line].size;
 }
 
 void IniSection::setKeyLine(Line& line, QByteArrayView key, QByteArrayView value)
@@ -143,5 +212,6 @@ void IniSection::compactIfWasteful()
     lines_ = std::move(lines);
     erased_ = 0;
     garbage_ = 0;
-    keys_.renumber(newNumber, lines_.size());
+    if (indexed_)
+        keys_.renumber(newNumber, lines_.size());
 }

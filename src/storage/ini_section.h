@@ -5,12 +5,18 @@
 // one after another in one buffer and the keys are indexed, so reading, writing and
 // deleting a key take constant time on average and a large section stays compact.
 // Where a key occurs more than once, lookups find its last line.
+//
+// The index is built by the first lookup, not while the lines are read: a table's section
+// that is read line by line and saved again with replaceTail is never indexed, and its
+// lines are only ever walked in order.
 
+#include "storage/ini_file.h"
 #include "storage/name_index.h"
 
 #include <QByteArray>
 #include <QList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,11 +35,16 @@ public:
     std::optional<QByteArrayView> value(QByteArrayView key) const;
     // Removes the line found under `key`, if any.
     void remove(QByteArrayView key);
-    // When the section's last lines are key lines of exactly `keys`, in order, each the only
-    // line of its name: gives the first values.size() of them the values in `values`, in
-    // place and in one pass, and true; the same as writing each. False, with nothing
-    // changed, otherwise. REQUIRES: values.size() <= keys.size().
-    bool rewriteTail(const QList<QByteArray>& keys, const QList<QByteArray>& values);
+    // When the section's last lines are the key lines key(0) ... key(oldCount - 1), byte for
+    // byte and in order, and no line before them bears any of the names key(0) ...
+    // key(max(oldCount, newCount) - 1): makes key(0)=value(0) ... key(newCount - 1)=
+    // value(newCount - 1) the section's last lines in one pass, keeping in place the lines
+    // whose key stays, and returns true. The bytes are those of removing the old keys and
+    // writing the new ones. False, with nothing changed, when the section does not end so.
+    // REQUIRES: the keys differ from one another regardless of letter case.
+    bool replaceTail(qsizetype oldCount, qsizetype newCount, const ItemText& key, const ItemText& value);
+    // Calls visit(key, value) for every key line in order, duplicates included.
+    void forEachKeyLine(const std::function<void(QByteArrayView key, QByteArrayView value)>& visit) const;
 
     // Appends every line, each followed by `lineEnd`.
     void writeLines(QByteArray& out, QByteArrayView lineEnd) const;
@@ -60,11 +71,19 @@ private:
 
     QByteArrayView textOf(const Line& line) const { return QByteArrayView(text_).sliced(line.start, line.size); }
     void setKeyLine(Line& line, QByteArrayView key, QByteArrayView value);
+    void erase(std::uint32_t line);
     void compactIfWasteful();
+    // The index of the keys, built on first use.
+    NameIndex<IniSection>& index() const;
+    // Whether the lines up to `end` hold no line that a lookup finds.
+    bool keyless(std::size_t end) const;
+    // The positions in lines_ of the last `count` lines, or nothing when there are fewer.
+    std::optional<std::vector<std::uint32_t>> lastLines(qsizetype count) const;
 
     QByteArray text_;          // the bytes of the lines; replaced and erased ones stay until compaction
     std::vector<Line> lines_;  // in order, erased ones included
     qsizetype erased_ = 0;     // erased entries of lines_
     qsizetype garbage_ = 0;    // bytes of text_ that no line uses
-    NameIndex<IniSection> keys_;
+    mutable NameIndex<IniSection> keys_;
+    mutable bool indexed_ = false;
 };

@@ -25,11 +25,15 @@ QByteArray memoLineBytes(const QString& line);
 QStringList readMemo(const TMemIniFile& file, const QByteArray& section, const QByteArray& stem);
 
 QByteArray cellKey(const QByteArray& stem, int col, int row);
-// The number of the first row from `firstRow` on that the file does not hold.
-int tableEnd(const TMemIniFile& file, const QByteArray& section, const QByteArray& stem, int firstRow);
-// The cells of one row, columns 0 to columns - 1; a missing cell gives `def`.
-QStringList readTableRow(const TMemIniFile& file, const QByteArray& section, const QByteArray& stem, int row,
-                         int columns, const QByteArray& def);
+// The same into `out`, which keeps its room.
+void cellKey(const QByteArray& stem, int col, int row, QByteArray& out);
+// The rows a table holds: those before its end.
+int tableRows(const TMemIniFile& file, const QByteArray& section, const QByteArray& stem);
+// The rows of a table, from row 1 to its end, each with the cells of columns 0 to
+// columns - 1; a missing cell gives `def`. What each cell's key finds is found by one walk
+// over the section's lines, not by a lookup per cell.
+QList<QStringList> readTable(const TMemIniFile& file, const QByteArray& section, const QByteArray& stem, int columns,
+                             const QByteArray& def);
 
 // The index of the first of `values` equal to `stored` regardless of letter case, or -1.
 int matchingValue(const QByteArray& stored, const QStringList& values);

@@ -652,36 +652,63 @@ TEST_F(IniFileOnDisk, DocumentCopyWhoseSaveFailsLeavesTheOldTextAndItsLock)
     EXPECT_EQ(folderEntries(), QStringList{"a.rpr"});
 }
 
-// Rewriting a section's tail in place leaves the bytes that deleting the keys and writing
-// them again would, and is refused (with nothing changed) where those would differ.
-TEST(IniWriting, RewriteTailEqualsDeletingAndWritingAgainOrIsRefused)
+// Replacing a section's tail in one pass leaves the bytes that deleting the old keys and
+// writing the new ones would, and is refused (with nothing changed) where those would differ.
+TEST(IniWriting, ReplaceTailEqualsDeletingAndWritingOrIsRefused)
 {
     struct Case {
         const char* name;
         QByteArray text;
-        bool inPlace;
+        qsizetype oldCount;
+        bool inPlaceShorter;   // the new tail k1, k2
+        bool inPlaceLonger;    // the new tail k1 ... k4
     };
-    const QList<QByteArray> keys{"k1", "k2", "k3"};
-    const QList<QByteArray> values{"A", "b"};   // k1 changes, k2 keeps its value, k3 is not given
+    const auto key = [](qsizetype i, QByteArray& out) { out = "k" + QByteArray::number(i + 1); };
+    // k2 keeps its value; the others change, one of them to a value of two lines.
+    const auto value = [](qsizetype i, QByteArray& out) { out = i == 1 ? "b" : i == 2 ? "x\r\ny" : "N"; };
     const Case cases[] = {
-        {"tail", "[s]\r\nx=1\r\nk1=a\r\nk2=b\r\nk3=c\r\n", true},
-        {"only the keys", "[s]\r\nk1=a\r\nk2=b\r\nk3=c\r\n", true},
-        {"a line after them", "[s]\r\nk1=a\r\nk2=b\r\nk3=c\r\nx=1\r\n", false},
-        {"another order", "[s]\r\nk2=b\r\nk1=a\r\nk3=c\r\n", false},
-        {"an earlier line of a name", "[s]\r\nk2=old\r\nk1=a\r\nk2=b\r\nk3=c\r\n", false},
-        {"a name in other letters", "[s]\r\nK1=a\r\nk2=b\r\nk3=c\r\n", false},
-        {"a line without a key inside", "[s]\r\nk1=a\r\nnote\r\nk2=b\r\nk3=c\r\n", false},
-        {"too few lines", "[s]\r\nk2=b\r\nk3=c\r\n", false},
+        {"tail", "[s]\r\nx=1\r\nk1=a\r\nk2=b\r\nk3=c\r\n", 3, true, true},
+        {"only the keys", "[s]\r\nk1=a\r\nk2=b\r\nk3=c\r\n", 3, true, true},
+        {"a line without a key before them", "[s]\r\nnote\r\nk1=a\r\nk2=b\r\nk3=c\r\n", 3, true, true},
+        {"no section", "[t]\r\nk1=a\r\n", 0, true, true},
+        {"a line after them", "[s]\r\nk1=a\r\nk2=b\r\nk3=c\r\nx=1\r\n", 3, false, false},
+        {"another order", "[s]\r\nk2=b\r\nk1=a\r\nk3=c\r\n", 3, false, false},
+        {"an earlier line of an old name", "[s]\r\nk2=old\r\nk1=a\r\nk2=b\r\nk3=c\r\n", 3, false, false},
+        {"an earlier line of a new name", "[s]\r\nK4=old\r\nk1=a\r\nk2=b\r\nk3=c\r\n", 3, true, false},
+        {"a name in other letters", "[s]\r\nK1=a\r\nk2=b\r\nk3=c\r\n", 3, false, false},
+        {"a line without a key inside", "[s]\r\nk1=a\r\nnote\r\nk2=b\r\nk3=c\r\n", 3, false, false},
+        {"too few lines", "[s]\r\nk2=b\r\nk3=c\r\n", 3, false, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto rewritten = loaded(c.text);
-        EXPECT_EQ(rewritten->RewriteTail("s", keys, values), c.inPlace);
-        const auto reference = loaded(c.text);
-        if (c.inPlace) {
-            for (qsizetype i = 0; i < values.size(); ++i)
-                reference->WriteValue("s", keys[i], values[i]);
+        for (const qsizetype newCount : {2, 4}) {
+            SCOPED_TRACE(std::string(c.name) + ", new tail of " + std::to_string(newCount));
+            const bool inPlace = newCount == 2 ? c.inPlaceShorter : c.inPlaceLonger;
+            const auto replaced = loaded(c.text);
+            // A lookup before the pass builds the index, which the pass must then keep.
+            const auto indexed = loaded(c.text);
+            indexed->ReadValue("s", "k1", {});
+            EXPECT_EQ(replaced->ReplaceTail("s", c.oldCount, newCount, key, value), inPlace);
+            EXPECT_EQ(indexed->ReplaceTail("s", c.oldCount, newCount, key, value), inPlace);
+            const auto reference = loaded(c.text);
+            QByteArray k;
+            QByteArray v;
+            if (inPlace) {
+                for (qsizetype i = 0; i < c.oldCount; ++i) {
+                    key(i, k);
+                    reference->DeleteValue("s", k);
+                }
+                for (qsizetype i = 0; i < newCount; ++i) {
+                    key(i, k);
+                    value(i, v);
+                    reference->WriteValue("s", k, v);
+                }
+            }
+            EXPECT_EQ(replaced->ToBytes(), reference->ToBytes());
+            EXPECT_EQ(indexed->ToBytes(), reference->ToBytes());
+            for (qsizetype i = 0; i < 4; ++i) {
+                key(i, k);
+                EXPECT_EQ(indexed->ReadValue("s", k, "-"), reference->ReadValue("s", k, "-")) << k.constData();
+            }
         }
-        EXPECT_EQ(rewritten->ToBytes(), reference->ToBytes());
     }
 }
