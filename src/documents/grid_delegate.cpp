@@ -160,7 +160,7 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         const TextLines lines(text, area.width(), advances);
         const int needed = lines.height() + RowSlack;
         if (table_->rowHeight(index.row()) < needed)
-            growRow(index.row(), needed);
+            growRowLater(table_, index.row(), needed);
         QRect visible = table_->viewport()->rect() & area;
         if (painter->hasClipping())
             visible &= painter->clipBoundingRect().toAlignedRect();
@@ -181,14 +181,11 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     painter->restore();
 }
 
-// Rows grow while painting but never shrink. The height changes after the painting, so
-// the rows painted later in the same pass keep the positions they were laid out with.
-// A focused cell that was wholly in view stays so (Ctrl+End shows the last row whole).
-void GridDelegate::growRow(int row, int height) const
+void growRowLater(QTableView* table, int row, int height)
 {
     QMetaObject::invokeMethod(
-        table_,
-        [table = table_, row, height] {
+        table,
+        [table, row, height] {
             if (row >= table->model()->rowCount() || table->rowHeight(row) >= height)
                 return;
             const QModelIndex current = table->currentIndex();

@@ -21,6 +21,12 @@ class GridDelegate;
 // one's editor key watcher.
 void replaceGridDelegate(QTableView* table, GridDelegate* delegate);
 
+// Gives row `row` of `table` the height `height`, unless it is as tall already, once the
+// painting under way is over: rows grow while painting but never shrink, and the rows
+// painted later in the same pass keep the positions they were laid out with. A focused cell
+// that was wholly in view stays so (Ctrl+End shows the last row whole).
+void growRowLater(QTableView* table, int row, int height);
+
 class GridDelegate : public Win1250CellDelegate {
     Q_OBJECT
 public:
@@ -90,7 +96,6 @@ private:
     bool isOffScale(const QModelIndex& index) const;
     QString rowWarningOf(const QModelIndex& index) const;
     QString rowNoticeOf(const QModelIndex& index) const;
-    void growRow(int row, int height) const;
 
     QTableView* table_;
     Style style_;

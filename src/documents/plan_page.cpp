@@ -3,6 +3,7 @@
 #include "base/error_boundary.h"
 #include "base/prompts.h"
 #include "controls/string_grid_ini.h"
+#include "documents/grid_delegate.h"
 #include "documents/help_context.h"
 #include "documents/plan_delegate.h"
 #include "documents/residual_table_model.h"
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -25,6 +27,24 @@ int pickerMode(risk::Factor factor)
 {
     return factor == risk::Factor::S ? 1 : factor == risk::Factor::P ? 2 : 3;
 }
+
+// Paints a cell as a plain view does and lets its row grow to the wrapped text when it is
+// painted: a table of many rows opens without laying out the text of every row.
+class GrowingRowsDelegate : public QStyledItemDelegate {
+public:
+    explicit GrowingRowsDelegate(QTableView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const int needed = sizeHint(option, index).height();
+        if (view_->rowHeight(index.row()) < needed)
+            growRowLater(view_, index.row(), needed);
+    }
+
+private:
+    QTableView* view_;
+};
 
 } // namespace
 
@@ -56,7 +76,7 @@ PlanPage::PlanPage(DocumentModel& document, QWidget* parent) : QWidget(parent), 
     residualView_->setSelectionBehavior(QAbstractItemView::SelectItems);
     residualView_->setWordWrap(true);
     residualView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    residualView_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    residualView_->setItemDelegate(new GrowingRowsDelegate(residualView_));
     residualView_->setToolTip(QStringLiteral("S, P i E po działaniach: dwuklik, F2 lub Enter otwiera listę wartości."));
     residualView_->installEventFilter(this);
     connect(residualView_, &QTableView::doubleClicked, this,
