@@ -23,6 +23,36 @@ AppError integerError(const QString& text)
     return AppError(QStringLiteral("„%1” nie jest poprawną liczbą całkowitą.").arg(text));
 }
 
+// Whether `text` is a number as the user writes it: an optional sign, digits with an optional
+// decimal comma and decimals (or a comma and decimals alone), an optional exponent. Checked
+// by hand: a table's pass reads a number from every factor cell.
+bool isDecimalText(QStringView text)
+{
+    qsizetype i = 0;
+    const auto sign = [&text, &i] { i += i < text.size() && (text[i] == u'+' || text[i] == u'-'); };
+    const auto digits = [&text, &i] {
+        const qsizetype from = i;
+        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+            ++i;
+        return i - from;
+    };
+    sign();
+    const qsizetype whole = digits();
+    const bool comma = i < text.size() && text[i] == u',';
+    i += comma;
+    if (whole == 0 && (!comma || digits() == 0))
+        return false;
+    if (comma)
+        digits();
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        sign();
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
 // Adds one unit at position `at` of a string of decimal digits, carrying to the left;
 // returns true when the carry ran out of the leftmost digit.
 bool incrementDigits(std::string& digits, int at)
@@ -41,9 +71,8 @@ bool incrementDigits(std::string& digits, int at)
 
 double parseFloat(const QString& text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?(\\d+(,\\d*)?|,\\d+)([eE][+-]?\\d+)?$"));
     const QString trimmed = text.trimmed();
-    if (!pattern.match(trimmed).hasMatch())
+    if (!isDecimalText(trimmed))
         throw floatError(text);
     std::string ascii = trimmed.toStdString();
     for (char& c : ascii)

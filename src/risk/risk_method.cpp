@@ -181,6 +181,27 @@ double entryValue(const QString& cellText)
     return regional::parseFloat(equals < 0 ? QString() : cellText.left(equals));
 }
 
+namespace {
+
+// The values of the entries of every scale, read once: a table's pass asks with every cell.
+// The scale's own texts always read as numbers, and the same text gives the same double.
+const QList<double>& scaleValues(RiskMethod method, Factor factor)
+{
+    static const auto values = [] {
+        std::array<std::array<QList<double>, 3>, 4> all;
+        for (std::size_t m = 0; m < all.size(); ++m)
+            for (const Factor f : {Factor::S, Factor::P, Factor::E})
+                for (const QString& entry : scale(static_cast<RiskMethod>(m), f))
+                    all[m][static_cast<std::size_t>(f)].append(entryValue(entry));
+        return all;
+    }();
+    static const QList<double> none;
+    return method == RiskMethod::None ? none
+                                      : values[static_cast<std::size_t>(method)][static_cast<std::size_t>(factor)];
+}
+
+} // namespace
+
 std::optional<double> scaleValue(RiskMethod method, Factor factor, const QString& cellText)
 {
     if (!cellText.contains(QLatin1Char('=')))
@@ -191,10 +212,8 @@ std::optional<double> scaleValue(RiskMethod method, Factor factor, const QString
     } catch (const AppError&) {
         return std::nullopt;
     }
-    // The scale's own texts always read as numbers, and the same text gives the same double.
-    for (const QString& entry : scale(method, factor))
-        if (entryValue(entry) == value)
-            return value;
+    if (scaleValues(method, factor).contains(value))
+        return value;
     return std::nullopt;
 }
 

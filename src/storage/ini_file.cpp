@@ -10,7 +10,7 @@
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
-#include <algorithm>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -80,8 +80,11 @@ template <typename Visit>
 void forEachLine(QByteArrayView text, Visit&& visit)
 {
     while (!text.isEmpty()) {
-        const qsizetype length =
-            std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }) - text.begin();
+        // memchr looks at many bytes a step; a line of a file rarely holds a lone CR.
+        const auto* lf = static_cast<const char*>(std::memchr(text.data(), '\n', size_t(text.size())));
+        const qsizetype toLf = lf ? lf - text.data() : text.size();
+        const auto* cr = static_cast<const char*>(std::memchr(text.data(), '\r', size_t(toLf)));
+        const qsizetype length = cr ? cr - text.data() : toLf;
         if (!visit(text.first(length)))
             return;
         text = text.sliced(length);
@@ -372,8 +375,18 @@ bool TMemIniFile::ReplaceTail(const QByteArray& section, qsizetype oldCount, qsi
 void TMemIniFile::ForEachKey(const QByteArray& section,
                              const std::function<void(QByteArrayView key, QByteArrayView value)>& visit) const
 {
-    if (const IniSection* lines = d->linesOf(section))
-        lines->forEachKeyLine(visit);
+    const Data::Section* found = d->find(section);
+    if (!found)
+        return;
+    if (found->lines != Data::none) {
+        d->lineSets[found->lines]->forEachKeyLine(visit);
+    } else if (found->unparsed != Data::none) {
+        // Read straight from the file's bytes: a section only read is never copied into lines.
+        forEachSectionLine(QByteArrayView(d->source).sliced(found->unparsed), [&visit](QByteArrayView key, auto... value) {
+            if constexpr (sizeof...(value) == 1)
+                visit(key, value...);
+        });
+    }
 }
 
 QList<QByteArray> TMemIniFile::SectionNames() const

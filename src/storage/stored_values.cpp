@@ -160,21 +160,21 @@ private:
 
 // Calls visit(row, col, value) for every cell the file holds in columns 0 to columns - 1 of
 // the rows before the table's end, row after row, with the value a lookup of its key finds.
-// A table laid out as this program writes it is walked in order, any other through a
-// StoredTable.
-template <typename Visit>
+// A table laid out as this program writes it is read in one walk over its lines; any other
+// through a StoredTable, after a call of restart() when the walk had called visit already.
+template <typename Visit, typename Restart>
 void forEachStoredCell(const TMemIniFile& file, const QByteArray& section, const QByteArray& stem, int columns,
-                       Visit&& visit)
+                       Visit&& visit, Restart&& restart)
 {
-    if (walkInOrder(file, section, stem, [](int, int, QByteArrayView) {})) {
-        bool ended = false;
-        walkInOrder(file, section, stem, [&](int row, int col, QByteArrayView value) {
-            ended = ended || (col == 0 && value == kEndProbe);
-            if (!ended && col < columns)
-                visit(row, col, value);
-        });
+    bool ended = false;
+    const bool inOrder = walkInOrder(file, section, stem, [&](int row, int col, QByteArrayView value) {
+        ended = ended || (col == 0 && value == kEndProbe);
+        if (!ended && col < columns)
+            visit(row, col, value);
+    });
+    if (inOrder)
         return;
-    }
+    restart();
     const StoredTable table(file, section, stem, columns);
     for (int row = 1; row <= table.rows(); ++row)
         for (int col = 0; col < columns; ++col)
@@ -187,7 +187,8 @@ void forEachStoredCell(const TMemIniFile& file, const QByteArray& section, const
 int tableRows(const TMemIniFile& file, const QByteArray& section, const QByteArray& stem)
 {
     int rows = 0;
-    forEachStoredCell(file, section, stem, 1, [&rows](int row, int, QByteArrayView) { rows = row; });
+    forEachStoredCell(
+        file, section, stem, 1, [&rows](int row, int, QByteArrayView) { rows = row; }, [&rows] { rows = 0; });
     return rows;
 }
 
@@ -196,12 +197,15 @@ QList<QStringList> readTable(const TMemIniFile& file, const QByteArray& section,
 {
     const QString defText = win1250::toUnicode(def);
     QList<QStringList> rows;
-    forEachStoredCell(file, section, stem, std::max(columns, 1), [&](int row, int col, QByteArrayView value) {
-        while (rows.size() < row)
-            rows.append(QStringList(columns, defText));
-        if (col < columns)
-            rows[row - 1][col] = win1250::toUnicode(value);
-    });
+    forEachStoredCell(
+        file, section, stem, std::max(columns, 1),
+        [&](int row, int col, QByteArrayView value) {
+            while (rows.size() < row)
+                rows.append(QStringList(columns, defText));
+            if (col < columns)
+                rows[row - 1][col] = win1250::toUnicode(value);
+        },
+        [&rows] { rows.clear(); });
     return rows;
 }
 

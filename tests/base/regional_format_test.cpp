@@ -38,6 +38,8 @@ TEST(ParseFloat, ReadsDecimalComma)
     EXPECT_DOUBLE_EQ(parseFloat("+2"), 2.0);
     EXPECT_DOUBLE_EQ(parseFloat("1,5e2"), 150.0);
     EXPECT_DOUBLE_EQ(parseFloat(",5"), 0.5);
+    EXPECT_DOUBLE_EQ(parseFloat("5,"), 5.0);
+    EXPECT_DOUBLE_EQ(parseFloat("-1E+3"), -1000.0);
 }
 
 TEST(ParseFloat, PointIsNoSeparator)
@@ -51,6 +53,8 @@ TEST(ParseFloat, RejectsLettersAndEmptyText)
     EXPECT_EQ(floatError("abc"), "„abc” nie jest poprawną liczbą.");
     EXPECT_EQ(floatError("1,2,3"), "„1,2,3” nie jest poprawną liczbą.");
     EXPECT_EQ(floatError("1 000"), "„1 000” nie jest poprawną liczbą.");
+    for (const char* text : {",", "+", "--1", "1e", ",e5", "1e5,", "\u0663"})
+        EXPECT_EQ(floatError(text), QStringLiteral("„%1” nie jest poprawną liczbą.").arg(QString::fromUtf8(text)));
 }
 
 TEST(ParseInteger, ReadsWholeNumbersInRange)
