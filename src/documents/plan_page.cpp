@@ -12,11 +12,13 @@
 #include "model/document_model.h"
 #include "model/document_table.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -37,7 +39,14 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::paint(painter, option, index);
-        const int needed = sizeHint(option, index).height();
+        // The style paints the text inside its margins twice over but measures it inside them
+        // once; measured on the width it is painted on, no line is cut off.
+        QStyleOptionViewItem painted = option;
+        const QWidget* widget = option.widget;
+        const int margin = (widget ? widget->style() : QApplication::style())
+                               ->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        painted.rect.setWidth(option.rect.width() - 4 * margin);
+        const int needed = sizeHint(painted, index).height();
         if (view_->rowHeight(index.row()) < needed)
             growRowLater(view_, index.row(), needed);
     }
