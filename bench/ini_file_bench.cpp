@@ -69,7 +69,9 @@ int storedRows(const TMemIniFile& ini, const Table& table)
     return rows;
 }
 
-void BM_LoadAndReadTable(benchmark::State& state)
+// Loads the document and reads its table with `read`, which returns the rows it read.
+template <typename Read>
+void loadAndRead(benchmark::State& state, Read read)
 {
     const Table table(static_cast<int>(state.range(0)));
     QTemporaryDir folder;
@@ -77,28 +79,27 @@ void BM_LoadAndReadTable(benchmark::State& state)
     for (auto _ : state) {
         TMemIniFile ini(path);
         ini.LoadFromFile();
-        const QList<QStringList> rows = stored::readTable(ini, section, "TABELA", columns, {});
-        if (rows.size() != state.range(0))
+        if (read(ini, table) != state.range(0))
             state.SkipWithError("the table was not read whole");
     }
     state.counters["keys"] = double(table.keys.size());
 }
 
+void BM_LoadAndReadTable(benchmark::State& state)
+{
+    loadAndRead(state, [](const TMemIniFile& ini, const Table&) {
+        return stored::readTable(ini, section, "TABELA", columns, {}).size();
+    });
+}
+
 void BM_LookUpTable(benchmark::State& state)
 {
-    const Table table(static_cast<int>(state.range(0)));
-    QTemporaryDir folder;
-    const QString path = writeDocument(folder, table);
-    for (auto _ : state) {
-        TMemIniFile ini(path);
-        ini.LoadFromFile();
+    loadAndRead(state, [](const TMemIniFile& ini, const Table& table) {
         const int rows = storedRows(ini, table);
         for (qsizetype i = 0; i < rows * columns; ++i)
             benchmark::DoNotOptimize(ini.ReadValue(section, table.keys[i], {}));
-        if (rows != state.range(0))
-            state.SkipWithError("the table was not read whole");
-    }
-    state.counters["keys"] = double(table.keys.size());
+        return rows;
+    });
 }
 
 void BM_RewriteAndSaveTable(benchmark::State& state)
