@@ -181,13 +181,16 @@ struct TMemIniFile::Data {
         return *lineSets.emplace_back(std::make_unique<IniSection>());
     }
 
-    // Turns the unparsed lines of `section` into its IniSection. The source goes when no
-    // section needs it any more.
+    // Turns the unparsed lines of `section` into its IniSection, which keeps a share of the
+    // source while lines lie in it. The copy lets go of the source when no section is left
+    // unparsed.
     void parse(Section& section)
     {
         const qsizetype start = section.unparsed;
         section.unparsed = none;
-        IniSection& lines = linesOf(section);
+        // The lines stay in the file's bytes until they change.
+        section.lines = std::uint32_t(lineSets.size());
+        IniSection& lines = *lineSets.emplace_back(std::make_unique<IniSection>(source));
         forEachSectionLine(QByteArrayView(source).sliced(start), [&lines](QByteArrayView text, auto... value) {
             if constexpr (sizeof...(value) == 1)
                 lines.appendKeyLine(text, value...);

@@ -13,13 +13,25 @@ std::uint32_t IniSection::endFor(qsizetype size) const
 
 void IniSection::appendLine(QByteArrayView text)
 {
-    lines_.push_back({endFor(text.size()), std::uint32_t(text.size()), -1, false});
+    if (const std::optional<std::uint32_t> at = sourceOffset(text)) {
+        lines_.push_back({*at, std::uint32_t(text.size()), -1, false, true});
+        sourceBytes_ += text.size();
+        return;
+    }
+    lines_.push_back({endFor(text.size()), std::uint32_t(text.size()), -1, false, false});
     text_.append(text);
 }
 
 void IniSection::appendKeyLine(QByteArrayView key, QByteArrayView value)
 {
-    setKeyLine(lines_.emplace_back(), key, value);
+    const qsizetype size = key.size() + 1 + value.size();
+    const std::optional<std::uint32_t> at = sourceOffset(QByteArrayView(key.data(), size));
+    if (at && value.data() == key.data() + key.size() + 1 && key.data()[key.size()] == '=' && !key.contains('=')) {
+        lines_.push_back({*at, std::uint32_t(size), std::int32_t(key.size()), false, true});
+        sourceBytes_ += size;
+    } else {
+        setKeyLine(lines_.emplace_back(), key, value);
+    }
     if (indexed_)
         keys_.add(*this, std::uint32_t(lines_.size() - 1));
 }
@@ -32,7 +44,7 @@ void IniSection::write(QByteArrayView key, QByteArrayView value)
         return;
     }
     // The key compares equal, so the line keeps its place and its index entry.
-    garbage_ += lines_[found].size;
+    release(lines_[found]);
     setKeyLine(lines_[found], key, value);
     compactIfWasteful();
 }
@@ -86,7 +98,7 @@ bool IniSection::replaceTail(qsizetype oldCount, qsizetype newCount, const ItemT
         if (textOf(line).sliced(line.keySize + 1) == QByteArrayView(valueText))
             continue;   // most cells of a table saved again are as they were
         key(i, keyText);
-        garbage_ += line.size;
+        release(line);
         setKeyLine(line, keyText, valueText);
     }
     for (qsizetype i = newCount; i < oldCount; ++i)
@@ -170,7 +182,24 @@ void IniSection::erase(std::uint32_t line)
         keys_.takeLast(*this, keyOf(line));
     lines_[line].erased = true;
     ++erased_;
-    garbage_ += lines_[line].size;
+    release(lines_[line]);
+}
+
+std::optional<std::uint32_t> IniSection::sourceOffset(QByteArrayView text) const
+{
+    const std::less_equal<const char*> notAfter;
+    if (source_.isEmpty() || !notAfter(source_.constBegin(), text.data())
+        || !notAfter(text.data() + text.size(), source_.constEnd()))
+        return std::nullopt;
+    return std::uint32_t(text.data() - source_.constBegin());
+}
+
+void IniSection::release(const Line& line)
+{
+    if (line.inSource)
+        sourceBytes_ -= line.size;
+    else
+        garbage_ += line.size;
 }
 
 void IniSection::setKeyLine(Line& line, QByteArrayView key, QByteArrayView value)
@@ -178,6 +207,7 @@ void IniSection::setKeyLine(Line& line, QByteArrayView key, QByteArrayView value
     const qsizetype size = key.size() + 1 + value.size();
     line.start = endFor(size);
     line.size = std::uint32_t(size);
+    line.inSource = false;
     // The key of a line is its text before the first '=', as a reload of the file reads it;
     // a key that holds '=' itself gives a line found under the part before it.
     const qsizetype equals = key.indexOf('=');
@@ -191,12 +221,13 @@ void IniSection::setKeyLine(Line& line, QByteArrayView key, QByteArrayView value
 
 // Erased lines and replaced texts stay where they are until they make up half of the
 // section; then one pass drops them all, so each change costs constant time on average.
+// Lines kept in the source stay there.
 void IniSection::compactIfWasteful()
 {
     if (2 * erased_ <= qsizetype(lines_.size()) && 2 * garbage_ <= text_.size())
         return;
     QByteArray text;
-    text.reserve(byteCount());
+    text.reserve(text_.size() - garbage_);
     std::vector<Line> lines;
     lines.reserve(size_t(lineCount()));
     std::vector<std::uint32_t> newNumber(lines_.size(), keys_.none);
@@ -205,9 +236,15 @@ void IniSection::compactIfWasteful()
         if (line.erased)
             continue;
         newNumber[i] = std::uint32_t(lines.size());
-        lines.push_back({std::uint32_t(text.size()), line.size, line.keySize, false});
+        if (line.inSource) {
+            lines.push_back(line);
+            continue;
+        }
+        lines.push_back({std::uint32_t(text.size()), line.size, line.keySize, false, false});
         text.append(textOf(line));
     }
+    if (sourceBytes_ == 0)
+        source_ = QByteArray();
     text_ = std::move(text);
     lines_ = std::move(lines);
     erased_ = 0;

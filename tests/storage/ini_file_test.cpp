@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <functional>
 #include <random>
 
 namespace {
@@ -238,6 +239,51 @@ TEST(IniWriting, SectionWhoseLinesWereAllDeletedIsStillWritten)
     EXPECT_EQ(ini->SectionNames(), (Names{"S", "T"}));
     EXPECT_EQ(ini->ToBytes(), "[S]\r\n\r\n[T]\r\nC=3\r\n\r\n");
     EXPECT_EQ(reloaded(*ini)->SectionKeys("S"), Names{});
+}
+
+// Lines read from a file stay in its bytes until they change; changed, deleted and added
+// lines, and the compaction that many deletions bring, leave the others as they were.
+TEST(IniWriting, ChangesToLinesReadFromAFileKeepTheOthers)
+{
+    QByteArray many = "[S]\r\n";
+    QByteArray manyAfter = "[S]\r\n";
+    for (int i = 0; i < 100; ++i) {
+        many += "K" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
+        if (i >= 80)
+            manyAfter += "K" + QByteArray::number(i) + "=" + (i == 90 ? "nowa" : QByteArray::number(i)) + "\r\n";
+    }
+    struct Case {
+        const char* name;
+        QByteArray text;
+        std::function<void(TMemIniFile&)> change;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {"a change, a deletion and an addition", "[S]\r\nA=1\r\n  B = 2 \r\nnote\r\nC=3\r\n[T]\r\nX=1\r\n",
+         [](TMemIniFile& ini) {
+             ini.WriteValue("S", "B", "20");
+             ini.DeleteValue("S", "A");
+             ini.WriteValue("S", "D", "4");
+             ini.WriteValue("T", "X", "1");
+         },
+         "[S]\r\nB=20\r\nnote\r\nC=3\r\nD=4\r\n\r\n[T]\r\nX=1\r\n\r\n"},
+        {"most lines deleted", many,
+         [](TMemIniFile& ini) {
+             for (int i = 0; i < 80; ++i)
+                 ini.DeleteValue("S", "K" + QByteArray::number(i));
+             ini.WriteValue("S", "K90", "nowa");
+         },
+         manyAfter + "\r\n"},
+        {"NUL bytes read as blanks", QByteArray("[S]\r\nA=x\0y\r\nB=2\r\n", 18),
+         [](TMemIniFile& ini) { ini.WriteValue("S", "B", "3"); }, "[S]\r\nA=x y\r\nB=3\r\n\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto ini = loaded(c.text);
+        c.change(*ini);
+        EXPECT_EQ(ini->ToBytes(), c.expected);
+        EXPECT_EQ(reloaded(*ini)->ToBytes(), c.expected);
+    }
 }
 
 TEST(IniWriting, WrittenFormReadsBackTheSameExceptOuterBlanksOfValues)
