@@ -52,7 +52,7 @@ public:
     // WriteValue(section, key(i), value(i)) for each i < newCount, done in one pass without a
     // lookup per key, when `section` ends with the key lines key(0) ... key(oldCount - 1),
     // byte for byte and in order, and no line before them bears one of the names: true
-    // then. False, with nothing changed, otherwise. A table saved again costs so little more
+    // then. False, with nothing changed, otherwise. A table saved again costs little more
     // than a comparison per cell. REQUIRES: the keys differ from one another regardless of
     // letter case.
     bool ReplaceTail(const QByteArray& section, qsizetype oldCount, qsizetype newCount, const ItemText& key,
