@@ -38,6 +38,23 @@ void riskTable(WordBasic& word, const AssessmentSnapshot& a)
     EndTable(word);
 }
 
+// A dotted line for each caption, side by side in a table without rules, so that each
+// caption stands centred under its own line whatever the font.
+void signatureLines(WordBasic& word, const QStringList& captions)
+{
+    word.TableInsertTable(QString(), static_cast<int>(captions.size()), 1, QString(), 0, 0);
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        if (i > 0)
+            word.NextCell();
+        word.TableSelectColumn();
+        word.TableColumnWidth(QStringLiteral("8,1 cm"), QStringLiteral("0,25 cm"));
+        word.Cancel();
+        word.Cancel();
+        InsertCaptioned(word, QString(40, QLatin1Char('.')), captions[i]);
+    }
+    word.LineDown(1);
+}
+
 void statementPage(WordBasic& word, const AssessmentSnapshot& a, const QStringList& worker)
 {
     const QString workstation = a.cardWorkstation.isEmpty() ? a.workstation : a.cardWorkstation;
@@ -64,11 +81,7 @@ void statementPage(WordBasic& word, const AssessmentSnapshot& a, const QStringLi
     word.Insert(QStringLiteral("Przyjmuję do wiadomości zakres i rolę wdrożonych środków zapobiegawczych i zobowiązuję "
                                "się je stosować.\r"));
     InsertEmptyParagraphs(word, 3);
-    const QString line(40, QLatin1Char('.'));
-    paragraph(word, line + QStringLiteral("          ") + line);
-    word.Italic();
-    paragraph(word, QStringLiteral("                  data                                                  "
-                                   "podpis pracownika"));
+    signatureLines(word, {QStringLiteral("data"), QStringLiteral("podpis pracownika")});
 }
 
 } // namespace

@@ -71,7 +71,8 @@ const char ReadStatements[] = R"(
 import docx, json, sys
 d = docx.Document(sys.argv[1])
 print(json.dumps({"text": "\n".join(p.text for p in d.paragraphs),
-                  "risks": [[r.cells[2].text for r in t.rows[1:]] for t in d.tables]}))
+                  "risks": [[r.cells[2].text for r in t.rows[1:]] for t in d.tables if len(t.columns) == 3],
+                  "signatures": [[c.paragraphs[-1].text for c in t.rows[0].cells] for t in d.tables if len(t.columns) == 2]}))
 )";
 
 TEST(WorkerReports, StatementsGiveEachChosenWorkerAPageWithTheCardAndTheRisks)
@@ -118,6 +119,10 @@ TEST(WorkerReports, StatementsGiveEachChosenWorkerAPageWithTheCardAndTheRisks)
         ASSERT_EQ(risks.size(), c.pages.size());
         EXPECT_EQ(risks[0].toVariant().toStringList(),
                   (QStringList{"R = 6,0 Ryzyko średnie - dopuszczalne", "nie oceniono"}));
+        // Each caption stands in the cell of its own line.
+        for (const QJsonValue& signature : read[QLatin1String("signatures")].toArray())
+            EXPECT_EQ(signature.toVariant().toStringList(), (QStringList{"data", "podpis pracownika"}));
+        EXPECT_EQ(read[QLatin1String("signatures")].toArray().size(), c.pages.size());
     }
 }
 
