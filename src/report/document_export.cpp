@@ -3,6 +3,7 @@
 #include "base/app_error.h"
 #include "report/document_writer.h"
 #include "report/docx_export.h"
+#include "report/odt_export.h"
 #include "report/printed_pages.h"
 #include "storage/atomic_file_writer.h"
 
@@ -12,21 +13,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
-#include <QTextDocumentWriter>
 
 namespace {
 // Dots per inch of the PDF's coordinates, fine enough that text and rules land where the
 // layout put them.
 constexpr int PdfResolution = 1200;
 } // namespace
-
-QByteArray odtBytes(const QTextDocument& document)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QTextDocumentWriter writer(&buffer, "odf");
-    return writer.write(&document) ? buffer.data() : QByteArray();
-}
 
 QByteArray pdfBytes(const QTextDocument& document)
 {

@@ -13,6 +13,5 @@ class QTextDocument;
 // a document that cannot be exported, a file that cannot be written.
 void saveDocument(const QTextDocument& document, const QString& fileName);
 
-// The whole .odt / .pdf file of `document`; empty when the export fails.
-QByteArray odtBytes(const QTextDocument& document);
+// The whole .pdf file of `document`; empty when the export fails.
 QByteArray pdfBytes(const QTextDocument& document);

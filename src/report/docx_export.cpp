@@ -1,6 +1,7 @@
 #include "report/docx_export.h"
 
 #include "report/document_writer.h"
+#include "report/zip_part.h"
 
 #include <QBuffer>
 #include <QTextBlock>
@@ -8,7 +9,6 @@
 #include <QTextTable>
 #include <QXmlStreamWriter>
 #include <quazip.h>
-#include <quazipfile.h>
 
 #include <cmath>
 
@@ -294,16 +294,6 @@ QByteArray documentXml(const QTextDocument& document)
     return bytes;
 }
 
-bool addPart(QuaZip& zip, const QString& name, const QByteArray& bytes)
-{
-    QuaZipFile part(&zip);
-    if (!part.open(QIODevice::WriteOnly, QuaZipNewInfo(name)))
-        return false;
-    const bool written = part.write(bytes) == bytes.size();
-    part.close();
-    return written && part.getZipError() == 0;
-}
-
 } // namespace
 
 QByteArray docxBytes(const QTextDocument& document)
@@ -312,13 +302,13 @@ QByteArray docxBytes(const QTextDocument& document)
     QuaZip zip(&buffer);
     if (!zip.open(QuaZip::mdCreate))
         return {};
-    const bool packed = addPart(zip, QStringLiteral("[Content_Types].xml"), ContentTypes)
-                        && addPart(zip, QStringLiteral("_rels/.rels"), PackageRelationships)
-                        && addPart(zip, QStringLiteral("word/_rels/document.xml.rels"), DocumentRelationships)
-                        && addPart(zip, QStringLiteral("word/document.xml"), documentXml(document))
-                        && addPart(zip, QStringLiteral("word/styles.xml"), Styles)
-                        && addPart(zip, QStringLiteral("word/settings.xml"), Settings)
-                        && addPart(zip, QStringLiteral("word/footer1.xml"), Footer);
+    const bool packed = addZipPart(zip, QStringLiteral("[Content_Types].xml"), ContentTypes)
+                        && addZipPart(zip, QStringLiteral("_rels/.rels"), PackageRelationships)
+                        && addZipPart(zip, QStringLiteral("word/_rels/document.xml.rels"), DocumentRelationships)
+                        && addZipPart(zip, QStringLiteral("word/document.xml"), documentXml(document))
+                        && addZipPart(zip, QStringLiteral("word/styles.xml"), Styles)
+                        && addZipPart(zip, QStringLiteral("word/settings.xml"), Settings)
+                        && addZipPart(zip, QStringLiteral("word/footer1.xml"), Footer);
     zip.close();
     return packed && zip.getZipError() == 0 ? buffer.data() : QByteArray();
 }

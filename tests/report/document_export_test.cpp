@@ -47,6 +47,17 @@ print(json.dumps({"tables": tables, "paragraphs": first,
                   "footer": {"text": "".join(t.text for t in footer._element.iter(qn("w:t"))), "fields": fields}}))
 )";
 
+// What `script` prints of an assessment's checklist report saved as `name`.
+QJsonObject readSavedChecklist(const QString& name, const char* script)
+{
+    TempFolder folder;
+    const QString path = folder.path(name);
+    DocumentWriter writer;
+    writeChecklistReport(writer, ChecklistVariant::Assessment);
+    writer.FileSaveAs(path);
+    return QJsonDocument::fromJson(readWithPython(script, path)).object();
+}
+
 QJsonArray jsonRow(std::initializer_list<const char*> cells)
 {
     QJsonArray row;
@@ -59,13 +70,7 @@ QJsonArray jsonRow(std::initializer_list<const char*> cells)
 // repeated, headings in the heading style, "Strona X z Y" in the footer.
 TEST(DocxExport, RealReaderFindsTablesWidthsPolishTextAndBoldTitle)
 {
-    TempFolder folder;
-    const QString path = folder.path(QStringLiteral("lista ąę.docx"));
-    DocumentWriter writer;
-    writeChecklistReport(writer, ChecklistVariant::Assessment);
-    writer.FileSaveAs(path);
-
-    const QJsonObject found = QJsonDocument::fromJson(readWithPython(ReadDocx, path)).object();
+    const QJsonObject found = readSavedChecklist(QStringLiteral("lista ąę.docx"), ReadDocx);
     const QJsonArray tables = found[QLatin1String("tables")].toArray();
     ASSERT_EQ(tables.size(), 3);
     EXPECT_EQ(tables[0].toObject()[QLatin1String("rows")].toArray(),
@@ -92,6 +97,36 @@ TEST(DocxExport, RealReaderFindsTablesWidthsPolishTextAndBoldTitle)
     EXPECT_EQ(title[QLatin1String("size")].toArray(), QJsonArray{12.0});
     EXPECT_TRUE(title[QLatin1String("centred")].toBool());
     EXPECT_EQ(title[QLatin1String("style")].toString(), QStringLiteral("Heading 1"));
+}
+
+// What Python's zip and XML readers find in an .odt: the first file of the package and how
+// it is stored, the headings with their outline levels, the title rows of every table and
+// the footer's text with its fields.
+const char ReadOdt[] = R"(
+import json, sys, zipfile
+import xml.etree.ElementTree as ET
+T = "{urn:oasis:names:tc:opendocument:xmlns:text:1.0}"
+TB = "{urn:oasis:names:tc:opendocument:xmlns:table:1.0}"
+z = zipfile.ZipFile(sys.argv[1])
+content = ET.fromstring(z.read("content.xml"))
+footer = next(ET.fromstring(z.read("styles.xml")).iter("{urn:oasis:names:tc:opendocument:xmlns:style:1.0}footer"))
+print(json.dumps({"first": [z.infolist()[0].filename, z.infolist()[0].compress_type],
+                  "headings": [[h.get(T + "outline-level"), "".join(h.itertext())] for h in content.iter(T + "h")],
+                  "titleRows": [len(t.findall(TB + "table-header-rows/" + TB + "table-row")) for t in content.iter(TB + "table")],
+                  "footer": "".join(footer.itertext()),
+                  "fields": [e.tag[len(T):] for e in footer.iter() if e.tag in (T + "page-number", T + "page-count")]}))
+)";
+
+// The same report as .odt: the outline, the repeated title rows and the numbered pages that
+// the .docx has.
+TEST(OdtExport, RealReaderFindsTheOutlineTitleRowsAndPageNumbers)
+{
+    const QJsonObject found = readSavedChecklist(QStringLiteral("lista.odt"), ReadOdt);
+    EXPECT_EQ(found[QLatin1String("first")].toArray(), (QJsonArray{"mimetype", 0}));
+    EXPECT_EQ(found[QLatin1String("headings")].toArray().first().toArray(), (QJsonArray{"1", "LISTA KONTROLNA"}));
+    EXPECT_EQ(found[QLatin1String("titleRows")].toArray(), (QJsonArray{0, 1, 1}));
+    EXPECT_EQ(found[QLatin1String("footer")].toString(), QStringLiteral("Strona 1 z 1"));
+    EXPECT_EQ(found[QLatin1String("fields")].toArray(), (QJsonArray{"page-number", "page-count"}));
 }
 
 TEST(DocumentExport, OdtAndPdfAreWrittenWhateverTheExtensionsCase)
