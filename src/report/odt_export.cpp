@@ -64,10 +64,16 @@ QByteArray styles()
 }
 
 // What the document says of its paragraphs and tables, in the order Qt writes them: the
-// heading level of each paragraph (0 for body text) and the title rows of each table.
+// heading level of each paragraph (0 for body text), and of each table its title rows and
+// the paragraphs of each cell, row after row.
 struct Outline {
+    struct TableOutline {
+        int headerRows = 0;
+        QList<int> cellParagraphs;
+    };
     QList<int> headingLevels;
-    QList<int> headerRows;
+    QList<TableOutline> tables;
+    bool frameInCell = false;   // which Qt writes outside any cell: left as Qt wrote it
 
     void frame(const QTextFrame* frame)
     {
@@ -83,21 +89,23 @@ struct Outline {
 
     void addTable(const QTextTable* table)
     {
-        headerRows.append(std::clamp(table->format().headerRowCount(), 0, table->rows()));
+        TableOutline outline{std::clamp(table->format().headerRowCount(), 0, table->rows()), {}};
         for (int row = 0; row < table->rows(); ++row)
             for (int column = 0; column < table->columns(); ++column) {
                 const QTextTableCell cell = table->cellAt(row, column);
                 if (cell.row() != row || cell.column() != column)
                     continue;   // covered by a merged cell
+                int paragraphs = 0;
                 for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
-                    if (const auto* inner = qobject_cast<const QTextTable*>(it.currentFrame()))
-                        addTable(inner);
-                    else if (it.currentFrame())
-                        frame(it.currentFrame());
-                    else if (it.currentBlock().isValid())
+                    frameInCell = frameInCell || it.currentFrame();
+                    if (!it.currentFrame() && it.currentBlock().isValid()) {
                         headingLevels.append(it.currentBlock().blockFormat().headingLevel());
+                        ++paragraphs;
+                    }
                 }
+                outline.cellParagraphs.append(paragraphs);
             }
+        tables.append(outline);
     }
 };
 
@@ -115,26 +123,33 @@ std::pair<qsizetype, qsizetype> paragraphsAndTables(const QByteArray& content)
     return {paragraphs, tables};
 }
 
-// Qt's content with every heading paragraph made a heading of its level and every table's
-// title rows marked as such. Content that does not match the document is left as it is.
+// Qt's content made to say what the document does: every heading paragraph a heading of its
+// level, every table's title rows marked as such, and the paragraphs of a cell in one cell
+// (Qt writes a cell for each paragraph). Content that does not match the document is left
+// as it is.
 QByteArray outlinedContent(const QByteArray& content, const Outline& outline)
 {
-    if (paragraphsAndTables(content) != std::pair(outline.headingLevels.size(), outline.headerRows.size()))
+    if (outline.frameInCell
+        || paragraphsAndTables(content) != std::pair(outline.headingLevels.size(), outline.tables.size()))
         return content;
     QByteArray out;
     QXmlStreamWriter xml(&out);
     struct OpenTable {
-        int headerRows;
+        const Outline::TableOutline* outline;
         int rows = 0;
+        qsizetype cells = 0;
+        int paragraphsLeft = 0;   // of the cell being written, after the current one
     };
-    QList<OpenTable> tables;
+    QList<OpenTable> tables;   // a table never holds another here
     qsizetype paragraph = 0;
-    qsizetype table = 0;
+    qsizetype nextTable = 0;
     for (QXmlStreamReader in(content); !in.atEnd();) {
         in.readNext();
         const bool start = in.isStartElement();
         const bool end = in.isEndElement();
-        if (start && in.namespaceUri() == Text && in.name() == u"p") {
+        const bool inTable = !tables.isEmpty();
+        const auto is = [&in](const QString& ns, QStringView name) { return in.namespaceUri() == ns && in.name() == name; };
+        if (start && is(Text, u"p")) {
             if (const int level = outline.headingLevels[paragraph++]; level > 0) {
                 // Its end tag closes the heading: the writer ends the element it opened.
                 xml.writeStartElement(Text, QStringLiteral("h"));
@@ -142,19 +157,27 @@ QByteArray outlinedContent(const QByteArray& content, const Outline& outline)
                 xml.writeAttribute(Text, QStringLiteral("outline-level"), QString::number(level));
                 continue;
             }
-        } else if (start && in.namespaceUri() == Table && in.name() == u"table") {
-            tables.append(OpenTable{outline.headerRows[table++]});
-        } else if (start && in.namespaceUri() == Table && in.name() == u"table-row" && !tables.isEmpty()) {
-            if (tables.last().rows++ == 0 && tables.last().headerRows > 0)
+        } else if (start && is(Table, u"table")) {
+            tables.append(OpenTable{&outline.tables[nextTable++]});
+        } else if (start && inTable && is(Table, u"table-row")) {
+            if (tables.last().rows++ == 0 && tables.last().outline->headerRows > 0)
                 xml.writeStartElement(Table, QStringLiteral("table-header-rows"));
-        } else if (end && in.namespaceUri() == Table && in.name() == u"table" && !tables.isEmpty()) {
+        } else if (start && inTable && is(Table, u"table-cell")) {
+            OpenTable& table = tables.last();
+            if (table.paragraphsLeft > 0) {
+                --table.paragraphsLeft;   // the same cell goes on
+                continue;
+            }
+            table.paragraphsLeft = table.outline->cellParagraphs.value(table.cells++, 1) - 1;
+        } else if (end && inTable && is(Table, u"table-cell") && tables.last().paragraphsLeft > 0) {
+            continue;
+        } else if (end && inTable && is(Table, u"table")) {
             const OpenTable ended = tables.takeLast();
-            if (ended.rows > 0 && ended.rows < ended.headerRows)
+            if (ended.rows > 0 && ended.rows < ended.outline->headerRows)
                 xml.writeEndElement();   // the title rows were all the table had
         }
         xml.writeCurrentToken(in);
-        if (end && in.namespaceUri() == Table && in.name() == u"table-row" && !tables.isEmpty()
-            && tables.last().rows == tables.last().headerRows)
+        if (end && inTable && is(Table, u"table-row") && tables.last().rows == tables.last().outline->headerRows)
             xml.writeEndElement();
     }
     return out;

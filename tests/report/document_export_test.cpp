@@ -100,8 +100,8 @@ TEST(DocxExport, RealReaderFindsTablesWidthsPolishTextAndBoldTitle)
 }
 
 // What Python's zip and XML readers find in an .odt: the first file of the package and how
-// it is stored, the headings with their outline levels, the title rows of every table and
-// the footer's text with its fields.
+// it is stored, the headings with their outline levels, the cells of the first table, the
+// title rows of every table and the footer's text with its fields.
 const char ReadOdt[] = R"(
 import json, sys, zipfile
 import xml.etree.ElementTree as ET
@@ -112,18 +112,23 @@ content = ET.fromstring(z.read("content.xml"))
 footer = next(ET.fromstring(z.read("styles.xml")).iter("{urn:oasis:names:tc:opendocument:xmlns:style:1.0}footer"))
 print(json.dumps({"first": [z.infolist()[0].filename, z.infolist()[0].compress_type],
                   "headings": [[h.get(T + "outline-level"), "".join(h.itertext())] for h in content.iter(T + "h")],
+                  "card": ["\n".join("".join(p.itertext()) for p in c.iter(T + "p"))
+                           for c in next(content.iter(TB + "table")).iter(TB + "table-cell")],
                   "titleRows": [len(t.findall(TB + "table-header-rows/" + TB + "table-row")) for t in content.iter(TB + "table")],
                   "footer": "".join(footer.itertext()),
                   "fields": [e.tag[len(T):] for e in footer.iter() if e.tag in (T + "page-number", T + "page-count")]}))
 )";
 
-// The same report as .odt: the outline, the repeated title rows and the numbered pages that
-// the .docx has.
+// The same report as .odt: the outline, the cells of two paragraphs, the repeated title rows
+// and the numbered pages that the .docx has.
 TEST(OdtExport, RealReaderFindsTheOutlineTitleRowsAndPageNumbers)
 {
     const QJsonObject found = readSavedChecklist(QStringLiteral("lista.odt"), ReadOdt);
     EXPECT_EQ(found[QLatin1String("first")].toArray(), (QJsonArray{"mimetype", 0}));
     EXPECT_EQ(found[QLatin1String("headings")].toArray().first().toArray(), (QJsonArray{"1", "LISTA KONTROLNA"}));
+    EXPECT_EQ(found[QLatin1String("card")].toArray(),
+              jsonRow({"Tokarz\nstanowisko pracy", "Wydział mechaniczny\njednostka organizacyjna",
+                       "07.12.2026\ndata sporządzenia"}));
     EXPECT_EQ(found[QLatin1String("titleRows")].toArray(), (QJsonArray{0, 1, 1}));
     EXPECT_EQ(found[QLatin1String("footer")].toString(), QStringLiteral("Strona 1 z 1"));
     EXPECT_EQ(found[QLatin1String("fields")].toArray(), (QJsonArray{"page-number", "page-count"}));
