@@ -172,9 +172,7 @@ QByteArray outlinedContent(const QByteArray& content, const Outline& outline)
         } else if (end && inTable && is(Table, u"table-cell") && tables.last().paragraphsLeft > 0) {
             continue;
         } else if (end && inTable && is(Table, u"table")) {
-            const OpenTable ended = tables.takeLast();
-            if (ended.rows > 0 && ended.rows < ended.outline->headerRows)
-                xml.writeEndElement();   // the title rows were all the table had
+            tables.removeLast();
         }
         xml.writeCurrentToken(in);
         if (end && inTable && is(Table, u"table-row") && tables.last().rows == tables.last().outline->headerRows)

@@ -2,12 +2,17 @@
 
 #include "report/word_basic.h"
 
-void AddHeaderColumn(WordBasic& word, const QString& width, const QString& caption, bool last)
+void SetColumnWidth(WordBasic& word, const QString& width)
 {
     word.TableSelectColumn();
     word.TableColumnWidth(width, QStringLiteral("0,25 cm"));
     word.Cancel();
     word.Cancel();
+}
+
+void AddHeaderColumn(WordBasic& word, const QString& width, const QString& caption, bool last)
+{
+    SetColumnWidth(word, width);
     word.Insert(caption);
     if (!last)
         word.NextCell();

@@ -15,6 +15,9 @@ class WordBasic;
 // Told once after every data row a builder has written, so a window can show progress.
 using RowWritten = std::function<void()>;
 
+// Gives the column of the current cell the width `width`, such as "1,8 cm"; the cell stays
+// current.
+void SetColumnWidth(WordBasic& word, const QString& width);
 // `width` such as "1,8 cm"; the caption goes into the current cell, then NextCell unless
 // `last`.
 void AddHeaderColumn(WordBasic& word, const QString& width, const QString& caption, bool last);

@@ -46,10 +46,7 @@ void signatureLines(WordBasic& word, const QStringList& captions)
     for (qsizetype i = 0; i < captions.size(); ++i) {
         if (i > 0)
             word.NextCell();
-        word.TableSelectColumn();
-        word.TableColumnWidth(QStringLiteral("8,1 cm"), QStringLiteral("0,25 cm"));
-        word.Cancel();
-        word.Cancel();
+        SetColumnWidth(word, QStringLiteral("8,1 cm"));
         InsertCaptioned(word, QString(40, QLatin1Char('.')), captions[i]);
     }
     word.LineDown(1);

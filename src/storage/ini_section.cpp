@@ -60,10 +60,10 @@ std::optional<QByteArrayView> IniSection::value(QByteArrayView key) const
 
 void IniSection::remove(QByteArrayView key)
 {
-    const std::uint32_t found = index().find(*this, key);
+    const std::uint32_t found = index().takeLast(*this, key);
     if (found == keys_.none)
         return;
-    erase(found);
+    markErased(found);
     compactIfWasteful();
 }
 
@@ -175,11 +175,16 @@ std::optional<std::vector<std::uint32_t>> IniSection::lastLines(qsizetype count)
     return last;
 }
 
-// Marks line `line`, the last of its name, erased; a lookup then finds the one before it.
+// Erases line `line`, the last of its name; a lookup then finds the one before it.
 void IniSection::erase(std::uint32_t line)
 {
     if (indexed_)
         keys_.takeLast(*this, keyOf(line));
+    markErased(line);
+}
+
+void IniSection::markErased(std::uint32_t line)
+{
     lines_[line].erased = true;
     ++erased_;
     release(lines_[line]);

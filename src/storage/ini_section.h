@@ -91,6 +91,8 @@ private:
     // Counts the bytes of `line` as no longer used: the line changes or goes.
     void release(const Line& line);
     void erase(std::uint32_t line);
+    // Marks the line erased, leaving the index to the caller.
+    void markErased(std::uint32_t line);
     void compactIfWasteful();
     // The index of the keys, built on first use.
     NameIndex<IniSection>& index() const;

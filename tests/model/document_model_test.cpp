@@ -7,6 +7,7 @@
 #include "model/document_table.h"
 #include "risk/risk_method.h"
 #include "storage/ini_file.h"
+#include "support/crlf_bytes.h"
 #include "storage/stored_values.h"
 
 #include <gtest/gtest.h>
@@ -24,15 +25,6 @@ void PrintTo(const QByteArray& bytes, std::ostream* os)
 }
 
 namespace {
-
-// The bytes of a file: every line (given here in UTF-8) in Windows-1250, ending in CR LF.
-QByteArray crlf(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += win1250::fromUnicode(line) + "\r\n";
-    return bytes;
-}
 
 // The key lines of `section` whose key starts with `stem`, in file order, as a copy read
 // back from the written bytes holds them.

@@ -6,19 +6,12 @@
 #include "model/document_table.h"
 #include "model/workers.h"
 #include "storage/ini_file.h"
+#include "support/crlf_bytes.h"
 
 #include <gtest/gtest.h>
 #include <functional>
 
 namespace {
-
-QByteArray crlf(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += win1250::fromUnicode(line) + "\r\n";
-    return bytes;
-}
 
 QStringList outdatedNames(const AssessmentSnapshot& assessment)
 {
